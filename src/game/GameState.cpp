@@ -1,0 +1,10 @@
+#include "game/GameState.h"
+
+#include "game/SetColour.h"
+
+void GameState::SetColour(int k) { CheckColor = setColour(k); }
+
+QString BalanceCaption(Money balance) {
+    if (balance >= 0) return QStringLiteral("&You're Ahead ") + money::currency(balance);
+    return QStringLiteral("&You're Down ") + money::currency(-balance);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+// A money amount: a signed count of 1/10000 dollar ($1.00 = 10000).
+// Products and sums go through long double (80-bit on x86-64) and come back
+// rounded to the nearest unit, ties to even.
+using Money = std::int64_t;
+
+namespace money {
+
+constexpr Money kOneDollar = 10000;
+constexpr Money kCent = 100;
+
+constexpr Money dollars(std::int64_t whole) { return whole * kOneDollar; }
+
+// Rounds an extended-precision count of units to Money, halves to even.
+Money fromUnits(long double units);
+
+// count x amount, e.g. ways x price per way.
+Money times(std::int64_t count, Money amount);
+
+// amount x table entry x 0.0001: a $1.00 payoff scaled to a price.
+Money scale(Money entry, Money price);
+
+// Text of an amount in the currency format: "$1,250.00" (decimals 2) or
+// "$50,000" (decimals 0). Negative amounts get a leading minus.
+QString currency(Money amount, int decimals = 2);
+
+}  // namespace money

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+// The program's one random source: a 32-bit linear congruential generator,
+// reseeded from the UTC time of day at every draw and quick pick.
+class RandomSource {
+public:
+    // Milliseconds since midnight UTC; tests put a fixed clock in its place.
+    using Clock = std::function<std::uint32_t()>;
+
+    explicit RandomSource(Clock clock = utcMillisecondsOfDay);
+
+    void reseed();  // seed := the clock's time of day
+    void setSeed(std::uint32_t seed) { seed_ = seed; }
+    std::uint32_t seed() const { return seed_; }
+
+    // Advances the seed, then returns an integer in 0..n-1.
+    std::uint32_t below(std::uint32_t n);
+
+    static std::uint32_t utcMillisecondsOfDay();
+
+private:
+    Clock clock_;
+    std::uint32_t seed_ = 0;
+};

@@ -1,0 +1,15 @@
+#include <QApplication>
+#include <QLocale>
+#include <gtest/gtest.h>
+
+// One application object for every test; widgets render off screen.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    // Currency texts are checked as a plain machine shows them: "$1,250.00".
+    QLocale::setDefault(QLocale::c());
+    qputenv("LC_ALL", "C");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
