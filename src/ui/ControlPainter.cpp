@@ -1,0 +1,156 @@
+#include "ui/ControlPainter.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <cmath>
+
+#include "ui/DesignUnits.h"
+#include "ui/Glyphs.h"
+#include "ui/ImageButton.h"
+
+namespace {
+
+QColor shifted(const QColor& base, int amount) {
+    auto channel = [amount](int value) { return qBound(0, value + amount, 255); };
+    return QColor(channel(base.red()), channel(base.green()), channel(base.blue()));
+}
+
+// One-pixel lines without smoothing, so every bevel line is exactly one pixel.
+void column(QPainter& p, int x, int yFrom, int yTo, const QColor& c) {
+    if (yTo >= yFrom) p.fillRect(QRect(x, yFrom, 1, yTo - yFrom + 1), c);
+}
+void row(QPainter& p, int y, int xFrom, int xTo, const QColor& c) {
+    if (xTo >= xFrom) p.fillRect(QRect(xFrom, y, xTo - xFrom + 1, 1), c);
+}
+
+constexpr int kCheckUnits = 27;
+constexpr int kCellNumberUnits = 23;
+constexpr int kKindCodeUnits = 80;
+constexpr int kWaySummaryUnits = 13;
+constexpr int kWaySummaryLength = 255;
+
+}  // namespace
+
+ControlPainter::ControlPainter(const WindowStyle& style, std::function<int()> clientHeight, int bevelWidth)
+    : style_(style), clientHeight_(std::move(clientHeight)), bevelWidth_(bevelWidth) {}
+
+int ControlPainter::units(double designUnits) const {
+    return design::toPixels(clientHeight_ ? clientHeight_() : style_.designHeight, designUnits,
+                            style_.designHeight);
+}
+
+void ControlPainter::paintBevel(QImage& image, const QColor& base, int style, int bevelWidth) {
+    QPainter p(&image);
+    p.fillRect(image.rect(), base);
+    const std::vector<int> amounts = design::bevelAmounts(bevelWidth);
+    const bool raised = style % 2 == 1;
+    const int left = 0, top = 0, right = image.width(), bottom = image.height();
+    for (int g = 1; g <= bevelWidth; ++g) {
+        const int amount = amounts[static_cast<std::size_t>(g - 1)];
+        const QColor c = shifted(base, raised ? amount : -amount);
+        // Up the left edge, then along the top; the far end points are left out.
+        column(p, left + g - 1, top + g - 1, bottom - g, c);
+        row(p, top + g - 1, left + g - 1, right - g, c);
+    }
+    for (int m = 1; m <= bevelWidth; ++m) {
+        const int amount = amounts[static_cast<std::size_t>(m - 1)];
+        const QColor c = shifted(base, raised ? -amount : amount);
+        // Down the right edge, then back along the bottom.
+        column(p, right - m, top + m, bottom - m, c);
+        row(p, bottom - m, left + m, right - m, c);
+    }
+}
+
+void ControlPainter::PaintBevel(ImageButton& control, int style) const {
+    const QColor base = style_.colourOf(style);
+    const int bevel = bevelWidth_;
+    control.draw(
+        [base, style, bevel](ImageButton& c) {
+            c.fillColour = base;
+            paintBevel(c.image(), base, style, bevel);
+        },
+        true);
+}
+
+void ControlPainter::SetCaptionFont(ImageButton& control, int sizeUnits, int styleBit) const {
+    control.fontUnits = sizeUnits;
+    control.fontBold = styleBit == 0;
+}
+
+void ControlPainter::PaintCaption(ImageButton& control, const QColor& colour, const QString& text,
+                                  const QString& fontName, int alignment, int offsetUnits) const {
+    const int fontUnits = control.fontUnits;
+    control.draw(
+        [this, colour, text, fontName, alignment, offsetUnits, fontUnits](ImageButton& c) {
+            drawCaption(c, colour, text, fontName, alignment, offsetUnits, fontUnits);
+        },
+        alignment == 5);
+}
+
+void ControlPainter::drawCaption(ImageButton& control, const QColor& colour, const QString& text,
+                                 const QString& fontName, int alignment, int offsetUnits, int fontUnits) const {
+    if (alignment < 0 || alignment > style_.lastAlignment) alignment = 1;
+    control.fontName = fontName;
+    control.fontColour = colour;
+    int heightUnits = fontUnits;
+    if (alignment == 3) heightUnits = kCheckUnits;
+    if (alignment == 4) heightUnits = kKindCodeUnits;
+    if (alignment == 5) heightUnits = kWaySummaryUnits;
+    if (alignment == 3) control.fontUnits = kCellNumberUnits;
+
+    const ResolvedText resolved = glyphs::resolve(fontName, text);
+    QFont font(resolved.family);
+    // A negative height in the caption font is a character height: the em size.
+    font.setPixelSize(qMax(1, units(heightUnits)));
+    font.setBold(control.fontBold);
+    font.setStyleStrategy(QFont::PreferAntialias);
+
+    QImage& image = control.image();
+    QPainter p(&image);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setFont(font);
+    p.setPen(colour);
+    const QFontMetrics metrics(font);
+    const int y = units(offsetUnits) + metrics.ascent();
+    const int width = image.width();
+    switch (alignment) {
+        case 0: p.drawText(0, y, resolved.text); break;
+        case 2: p.drawText(width - 1 - metrics.horizontalAdvance(resolved.text), y, resolved.text); break;
+        case 5: {
+            p.fillRect(image.rect(), control.fillColour);
+            p.drawText(image.rect(), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                       resolved.text.left(kWaySummaryLength));
+            break;
+        }
+        default:  // 1, 3 and 4 are centred
+            p.drawText((width + 1) / 2 - metrics.horizontalAdvance(resolved.text) / 2, y, resolved.text);
+            break;
+    }
+}
+
+void ControlPainter::Fill(ImageButton& control, const QColor& colour) const {
+    control.draw(
+        [colour](ImageButton& c) {
+            c.fillColour = colour;
+            c.image().fill(colour);
+        },
+        true);
+}
+
+void ControlPainter::PaintRoundedBox(ImageButton& control, const QColor& fill) const {
+    const int bevel = bevelWidth_;
+    control.draw(
+        [fill, bevel](ImageButton& c) {
+            c.fillColour = fill;
+            QImage& image = c.image();
+            image.fill(fill);
+            QPainter p(&image);
+            p.setRenderHint(QPainter::Antialiasing);
+            const int penWidth = static_cast<int>(std::nearbyint(bevel * 0.5)) + 1;
+            p.setPen(QPen(Qt::black, penWidth));
+            p.setBrush(Qt::NoBrush);
+            const qreal inset = penWidth / 2.0;
+            p.drawRoundedRect(QRectF(image.rect()).adjusted(inset, inset, -inset, -inset), bevel, bevel);
+        },
+        true);
+}

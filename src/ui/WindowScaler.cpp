@@ -1,0 +1,52 @@
+#include "ui/WindowScaler.h"
+
+#include <QEvent>
+#include <QWidget>
+
+#include "ui/DesignUnits.h"
+
+namespace {
+constexpr int kLayoutScreenWidth = 640;
+constexpr int kLayoutScreenHeight = 480;
+}  // namespace
+
+WindowScaler::WindowScaler(QWidget* client, QSize designSize)
+    : QObject(client), client_(client), designSize_(designSize) {
+    client_->installEventFilter(this);
+}
+
+QSize WindowScaler::clientSizeForScreen(QSize designSize, QSize screen) {
+    return {design::toPixels(screen.width(), designSize.width(), kLayoutScreenWidth),
+            design::toPixels(screen.height(), designSize.height(), kLayoutScreenHeight)};
+}
+
+QRect WindowScaler::scaled(const QRect& r, QSize designSize, QSize clientSize) {
+    const int w = designSize.width(), h = designSize.height();
+    const int cw = clientSize.width(), ch = clientSize.height();
+    // Both corners are scaled, so neighbouring controls meet without gaps.
+    const int left = design::toPixels(cw, r.x(), w);
+    const int top = design::toPixels(ch, r.y(), h);
+    const int right = design::toPixels(cw, r.x() + r.width(), w);
+    const int bottom = design::toPixels(ch, r.y() + r.height(), h);
+    return {left, top, qMax(1, right - left), qMax(1, bottom - top)};
+}
+
+void WindowScaler::place(QWidget* control, const QRect& designRect) {
+    placements_.push_back({control, designRect});
+    control->setGeometry(scaled(designRect, designSize_, client_->size()));
+}
+
+void WindowScaler::fitToScreen(QSize screen) {
+    client_->setFixedSize(clientSizeForScreen(designSize_, screen));
+    layOut();
+}
+
+void WindowScaler::layOut() {
+    for (const Placement& placement : placements_)
+        placement.control->setGeometry(scaled(placement.designRect, designSize_, client_->size()));
+}
+
+bool WindowScaler::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Resize) layOut();
+    return QObject::eventFilter(watched, event);
+}
