@@ -1,0 +1,10 @@
+#include "shell/AboutBox.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+void ShowAboutBox(QWidget* parent) {
+    QMessageBox::about(parent, QStringLiteral("About Velloro"),
+                       QStringLiteral("<h2>Velloro</h2><p>Version %1</p><p>A Keno game.</p>")
+                           .arg(QCoreApplication::applicationVersion()));
+}

@@ -1,0 +1,117 @@
+#include "shell/SplashArt.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <array>
+
+namespace {
+
+struct Ball {
+    qreal x, y, radius;  // in units of a 415 x 181 picture
+    int number;
+    QColor colour;
+};
+
+void paintBall(QPainter& p, const Ball& b) {
+    const QPointF centre(b.x, b.y);
+    // Shadow on the felt.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 70));
+    p.drawEllipse(centre + QPointF(b.radius * 0.25, b.radius * 0.8), b.radius * 0.9, b.radius * 0.35);
+    // Shaded sphere, lit from the upper left.
+    QRadialGradient shade(centre - QPointF(b.radius * 0.4, b.radius * 0.45), b.radius * 1.5);
+    shade.setColorAt(0.0, b.colour.lighter(190));
+    shade.setColorAt(0.35, b.colour);
+    shade.setColorAt(1.0, b.colour.darker(260));
+    p.setBrush(shade);
+    p.drawEllipse(centre, b.radius, b.radius);
+    // White number disc with the number.
+    p.setBrush(QColor(250, 250, 245));
+    p.drawEllipse(centre, b.radius * 0.5, b.radius * 0.5);
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPixelSize(qMax(4, static_cast<int>(b.radius * 0.55)));
+    p.setFont(font);
+    p.setPen(QColor(30, 30, 30));
+    const QRectF disc(centre - QPointF(b.radius * 0.5, b.radius * 0.5), QSizeF(b.radius, b.radius));
+    p.drawText(disc, Qt::AlignCenter, QString::number(b.number));
+    // Gloss.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 120));
+    p.drawEllipse(centre - QPointF(b.radius * 0.45, b.radius * 0.55), b.radius * 0.28, b.radius * 0.16);
+}
+
+void paintBoardHint(QPainter& p) {
+    // A faint grid of the 80 numbers behind everything.
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPixelSize(9);
+    p.setFont(font);
+    p.setPen(QColor(255, 255, 255, 28));
+    for (int n = 1; n <= 80; ++n) {
+        const int column = (n - 1) % 10, row = (n - 1) / 10;
+        p.drawText(QRectF(8 + column * 40.0, 6 + row * 21.0, 40, 21), Qt::AlignCenter, QString::number(n));
+    }
+}
+
+void paintTitle(QPainter& p) {
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setBold(true);
+    font.setItalic(true);
+    font.setPixelSize(62);
+    QPainterPath title;
+    title.addText(0, 0, font, QStringLiteral("Velloro"));
+    const QRectF bounds = title.boundingRect();
+    title.translate(207.5 - bounds.center().x(), 78 - bounds.bottom() + bounds.height() * 0.1);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 110));
+    p.drawPath(title.translated(3, 3));
+    QLinearGradient gold(0, title.boundingRect().top(), 0, title.boundingRect().bottom());
+    gold.setColorAt(0.0, QColor(255, 246, 180));
+    gold.setColorAt(0.5, QColor(240, 190, 40));
+    gold.setColorAt(1.0, QColor(170, 110, 10));
+    p.setBrush(gold);
+    p.setPen(QPen(QColor(90, 50, 0), 1.2));
+    p.drawPath(title);
+
+    QFont small(QStringLiteral("Arial"));
+    small.setBold(true);
+    small.setPixelSize(12);
+    small.setLetterSpacing(QFont::AbsoluteSpacing, 5);
+    p.setFont(small);
+    p.setPen(QColor(255, 240, 200));
+    p.drawText(QRectF(0, 84, 415, 16), Qt::AlignHCenter, QStringLiteral("KENO  \u2022  80 NUMBERS  \u2022  20 BALLS"));
+}
+
+}  // namespace
+
+QImage PaintSplashPicture(QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(size.width() / 415.0, size.height() / 181.0);
+
+    QRadialGradient felt(QPointF(207, 70), 300);
+    felt.setColorAt(0.0, QColor(20, 150, 60));
+    felt.setColorAt(1.0, QColor(0, 60, 20));
+    p.fillRect(QRectF(0, 0, 415, 181), felt);
+    paintBoardHint(p);
+
+    // Fuchsia and gold bands, as on the game table's frames.
+    p.fillRect(QRectF(0, 104, 415, 3), QColor(255, 0, 255));
+    p.fillRect(QRectF(0, 108, 415, 1), QColor(240, 190, 40));
+
+    paintTitle(p);
+
+    const std::array<Ball, 7> balls{{{40, 145, 22, 7, QColor(220, 30, 30)},
+                                     {95, 152, 19, 23, QColor(20, 60, 220)},
+                                     {150, 140, 24, 41, QColor(250, 190, 0)},
+                                     {207, 150, 21, 80, QColor(150, 0, 150)},
+                                     {262, 141, 24, 12, QColor(0, 160, 70)},
+                                     {318, 152, 19, 66, QColor(240, 110, 0)},
+                                     {372, 144, 22, 35, QColor(0, 150, 200)}}};
+    for (const Ball& ball : balls) paintBall(p, ball);
+    return image;
+}
