@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include "game/MenuRules.h"
+
+// The looks of a board cell.
+enum class CellLook {
+    Unmarked,   // blue sunken, silver number
+    Pressed,    // blue sunken, number and check glyph in silver
+    Marked,     // blue raised, black number, check glyph in the set colour
+    Caught,     // red raised, black number, check glyph in the set colour
+    NotCaught,  // red sunken, silver number
+};
+
+// The green value boxes of the bet.
+enum class ValueField {
+    NumberOfGames,  // ImageNOGN
+    PricePerWay,    // ImagePPWN
+    PricePerGame,   // ImagePPGN
+    TotalPrice,     // ImageTPN
+    Spot,           // ImageSpot
+};
+
+// The four picture buttons, by their tags.
+enum class TableButton { Play = 21, Open = 23, Cast = 25, Next = 27 };
+
+// What the table logic asks of the main window. The window only paints and
+// shows; every decision is taken before these calls.
+class TableView {
+public:
+    virtual ~TableView() = default;
+
+    // checkColour matters for the looks with a check glyph.
+    virtual void paintCell(int number, CellLook look, QColor checkColour) = 0;
+    // arrowTag is the arrow's released tag (107, 109, ..., 17, 19).
+    virtual void paintArrow(int arrowTag, bool pressed) = 0;
+    virtual void paintButton(TableButton button, bool pressed) = 0;
+    // The four status boxes: "GAME", word, "GAME", game number ("007").
+    virtual void showStatus(const QString& word, QColor colour, const QString& gameNumber) = 0;
+    virtual void showCentreMessage(const QString& text) = 0;
+    virtual void showValue(ValueField field, const QString& text) = 0;
+    virtual void setBalanceCaption(const QString& caption) = 0;
+    virtual void setMenuItem(MenuItem item, bool enabled, bool checked) = 0;
+    virtual void setButtonVisible(TableButton button, bool visible) = 0;
+    // The eight arrows of NUMBER OF GAMES and PRICE PER WAY.
+    virtual void setBetArrowsVisible(bool visible) = 0;
+    virtual void setQuickPickArrowsVisible(bool visible) = 0;
+    virtual void setSpotVisible(bool visible) = 0;
+    // Fill the special box green and hide it.
+    virtual void clearSpecialBox() = 0;
+    virtual void setBoardEnabled(bool enabled) = 0;
+    // Repaint now, without waiting for the event loop.
+    virtual void updateWindow() = 0;
+};
