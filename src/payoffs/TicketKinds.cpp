@@ -5,23 +5,9 @@
 
 namespace {
 
-using Item = TicketMenuItem;
+using Item = MenuItem;
 using Choice = TicketChoice;
 using Kind = TicketKind;
-
-constexpr std::array<TicketMenuEntry, 11> kMenuEntries{{
-    {Item::AllCatches, "MenuAllCatches", "&All Catches", 7, 10},
-    {Item::AllOrNothing, "MenuAllOrNothing", "All Or &Nothing", 4, 8},
-    {Item::BetAgainst, "MenuBetAgainst", "&Bet Against", 8, 15},
-    {Item::CatchAll, "MenuCatchAll", "&Catch All", 2, 7},
-    {Item::Forty, "MenuForty", "Forty", 0, 0},
-    {Item::FortyForty, "MenuFortyForty", "Forty Forty", 0, 0},
-    {Item::LastBallDrawn, "MenuLastBallDrawn", "&Last Ball Drawn", 1, 6},
-    {Item::QuickPick, "MenuQuickPick", "&Quick Pick", 0, 0},
-    {Item::SuperSpecial, "MenuSuperSpecial", "&Super Special", 3, 10},
-    {Item::ThirtyTwoSpot, "MenuThirtyTwoSpot", "&Thirty-Two Spot", 0, 0},
-    {Item::Way, "MenuWay", "&Way", 1, 7},
-}};
 
 constexpr std::array<TicketChoiceEntry, 15> kChoices{{
     {Choice::AllCatches, Item::AllCatches, "&All Catches", Kind::AllCatches, "AC"},
@@ -79,17 +65,9 @@ void storeNumbers(TicketSet& set, const std::vector<std::uint8_t>& numbers) {
 
 }  // namespace
 
-const std::array<TicketMenuEntry, 11>& TicketMenuEntries() { return kMenuEntries; }
-
-const TicketMenuEntry& MenuEntry(TicketMenuItem item) {
-    for (const TicketMenuEntry& entry : kMenuEntries)
-        if (entry.item == item) return entry;
-    return kMenuEntries.front();
-}
-
-bool IsOffered(TicketMenuItem item, int spotsMarked) {
-    const TicketMenuEntry& entry = MenuEntry(item);
-    return spotsMarked >= entry.fewestSpots && spotsMarked <= entry.mostSpots;
+bool IsOffered(MenuItem ticketItem, int spotsMarked) {
+    const menu_rules::SpotRange range = menu_rules::offeredRange(ticketItem);
+    return spotsMarked >= range.low && spotsMarked <= range.high;
 }
 
 const std::array<TicketChoiceEntry, 15>& TicketChoices() { return kChoices; }
@@ -140,7 +118,7 @@ std::optional<TicketChoiceView> ApplyTicketKind(GameState& state, TicketChoice c
     return view;
 }
 
-std::optional<TicketMenuItem> CheckedMenuItem(TicketKind kind, const QString& kindCode) {
+std::optional<MenuItem> CheckedMenuItem(TicketKind kind, const QString& kindCode) {
     if (kind == Kind::Regular) {
         if (kindCode == QLatin1String("QP")) return Item::QuickPick;
         return std::nullopt;

@@ -7,39 +7,14 @@
 #include <vector>
 
 #include "game/GameState.h"
+#include "game/MenuRules.h"
 
-// The ticket kinds of the Tickets menu: what each entry offers, when it is
-// offered, and what choosing it does to the ticket.
+// The ticket kinds of the Tickets menu: what each entry sets and what
+// choosing it does to the ticket.
 
-// The items of the Tickets menu, in menu order. Forty, Forty Forty and
-// Thirty-Two Spot are submenus; their own item carries the check mark.
-enum class TicketMenuItem {
-    AllCatches,
-    AllOrNothing,
-    BetAgainst,
-    CatchAll,
-    Forty,
-    FortyForty,
-    LastBallDrawn,
-    QuickPick,
-    SuperSpecial,
-    ThirtyTwoSpot,
-    Way,
-};
-
-struct TicketMenuEntry {
-    TicketMenuItem item;
-    const char* objectName;  // "MenuAllCatches"
-    const char* caption;     // "&All Catches"
-    int fewestSpots;         // offered while SpotsMarked lies in fewestSpots..mostSpots
-    int mostSpots;
-};
-
-// Every Tickets item in menu order.
-const std::array<TicketMenuEntry, 11>& TicketMenuEntries();
-const TicketMenuEntry& MenuEntry(TicketMenuItem item);
-// Whether a plain ticket with this many marked numbers may become this item's kind.
-bool IsOffered(TicketMenuItem item, int spotsMarked);
+// Whether a plain ticket with this many marked numbers may become the kind of
+// this Tickets item (the offered ranges of the menu rules).
+bool IsOffered(MenuItem ticketItem, int spotsMarked);
 
 // Every menu command that turns a plain ticket into a kind (the way ticket
 // has its own window and is not among them).
@@ -63,8 +38,8 @@ enum class TicketChoice {
 
 struct TicketChoiceEntry {
     TicketChoice choice;
-    TicketMenuItem menuItem;  // the item that offers it and takes the check mark
-    const char* caption;      // its own caption: "&Top" inside "Forty"
+    MenuItem menuItem;    // the Tickets item that offers it and takes the check mark
+    const char* caption;  // its own caption: "&Top" inside "Forty"
     TicketKind kind;
     const char* code;  // KindCode
 };
@@ -84,7 +59,7 @@ FixedNumberSets FixedNumbers(TicketChoice choice);
 // What the main window shows after a choice. It also always closes both board
 // panels, refreshes the Game menu and buttons and disables every Tickets entry.
 struct TicketChoiceView {
-    TicketMenuItem checkedItem = TicketMenuItem::QuickPick;
+    MenuItem checkedItem = MenuItem::QuickPick;
     QString specialCode;                      // painted large in the special box
     std::vector<std::uint8_t> markedNumbers;  // painted marked in set 1's colour
     bool hideSpotBox = false;                 // Forty, Forty Forty, Thirty-Two Spot
@@ -100,4 +75,4 @@ std::optional<TicketChoiceView> ApplyTicketKind(GameState& state, TicketChoice c
 
 // The Tickets item that shows a ticket's kind with a check mark (a restored
 // ticket): none for a regular ticket or an unknown kind.
-std::optional<TicketMenuItem> CheckedMenuItem(TicketKind kind, const QString& kindCode);
+std::optional<MenuItem> CheckedMenuItem(TicketKind kind, const QString& kindCode);
