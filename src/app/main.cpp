@@ -1,6 +1,47 @@
-#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <memory>
+
+#include "app/KenoApplication.h"
+#include "app/TFormKeno.h"
+#include "game/GameState.h"
+#include "game/IoError.h"
+#include "payoffs/TFormWay.h"
+#include "shell/AboutBox.h"
+#include "shell/HelpViewer.h"
+#include "shell/TFormSplash.h"
+#include "sound/SoundPlayer.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    return 0;
+    KenoApplication app(argc, argv);
+    KenoApplication::setApplicationName(QStringLiteral("Velloro"));
+    KenoApplication::setApplicationVersion(QString::fromLatin1(kVelloroVersion));
+    const QSize screen = KenoApplication::primaryScreen()->size();
+
+    auto splash = std::make_unique<TFormSplash>(screen);
+    splash->show();
+    splash->repaint();
+    KenoApplication::processEvents();
+
+    // Declared before the table, so that the table still has them while it closes.
+    HelpViewer help;
+    SilentSoundPlayer sound;
+    GameState state;
+    std::unique_ptr<TFormKeno> keno;
+    try {
+        keno = std::make_unique<TFormKeno>(state, sound, help, screen);
+    } catch (const IoError& error) {
+        // Without its payoff schedules the game cannot be played at all.
+        splash.reset();
+        ShowIoError(nullptr, error);
+        return 1;
+    }
+    auto* way = new TFormWay(keno.get());
+    way->hide();
+    splash.reset();
+
+    keno->show();
+    if (!keno->historyStartup().warning.isEmpty())
+        QMessageBox::warning(keno.get(), QStringLiteral("Velloro"), keno->historyStartup().warning);
+    return KenoApplication::exec();
 }

@@ -21,6 +21,8 @@ QTextBrowser* HelpViewer::browser() {
     if (!browser_) {
         browser_ = new QTextBrowser;
         browser_->setAttribute(Qt::WA_DeleteOnClose);
+        // Help open on its own does not keep the game running.
+        browser_->setAttribute(Qt::WA_QuitOnClose, false);
         browser_->setWindowTitle(QStringLiteral("Velloro Help"));
         browser_->setOpenLinks(false);
         browser_->resize(520, 420);
@@ -73,6 +75,7 @@ void HelpViewer::showPopup(int number, QPoint at) {
         // A pop-up window closes itself on the next click anywhere.
         popup_ = new QLabel(nullptr, Qt::Popup);
         popup_->setAttribute(Qt::WA_DeleteOnClose);
+        popup_->setAttribute(Qt::WA_QuitOnClose, false);
         popup_->setWordWrap(true);
         popup_->setMargin(8);
         popup_->setFixedWidth(300);

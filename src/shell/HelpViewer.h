@@ -6,9 +6,8 @@
 
 #include "shell/HelpFile.h"
 
-class QTextBrowser;
-class QWidget;
-class QLabel;
+#include <QLabel>
+#include <QTextBrowser>
 
 // Shows the help file: its contents, one topic, or a small pop-up for the
 // "What's this?" of a control. One viewer serves every window.

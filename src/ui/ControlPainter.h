@@ -18,6 +18,7 @@ public:
 
     const WindowStyle& style() const { return style_; }
     int bevelWidth() const { return bevelWidth_; }
+    void setBevelWidth(int bevelWidth) { bevelWidth_ = bevelWidth; }
     // A design length in pixels at the window's current client height.
     int units(double designUnits) const;
 

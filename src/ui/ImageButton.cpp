@@ -9,6 +9,7 @@ ImageButton::ImageButton(QWidget* parent) : QWidget(parent) {
 }
 
 void ImageButton::draw(const Drawing& step, bool coversWholeImage) {
+    fitImage();
     if (coversWholeImage) steps_.clear();
     steps_.push_back(step);
     step(*this);
@@ -21,7 +22,9 @@ void ImageButton::paintEvent(QPaintEvent*) {
     painter.drawImage(rect(), image_);
 }
 
-void ImageButton::resizeEvent(QResizeEvent*) {
+void ImageButton::resizeEvent(QResizeEvent*) { fitImage(); }
+
+void ImageButton::fitImage() {
     if (image_.size() == size() || width() <= 0 || height() <= 0) return;
     // Until it is painted again at the new size it shows the old picture stretched.
     image_ = image_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

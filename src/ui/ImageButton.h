@@ -47,6 +47,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Makes the bitmap the control's size, painting the kept steps again.
+    void fitImage();
+
     int tag_ = 0;
     QImage image_;
     std::vector<Drawing> steps_;

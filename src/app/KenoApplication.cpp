@@ -1,0 +1,24 @@
+#include "app/KenoApplication.h"
+
+#include <QMessageBox>
+
+#include "game/IoError.h"
+
+KenoApplication::KenoApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool KenoApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const IoError& error) {
+        ShowIoError(activeWindow(), error);
+        return false;
+    }
+}
+
+QString IoErrorText(const IoError& error) {
+    return QStringLiteral("%1\n\n%2").arg(error.fileName(), error.reason());
+}
+
+void ShowIoError(QWidget* parent, const IoError& error) {
+    QMessageBox::critical(parent, QStringLiteral("Velloro"), IoErrorText(error));
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QApplication>
+
+class IoError;
+class QWidget;
+
+// The application object. A file error thrown out of any event handler ends
+// here: the player is told which file failed and why, and the operation that
+// ran into it is abandoned while the game goes on.
+class KenoApplication : public QApplication {
+public:
+    KenoApplication(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+// The one message box of file errors: the file and the system's reason.
+void ShowIoError(QWidget* parent, const IoError& error);
+QString IoErrorText(const IoError& error);

@@ -1,0 +1,16 @@
+#include "ui/WhatsThis.h"
+
+#include <QMenu>
+#include <QWidget>
+
+void AttachWhatsThis(QWidget* control, int helpNumber, std::function<void(int, QPoint)> show) {
+    control->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(control, &QWidget::customContextMenuRequested, control,
+                     [control, helpNumber, show](const QPoint& local) {
+                         QMenu menu(control);
+                         menu.setObjectName(QStringLiteral("WhatsThisMenu"));
+                         QAction* item = menu.addAction(QStringLiteral("What's this?"));
+                         const QPoint at = control->mapToGlobal(local);
+                         if (menu.exec(at) == item) show(helpNumber, at);
+                     });
+}
