@@ -12,11 +12,12 @@ __extension__ typedef __int128 WideSum;
 
 }  // namespace
 
-WayTally TallyWays(std::span<const std::uint8_t> groupHits, int spotsPerSet) {
+WayTally TallyWays(std::span<const std::uint8_t> groupHits, int spotsPerSet, int mostGroups) {
     WayTally tally;
     auto& choices = tally.Choices;
     choices[0][0] = 1;
     const int hitCap = std::clamp(spotsPerSet, 0, WayTally::kMaxHits);
+    const int groupCap = std::clamp(mostGroups, 0, WayTally::kMaxGroupsPerWay);
     int groupsSoFar = 0;
     int mostHitsSoFar = 0;  // the largest total any choice so far can reach
     for (const std::uint8_t rawHits : groupHits) {
@@ -24,10 +25,11 @@ WayTally TallyWays(std::span<const std::uint8_t> groupHits, int spotsPerSet) {
         ++groupsSoFar;
         mostHitsSoFar = std::min(mostHitsSoFar + hits, WayTally::kMaxHits);
         // Multiply the tally polynomial by (1 + x y^hits), in place from the top.
-        for (int k = std::min(groupsSoFar, WayTally::kMaxGroupsPerWay); k >= 1; --k) {
+        for (int k = std::min(groupsSoFar, groupCap); k >= 1; --k) {
             auto& row = choices[static_cast<std::size_t>(k)];
             const auto& fewer = choices[static_cast<std::size_t>(k - 1)];
-            for (int h = mostHitsSoFar; h >= hits; --h)
+            // k groups can catch at most k x the group size.
+            for (int h = std::min(mostHitsSoFar, k * hitCap); h >= hits; --h)
                 row[static_cast<std::size_t>(h)] += fewer[static_cast<std::size_t>(h - hits)];
         }
     }
@@ -43,17 +45,21 @@ int GroupHits(const GameState& state, std::array<std::uint8_t, 80>& hits) {
     return groups;
 }
 
-WayTally TallyWays(const GameState& state) {
+WayTally TallyWays(const GameState& state, int mostGroups) {
     std::array<std::uint8_t, 80> hits{};
     const int groups = GroupHits(state, hits);
     return TallyWays(std::span<const std::uint8_t>(hits.data(), static_cast<std::size_t>(groups)),
-                     state.SpotsPerSet);
+                     state.SpotsPerSet, mostGroups);
 }
 
 long double WaySum(const GameState& state) {
     const int s = state.SpotsPerSet;
     if (s < 1) return 0.0L;
-    const WayTally tally = TallyWays(state);
+    int largestBetRow = 0;
+    for (int k = 1; k <= WayTally::kMaxGroupsPerWay; ++k)
+        if (state.WayCounts[static_cast<std::size_t>(k - 1)] > 0) largestBetRow = k;
+    if (largestBetRow == 0) return 0.0L;
+    const WayTally tally = TallyWays(state, largestBetRow);
     const auto& table = state.Payoffs.RegularPayoffs;
     WideSum sum = 0;
     for (int k = 1; k <= WayTally::kMaxGroupsPerWay; ++k) {

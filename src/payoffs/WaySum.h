@@ -24,12 +24,14 @@ struct WayTally {
     }
 };
 
-// Tallies the choices of groups by total catches. A group cannot catch more
-// balls than it has numbers, so each count is clamped to spotsPerSet.
-WayTally TallyWays(std::span<const std::uint8_t> groupHits, int spotsPerSet);
+// Tallies the choices of up to mostGroups groups by total catches (larger
+// choices stay 0). A group cannot catch more balls than it has numbers, so
+// each count is clamped to spotsPerSet.
+WayTally TallyWays(std::span<const std::uint8_t> groupHits, int spotsPerSet,
+                   int mostGroups = WayTally::kMaxGroupsPerWay);
 
 // The same tallies over groups 1..CompletedSets of a way ticket.
-WayTally TallyWays(const GameState& state);
+WayTally TallyWays(const GameState& state, int mostGroups = WayTally::kMaxGroupsPerWay);
 
 // The catches of groups 1..CompletedSets, each clamped to the group size; at
 // most 80 of them. Returns how many were written.

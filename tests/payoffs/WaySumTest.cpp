@@ -59,6 +59,11 @@ TEST(WaySum, TallyCountsChoicesByTotalCatches) {
     EXPECT_EQ(tally.count(5, 4), 0u);
     EXPECT_EQ(tally.count(-1, 0), 0u);
     EXPECT_EQ(tally.count(2, 21), 0u);
+
+    const WayTally pairsOnly = TallyWays(hits, 2, 2);
+    EXPECT_EQ(pairsOnly.Choices[1], tally.Choices[1]);
+    EXPECT_EQ(pairsOnly.Choices[2], tally.Choices[2]);
+    EXPECT_EQ(pairsOnly.count(3, 3), 0u);
 }
 
 TEST(WaySum, TallyIsExactForEightyGroups) {
