@@ -1,0 +1,231 @@
+#include "game/GameCycle.h"
+
+#include <algorithm>
+
+#include "game/SetColour.h"
+
+namespace {
+const QColor kLime(0, 255, 0);
+const QColor kMaroon(128, 0, 0);
+constexpr int kMillisecondsPerSecond = 1000;
+}  // namespace
+
+QString gamesToGoText(int gamesToGo) {
+    if (gamesToGo == 1) return QStringLiteral("1 Game To Go");
+    return QString::number(gamesToGo) + QStringLiteral(" Games To Go");
+}
+
+GameCycle::GameCycle(TableControls& table, RandomSource& random, Hooks hooks)
+    : table_(table),
+      state_(table.state()),
+      view_(table.view()),
+      waiter_(table.waiter()),
+      random_(random),
+      hooks_(std::move(hooks)) {
+    if (!hooks_.catchBall) hooks_.catchBall = CatchBall;
+    if (!hooks_.evaluateGame)
+        hooks_.evaluateGame = [this] { return EvaluateGame(state_, random_); };
+}
+
+void GameCycle::ShowStatus(const QString& word) {
+    const bool open = word == QLatin1String("OPEN");
+    if (open) {
+        // A damaged number from the history file restarts the count rather than running off.
+        ++state_.GameNumber;
+        if (state_.GameNumber >= 1000 || state_.GameNumber < 0) state_.GameNumber = 0;
+    }
+    view_.showStatus(word, open ? kLime : kMaroon,
+                     QStringLiteral("%1").arg(std::max(state_.GameNumber, 0), 3, 10, QLatin1Char('0')));
+    view_.updateWindow();
+}
+
+GameCycle::RunEnd GameCycle::MenuPlayClick() {
+    if (phase_ != Phase::Idle) return RunEnd::NotAvailable;
+    play(QStringLiteral("WAVE_200"));
+    state_.Balance -= state_.TotalPrice;
+    view_.setBalanceCaption(BalanceCaption(state_.Balance));
+
+    table_.ShowBetArrows(false);
+    table_.setBoardEnabled(false);
+    table_.setEnabled(MenuItem::Play, false);
+    table_.setEnabled(MenuItem::Cast, false);
+    table_.SyncButtons();
+    table_.UpdateTicketMenus(true);
+    view_.setQuickPickArrowsVisible(false);
+
+    if (table_.isChecked(MenuItem::QuickPick) && state_.Sets[1].count() == 0) QuickPick();
+    if (table_.isChecked(MenuItem::Way)) {
+        if (hooks_.takeWayBets) hooks_.takeWayBets();
+    } else {
+        state_.SpotsPerSet = state_.SpotsMarked;
+    }
+
+    state_.GamesToGo = state_.NumberOfGames;
+    phase_ = Phase::Drawing;
+    do {
+        if (!playOneGame()) {
+            phase_ = Phase::Idle;
+            return RunEnd::Closing;
+        }
+    } while (state_.GamesToGo > 0);
+    phase_ = Phase::Idle;
+
+    table_.setEnabled(MenuItem::Open, true);
+    table_.SyncButtons();
+    return RunEnd::Finished;
+}
+
+bool GameCycle::playOneGame() {
+    --state_.GamesToGo;
+    table_.setEnabled(MenuItem::Next, false);
+    table_.SyncButtons();
+    ShowStatus(QStringLiteral("CLOSED"));
+    view_.updateWindow();
+
+    play(QStringLiteral("WAVE_202"));
+    if (table_.isChecked(MenuItem::PrintTicket) && hooks_.printTicket) hooks_.printTicket();
+    play(QStringLiteral("WAVE_84"));
+    if (!waiter_.processPending()) return false;
+
+    if (!DrawBalls()) return false;
+    const GameResult result = hooks_.evaluateGame();
+    view_.showCentreMessage(result.centreText);
+    view_.setBalanceCaption(BalanceCaption(state_.Balance));
+    if (result.sound) play(*result.sound);
+    if (hooks_.recordGame) hooks_.recordGame();
+
+    if (state_.GamesToGo > 0) {
+        table_.setEnabled(MenuItem::Next, true);
+        table_.SyncButtons();
+        if (!waitBetweenGames()) return false;
+        view_.showCentreMessage(gamesToGoText(state_.GamesToGo));
+        table_.ClearDraw();
+        ShowStatus(QStringLiteral("OPEN"));
+        play(QStringLiteral("WAVE_201"));
+    }
+    return true;
+}
+
+bool GameCycle::waitBetweenGames() {
+    phase_ = Phase::BetweenGames;
+    // Read now, so a setting changed during the run applies from this wait on.
+    const std::int32_t pause = state_.PauseBetweenGames;
+    const bool pauses = state_.GameWin >= state_.PauseWinThreshold && pause > 0;
+    bool open = true;
+    view_.updateWindow();
+    if (pauses) {
+        const int limit = pause >= kPauseUntilNext ? -1 : pause * kMillisecondsPerSecond;
+        open = waiter_.waitUntil([this] { return !table_.isEnabled(MenuItem::Next); }, limit);
+    } else {
+        open = waiter_.processPending();
+    }
+    phase_ = Phase::Drawing;
+    return open;
+}
+
+bool GameCycle::DrawBalls() {
+    random_.reseed();
+    std::array<std::uint8_t, board::kBallsPerGame>& drawn = state_.Drawn;
+    drawn.fill(0);
+    for (int i = 0; i < board::kBallsPerGame; ++i) {
+        int n = 0;
+        do {
+            n = static_cast<int>(random_.below(board::kNumbers)) + 1;
+        } while (std::find(drawn.begin(), drawn.begin() + i, n) != drawn.begin() + i);
+        drawn[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(n);
+
+        const BallCatch ball = hooks_.catchBall(state_, n);
+        if (ball.caught) {
+            state_.SetColour(ball.colourSet);
+            view_.paintCell(n, CellLook::Caught, state_.CheckColor);
+        } else {
+            view_.paintCell(n, CellLook::NotCaught, QColor(192, 192, 192));
+        }
+        view_.updateWindow();
+
+        if (i == board::kBallsPerGame - 1) play(QStringLiteral("WAVE_0"));
+        play(QStringLiteral("WAVE_%1").arg(n));
+
+        const std::int32_t pause = state_.PauseBetweenNumbers;
+        const bool open = pause > 0 ? waiter_.waitUntil([] { return false; },
+                                                       pause * kMillisecondsPerSecond)
+                                    : waiter_.processPending();
+        if (!open) return false;
+    }
+    return true;
+}
+
+void GameCycle::QuickPick() {
+    random_.reseed();
+    TicketSet& set = state_.Sets[1];
+    // A damaged count (from a saved ticket) must not run past the set's 20 slots.
+    const int wanted = std::clamp<int>(state_.SpotsMarked, 0, TicketSet::kSlots);
+    int chosen = set.count();
+    while (chosen < wanted) {
+        const int n = static_cast<int>(random_.below(board::kNumbers)) + 1;
+        if (set.contains(n)) continue;
+        set.Numbers[static_cast<std::size_t>(chosen++)] = static_cast<std::uint8_t>(n);
+        state_.SetColour(1);
+        view_.paintCell(n, CellLook::Marked, state_.CheckColor);
+        view_.updateWindow();
+        play(QStringLiteral("WAVE_87"));
+    }
+}
+
+void GameCycle::MenuOpenClick() {
+    if (phase_ != Phase::Idle) return;
+    table_.ClearDraw();
+    ShowStatus(QStringLiteral("OPEN"));
+    play(QStringLiteral("WAVE_201"));
+    table_.setEnabled(MenuItem::Open, false);
+    table_.setEnabled(MenuItem::Play, true);
+    table_.setEnabled(MenuItem::Cast, true);
+    table_.SyncButtons();
+}
+
+void GameCycle::MenuCastClick() {
+    if (phase_ != Phase::Idle) return;
+    table_.sound(QStringLiteral("WAVE_82"), SoundPlayer::Wait::No);
+    if (table_.isChecked(MenuItem::Way)) {
+        if (hooks_.hideWayWindow) hooks_.hideWayWindow();
+        view_.updateWindow();
+    }
+    table_.ResetTicket();
+    table_.setBoardEnabled(true);
+    for (MenuItem item : kTicketItems) table_.setChecked(item, false);
+    table_.UpdateMenus();
+    table_.SyncButtons();
+    table_.UpdateTicketMenus(false);
+    table_.ShowBetArrows(true);
+    view_.setSpotVisible(true);
+    view_.clearSpecialBox();
+    table_.cells().resetAll();
+}
+
+void GameCycle::MenuNextClick() {
+    table_.setEnabled(MenuItem::Next, false);
+    table_.SyncButtons();
+}
+
+void GameCycle::ImageButtonMouseDown(TableButton button, bool leftButtonAlone) {
+    if (!leftButtonAlone) return;
+    view_.paintButton(button, true);
+    view_.updateWindow();
+    waiter_.waitForInput();
+    view_.paintButton(button, false);
+    view_.updateWindow();
+    switch (button) {
+        case TableButton::Play:
+            if (table_.isEnabled(MenuItem::Play)) MenuPlayClick();
+            break;
+        case TableButton::Open:
+            if (table_.isEnabled(MenuItem::Open)) MenuOpenClick();
+            break;
+        case TableButton::Cast:
+            if (table_.isEnabled(MenuItem::Cast)) MenuCastClick();
+            break;
+        case TableButton::Next:
+            if (table_.isEnabled(MenuItem::Next)) MenuNextClick();
+            break;
+    }
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <functional>
+
+#include "game/CatchRule.h"
+#include "game/GameState.h"
+#include "game/RandomSource.h"
+#include "game/TableControls.h"
+#include "payoffs/Evaluation.h"
+
+// The run of games: PLAY, the draw, the waits between balls and between
+// games, OPEN, CAST and NEXT. Every wait goes through the Waiter and every
+// sound through the table's SoundPlayer, so a test can play a long run at once.
+class GameCycle {
+public:
+    struct Hooks {
+        // Sets GameWin and Balance; by default the schedule's evaluation.
+        std::function<GameResult()> evaluateGame;
+        std::function<void()> recordGame;           // writes the game to the history
+        std::function<void()> printTicket;          // when "Print &Ticket" is checked
+        std::function<void()> takeWayBets;          // way window's rows -> WayCounts, hidden
+        std::function<void()> hideWayWindow;        // CAST of a way ticket
+        std::function<BallCatch(GameState&, int)> catchBall = CatchBall;
+    };
+
+    enum class Phase { Idle, Drawing, BetweenGames };
+    enum class RunEnd { Finished, Closing, NotAvailable };
+
+    GameCycle(TableControls& table, RandomSource& random, Hooks hooks);
+
+    // The Game menu items and their picture buttons.
+    RunEnd MenuPlayClick();
+    void MenuOpenClick();
+    void MenuCastClick();
+    void MenuNextClick();
+    // Pressed look until the release, then the item's handler when it is enabled.
+    void ImageButtonMouseDown(TableButton button, bool leftButtonAlone);
+
+    // Draws one game; false when the application is closing.
+    bool DrawBalls();
+    void QuickPick();
+    void ShowStatus(const QString& word);
+
+    Phase phase() const { return phase_; }
+
+private:
+    bool playOneGame();
+    bool waitBetweenGames();
+    void play(const QString& name) { table_.sound(name, SoundPlayer::Wait::Yes); }
+
+    TableControls& table_;
+    GameState& state_;
+    TableView& view_;
+    Waiter& waiter_;
+    RandomSource& random_;
+    Hooks hooks_;
+    Phase phase_ = Phase::Idle;
+};
+
+// "1 Game To Go", "2 Games To Go".
+QString gamesToGoText(int gamesToGo);

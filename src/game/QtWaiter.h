@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+
+#include "game/Waiter.h"
+
+// The real waits: nested event processing on the one thread, so menus and
+// buttons stay live while the cycle waits.
+class QtWaiter : public QObject, public Waiter {
+public:
+    QtWaiter();
+
+    bool waitUntil(const std::function<bool()>& done, int milliseconds) override;
+    bool processPending() override;
+    void waitForInput() override;
+
+    // The main window is closing: every wait ends at once and reports it.
+    void markClosing() { closing_ = true; }
+    bool closing() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool closing_ = false;
+    bool sawInput_ = false;
+};

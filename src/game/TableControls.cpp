@@ -1,0 +1,198 @@
+#include "game/TableControls.h"
+
+#include "game/CatchRule.h"
+#include "game/SetColour.h"
+
+namespace {
+const QColor kSilver(192, 192, 192);
+}
+
+TableControls::TableControls(GameState& state, TableView& view, SoundPlayer& sounds,
+                             Waiter& waiter, Hooks hooks)
+    : state_(state), view_(view), sounds_(sounds), waiter_(waiter), hooks_(std::move(hooks)) {}
+
+void TableControls::sound(const QString& name, SoundPlayer::Wait wait) {
+    if (state_.SoundsOn) sounds_.play(name, wait);
+}
+
+void TableControls::ImageMouseDown(int number, bool leftButtonAlone) {
+    if (!leftButtonAlone || !boardEnabled_ || number < 1 || number > board::kNumbers) return;
+    const bool way = isChecked(MenuItem::Way);
+    switch (bet::cellAction(cells_.tag(number), state_, way)) {
+        case CellAction::None: return;
+        case CellAction::Mark:
+            state_.CurrentNumber = static_cast<std::int16_t>(number);
+            view_.paintCell(number, CellLook::Pressed, kSilver);
+            view_.updateWindow();
+            waiter_.waitForInput();
+            cells_.set(number, board::kTagMarked + number);
+            state_.SetColour(state_.CurrentSet);
+            view_.paintCell(number, CellLook::Marked, state_.CheckColor);
+            if (bet::AddOrRemoveNumber(state_, true) && hooks_.wayGroupCompleted)
+                hooks_.wayGroupCompleted();
+            sound(QStringLiteral("WAVE_83"), SoundPlayer::Wait::No);
+            break;
+        case CellAction::Unmark:
+            cells_.set(number, board::kTagUnmarked + number);
+            state_.CurrentNumber = static_cast<std::int16_t>(number);
+            view_.paintCell(number, CellLook::Unmarked, kSilver);
+            bet::AddOrRemoveNumber(state_, false);
+            sound(QStringLiteral("WAVE_86"), SoundPlayer::Wait::No);
+            break;
+    }
+    repaintValue(ValueField::Spot);
+    UpdateMenus();
+    if (!way) UpdateTicketMenus(false);
+    SyncButtons();
+}
+
+int& TableControls::arrowTag(int releasedTag) {
+    for (std::size_t i = 0; i < bet::kArrowTags.size(); ++i)
+        if (bet::kArrowTags[i] == releasedTag) return arrowTags_[i];
+    static int unknown = 0;  // not an arrow: a harmless sink
+    unknown = 0;
+    return unknown;
+}
+
+bool TableControls::step(int pressedTag) {
+    const SpinnerResult result = bet::SpinnerStep(state_, pressedTag);
+    if (result.stepped) {
+        view_.paintArrow(pressedTag - 1, true);
+        repaintValue(result.field);
+    }
+    repaintTotals(result.totals);
+    if (!result.aggregateRefused) return true;
+    if (hooks_.showAggregateNotice) hooks_.showAggregateNotice();
+    return false;
+}
+
+void TableControls::releaseArrow(int releasedTag) {
+    view_.paintArrow(releasedTag, false);
+    view_.updateWindow();
+    arrowTag(releasedTag) = releasedTag;
+    repeatingTag_ = 0;
+}
+
+RepeatTimer TableControls::ImageSmallMouseDown(int releasedTag, bool leftButtonAlone) {
+    int& tag = arrowTag(releasedTag);
+    if (!leftButtonAlone || tag == 0 || tag % 2 == 0) return RepeatTimer::Unchanged;
+    tag = releasedTag + 1;
+    const bool mayRepeat = step(tag);
+    view_.updateWindow();
+    sound(QStringLiteral("WAVE_89"), SoundPlayer::Wait::Yes);
+    if (!mayRepeat) {
+        // The notice took the mouse: a repeating arrow would reopen it every 50 ms.
+        releaseArrow(releasedTag);
+        return RepeatTimer::Stop;
+    }
+    state_.TimerMode = 0;
+    repeatingTag_ = tag;
+    return RepeatTimer::Start;
+}
+
+RepeatTimer TableControls::Timer1Timer() {
+    if (repeatingTag_ == 0) return RepeatTimer::Stop;
+    const int pressed = repeatingTag_;
+    if (!step(pressed)) {
+        releaseArrow(pressed - 1);
+        return RepeatTimer::Stop;
+    }
+    return RepeatTimer::Fast;
+}
+
+RepeatTimer TableControls::ImageSmallMouseUp(int releasedTag) {
+    int& tag = arrowTag(releasedTag);
+    if (tag == 0 || tag % 2 != 0) return RepeatTimer::Unchanged;
+    view_.paintArrow(releasedTag, false);
+    view_.updateWindow();
+    sound(QStringLiteral("WAVE_89"), SoundPlayer::Wait::Yes);
+    tag = releasedTag;
+    repeatingTag_ = 0;
+    return RepeatTimer::Stop;
+}
+
+void TableControls::MenuResetClick() { view_.setBalanceCaption(bet::MenuResetClick(state_)); }
+
+void TableControls::repaintValue(ValueField field) {
+    view_.showValue(field, bet::valueText(state_, field));
+}
+
+void TableControls::repaintTotals(const TotalsChange& totals) {
+    if (totals.pricePerGame) repaintValue(ValueField::PricePerGame);
+    if (totals.totalPrice) {
+        repaintValue(ValueField::TotalPrice);
+        view_.updateWindow();
+    }
+}
+
+void TableControls::ResetTicket() {
+    const QString oneDollar = money::currency(money::kOneDollar);
+    view_.showValue(ValueField::TotalPrice, oneDollar);
+    view_.showValue(ValueField::NumberOfGames, QStringLiteral("1"));
+    view_.showValue(ValueField::PricePerWay, oneDollar);
+    view_.showValue(ValueField::PricePerGame, oneDollar);
+    view_.showValue(ValueField::Spot, QStringLiteral("0 SPOT"));
+    view_.setQuickPickArrowsVisible(false);
+    bet::ResetTicketState(state_);
+    if (hooks_.clearWayCounts) hooks_.clearWayCounts();
+    for (int n = 1; n <= board::kNumbers; ++n) view_.paintCell(n, CellLook::Unmarked, kSilver);
+    ClearDraw();
+}
+
+void TableControls::ClearDraw() {
+    for (const ClearedCell& cell : ClearedCells(state_)) {
+        if (cell.marked)
+            view_.paintCell(cell.number, CellLook::Marked, setColour(cell.colourSet));
+        else
+            view_.paintCell(cell.number, CellLook::Unmarked, kSilver);
+    }
+    ForgetDraw(state_);
+    if (state_.GamesToGo == 0)
+        view_.showCentreMessage(money::currency(state_.AggregateLimit, 0) +
+                                QStringLiteral(" VELLORO"));
+}
+
+std::optional<MenuItem> TableControls::checkedKind() const {
+    for (MenuItem item : kTicketItems)
+        if (checked_.has(item)) return item;
+    return std::nullopt;
+}
+
+void TableControls::setEnabled(MenuItem item, bool enabled) {
+    enabled_.set(item, enabled);
+    view_.setMenuItem(item, enabled, checked_.has(item));
+}
+
+void TableControls::setChecked(MenuItem item, bool checked) {
+    checked_.set(item, checked);
+    view_.setMenuItem(item, enabled_.has(item), checked);
+}
+
+void TableControls::UpdateMenus() {
+    const GameItems items =
+        menu_rules::UpdateMenus({checkedKind(), state_.Ways, state_.SpotsMarked});
+    setEnabled(MenuItem::Play, items.play);
+    setEnabled(MenuItem::Cast, items.cast);
+    setEnabled(MenuItem::Restore, items.restore);
+    setEnabled(MenuItem::Save, items.save);
+}
+
+void TableControls::UpdateTicketMenus(bool disableAll) {
+    const MenuFlags offered = menu_rules::UpdateTicketMenus(disableAll, state_.SpotsMarked);
+    for (MenuItem item : kTicketItems) setEnabled(item, offered.has(item));
+}
+
+void TableControls::SyncButtons() {
+    const ButtonsVisible visible = menu_rules::SyncButtons(enabled_);
+    view_.setButtonVisible(TableButton::Play, visible.play);
+    view_.setButtonVisible(TableButton::Open, visible.open);
+    view_.setButtonVisible(TableButton::Cast, visible.cast);
+    view_.setButtonVisible(TableButton::Next, visible.next);
+}
+
+void TableControls::ShowBetArrows(bool visible) { view_.setBetArrowsVisible(visible); }
+
+void TableControls::setBoardEnabled(bool enabled) {
+    boardEnabled_ = enabled;
+    view_.setBoardEnabled(enabled);
+}
