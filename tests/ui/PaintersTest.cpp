@@ -1,0 +1,163 @@
+#include <QCoreApplication>
+#include <QImage>
+#include <QResizeEvent>
+#include <gtest/gtest.h>
+
+#include "ui/ControlPainter.h"
+#include "ui/DesignUnits.h"
+#include "ui/Glyphs.h"
+#include "ui/ImageButton.h"
+#include "ui/WindowScaler.h"
+
+namespace {
+
+const QColor kBlue(0, 0, 255);
+
+QImage bevelled(int style, int bevelWidth, QSize size = {20, 20}, QColor base = kBlue) {
+    QImage image(size, QImage::Format_RGB32);
+    ControlPainter::paintBevel(image, base, style, bevelWidth);
+    return image;
+}
+
+QRgb blueShifted(int amount) {
+    auto c = [amount](int v) { return qBound(0, v + amount, 255); };
+    return qRgb(c(0), c(0), c(255));
+}
+
+// Height of the ink of everything not in the background colour.
+int inkHeight(const QImage& image, QRgb background) {
+    int top = -1, bottom = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != background) {
+                if (top < 0) top = y;
+                bottom = y;
+            }
+    return top < 0 ? 0 : bottom - top + 1;
+}
+
+}  // namespace
+
+TEST(BevelTest, AmountsAndWidthFollowTheScreen) {
+    EXPECT_EQ(design::bevelAmounts(5), (std::vector<int>{198, 160, 122, 83, 45}));
+    EXPECT_EQ(design::bevelAmounts(8), (std::vector<int>{198, 174, 150, 126, 102, 78, 54, 30}));
+    EXPECT_TRUE(design::bevelAmounts(0).empty());
+    EXPECT_EQ(design::bevelWidthForScreen(640), 5);
+    EXPECT_EQ(design::bevelWidthForScreen(800), 6);
+    EXPECT_EQ(design::bevelWidthForScreen(1024), 8);
+}
+
+TEST(BevelTest, RaisedIsLightTopLeftAndDarkBottomRight) {
+    const QImage raised = bevelled(1, 5);
+    EXPECT_EQ(raised.pixel(0, 0), blueShifted(198));
+    EXPECT_EQ(raised.pixel(1, 1), blueShifted(160));
+    EXPECT_EQ(raised.pixel(4, 10), blueShifted(45));
+    EXPECT_EQ(raised.pixel(0, 19), blueShifted(198));   // the left edge runs to the bottom
+    EXPECT_EQ(raised.pixel(19, 0), blueShifted(198));   // the top edge runs to the right
+    EXPECT_EQ(raised.pixel(19, 19), blueShifted(-198));
+    EXPECT_EQ(raised.pixel(15, 10), blueShifted(-45));
+    EXPECT_EQ(raised.pixel(10, 10), kBlue.rgb());
+    EXPECT_EQ(raised.pixel(5, 5), kBlue.rgb());
+}
+
+TEST(BevelTest, SunkenDiffersFromRaisedOnlyInWhichEdgesAreLight) {
+    const QImage raised = bevelled(1, 5, {32, 32});
+    const QImage sunken = bevelled(2, 5, {32, 32});
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            const int r = qBlue(raised.pixel(x, y)) == 255 ? qRed(raised.pixel(x, y)) : -(255 - qBlue(raised.pixel(x, y)));
+            const int s = qBlue(sunken.pixel(x, y)) == 255 ? qRed(sunken.pixel(x, y)) : -(255 - qBlue(sunken.pixel(x, y)));
+            // Same pixel, same amount, opposite direction (or both plain blue).
+            ASSERT_EQ(r, -s) << "at " << x << "," << y;
+        }
+    EXPECT_EQ(sunken.pixel(0, 0), blueShifted(-198));
+    EXPECT_EQ(sunken.pixel(31, 31), blueShifted(198));
+}
+
+TEST(BevelTest, ZeroWidthIsAFlatFill) {
+    const QImage flat = bevelled(3, 0, {12, 12}, QColor(255, 0, 0));
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < 12; ++x) ASSERT_EQ(flat.pixel(x, y), qRgb(255, 0, 0));
+}
+
+TEST(DesignUnitsTest, RoundHalvesToEven) {
+    EXPECT_EQ(design::toPixels(800, 23, 400), 46);
+    EXPECT_EQ(design::toPixels(1000, 1, 400), 2);  // 2.5
+    EXPECT_EQ(design::toPixels(1000, 3, 400), 8);  // 7.5
+    EXPECT_EQ(design::toPixels(500, 5, 400), 6);   // 6.25
+}
+
+TEST(CaptionTest, FontsGrowWithTheWindow) {
+    int height = 400;
+    const ControlPainter painter(window_style::Keno, [&height] { return height; }, 5);
+    EXPECT_EQ(painter.units(23), 23);
+    height = 800;
+    EXPECT_EQ(painter.units(23), 46);
+
+    auto inkOfEight = [&painter](int size) {
+        ImageButton button;
+        button.resize(size, size);
+        painter.Fill(button, Qt::white);
+        painter.SetCaptionFont(button, 23);
+        painter.PaintCaption(button, Qt::black, QStringLiteral("8"), QStringLiteral("Times New Roman"), 1, 3);
+        return inkHeight(button.image(), qRgb(255, 255, 255));
+    };
+    height = 400;
+    const int small = inkOfEight(64);
+    height = 800;
+    const int large = inkOfEight(128);
+    ASSERT_GT(small, 10);
+    EXPECT_NEAR(static_cast<double>(large) / small, 2.0, 0.15);
+}
+
+TEST(CaptionTest, SymbolGlyphsComeFromUnicode) {
+    EXPECT_EQ(glyphs::resolve(QStringLiteral("WingDings"), QString(QChar(252))).text, QString(QChar(0x2714)));
+    EXPECT_EQ(glyphs::resolve(QStringLiteral("WingDings"), QString(QChar(217))).text, QString(QChar(0x25B2)));
+    EXPECT_EQ(glyphs::resolve(QStringLiteral("WingDings"), QString(QChar(218))).text, QString(QChar(0x25BC)));
+    const ResolvedText plain = glyphs::resolve(QStringLiteral("Times New Roman"), QStringLiteral("PLAY"));
+    EXPECT_EQ(plain.family, QStringLiteral("Times New Roman"));
+    EXPECT_EQ(plain.text, QStringLiteral("PLAY"));
+}
+
+TEST(CaptionTest, RightAlignedTextEndsAtTheRightEdge) {
+    const ControlPainter painter(window_style::History, [] { return 400; }, 5);
+    ImageButton button;
+    button.resize(120, 20);
+    painter.Fill(button, Qt::white);
+    painter.PaintCaption(button, Qt::black, QStringLiteral("TOTAL"), QStringLiteral("Arial"), 2, 0);
+    int rightmost = -1, leftmost = 1000;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 120; ++x)
+            if (button.image().pixel(x, y) != qRgb(255, 255, 255)) {
+                rightmost = qMax(rightmost, x);
+                leftmost = qMin(leftmost, x);
+            }
+    EXPECT_GE(rightmost, 112);
+    EXPECT_GT(leftmost, 40);
+}
+
+TEST(ImageButtonTest, PaintsAgainAtANewSize) {
+    const ControlPainter painter(window_style::Keno, [] { return 400; }, 5);
+    ImageButton button;
+    button.resize(20, 20);
+    painter.PaintBevel(button, 1);
+    button.resize(40, 40);
+    QResizeEvent resize({40, 40}, {20, 20});
+    QCoreApplication::sendEvent(&button, &resize);
+    ASSERT_EQ(button.image().size(), QSize(40, 40));
+    // A fresh bevel, not the old one stretched: the lines stay one pixel wide.
+    EXPECT_EQ(button.image().pixel(1, 20), blueShifted(160));
+    EXPECT_EQ(button.image().pixel(39, 39), blueShifted(-198));
+    EXPECT_EQ(button.image().pixel(20, 20), kBlue.rgb());
+}
+
+TEST(WindowScalerTest, ClientFollowsTheScreenInProportion) {
+    EXPECT_EQ(WindowScaler::clientSizeForScreen({500, 400}, {640, 480}), QSize(500, 400));
+    EXPECT_EQ(WindowScaler::clientSizeForScreen({500, 400}, {1024, 768}), QSize(800, 640));
+    EXPECT_EQ(WindowScaler::clientSizeForScreen({415, 181}, {800, 600}), QSize(519, 226));
+    // Neighbouring cells keep meeting edge to edge at any scale.
+    const QRect a = WindowScaler::scaled({1, 1, 32, 32}, {500, 400}, {800, 640});
+    const QRect b = WindowScaler::scaled({33, 1, 32, 32}, {500, 400}, {800, 640});
+    EXPECT_EQ(a.right() + 1, b.left());
+    EXPECT_EQ(a.topLeft(), QPoint(2, 2));  // 1.6 rounds to 2
+}
