@@ -53,10 +53,12 @@ std::vector<Control> buildControls() {
         {"ImagePPGN", {380, 149, 101, 16}, 90},
         {"ImageNOS", {371, 173, 118, 15}, 91},
         {"ImageWP", {375, 191, 110, 15}, 92},
+        // The special box lies under the spot count and the quick-pick arrows,
+        // which a quick pick shows together with its code.
+        {"ImageSpecial", {368, 209, 125, 185}, 93},
         {"ImageSpot", {399, 209, 62, 16}, 91},
         {"ImageQPU", {372, 209, 16, 16}, 76},
         {"ImageQPD", {473, 209, 16, 16}, 77},
-        {"ImageSpecial", {368, 209, 125, 185}, 93},
     };
     for (int n = 1; n <= board::kNumbers; ++n)
         list.push_back({QStringLiteral("Image%1").arg(n), cellRect(n), 99,

@@ -1,6 +1,7 @@
 #include "app/TFormKeno.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -76,6 +77,8 @@ TFormKeno::TFormKeno(GameState& state, SoundPlayer& sound, HelpViewer& help, QSi
     timer_->setObjectName(QStringLiteral("Timer1"));
     timer_->setInterval(500);
 
+    // The menu bar keeps the desktop's own font; only the table is in Times.
+    menuBar()->setFont(QApplication::font(menuBar()));
     menu_.build(menuBar(), ::BalanceCaption(state_.Balance));
     buildControls();
     connectMenu();
@@ -299,14 +302,12 @@ void TFormKeno::ShowKindCode(const QString& kindCode) {
     painter_.Fill(special, kGreen);
     painter_.PaintCaption(special, kBlack, kindCode, kTimes, 4, 0);
     special.show();
-    special.raise();
 }
 
 void TFormKeno::ShowWaySummary(const QString& summary) {
     ImageButton& special = *control(QStringLiteral("ImageSpecial"));
     painter_.PaintCaption(special, kBlack, summary, kTimes, 5, 0);
     special.show();
-    special.raise();
 }
 
 void TFormKeno::HideSpecialBox() {

@@ -113,6 +113,19 @@ void ControlPainter::drawCaption(ImageButton& control, const QColor& colour, con
     const QFontMetrics metrics(font);
     const int y = units(offsetUnits) + metrics.ascent();
     const int width = image.width();
+    if (resolved.family != fontName && alignment != 5) {
+        // Symbol glyphs come from another font with other metrics: place the
+        // glyph itself where the symbol font drew it, in the middle of a text
+        // line whose top is at the offset (a line is about 1.1 em high).
+        const QRect ink = metrics.tightBoundingRect(resolved.text);
+        const double middle = units(offsetUnits) + 0.55 * font.pixelSize();
+        const int baseline = static_cast<int>(std::lround(middle - ink.center().y()));
+        int x = (width + 1) / 2 - ink.width() / 2 - ink.left();
+        if (alignment == 0) x = -ink.left();
+        if (alignment == 2) x = width - 1 - ink.right();
+        p.drawText(x, baseline, resolved.text);
+        return;
+    }
     switch (alignment) {
         case 0: p.drawText(0, y, resolved.text); break;
         case 2: p.drawText(width - 1 - metrics.horizontalAdvance(resolved.text), y, resolved.text); break;
