@@ -1,0 +1,253 @@
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <set>
+
+#include "game/GameCycle.h"
+#include "game/TableFakes.h"
+
+namespace {
+
+constexpr std::uint32_t k123456789 = ((12 * 60 + 34) * 60 + 56) * 1000 + 789;  // 12:34:56.789
+
+struct GameCycleTest : ::testing::Test {
+    GameState state;
+    StepLog log;
+    FakeTableView view{log};
+    FakeWaiter waiter{log};
+    LoggingSoundPlayer sounds{log};
+    TableControls table{state, view, sounds, waiter};
+    RandomSource random{[] { return k123456789; }};
+    std::vector<Money> wins;  // the win of each game, in order; 0 when run out
+    std::vector<std::array<std::uint8_t, 20>> draws;
+    Money balanceAtFirstBall = 1;
+    int balls = 0;
+    GameCycle cycle{table, random, hooks()};
+
+    GameCycle::Hooks hooks() {
+        GameCycle::Hooks h;
+        h.evaluateGame = [this] {
+            const std::size_t game = draws.size();
+            state.GameWin = game < wins.size() ? wins[game] : 0;
+            state.Balance += state.GameWin;
+            log.lines.append(QStringLiteral("evaluate"));
+            return GameResult{state.GameWin > 0 ? "YOU WON" : "BUST", {}, {}};
+        };
+        h.recordGame = [this] {
+            draws.push_back(state.Drawn);
+            log.lines.append(QStringLiteral("record"));
+        };
+        h.catchBall = [this](GameState& s, int n) {
+            if (balls++ == 0) balanceAtFirstBall = s.Balance;
+            return CatchBall(s, n);
+        };
+        return h;
+    }
+
+    void SetUp() override {
+        state.AggregateLimit = money::dollars(50000);
+        state.GameNumber = 0;  // as start-up's OPEN leaves it
+        table.ResetTicket();
+        for (int n : {3, 14, 40, 41, 77}) table.ImageMouseDown(n, true);
+        log.lines.clear();
+        sounds.requests.clear();
+    }
+    void games(int count) {
+        state.NumberOfGames = count;
+        bet::UpdateTotals(state);
+    }
+    QStringList ballSounds(const std::array<std::uint8_t, 20>& drawn) const {
+        QStringList expected;
+        for (int i = 0; i < 20; ++i) {
+            if (i == 19) expected.append("WAVE_0 wait");
+            expected.append(QStringLiteral("WAVE_%1 wait").arg(drawn[static_cast<std::size_t>(i)]));
+        }
+        return expected;
+    }
+};
+
+TEST_F(GameCycleTest, GoldenDrawFromAFixedClock) {
+    EXPECT_EQ(cycle.phase(), GameCycle::Phase::Idle);
+    cycle.MenuPlayClick();
+    ASSERT_EQ(draws.size(), 1u);
+    const std::array<std::uint8_t, 20> golden{40, 22, 29, 2,  56, 37, 9,  41, 65, 7,
+                                              13, 78, 75, 80, 51, 15, 50, 72, 45, 17};
+    EXPECT_EQ(draws[0], golden);
+    // 40 and 41 are on the ticket and show as caught; the rest as drawn only.
+    EXPECT_EQ(view.looks[40], CellLook::Caught);
+    EXPECT_EQ(view.looks[22], CellLook::NotCaught);
+    EXPECT_EQ(state.Sets[1].Hits, 2);
+}
+
+TEST_F(GameCycleTest, DrawsNeverRepeatANumber) {
+    std::uint32_t clock = 0;
+    RandomSource varied{[&clock] { return clock += 7919; }};
+    GameCycle other{table, varied, hooks()};
+    for (int run = 0; run < 200; ++run) {
+        ASSERT_TRUE(other.DrawBalls());
+        const std::set<int> distinct(state.Drawn.begin(), state.Drawn.end());
+        ASSERT_EQ(distinct.size(), 20u);
+        ASSERT_GE(*distinct.begin(), 1);
+        ASSERT_LE(*distinct.rbegin(), 80);
+        table.ClearDraw();
+    }
+}
+
+TEST_F(GameCycleTest, OneGameSoundsAndSteps) {
+    state.Balance = money::dollars(10);
+    cycle.MenuPlayClick();
+    EXPECT_EQ(balanceAtFirstBall, money::dollars(9));  // the whole run is paid first
+    QStringList expected{"WAVE_200 wait", "WAVE_202 wait", "WAVE_84 wait"};
+    expected += ballSounds(draws.at(0));
+    EXPECT_EQ(sounds.requests, expected);
+    EXPECT_TRUE(log.matching("wait").isEmpty());
+    EXPECT_TRUE(log.matching("centre").filter("To Go").isEmpty());
+    EXPECT_FALSE(table.isEnabled(MenuItem::Next));
+    EXPECT_TRUE(table.isEnabled(MenuItem::Open));
+    EXPECT_FALSE(table.isEnabled(MenuItem::Play));
+    EXPECT_TRUE(view.buttons[TableButton::Open]);
+    EXPECT_FALSE(view.board);
+    EXPECT_FALSE(view.betArrows);
+    EXPECT_EQ(view.statusWord, "CLOSED");
+    EXPECT_EQ(view.caption, "&You're Ahead $9.00");
+}
+
+TEST_F(GameCycleTest, ThreeGamesCountDownInTheCentre) {
+    games(3);
+    cycle.MenuPlayClick();
+    EXPECT_EQ(log.matching("centre ").filter("To Go"),
+              (QStringList{"centre 2 Games To Go", "centre 1 Game To Go"}));
+    EXPECT_EQ(log.matching("status "),
+              (QStringList{"status CLOSED 000", "status OPEN 001", "status CLOSED 001",
+                           "status OPEN 002", "status CLOSED 002"}));
+    EXPECT_EQ(state.Balance, -money::dollars(3));
+    EXPECT_EQ(state.GamesToGo, 0);
+}
+
+TEST_F(GameCycleTest, PauseUntilNextWaitsForNextEveryGame) {
+    games(3);
+    state.PauseBetweenGames = kPauseUntilNext;
+    waiter.duringWait = [this](int) {
+        EXPECT_TRUE(view.buttons[TableButton::Next]);
+        cycle.MenuNextClick();
+    };
+    cycle.MenuPlayClick();
+    EXPECT_EQ(log.matching("wait"), (QStringList{"wait until NEXT", "wait until NEXT"}));
+    EXPECT_EQ(waiter.endedByDone, (QList<bool>{true, true}));
+    EXPECT_FALSE(view.buttons[TableButton::Next]);
+}
+
+TEST_F(GameCycleTest, PauseBetweenGamesOnlyAfterAWinAtTheThreshold) {
+    games(3);
+    state.PauseBetweenGames = 5;
+    state.PauseWinThreshold = money::dollars(10);
+    wins = {money::dollars(8), money::dollars(12), 0};
+    cycle.MenuPlayClick();
+    const int afterFirst = static_cast<int>(log.lines.indexOf("centre 2 Games To Go"));
+    const int wait = static_cast<int>(log.lines.indexOf("wait 5000"));
+    EXPECT_EQ(log.matching("wait"), QStringList{"wait 5000"});
+    EXPECT_GT(wait, afterFirst);  // after the second game, not the first
+    EXPECT_EQ(state.Balance, money::dollars(20 - 3));
+}
+
+TEST_F(GameCycleTest, PauseBetweenNumbersAfterEveryBall) {
+    state.PauseBetweenNumbers = 2;
+    cycle.MenuPlayClick();
+    EXPECT_EQ(log.matching("wait 2000").size(), 20);
+}
+
+TEST_F(GameCycleTest, GameNumberWrapsOnOpen) {
+    state.GameNumber = 999;
+    cycle.MenuPlayClick();
+    EXPECT_EQ(view.gameNumber, "999");
+    cycle.MenuOpenClick();
+    EXPECT_EQ(view.gameNumber, "000");
+    EXPECT_EQ(view.statusWord, "OPEN");
+    EXPECT_EQ(view.statusColour, QColor(0, 255, 0));
+    EXPECT_EQ(sounds.requests.last(), "WAVE_201 wait");
+    EXPECT_TRUE(table.isEnabled(MenuItem::Play));
+    EXPECT_TRUE(table.isEnabled(MenuItem::Cast));
+    EXPECT_FALSE(table.isEnabled(MenuItem::Open));
+    // The drawn cells are back to their ticket looks.
+    EXPECT_EQ(view.looks[40], CellLook::Marked);
+    EXPECT_EQ(view.looks[22], CellLook::Unmarked);
+    EXPECT_EQ(view.centre, "$50,000 VELLORO");
+}
+
+TEST_F(GameCycleTest, ClosingDuringARunEndsItWithoutRecording) {
+    games(2);
+    waiter.closeAfter = 10;  // during the first draw
+    EXPECT_EQ(cycle.MenuPlayClick(), GameCycle::RunEnd::Closing);
+    EXPECT_TRUE(draws.empty());
+    EXPECT_TRUE(log.matching("evaluate").isEmpty());
+    EXPECT_EQ(cycle.phase(), GameCycle::Phase::Idle);
+}
+
+TEST_F(GameCycleTest, QuickPickFillsSetOneAtPlay) {
+    table.ResetTicket();
+    table.cells().resetAll();
+    table.setChecked(MenuItem::QuickPick, true);
+    state.SpotsMarked = 6;
+    sounds.requests.clear();
+    cycle.MenuPlayClick();
+    EXPECT_EQ(state.Sets[1].count(), 6);
+    const std::set<int> picked(state.Sets[1].Numbers.begin(), state.Sets[1].Numbers.begin() + 6);
+    EXPECT_EQ(picked.size(), 6u);
+    EXPECT_EQ(sounds.requests.mid(1, 6), QStringList(6, "WAVE_87 wait"));
+    EXPECT_EQ(state.SpotsPerSet, 6);
+    EXPECT_EQ(table.cells().tag(*picked.begin()), 100 + *picked.begin());
+}
+
+TEST_F(GameCycleTest, CastReturnsToAnEmptyTicket) {
+    cycle.MenuPlayClick();
+    cycle.MenuOpenClick();
+    table.setChecked(MenuItem::CatchAll, true);
+    cycle.MenuCastClick();
+    EXPECT_EQ(sounds.requests.last(), "WAVE_82");
+    EXPECT_EQ(state.Sets[1].count(), 0);
+    EXPECT_EQ(table.cells().tag(40), 140);
+    EXPECT_FALSE(table.checkedKind().has_value());
+    EXPECT_TRUE(view.board);
+    EXPECT_TRUE(view.betArrows);
+    EXPECT_TRUE(view.specialCleared);
+    EXPECT_FALSE(table.isEnabled(MenuItem::Play));
+    EXPECT_TRUE(table.isEnabled(MenuItem::QuickPick));
+    for (TableButton b : {TableButton::Play, TableButton::Open, TableButton::Cast, TableButton::Next})
+        EXPECT_FALSE(view.buttons[b]);
+}
+
+TEST_F(GameCycleTest, SoundsOffPlaysNothing) {
+    state.SoundsOn = false;
+    games(2);
+    cycle.MenuPlayClick();
+    cycle.MenuOpenClick();
+    cycle.MenuCastClick();
+    EXPECT_TRUE(sounds.requests.isEmpty());
+}
+
+TEST_F(GameCycleTest, AThousandGameRunKeepsItsOrder) {
+    games(1000);
+    QElapsedTimer clock;
+    clock.start();
+    cycle.MenuPlayClick();
+    EXPECT_LT(clock.elapsed(), 20000);
+    ASSERT_EQ(draws.size(), 1000u);
+
+    QStringList expected{"sound WAVE_200 wait"};
+    for (int game = 0; game < 1000; ++game) {
+        expected += {QStringLiteral("status CLOSED %1").arg(game % 1000, 3, 10, QLatin1Char('0')),
+                     "sound WAVE_202 wait", "sound WAVE_84 wait"};
+        for (const QString& s : ballSounds(draws[static_cast<std::size_t>(game)]))
+            expected.append("sound " + s);
+        expected += {"evaluate", "centre BUST", "record"};
+        if (game == 999) break;
+        const int toGo = 999 - game;
+        expected += {"centre " + QString::number(toGo) + (toGo == 1 ? " Game To Go" : " Games To Go")};
+        expected += {QStringLiteral("status OPEN %1").arg((game + 1) % 1000, 3, 10, QLatin1Char('0')),
+                     "sound WAVE_201 wait"};
+    }
+    EXPECT_EQ(log.lines, expected);
+    EXPECT_EQ(state.GameNumber, 999);
+}
+
+}  // namespace

@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include "game/TableControls.h"
+#include "game/TableFakes.h"
+
+namespace {
+
+struct TableControlsTest : ::testing::Test {
+    GameState state;
+    StepLog log;
+    FakeTableView view{log};
+    FakeWaiter waiter{log};
+    LoggingSoundPlayer sounds{log};
+    int notices = 0;
+    int groupsHandedOver = 0;
+    TableControls table{state, view, sounds, waiter,
+                        {[this] { ++notices; }, [this] { ++groupsHandedOver; }, {}}};
+
+    void click(int n) { table.ImageMouseDown(n, true); }
+    std::vector<int> set1() const {
+        return {state.Sets[1].Numbers.begin(), state.Sets[1].Numbers.begin() + 4};
+    }
+    // Press, hold for `ticks` repeats, release.
+    void hold(int arrow, int ticks) {
+        table.ImageSmallMouseDown(arrow, true);
+        for (int i = 0; i < ticks; ++i) table.Timer1Timer();
+        table.ImageSmallMouseUp(arrow);
+    }
+};
+
+TEST_F(TableControlsTest, MarkingAndRemovingClosesTheGap) {
+    click(5);
+    click(9);
+    click(12);
+    EXPECT_EQ(waiter.inputWaits, 3);  // each mark holds its pressed look until the release
+    click(9);
+    EXPECT_EQ(set1(), (std::vector<int>{5, 12, 0, 0}));
+    EXPECT_EQ(state.SpotsMarked, 2);
+    EXPECT_EQ(table.cells().tag(9), 109);
+    EXPECT_EQ(table.cells().tag(12), 212);
+    EXPECT_EQ(view.looks[9], CellLook::Unmarked);
+    EXPECT_EQ(view.looks[12], CellLook::Marked);
+    EXPECT_EQ(view.colours[12], QColor(255, 255, 0));  // set 1's colour
+    EXPECT_EQ(view.values[ValueField::Spot], "2 SPOT");
+    EXPECT_EQ(sounds.requests, (QStringList{"WAVE_83", "WAVE_83", "WAVE_83", "WAVE_86"}));
+    EXPECT_TRUE(table.isEnabled(MenuItem::Play));
+    EXPECT_TRUE(view.buttons[TableButton::Play]);
+}
+
+TEST_F(TableControlsTest, TheTwentyFirstNumberIsRefusedSilently) {
+    for (int n = 1; n <= 20; ++n) click(n);
+    sounds.requests.clear();
+    click(21);
+    EXPECT_TRUE(sounds.requests.isEmpty());
+    EXPECT_EQ(table.cells().tag(21), 121);
+    EXPECT_EQ(state.SpotsMarked, 20);
+    EXPECT_EQ(state.Sets[1].count(), 20);
+    // A marked number can still be taken off at the limit.
+    click(20);
+    EXPECT_EQ(state.SpotsMarked, 19);
+}
+
+TEST_F(TableControlsTest, OtherButtonsLockedCellsAndAClosedBoardDoNothing) {
+    table.ImageMouseDown(7, false);
+    table.cells().lock(8);
+    click(8);
+    table.setBoardEnabled(false);
+    click(9);
+    EXPECT_EQ(state.SpotsMarked, 0);
+    EXPECT_TRUE(sounds.requests.isEmpty());
+    EXPECT_EQ(view.cellPaints, 0);
+}
+
+TEST_F(TableControlsTest, AFullWayGroupIsHandedOver) {
+    table.setChecked(MenuItem::Way, true);
+    state.SpotsPerSet = 2;
+    click(30);
+    EXPECT_EQ(groupsHandedOver, 0);
+    click(31);
+    EXPECT_EQ(groupsHandedOver, 1);
+    // The group is full: a third number waits for the hand-over to move on.
+    click(32);
+    EXPECT_EQ(state.SpotsMarked, 2);
+}
+
+TEST_F(TableControlsTest, HoldingTheLargeGamesArrowCountsByTensToTheTop) {
+    table.ImageSmallMouseDown(111, true);
+    EXPECT_EQ(state.NumberOfGames, 11);
+    std::vector<int> seen{state.NumberOfGames};
+    for (int i = 0; i < 101; ++i) {
+        EXPECT_EQ(table.Timer1Timer(), RepeatTimer::Fast);
+        seen.push_back(state.NumberOfGames);
+    }
+    EXPECT_EQ(seen[1], 21);
+    EXPECT_EQ(seen[98], 991);
+    EXPECT_EQ(seen[99], 1000);
+    EXPECT_EQ(seen[100], 1000);
+    EXPECT_EQ(view.values[ValueField::NumberOfGames], "1000");
+    EXPECT_EQ(view.values[ValueField::TotalPrice], "$1,000.00");
+    EXPECT_EQ(table.ImageSmallMouseUp(111), RepeatTimer::Stop);
+    EXPECT_FALSE(view.arrowPressed[111]);
+    EXPECT_EQ(sounds.requests, (QStringList{"WAVE_89 wait", "WAVE_89 wait"}));
+}
+
+TEST_F(TableControlsTest, DownArrowsStopAtTheirFloors) {
+    state.NumberOfGames = 5;
+    hold(113, 0);
+    EXPECT_EQ(state.NumberOfGames, 1);
+    state.PricePerWay = money::kOneDollar / 2;
+    hold(213, 0);
+    EXPECT_EQ(state.PricePerWay, 500);
+    view.arrowPressed.clear();
+    hold(209, 3);
+    EXPECT_EQ(state.PricePerWay, 500);
+    EXPECT_TRUE(view.arrowPressed.empty() || !view.arrowPressed[209]);  // a refused step paints nothing
+    EXPECT_EQ(view.values[ValueField::PricePerGame], "$0.05");
+}
+
+TEST_F(TableControlsTest, APriceOverTheAggregateLimitShowsTheNoticeOnceAndStops) {
+    state.AggregateLimit = money::dollars(50000);
+    state.Ways = 600;
+    state.PricePerWay = money::dollars(83);
+    EXPECT_EQ(table.ImageSmallMouseDown(211, true), RepeatTimer::Stop);
+    EXPECT_EQ(notices, 1);
+    EXPECT_EQ(state.PricePerWay, money::dollars(83));
+    // The arrow is released: neither the timer nor the late mouse-up steps again.
+    EXPECT_EQ(table.Timer1Timer(), RepeatTimer::Stop);
+    EXPECT_EQ(table.ImageSmallMouseUp(211), RepeatTimer::Unchanged);
+    EXPECT_EQ(notices, 1);
+    // $83.05 x 600 = $49,830 still fits.
+    EXPECT_EQ(table.ImageSmallMouseDown(207, true), RepeatTimer::Start);
+    EXPECT_EQ(state.PricePerWay, money::dollars(83) + 500);
+}
+
+TEST_F(TableControlsTest, AHeldPriceArrowStopsWhenItReachesTheLimit) {
+    state.AggregateLimit = money::dollars(5);
+    state.PricePerWay = money::dollars(3);
+    table.ImageSmallMouseDown(211, true);  // $4.00
+    EXPECT_EQ(table.Timer1Timer(), RepeatTimer::Fast);  // $5.00
+    EXPECT_EQ(table.Timer1Timer(), RepeatTimer::Stop);  // $6.00 refused
+    EXPECT_EQ(table.Timer1Timer(), RepeatTimer::Stop);
+    EXPECT_EQ(notices, 1);
+    EXPECT_EQ(state.PricePerWay, money::dollars(5));
+}
+
+TEST_F(TableControlsTest, ResetTicketAndResetBalance) {
+    click(3);
+    state.NumberOfGames = 7;
+    state.Balance = -25000;
+    state.AggregateLimit = money::dollars(50000);
+    table.ResetTicket();
+    EXPECT_EQ(state.SpotsMarked, 0);
+    EXPECT_EQ(state.Sets[1].count(), 0);
+    EXPECT_EQ(state.NumberOfGames, 1);
+    EXPECT_EQ(view.looks[3], CellLook::Unmarked);
+    EXPECT_EQ(view.values[ValueField::Spot], "0 SPOT");
+    EXPECT_EQ(view.centre, "$50,000 VELLORO");
+    EXPECT_EQ(table.cells().tag(3), 203);  // CAST resets the tags, not the ticket reset
+    table.MenuResetClick();
+    EXPECT_EQ(state.Balance, 0);
+    EXPECT_EQ(view.caption, "&You're Ahead $0.00");
+}
+
+}  // namespace
