@@ -1,14 +1,101 @@
-// Placeholder until the schedule generator lands: writes nothing useful.
-#include <QFile>
+// velloro-tool schedules: writes the delivered payoff schedules, or shows one
+// with the return to player of every payoff row.
+#include <QStringList>
 
 #include "ToolCommand.h"
+#include "game/RecordFile.h"
+#include "odds/OddsTable.h"
+#include "payoffs/ReturnToPlayer.h"
+#include "payoffs/ScheduleDesign.h"
+#include "payoffs/ScheduleFile.h"
 
-static int runSchedules(const QStringList& arguments) {
-    if (arguments.value(0) != "make") return tool::usageError("schedules make [--out FILE]");
-    QFile out(tool::optionValue(arguments, "--out", "cpos.vlr"));
-    if (!out.open(QIODevice::WriteOnly)) return tool::fileError(out.fileName() + ": cannot write");
+namespace {
+
+const std::string kUsage =
+    "schedules make [--out FILE] | schedules show [--file FILE] [--number N]";
+
+int Make(const QStringList& options) {
+    if (!tool::onlyKnown(options, {"--out"}, {})) return tool::usageError(kUsage);
+    std::vector<std::uint8_t> all;
+    for (const PayoffSchedule& schedule : schedule_design::DesignAll()) {
+        const auto record = encodeSchedule(schedule);
+        all.insert(all.end(), record.begin(), record.end());
+    }
+    RecordFile file(tool::optionValue(options, "--out", "cpos.vlr"), kScheduleRecordSize,
+                    RecordFile::Mode::Create);
+    file.append(all);
     return 0;
 }
 
-static const ToolCommandRegistration registration{"schedules", "schedules make [--out FILE]",
-                                                  runSchedules};
+QString Entries(std::span<const Money> row) {
+    QStringList texts;
+    for (Money entry : row) texts << (entry == 0 ? QStringLiteral("-") : money::currency(entry));
+    return texts.join(QLatin1Char(' '));
+}
+
+QString Spots(int spots) {
+    return spots == 1 ? QStringLiteral("1 spot") : QStringLiteral("%1 spots").arg(spots);
+}
+
+template <typename Table>
+void PrintTable(const QString& title, const Table& table, int firstSpots) {
+    tool::printLine(title);
+    for (std::size_t r = 0; r < table.size(); ++r)
+        tool::printLine(QStringLiteral("  ") + Spots(firstSpots + static_cast<int>(r)) +
+                        QLatin1Char('\t') + Entries(table[r]));
+}
+
+void PrintLine(const QString& title, std::span<const Money> row) {
+    tool::printLine(title);
+    tool::printLine(QStringLiteral("  ") + Entries(row));
+}
+
+int Show(const QStringList& options) {
+    if (!tool::onlyKnown(options, {"--file", "--number"}, {})) return tool::usageError(kUsage);
+    bool numberOk = false;
+    const int number = tool::optionValue(options, "--number", "0").toInt(&numberOk);
+    if (!numberOk || number < 0) return tool::usageError(kUsage);
+    const PayoffSchedule schedule =
+        readSchedule(tool::optionValue(options, "--file", "cpos.vlr"), number);
+    const PayoffTables& t = schedule.Tables;
+
+    tool::printLine(QStringLiteral("Schedule %1").arg(schedule.ScheduleNumber));
+    tool::printLine(QStringLiteral("Aggregate limit ") +
+                    money::currency(schedule.AggregateLimit, 0));
+    PrintTable(QStringLiteral("Regular, by catches 0 to 20"), t.RegularPayoffs, 1);
+    PrintTable(QStringLiteral("All Catches, by catches 0 to 10"), t.AllCatchesPayoffs, 7);
+    PrintTable(QStringLiteral("All Or Nothing, none caught then all caught"), t.AllOrNothingPayoffs,
+               4);
+    PrintLine(QStringLiteral("Bet Against, by spots 0 to 15"), t.BetAgainstPayoffs);
+    PrintLine(QStringLiteral("Catch All, by spots 0 to 7"), t.CatchAllPayoffs);
+    PrintLine(QStringLiteral("Forty, by balls among the 40 from 0 to 20"), t.FortyPayoffs);
+    PrintLine(QStringLiteral("Forty Forty, by balls in the first half from 0 to 20"),
+              t.FortyFortyPayoffs);
+    PrintTable(QStringLiteral("Last Ball Drawn, by catches 0 to 7 (spots + 1: all caught, the "
+                              "last ball among them)"),
+               t.LastBallPayoffs, 1);
+    PrintTable(QStringLiteral("Super Special, by catches 0 to 10"), t.SuperSpecialPayoffs, 3);
+    PrintLine(QStringLiteral("Thirty-Two Spot, by balls among the 32 from 0 to 20"),
+              t.ThirtyTwoSpotPayoffs);
+
+    tool::printLine(QStringLiteral("Return to player of a $1.00 ticket"));
+    for (const PaidTicket& ticket : PaidTickets()) {
+        const double percent =
+            static_cast<double>(ReturnToPlayer(t, ticket.kind, ticket.spots) * 100);
+        QString name = KindName(ticket.kind);
+        if (!odds::SpotRangeOf(ticket.kind).fixed) name += QLatin1Char(' ') + Spots(ticket.spots);
+        tool::printLine(QStringLiteral("  %1\t%2%").arg(name).arg(percent, 0, 'f', 2));
+    }
+    return 0;
+}
+
+int RunSchedules(const QStringList& arguments) {
+    const QStringList options = arguments.mid(1);
+    if (arguments.value(0) == "make") return Make(options);
+    if (arguments.value(0) == "show") return Show(options);
+    return tool::usageError(kUsage);
+}
+
+const ToolCommandRegistration registration{"schedules", kUsage, RunSchedules};
+
+}  // namespace
