@@ -5,7 +5,8 @@
 namespace bet {
 
 bool SpotLimitReached(const GameState& state, bool wayChecked) {
-    return state.SpotsMarked >= kMostSpots || (wayChecked && state.SpotsMarked == state.SpotsPerSet);
+    return state.SpotsMarked >= kMostSpots ||
+           (wayChecked && state.SpotsMarked == state.SpotsPerSet);
 }
 
 CellAction cellAction(int tag, const GameState& state, bool wayChecked) {
@@ -62,24 +63,24 @@ SpinnerResult priceDown(GameState& state, Money step) {
     return result;
 }
 
-SpinnerResult gamesBy(GameState& state, int step) {
+// The counters step up to `most` and down to 1; a large step stops at either end.
+template <typename Count>
+SpinnerResult countBy(Count& value, int step, int most, ValueField field) {
     SpinnerResult result;
-    result.field = ValueField::NumberOfGames;
-    const bool allowed = step > 0 ? state.NumberOfGames < kMostGames : state.NumberOfGames >= 2;
+    result.field = field;
+    const bool allowed = step > 0 ? value < most : value >= 2;
     if (!allowed) return result;
-    state.NumberOfGames = std::clamp(state.NumberOfGames + step, 1, kMostGames);
+    value = static_cast<Count>(std::clamp(static_cast<int>(value) + step, 1, most));
     result.stepped = true;
     return result;
 }
 
+SpinnerResult gamesBy(GameState& state, int step) {
+    return countBy(state.NumberOfGames, step, kMostGames, ValueField::NumberOfGames);
+}
+
 SpinnerResult spotsBy(GameState& state, int step) {
-    SpinnerResult result;
-    result.field = ValueField::Spot;
-    const bool allowed = step > 0 ? state.SpotsMarked < kMostSpots : state.SpotsMarked >= 2;
-    if (!allowed) return result;
-    state.SpotsMarked = static_cast<std::uint8_t>(state.SpotsMarked + step);
-    result.stepped = true;
-    return result;
+    return countBy(state.SpotsMarked, step, kMostSpots, ValueField::Spot);
 }
 
 }  // namespace
@@ -87,17 +88,36 @@ SpinnerResult spotsBy(GameState& state, int step) {
 SpinnerResult SpinnerStep(GameState& state, int pressedTag) {
     SpinnerResult result;
     switch (pressedTag) {
-        case kGamesUp: result = gamesBy(state, 1); break;
-        case kGamesDown: result = gamesBy(state, -1); break;
-        case kGamesUpLarge: result = gamesBy(state, 10); break;
-        case kGamesDownLarge: result = gamesBy(state, -10); break;
-        case kPriceUp: result = priceUp(state, kLowestPrice); break;
-        case kPriceDown: result = priceDown(state, kLowestPrice); break;
-        case kPriceUpLarge: result = priceUp(state, money::kOneDollar); break;
-        case kPriceDownLarge: result = priceDown(state, money::kOneDollar); break;
-        case kSpotsUp: return spotsBy(state, 1);
-        case kSpotsDown: return spotsBy(state, -1);
-        default: return result;
+        case kGamesUp:
+            result = gamesBy(state, 1);
+            break;
+        case kGamesDown:
+            result = gamesBy(state, -1);
+            break;
+        case kGamesUpLarge:
+            result = gamesBy(state, 10);
+            break;
+        case kGamesDownLarge:
+            result = gamesBy(state, -10);
+            break;
+        case kPriceUp:
+            result = priceUp(state, kLowestPrice);
+            break;
+        case kPriceDown:
+            result = priceDown(state, kLowestPrice);
+            break;
+        case kPriceUpLarge:
+            result = priceUp(state, money::kOneDollar);
+            break;
+        case kPriceDownLarge:
+            result = priceDown(state, money::kOneDollar);
+            break;
+        case kSpotsUp:
+            return spotsBy(state, 1);
+        case kSpotsDown:
+            return spotsBy(state, -1);
+        default:
+            return result;
     }
     result.totals = UpdateTotals(state);
     return result;
@@ -142,11 +162,16 @@ QString MenuResetClick(GameState& state) {
 
 QString valueText(const GameState& state, ValueField field) {
     switch (field) {
-        case ValueField::NumberOfGames: return QString::number(state.NumberOfGames);
-        case ValueField::PricePerWay: return money::currency(state.PricePerWay);
-        case ValueField::PricePerGame: return money::currency(state.PricePerGame);
-        case ValueField::TotalPrice: return money::currency(state.TotalPrice);
-        case ValueField::Spot: return QString::number(state.SpotsMarked) + QStringLiteral(" SPOT");
+        case ValueField::NumberOfGames:
+            return QString::number(state.NumberOfGames);
+        case ValueField::PricePerWay:
+            return money::currency(state.PricePerWay);
+        case ValueField::PricePerGame:
+            return money::currency(state.PricePerGame);
+        case ValueField::TotalPrice:
+            return money::currency(state.TotalPrice);
+        case ValueField::Spot:
+            return QString::number(state.SpotsMarked) + QStringLiteral(" SPOT");
     }
     return {};
 }

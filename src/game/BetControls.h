@@ -9,7 +9,7 @@
 
 // The tags of the 80 board cells: 100 + n, 200 + n or 300 + n (see Board.h).
 class CellTags {
-public:
+  public:
     CellTags() { resetAll(); }
     int tag(int number) const { return tags_[static_cast<std::size_t>(number)]; }
     void set(int number, int tag) { tags_[static_cast<std::size_t>(number)] = tag; }
@@ -20,10 +20,11 @@ public:
     // Locks a member of a completed way group: clicks on it are ignored.
     void lock(int number) { set(number, board::kTagLocked + number); }
     void resetAll() {
-        for (int n = 0; n <= board::kNumbers; ++n) tags_[static_cast<std::size_t>(n)] = board::kTagUnmarked + n;
+        for (int n = 0; n <= board::kNumbers; ++n)
+            tags_[static_cast<std::size_t>(n)] = board::kTagUnmarked + n;
     }
 
-private:
+  private:
     std::array<int, board::kNumbers + 1> tags_{};
 };
 
@@ -38,8 +39,8 @@ struct TotalsChange {
 
 // The outcome of one spinner step, for the window to repaint.
 struct SpinnerResult {
-    bool stepped = false;            // the guard held and the value changed
-    bool aggregateRefused = false;   // show the aggregate notice; nothing changed
+    bool stepped = false;                          // the guard held and the value changed
+    bool aggregateRefused = false;                 // show the aggregate notice; nothing changed
     ValueField field = ValueField::NumberOfGames;  // the value box to repaint when stepped
     TotalsChange totals;
 };

@@ -34,8 +34,9 @@ void GameCycle::ShowStatus(const QString& word) {
         ++state_.GameNumber;
         if (state_.GameNumber >= 1000 || state_.GameNumber < 0) state_.GameNumber = 0;
     }
-    view_.showStatus(word, open ? kLime : kMaroon,
-                     QStringLiteral("%1").arg(std::max(state_.GameNumber, 0), 3, 10, QLatin1Char('0')));
+    view_.showStatus(
+        word, open ? kLime : kMaroon,
+        QStringLiteral("%1").arg(std::max(state_.GameNumber, 0), 3, 10, QLatin1Char('0')));
     view_.updateWindow();
 }
 
@@ -147,9 +148,9 @@ bool GameCycle::DrawBalls() {
         play(QStringLiteral("WAVE_%1").arg(n));
 
         const std::int32_t pause = state_.PauseBetweenNumbers;
-        const bool open = pause > 0 ? waiter_.waitUntil([] { return false; },
-                                                       pause * kMillisecondsPerSecond)
-                                    : waiter_.processPending();
+        const bool open =
+            pause > 0 ? waiter_.waitUntil([] { return false; }, pause * kMillisecondsPerSecond)
+                      : waiter_.processPending();
         if (!open) return false;
     }
     return true;

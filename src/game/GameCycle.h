@@ -12,14 +12,14 @@
 // games, OPEN, CAST and NEXT. Every wait goes through the Waiter and every
 // sound through the table's SoundPlayer, so a test can play a long run at once.
 class GameCycle {
-public:
+  public:
     struct Hooks {
         // Sets GameWin and Balance; by default the schedule's evaluation.
         std::function<GameResult()> evaluateGame;
-        std::function<void()> recordGame;           // writes the game to the history
-        std::function<void()> printTicket;          // when "Print &Ticket" is checked
-        std::function<void()> takeWayBets;          // way window's rows -> WayCounts, hidden
-        std::function<void()> hideWayWindow;        // CAST of a way ticket
+        std::function<void()> recordGame;     // writes the game to the history
+        std::function<void()> printTicket;    // when "Print &Ticket" is checked
+        std::function<void()> takeWayBets;    // way window's rows -> WayCounts, hidden
+        std::function<void()> hideWayWindow;  // CAST of a way ticket
         std::function<BallCatch(GameState&, int)> catchBall = CatchBall;
     };
 
@@ -43,7 +43,7 @@ public:
 
     Phase phase() const { return phase_; }
 
-private:
+  private:
     bool playOneGame();
     bool waitBetweenGames();
     void play(const QString& name) { table_.sound(name, SoundPlayer::Wait::Yes); }

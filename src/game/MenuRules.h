@@ -32,21 +32,21 @@ QString menuCaption(MenuItem item);
 
 // One bit per MenuItem.
 class MenuFlags {
-public:
+  public:
     bool has(MenuItem item) const { return bits_.test(index(item)); }
     void set(MenuItem item, bool on = true) { bits_.set(index(item), on); }
     bool operator==(const MenuFlags&) const = default;
 
-private:
+  private:
     static std::size_t index(MenuItem item) { return static_cast<std::size_t>(item); }
     std::bitset<kMenuItemCount> bits_;
 };
 
 // The Tickets items in menu order; the kind entries are mutually exclusive.
 constexpr MenuItem kTicketItems[] = {
-    MenuItem::AllCatches, MenuItem::AllOrNothing, MenuItem::BetAgainst,   MenuItem::CatchAll,
-    MenuItem::LastBallDrawn, MenuItem::QuickPick, MenuItem::SuperSpecial, MenuItem::FortyForty,
-    MenuItem::Forty,      MenuItem::ThirtyTwoSpot, MenuItem::Way,
+    MenuItem::AllCatches,    MenuItem::AllOrNothing,  MenuItem::BetAgainst,   MenuItem::CatchAll,
+    MenuItem::LastBallDrawn, MenuItem::QuickPick,     MenuItem::SuperSpecial, MenuItem::FortyForty,
+    MenuItem::Forty,         MenuItem::ThirtyTwoSpot, MenuItem::Way,
 };
 
 // What the Game menu's enabling depends on.

@@ -17,10 +17,18 @@ std::int32_t wrapped(std::int32_t value, std::int32_t most) {
 
 void PauseSettings::PauseStep(int pressedTag) {
     switch (pressedTag) {
-        case kNumbersUp: numbersEdit_ = wrapped(numbersEdit_ + 1, kMostNumbersPause); break;
-        case kNumbersDown: numbersEdit_ = wrapped(numbersEdit_ - 1, kMostNumbersPause); break;
-        case kGamesUp: gamesEdit_ = wrapped(gamesEdit_ + 1, kPauseUntilNext); break;
-        case kGamesDown: gamesEdit_ = wrapped(gamesEdit_ - 1, kPauseUntilNext); break;
+        case kNumbersUp:
+            numbersEdit_ = wrapped(numbersEdit_ + 1, kMostNumbersPause);
+            break;
+        case kNumbersDown:
+            numbersEdit_ = wrapped(numbersEdit_ - 1, kMostNumbersPause);
+            break;
+        case kGamesUp:
+            gamesEdit_ = wrapped(gamesEdit_ + 1, kPauseUntilNext);
+            break;
+        case kGamesDown:
+            gamesEdit_ = wrapped(gamesEdit_ - 1, kPauseUntilNext);
+            break;
         case kWinningUp:
             winEdit_ += winStep_;
             if (winEdit_ > kMostThreshold) {
@@ -35,7 +43,8 @@ void PauseSettings::PauseStep(int pressedTag) {
                 winStep_ = kFirstWinStep;
             }
             break;
-        default: break;
+        default:
+            break;
     }
 }
 

@@ -7,7 +7,7 @@
 // The working values of the "Pause Games" window. One object lives as long as
 // the program, because the winning threshold and its step outlive the window.
 class PauseSettings {
-public:
+  public:
     // Pressed tags of the window's arrows.
     static constexpr int kNumbersUp = 102, kNumbersDown = 104;
     static constexpr int kGamesUp = 106, kGamesDown = 108;
@@ -15,8 +15,8 @@ public:
 
     static constexpr std::int32_t kMostNumbersPause = 60;
     static constexpr Money kMostThreshold = money::dollars(100000);
-    static constexpr Money kFirstWinStep = 500;              // $0.05
-    static constexpr Money kWinStepGrowth = 1000;            // $0.10
+    static constexpr Money kFirstWinStep = 500;    // $0.05
+    static constexpr Money kWinStepGrowth = 1000;  // $0.10
     static constexpr Money kLargestWinStep = money::dollars(1000);
 
     // The row texts: the value box (empty for none) and the label beside it.
@@ -51,7 +51,7 @@ public:
     Money winEdit() const { return winEdit_; }
     Money winStep() const { return winStep_; }
 
-private:
+  private:
     std::int32_t numbersEdit_ = 0;
     std::int32_t gamesEdit_ = 0;
     Money winEdit_ = 0;

@@ -34,8 +34,7 @@ void QtWaiter::waitForInput() {
     if (QGuiApplication::mouseButtons() == Qt::NoButton) return;
     sawInput_ = false;
     qApp->installEventFilter(this);
-    while (!closing() && !sawInput_)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    while (!closing() && !sawInput_) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     qApp->removeEventFilter(this);
 }
 

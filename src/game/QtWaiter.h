@@ -7,7 +7,7 @@
 // The real waits: nested event processing on the one thread, so menus and
 // buttons stay live while the cycle waits.
 class QtWaiter : public QObject, public Waiter {
-public:
+  public:
     QtWaiter();
 
     bool waitUntil(const std::function<bool()>& done, int milliseconds) override;
@@ -18,10 +18,10 @@ public:
     void markClosing() { closing_ = true; }
     bool closing() const;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     bool closing_ = false;
     bool sawInput_ = false;
 };

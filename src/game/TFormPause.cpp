@@ -31,10 +31,14 @@ struct ImageSpec {
 };
 
 constexpr ImageSpec kImages[] = {
-    {"ImageNumbersUp", {9, 12, 16, 16}, 101, 117},   {"ImageNumbersDown", {27, 12, 16, 16}, 103, 118},
-    {"ImageGamesUp", {9, 50, 16, 16}, 105, 120},     {"ImageGamesDown", {27, 50, 16, 16}, 107, 121},
-    {"ImageWinningUp", {9, 70, 16, 16}, 109, 123},   {"ImageWinningDown", {27, 70, 16, 16}, 111, 124},
-    {"ImageOK", {67, 98, 65, 35}, kOkTag, 69},       {"ImageCancel", {139, 98, 65, 35}, kCancelTag, 70},
+    {"ImageNumbersUp", {9, 12, 16, 16}, 101, 117},
+    {"ImageNumbersDown", {27, 12, 16, 16}, 103, 118},
+    {"ImageGamesUp", {9, 50, 16, 16}, 105, 120},
+    {"ImageGamesDown", {27, 50, 16, 16}, 107, 121},
+    {"ImageWinningUp", {9, 70, 16, 16}, 109, 123},
+    {"ImageWinningDown", {27, 70, 16, 16}, 111, 124},
+    {"ImageOK", {67, 98, 65, 35}, kOkTag, 69},
+    {"ImageCancel", {139, 98, 65, 35}, kCancelTag, 70},
 };
 
 bool leftButtonAlone(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
@@ -45,18 +49,19 @@ bool isUpArrow(int tag) { return tag == 101 || tag == 105 || tag == 109; }
 
 }  // namespace
 
-TFormPause::TFormPause(GameState& state, PauseSettings& settings, SoundPlayer& sound, ShowHelp showHelp,
-                       QWidget* parent)
+TFormPause::TFormPause(GameState& state, PauseSettings& settings, SoundPlayer& sound,
+                       ShowHelp showHelp, QWidget* parent)
     : QDialog(parent),
       state_(state),
       settings_(settings),
       sound_(sound),
       showHelp_(std::move(showHelp)),
-      painter_(window_style::Pause, [this] { return height(); }, state.BevelWidth),
+      painter_(
+          window_style::Pause, [this] { return height(); }, state.BevelWidth),
       TimerButton(new QTimer(this)) {
     setWindowTitle(QStringLiteral("Pause Games"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setModal(true);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAutoFillBackground(true);
@@ -80,7 +85,8 @@ TFormPause::TFormPause(GameState& state, PauseSettings& settings, SoundPlayer& s
         images_.push_back(image);
         const bool isButton = spec.tag == kOkTag || spec.tag == kCancelTag;
         connect(image, &ImageButton::mousePressed, this,
-                [this, image, isButton](Qt::MouseButton, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+                [this, image, isButton](Qt::MouseButton, Qt::MouseButtons buttons,
+                                        Qt::KeyboardModifiers modifiers) {
                     if (isButton)
                         ImageOKCancelMouseDown(*image, buttons, modifiers);
                     else
@@ -103,7 +109,8 @@ TFormPause::TFormPause(GameState& state, PauseSettings& settings, SoundPlayer& s
     LabelWinning = makeLabel({185, 71, 76, 15}, Qt::AlignLeft, 122);
     LabelWinningLabel->setText(QStringLiteral("After Winning At Least"));
 
-    QScreen* screen = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
+    QScreen* screen =
+        parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->geometry() : QRect(0, 0, 640, 480);
     scaler->fitToScreen(available.size());
     move(available.center() - rect().center());
@@ -177,23 +184,28 @@ void TFormPause::paintArrow(ImageButton& arrow, bool pressed) {
     painter_.PaintBevel(arrow, pressed ? 2 : 1);
     const int released = arrow.tag() % 2 != 0 ? arrow.tag() : arrow.tag() - 1;
     const QChar glyph(isUpArrow(released) ? glyphs::kUpArrow : glyphs::kDownArrow);
-    painter_.PaintCaption(arrow, pressed ? kSilver : kBlack, QString(glyph), glyphs::kSymbolFont, 1, 1);
+    painter_.PaintCaption(arrow, pressed ? kSilver : kBlack, QString(glyph), glyphs::kSymbolFont, 1,
+                          1);
 }
 
 void TFormPause::paintButton(ImageButton& button, bool pressed) {
     const bool ok = (button.tag() | 1) == kOkTag;
     // The pressed CANCEL reads "Cancel", as it always has.
-    const QString caption = ok ? QStringLiteral("OK") : pressed ? QStringLiteral("Cancel") : QStringLiteral("CANCEL");
+    const QString caption = ok        ? QStringLiteral("OK")
+                            : pressed ? QStringLiteral("Cancel")
+                                      : QStringLiteral("CANCEL");
     painter_.SetCaptionFont(button, 13, 1);
     painter_.PaintBevel(button, pressed ? 2 : 1);
-    painter_.PaintCaption(button, pressed ? kSilver : kBlack, caption, QStringLiteral("Arial"), 1, 9);
+    painter_.PaintCaption(button, pressed ? kSilver : kBlack, caption, QStringLiteral("Arial"), 1,
+                          9);
 }
 
 void TFormPause::sound() {
     if (state_.SoundsOn) sound_.play(QStringLiteral("WAVE_89"), SoundPlayer::Wait::Yes);
 }
 
-void TFormPause::ImageMouseDown(ImageButton& arrow, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+void TFormPause::ImageMouseDown(ImageButton& arrow, Qt::MouseButtons buttons,
+                                Qt::KeyboardModifiers modifiers) {
     if (!leftButtonAlone(buttons, modifiers) || arrow.tag() % 2 == 0) return;
     arrow.setTag(arrow.tag() + 1);
     settings_.PauseStep(arrow.tag());

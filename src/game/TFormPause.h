@@ -18,13 +18,13 @@ class SoundPlayer;
 // winning threshold on working values, committed only by OK.
 class TFormPause : public QDialog {
     Q_OBJECT
-public:
+  public:
     static constexpr int kDesignWidth = 270;
     static constexpr int kDesignHeight = 135;
     using ShowHelp = std::function<void(int helpNumber, QPoint at)>;
 
-    TFormPause(GameState& state, PauseSettings& settings, SoundPlayer& sound, ShowHelp showHelp = {},
-               QWidget* parent = nullptr);
+    TFormPause(GameState& state, PauseSettings& settings, SoundPlayer& sound,
+               ShowHelp showHelp = {}, QWidget* parent = nullptr);
 
     // Arrow and button controls by their released tag (101..115).
     ImageButton* imageByTag(int tag) const;
@@ -35,7 +35,8 @@ public:
     QLabel* LabelWinningLabel = nullptr;
     QLabel* LabelWinning = nullptr;
 
-    void ImageMouseDown(ImageButton& arrow, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    void ImageMouseDown(ImageButton& arrow, Qt::MouseButtons buttons,
+                        Qt::KeyboardModifiers modifiers);
     void ImageMouseUp(ImageButton& arrow);
     void TimerButtonTimer();
     void LabelNumbersLabelClick();
@@ -45,11 +46,11 @@ public:
                                 Qt::KeyboardModifiers modifiers);
     void ImageOKCancelMouseUp(ImageButton& button);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void FormCreate();
     void PauseShow(int pressedTag);
     void paintArrow(ImageButton& arrow, bool pressed);

@@ -7,8 +7,8 @@ namespace {
 const QColor kSilver(192, 192, 192);
 }
 
-TableControls::TableControls(GameState& state, TableView& view, SoundPlayer& sounds,
-                             Waiter& waiter, Hooks hooks)
+TableControls::TableControls(GameState& state, TableView& view, SoundPlayer& sounds, Waiter& waiter,
+                             Hooks hooks)
     : state_(state), view_(view), sounds_(sounds), waiter_(waiter), hooks_(std::move(hooks)) {}
 
 void TableControls::sound(const QString& name, SoundPlayer::Wait wait) {
@@ -19,7 +19,8 @@ void TableControls::ImageMouseDown(int number, bool leftButtonAlone) {
     if (!leftButtonAlone || !boardEnabled_ || number < 1 || number > board::kNumbers) return;
     const bool way = isChecked(MenuItem::Way);
     switch (bet::cellAction(cells_.tag(number), state_, way)) {
-        case CellAction::None: return;
+        case CellAction::None:
+            return;
         case CellAction::Mark:
             state_.CurrentNumber = static_cast<std::int16_t>(number);
             view_.paintCell(number, CellLook::Pressed, kSilver);

@@ -22,7 +22,7 @@ enum class RepeatTimer {
 // routes its mouse events here and this class decides, paints through the
 // view and requests the sounds.
 class TableControls {
-public:
+  public:
     struct Hooks {
         std::function<void()> showAggregateNotice;  // modal; returns when closed
         std::function<void()> wayGroupCompleted;    // a full way group is handed over
@@ -65,7 +65,7 @@ public:
     TableView& view() { return view_; }
     Waiter& waiter() { return waiter_; }
 
-private:
+  private:
     void repaintValue(ValueField field);
     void repaintTotals(const TotalsChange& totals);
     // Applies a step of a held arrow; false when it must stop repeating.

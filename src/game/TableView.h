@@ -29,7 +29,7 @@ enum class TableButton { Play = 21, Open = 23, Cast = 25, Next = 27 };
 // What the table logic asks of the main window. The window only paints and
 // shows; every decision is taken before these calls.
 class TableView {
-public:
+  public:
     virtual ~TableView() = default;
 
     // checkColour matters for the looks with a check glyph.

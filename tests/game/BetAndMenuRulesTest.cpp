@@ -68,15 +68,18 @@ TEST(MenuRulesTest, TicketItemsOfferedWithSevenMarked) {
 }
 
 TEST(MenuRulesTest, GameItemsFollowTheTicket) {
-    EXPECT_EQ(menu_rules::UpdateMenus({std::nullopt, 1, 0}), (GameItems{false, false, true, false}));
+    EXPECT_EQ(menu_rules::UpdateMenus({std::nullopt, 1, 0}),
+              (GameItems{false, false, true, false}));
     EXPECT_EQ(menu_rules::UpdateMenus({std::nullopt, 1, 3}), (GameItems{true, true, false, true}));
     // A way ticket without bet rows can be cast but not played.
-    EXPECT_EQ(menu_rules::UpdateMenus({MenuItem::Way, 0, 2}), (GameItems{false, true, false, false}));
+    EXPECT_EQ(menu_rules::UpdateMenus({MenuItem::Way, 0, 2}),
+              (GameItems{false, true, false, false}));
     EXPECT_EQ(menu_rules::UpdateMenus({MenuItem::Way, 6, 0}), (GameItems{true, true, false, true}));
     // Forty Forty marks nothing but is playable; it cannot be restored over.
     EXPECT_EQ(menu_rules::UpdateMenus({MenuItem::FortyForty, 1, 0}),
               (GameItems{true, true, false, true}));
-    EXPECT_EQ(menu_rules::UpdateMenus({MenuItem::Forty, 1, 0}), (GameItems{true, true, true, true}));
+    EXPECT_EQ(menu_rules::UpdateMenus({MenuItem::Forty, 1, 0}),
+              (GameItems{true, true, true, true}));
 
     MenuFlags enabled;
     enabled.set(MenuItem::Open);

@@ -212,7 +212,8 @@ TEST_F(GameCycleTest, CastReturnsToAnEmptyTicket) {
     EXPECT_TRUE(view.specialCleared);
     EXPECT_FALSE(table.isEnabled(MenuItem::Play));
     EXPECT_TRUE(table.isEnabled(MenuItem::QuickPick));
-    for (TableButton b : {TableButton::Play, TableButton::Open, TableButton::Cast, TableButton::Next})
+    for (TableButton b :
+         {TableButton::Play, TableButton::Open, TableButton::Cast, TableButton::Next})
         EXPECT_FALSE(view.buttons[b]);
 }
 
@@ -242,9 +243,11 @@ TEST_F(GameCycleTest, AThousandGameRunKeepsItsOrder) {
         expected += {"evaluate", "centre BUST", "record"};
         if (game == 999) break;
         const int toGo = 999 - game;
-        expected += {"centre " + QString::number(toGo) + (toGo == 1 ? " Game To Go" : " Games To Go")};
-        expected += {QStringLiteral("status OPEN %1").arg((game + 1) % 1000, 3, 10, QLatin1Char('0')),
-                     "sound WAVE_201 wait"};
+        expected +=
+            {"centre " + QString::number(toGo) + (toGo == 1 ? " Game To Go" : " Games To Go")};
+        expected +=
+            {QStringLiteral("status OPEN %1").arg((game + 1) % 1000, 3, 10, QLatin1Char('0')),
+             "sound WAVE_201 wait"};
     }
     EXPECT_EQ(log.lines, expected);
     EXPECT_EQ(state.GameNumber, 999);

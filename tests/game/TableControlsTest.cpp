@@ -13,8 +13,8 @@ struct TableControlsTest : ::testing::Test {
     LoggingSoundPlayer sounds{log};
     int notices = 0;
     int groupsHandedOver = 0;
-    TableControls table{state, view, sounds, waiter,
-                        {[this] { ++notices; }, [this] { ++groupsHandedOver; }, {}}};
+    TableControls table{
+        state, view, sounds, waiter, {[this] { ++notices; }, [this] { ++groupsHandedOver; }, {}}};
 
     void click(int n) { table.ImageMouseDown(n, true); }
     std::vector<int> set1() const {
@@ -112,7 +112,8 @@ TEST_F(TableControlsTest, DownArrowsStopAtTheirFloors) {
     view.arrowPressed.clear();
     hold(209, 3);
     EXPECT_EQ(state.PricePerWay, 500);
-    EXPECT_TRUE(view.arrowPressed.empty() || !view.arrowPressed[209]);  // a refused step paints nothing
+    EXPECT_TRUE(view.arrowPressed.empty() ||
+                !view.arrowPressed[209]);  // a refused step paints nothing
     EXPECT_EQ(view.values[ValueField::PricePerGame], "$0.05");
 }
 
@@ -135,7 +136,7 @@ TEST_F(TableControlsTest, APriceOverTheAggregateLimitShowsTheNoticeOnceAndStops)
 TEST_F(TableControlsTest, AHeldPriceArrowStopsWhenItReachesTheLimit) {
     state.AggregateLimit = money::dollars(5);
     state.PricePerWay = money::dollars(3);
-    table.ImageSmallMouseDown(211, true);  // $4.00
+    table.ImageSmallMouseDown(211, true);               // $4.00
     EXPECT_EQ(table.Timer1Timer(), RepeatTimer::Fast);  // $5.00
     EXPECT_EQ(table.Timer1Timer(), RepeatTimer::Stop);  // $6.00 refused
     EXPECT_EQ(table.Timer1Timer(), RepeatTimer::Stop);

@@ -21,7 +21,7 @@ struct StepLog {
 
 // Remembers what the window would show; logs the steps the tests look at.
 class FakeTableView : public TableView {
-public:
+  public:
     explicit FakeTableView(StepLog& log) : log_(log) {}
 
     void paintCell(int number, CellLook look, QColor colour) override {
@@ -68,13 +68,13 @@ public:
          board = true;
     int updates = 0;
 
-private:
+  private:
     StepLog& log_;
 };
 
 // Returns at once and logs every wait; `duringWait` plays the player's part.
 class FakeWaiter : public Waiter {
-public:
+  public:
     explicit FakeWaiter(StepLog& log) : log_(log) {}
 
     bool waitUntil(const std::function<bool()>& done, int milliseconds) override {
@@ -92,7 +92,7 @@ public:
     int inputWaits = 0;
     int closeAfter = -1;  // the application closes at this many waits from now
 
-private:
+  private:
     bool countDown() {
         if (closeAfter < 0) return true;
         return closeAfter-- > 0;
@@ -102,13 +102,13 @@ private:
 
 // The recorder that also writes into the shared step log.
 class LoggingSoundPlayer : public RecordingSoundPlayer {
-public:
+  public:
     explicit LoggingSoundPlayer(StepLog& log) : log_(log) {}
     void play(const QString& name, Wait wait) override {
         RecordingSoundPlayer::play(name, wait);
         log_.lines.append(QStringLiteral("sound ") + requests.last());
     }
 
-private:
+  private:
     StepLog& log_;
 };

@@ -1,0 +1,91 @@
+// A 1000-game run with sounds off and no pauses, painting into a real view
+// of 80 picture cells so the figure includes the repaint work.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <array>
+
+#include "game/GameCycle.h"
+
+namespace {
+
+// Does what the window's painting does: each cell is its own image.
+class ImageTableView : public TableView {
+  public:
+    ImageTableView() {
+        for (QImage& cell : cells_) cell = QImage(32, 32, QImage::Format_RGB32);
+    }
+    void paintCell(int number, CellLook look, QColor colour) override {
+        QImage& cell = cells_[static_cast<std::size_t>(number)];
+        QPainter painter(&cell);
+        const bool red = look == CellLook::Caught || look == CellLook::NotCaught;
+        painter.fillRect(cell.rect(), red ? Qt::red : Qt::blue);
+        painter.setPen(colour);
+        painter.drawText(cell.rect(), Qt::AlignCenter, QString::number(number));
+    }
+    void paintArrow(int, bool) override {}
+    void paintButton(TableButton, bool) override {}
+    void showStatus(const QString& word, QColor, const QString& number) override {
+        status_ = word + number;
+    }
+    void showCentreMessage(const QString& text) override { centre_ = text; }
+    void showValue(ValueField, const QString&) override {}
+    void setBalanceCaption(const QString& caption) override { caption_ = caption; }
+    void setMenuItem(MenuItem, bool, bool) override {}
+    void setButtonVisible(TableButton, bool) override {}
+    void setBetArrowsVisible(bool) override {}
+    void setQuickPickArrowsVisible(bool) override {}
+    void setSpotVisible(bool) override {}
+    void clearSpecialBox() override {}
+    void setBoardEnabled(bool) override {}
+    void updateWindow() override {}
+
+  private:
+    std::array<QImage, 81> cells_;
+    QString status_, centre_, caption_;
+};
+
+class InstantWaiter : public Waiter {
+  public:
+    bool waitUntil(const std::function<bool()>&, int) override { return true; }
+    bool processPending() override { return true; }
+    void waitForInput() override {}
+};
+
+void BM_ThousandGameRun(benchmark::State& bench) {
+    for (auto _ : bench) {
+        GameState state;
+        state.SoundsOn = false;
+        state.AggregateLimit = money::dollars(50000);
+        ImageTableView view;
+        InstantWaiter waiter;
+        SilentSoundPlayer sounds;
+        TableControls table(state, view, sounds, waiter);
+        RandomSource random;
+        GameCycle::Hooks hooks;
+        hooks.evaluateGame = [&state] {
+            state.GameWin = 0;
+            return GameResult{QStringLiteral("BUST"), {}, {}};
+        };
+        GameCycle cycle(table, random, hooks);
+        for (int n : {5, 17, 23, 38, 44, 61, 79}) table.ImageMouseDown(n, true);
+        state.NumberOfGames = 1000;
+        bet::UpdateTotals(state);
+        cycle.MenuPlayClick();
+        benchmark::DoNotOptimize(state.Balance);
+    }
+}
+BENCHMARK(BM_ThousandGameRun)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
