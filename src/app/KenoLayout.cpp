@@ -85,6 +85,12 @@ const Arrow* arrow(const QString& name) {
     return nullptr;
 }
 
+const Arrow* arrowByTag(int releasedTag) {
+    for (const Arrow& a : arrows())
+        if (a.releasedTag == releasedTag) return &a;
+    return nullptr;
+}
+
 const std::vector<Button>& buttons() {
     static const std::vector<Button> list = {
         {"ImagePlay", "PLAY", 21}, {"ImageOpen", "OPEN", 23}, {"ImageNext", "NEXT", 27}, {"ImageCast", "CAST", 25}};

@@ -40,8 +40,9 @@ struct Arrow {
 };
 const std::vector<Arrow>& arrows();
 const Arrow* arrow(const QString& name);
+const Arrow* arrowByTag(int releasedTag);
 
-// The four picture buttons: name, caption and tag, in the order PLAY, OPEN, NEXT, CAST.
+// The four picture buttons: name, caption and tag (21 PLAY, 23 OPEN, 25 CAST, 27 NEXT).
 struct Button {
     QString name;
     QString caption;

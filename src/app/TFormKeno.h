@@ -6,28 +6,28 @@
 #include <memory>
 
 #include "app/KenoMenu.h"
-#include "game/Money.h"
+#include "game/TableView.h"
 #include "records/HistoryFile.h"
 #include "ui/ControlPainter.h"
 
+class GameCycle;
 class HelpViewer;
 class ImageButton;
+class QAction;
 class QTimer;
+class QtWaiter;
+class RandomSource;
 class SoundPlayer;
+class TableControls;
 class WindowScaler;
 struct GameState;
 
 // The main window: the painted game table and its menu. It lays the table
-// out and paints it; the rules of marking, betting and playing live elsewhere
-// and call the display operations below.
-class TFormKeno : public QMainWindow {
+// out, paints what the table logic asks for (TableView) and routes its mouse,
+// timer and menu events to that logic.
+class TFormKeno : public QMainWindow, public TableView {
     Q_OBJECT
 public:
-    // How a board cell looks.
-    enum class CellLook { Unmarked, Pressed, Marked, Caught, NotCaught };
-    enum class GameButton { Play, Open, Next, Cast };
-    enum class ValueField { TotalPrice, NumberOfGames, PricePerWay, PricePerGame, Spot };
-
     // Builds the table and runs the start-up of the game (reads the history
     // and the payoff schedules in the working directory). Throws IoError when
     // the schedules cannot be read; nothing of the window is left then.
@@ -37,6 +37,8 @@ public:
     GameState& state() { return state_; }
     SoundPlayer& sound() { return sound_; }
     KenoMenu& menu() { return menu_; }
+    TableControls& table() { return *table_; }
+    GameCycle& cycle() { return *cycle_; }
     QTimer& Timer1() { return *timer_; }
     const ControlPainter& painter() const { return painter_; }
     const HistoryStartup& historyStartup() const { return historyStartup_; }
@@ -44,48 +46,40 @@ public:
     // Controls by name ("ImagePlay", "Image17"); nullptr for an unknown name.
     ImageButton* control(const QString& name) const;
     ImageButton* cell(int n) const;
-    ImageButton* gameButton(GameButton button) const;
+    ImageButton* button(TableButton which) const;
     QWidget* panel(bool top) const;
 
-    // Board cells.
-    void PaintCell(int n, CellLook look, const QColor& checkColour = Qt::yellow);
-    void SetBoardEnabled(bool enabled);
+    // TableView: what the table logic shows.
+    void paintCell(int number, CellLook look, QColor checkColour) override;
+    void paintArrow(int arrowTag, bool pressed) override;
+    void paintButton(TableButton which, bool pressed) override;
+    void showStatus(const QString& word, QColor colour, const QString& gameNumber) override;
+    void showCentreMessage(const QString& text) override;
+    void showValue(ValueField field, const QString& text) override;
+    void setBalanceCaption(const QString& caption) override;
+    void setMenuItem(MenuItem item, bool enabled, bool checked) override;
+    void setButtonVisible(TableButton which, bool visible) override;
+    void setBetArrowsVisible(bool visible) override;
+    void setQuickPickArrowsVisible(bool visible) override;
+    void setSpotVisible(bool visible) override;
+    void clearSpecialBox() override;
+    void setBoardEnabled(bool enabled) override;
+    void updateWindow() override;
 
-    // Status boxes; "OPEN" advances the game number first (999 wraps to 000).
-    void ShowStatus(const QString& word);
-    // The centre message; the idle one is the aggregate limit and " VELLORO".
-    void ShowCentreMessage(const QString& text);
-    void ShowIdleCentreMessage();
-    void ShowValue(ValueField field, const QString& text);
-    void ShowMoney(ValueField field, Money amount) { ShowValue(field, money::currency(amount)); }
-    void ShowSpotCount(int spots);
-    // Rewrites the balance caption of the menu bar.
-    void BalanceCaption();
+    // The special box: the kind code in large letters, or the way summary.
+    void showKindCode(const QString& kindCode);
+    void showWaySummary(const QString& summary);
 
-    // PLAY, OPEN, NEXT, CAST pressed (sunken, silver caption) or released.
-    void PaintGameButton(GameButton button, bool pressed);
-    void SetGameButtonVisible(GameButton button, bool visible);
-    // Spinner arrows: pressed (sunken, silver glyph) or released.
-    void PaintArrow(ImageButton& arrow, bool pressed);
-    void ShowBetArrows(bool visible);
-    void ShowQuickPickArrows(bool visible);
-    // The special box: the kind code in large letters, the way summary, or hidden.
-    void ShowKindCode(const QString& kindCode);
-    void ShowWaySummary(const QString& summary);
-    void HideSpecialBox();
-
-    // The empty ticket with the default bet, on the board and in the state.
-    void ResetTicket();
-    // Paints pending changes now.
-    void UpdateWindow();
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildControls();
-    void connectMenu();
+    void routeEvents();
     void FormCreate(QSize screen);
     void paintInitialLook();
-    void paintArrowLook(ImageButton& arrow, const QColor& glyphColour, int style);
-    void MenuResetClick();
+    void startRepeat(int repeat);
+    QAction* action(MenuItem item) const;
 
     GameState& state_;
     SoundPlayer& sound_;
@@ -99,4 +93,8 @@ private:
     std::map<QString, ImageButton*> controls_;
     QWidget* panelTop_ = nullptr;
     QWidget* panelBottom_ = nullptr;
+    std::unique_ptr<QtWaiter> waiter_;
+    std::unique_ptr<RandomSource> random_;
+    std::unique_ptr<TableControls> table_;
+    std::unique_ptr<GameCycle> cycle_;
 };

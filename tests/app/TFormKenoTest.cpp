@@ -4,11 +4,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "app/KenoApplication.h"
 #include "app/KenoLayout.h"
 #include "app/TFormKeno.h"
+#include "game/GameCycle.h"
 #include "game/GameState.h"
 #include "game/IoError.h"
 #include "payoffs/ScheduleFile.h"
@@ -129,7 +131,7 @@ TEST_F(TFormKenoTest, MenuBarHasItsCaptionsAndStartingStates) {
         EXPECT_TRUE(keno.control(QLatin1String(button))->isHidden()) << button;
 
     state_.Balance = -25000;
-    keno.BalanceCaption();
+    keno.setBalanceCaption(BalanceCaption(state_.Balance));
     EXPECT_EQ(keno.menu().Balance->title(), QStringLiteral("&You're Down $2.50"));
     keno.menu().Reset->trigger();
     EXPECT_EQ(state_.Balance, 0);
@@ -153,9 +155,9 @@ TEST_F(TFormKenoTest, ExistingHistoryContinuesItsNumberingAndBalance) {
     expectShows(QStringLiteral("ImageN"), kFuchsia, kLime, QStringLiteral("042"), 13);
 
     state_.GameNumber = 999;
-    keno.ShowStatus(QStringLiteral("OPEN"));
+    keno.cycle().ShowStatus(QStringLiteral("OPEN"));
     expectShows(QStringLiteral("ImageN"), kFuchsia, kLime, QStringLiteral("000"), 13);
-    keno.ShowStatus(QStringLiteral("CLOSED"));
+    keno.cycle().ShowStatus(QStringLiteral("CLOSED"));
     EXPECT_EQ(state_.GameNumber, 0);
     expectShows(QStringLiteral("ImageOC"), kFuchsia, kMaroon, QStringLiteral("CLOSED"), 13);
 }
@@ -188,13 +190,13 @@ TEST_F(TFormKenoTest, CellLooks) {
             for (int x = 0; x < cell.image().width(); ++x) n += cell.image().pixel(x, y) == colour;
         return n;
     };
-    keno.PaintCell(12, TFormKeno::CellLook::Marked, QColor(255, 255, 0));
+    keno.paintCell(12, CellLook::Marked, QColor(255, 255, 0));
     EXPECT_EQ(cell.image().pixel(0, 0), qRgb(198, 198, 255));  // raised
     EXPECT_GT(count(qRgb(255, 255, 0)), 20);                   // the check in the set colour
-    keno.PaintCell(12, TFormKeno::CellLook::Caught, QColor(0, 204, 255));
+    keno.paintCell(12, CellLook::Caught, QColor(0, 204, 255));
     EXPECT_EQ(cell.image().pixel(0, 0), qRgb(255, 198, 198));  // red, raised
     EXPECT_GT(count(qRgb(0, 204, 255)), 20);
-    keno.PaintCell(12, TFormKeno::CellLook::NotCaught);
+    keno.paintCell(12, CellLook::NotCaught, Qt::yellow);
     EXPECT_EQ(cell.image().pixel(0, 0), qRgb(57, 0, 0));  // red, sunken
     EXPECT_EQ(count(qRgb(0, 204, 255)), 0);
     EXPECT_GT(count(qRgb(192, 192, 192)), 20);  // silver number
@@ -207,8 +209,8 @@ TEST_F(TFormKenoTest, LargerScreenScalesEverything) {
     EXPECT_EQ(keno.centralWidget()->size(), QSize(800, 640));
     EXPECT_EQ(keno.painter().units(23), 37);
     // ImagePlay at 2,369 65x28 design units.
-    EXPECT_EQ(keno.gameButton(TFormKeno::GameButton::Play)->geometry(), QRect(3, 590, 104, 45));
-    keno.PaintCell(1, TFormKeno::CellLook::Marked);
+    EXPECT_EQ(keno.button(TableButton::Play)->geometry(), QRect(3, 590, 104, 45));
+    keno.paintCell(1, CellLook::Marked, Qt::yellow);
     EXPECT_EQ(keno.cell(1)->image().pixel(7, 20), qRgb(30, 30, 255));  // eighth bevel line
 }
 
@@ -236,4 +238,30 @@ TEST(HelpFileTest, ParsesTopicsParagraphsAndNotes) {
     const HelpViewer viewer(help);
     EXPECT_TRUE(viewer.popupText(5).startsWith(QStringLiteral("Five")));
     EXPECT_FALSE(viewer.popupText(7).isEmpty());
+}
+
+TEST_F(TFormKenoTest, MouseEventsReachTheTableLogic) {
+    writeSchedules(money::dollars(50000));
+    TFormKeno& keno = build();
+    ImageButton& five = *keno.cell(5);
+    Q_EMIT five.mousePressed(Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    Q_EMIT five.mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(state_.SpotsMarked, 0);
+
+    Q_EMIT five.mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    EXPECT_EQ(state_.SpotsMarked, 1);
+    EXPECT_EQ(state_.Sets[1].Numbers[0], 5);
+    EXPECT_EQ(five.image().pixel(0, 0), qRgb(198, 198, 255));  // marked: raised
+    EXPECT_TRUE(keno.menu().Play->isEnabled());
+    EXPECT_FALSE(keno.button(TableButton::Play)->isHidden());
+    expectShows(QStringLiteral("ImageSpot"), kGreen, Qt::black, QStringLiteral("1 SPOT"), 13);
+
+    ImageButton& gamesUp = *keno.control(QStringLiteral("ImageNOGSU"));
+    Q_EMIT gamesUp.mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    EXPECT_EQ(state_.NumberOfGames, 2);
+    EXPECT_TRUE(keno.Timer1().isActive());  // held arrows repeat
+    expectShows(QStringLiteral("ImageNOGN"), kGreen, Qt::black, QStringLiteral("2"), 13);
+    expectShows(QStringLiteral("ImageTPN"), kGreen, Qt::black, QStringLiteral("$2.00"), 13);
+    Q_EMIT gamesUp.mouseReleased(Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    EXPECT_FALSE(keno.Timer1().isActive());
 }
