@@ -47,6 +47,7 @@ const std::vector<Money>& RoundAmounts() {
 struct RowDesign {
     std::vector<PayoffOutcome> outcomes;
     std::vector<bool> paying;
+    std::vector<long double> weight;  // probability to the power -kSteepness
     std::span<Money> row;
     Money limit = 0;
 
@@ -61,7 +62,7 @@ struct RowDesign {
         for (std::size_t i = 0; i < outcomes.size(); ++i) {
             Money amount = 0;
             if (paying[i]) {
-                const long double dollars = scale / std::pow(outcomes[i].probability, kSteepness);
+                const long double dollars = scale * weight[i];
                 amount = std::min(RoundAmount(std::min(dollars, limitDollars)), limit);
             }
             entry(i) = amount;
@@ -121,8 +122,10 @@ struct RowDesign {
 void DesignRow(PayoffTables& tables, const PaidTicket& ticket, const ScheduleTerms& terms) {
     RowDesign design;
     design.outcomes = ReachableOutcomes(ticket.kind, ticket.spots);
-    for (const PayoffOutcome& outcome : design.outcomes)
+    for (const PayoffOutcome& outcome : design.outcomes) {
         design.paying.push_back(Pays(ticket.kind, ticket.spots, outcome.index));
+        design.weight.push_back(std::pow(outcome.probability, -kSteepness));
+    }
     design.row = PayoffRow(tables, ticket.kind, ticket.spots);
     design.limit = terms.aggregateLimit;
     const auto returnAt = [&design](long double logScale) {

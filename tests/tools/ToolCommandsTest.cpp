@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "game/GameState.h"
+#include "payoffs/ScheduleDesign.h"
+#include "payoffs/ScheduleFile.h"
+#include "records/FileBytes.h"
+#include "records/HistoryFile.h"
+
+namespace {
+
+struct ToolRun {
+    int status = -1;
+    QStringList lines;  // stdout
+    QString errors;     // stderr
+};
+
+ToolRun RunTool(const QStringList& arguments, const QString& directory) {
+    QProcess process;
+    process.setWorkingDirectory(directory);
+    process.start(QStringLiteral(VELLORO_TOOL_PATH), arguments);
+    ToolRun run;
+    if (!process.waitForFinished(60'000)) return run;
+    run.status = process.exitCode();
+    run.lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    run.errors = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+class ToolCommandsTest : public ::testing::Test {
+  protected:
+    QString file(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+    QTemporaryDir dir_;
+};
+
+}  // namespace
+
+TEST_F(ToolCommandsTest, SchedulesMakeWritesTheSameHundredRecordsEachTime) {
+    ASSERT_EQ(RunTool({"schedules", "make"}, dir_.path()).status, 0);
+    ASSERT_EQ(RunTool({"schedules", "make", "--out", "again.vlr"}, dir_.path()).status, 0);
+    const QByteArray first = file_bytes::readAll(file("cpos.vlr"));
+    EXPECT_EQ(first.size(), 100 * 5616);
+    EXPECT_TRUE(first == file_bytes::readAll(file("again.vlr")));
+    EXPECT_EQ(readSchedule(file("cpos.vlr"), 0), schedule_design::Design(0));
+}
+
+TEST_F(ToolCommandsTest, SchedulesShowPrintsTablesAndReturns) {
+    ASSERT_EQ(RunTool({"schedules", "make"}, dir_.path()).status, 0);
+    const ToolRun shown = RunTool({"schedules", "show"}, dir_.path());
+    ASSERT_EQ(shown.status, 0);
+    EXPECT_EQ(shown.lines.value(0), "Schedule 0");
+    EXPECT_EQ(shown.lines.value(1), "Aggregate limit $50,000");
+    EXPECT_TRUE(shown.lines.contains("  1 spot\t- $3.00 - - - - - - - - - - - - - - - - - - -"));
+    EXPECT_TRUE(shown.lines.contains("  Regular 1 spot\t75.00%"));
+    EXPECT_TRUE(
+        shown.lines.filter(QRegularExpression("^  Thirty-Two Spot\t\\d+\\.\\d\\d%$")).size() == 1);
+
+    const ToolRun last = RunTool({"schedules", "show", "--number", "99"}, dir_.path());
+    EXPECT_EQ(last.lines.value(0), "Schedule 99");
+
+    const ToolRun beyond = RunTool({"schedules", "show", "--number", "100"}, dir_.path());
+    EXPECT_EQ(beyond.status, 1);
+    EXPECT_EQ(beyond.errors, "cpos.vlr: Read beyond end of file\n");
+    EXPECT_EQ(RunTool({"schedules", "show", "--number", "x"}, dir_.path()).status, 2);
+    EXPECT_EQ(RunTool({"schedules", "mend"}, dir_.path()).status, 2);
+}
+
+TEST_F(ToolCommandsTest, HistoryListsEverySlotInFileOrder) {
+    CreateHistoryFile(file("Games.vlr"));
+    GameState state;
+    state.GameNumber = 1;
+    state.GameWin = 20000;
+    state.SpotsMarked = 1;
+    state.Drawn[0] = 80;
+    RecordGame(state, file("Games.vlr"));
+    const ToolRun run = RunTool({"history"}, dir_.path());
+    ASSERT_EQ(run.status, 0);
+    ASSERT_EQ(run.lines.size(), 1000);
+    EXPECT_EQ(run.lines[0], "000\tnot played");
+    EXPECT_TRUE(
+        run.lines[1].startsWith("001\twon $2.00, kind 0, 1 spots, $1.00 per way, balls 80 0"));
+    EXPECT_EQ(run.lines[999], "999\tnot played");
+}
+
+TEST_F(ToolCommandsTest, DamagedHistoryIsOneErrorLine) {
+    CreateHistoryFile(file("Games.vlr"));
+    QByteArray data = file_bytes::readAll(file("Games.vlr"));
+    file_bytes::putInt(data, 0, 4, 4242);
+    file_bytes::writeAll(file("Games.vlr"), data);
+    const ToolRun run = RunTool({"history", "--file", file("Games.vlr")}, dir_.path());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.lines.isEmpty());
+    EXPECT_EQ(run.errors.count('\n'), 1);
+    EXPECT_TRUE(run.errors.startsWith("Games.vlr: ")) << run.errors.toStdString();
+    EXPECT_TRUE(run.errors.contains("4242"));
+
+    const ToolRun missing = RunTool({"history", "--file", "nowhere.vlr"}, dir_.path());
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.errors, "nowhere.vlr: File not found\n");
+}
