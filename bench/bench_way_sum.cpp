@@ -19,20 +19,25 @@ GameState wayTicket(int s, int groups, std::initializer_list<int> rowsBet) {
     state.SpotsPerSet = static_cast<std::uint8_t>(s);
     state.CompletedSets = static_cast<std::uint8_t>(groups);
     for (int g = 1; g <= groups; ++g)
-        state.Sets[static_cast<std::size_t>(g)].Hits = static_cast<std::uint8_t>((g * 7 + 3) % (s + 1));
+        state.Sets[static_cast<std::size_t>(g)].Hits =
+            static_cast<std::uint8_t>((g * 7 + 3) % (s + 1));
     for (const int k : rowsBet) state.WayCounts[static_cast<std::size_t>(k - 1)] = 1;
     for (int spots = 0; spots < 20; ++spots)
         for (int h = 0; h <= 20; ++h)
-            state.Payoffs.RegularPayoffs[static_cast<std::size_t>(spots)][static_cast<std::size_t>(h)] =
+            state.Payoffs
+                .RegularPayoffs[static_cast<std::size_t>(spots)][static_cast<std::size_t>(h)] =
                 h * h * 10'000 + spots;
     return state;
 }
 
 GameState caseTicket(char name) {
     switch (name) {
-        case 'a': return wayTicket(1, 25, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
-        case 'b': return wayTicket(1, 80, {1, 2, 3, 4});
-        default: return wayTicket(7, 11, {1, 2});
+        case 'a':
+            return wayTicket(1, 25, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
+        case 'b':
+            return wayTicket(1, 80, {1, 2, 3, 4});
+        default:
+            return wayTicket(7, 11, {1, 2});
     }
 }
 
@@ -48,7 +53,8 @@ void run(benchmark::State& bench, WaySumFunction sum, char name) {
 int main(int argc, char** argv) {
     for (const char name : {'a', 'b', 'c'}) {
         const std::string suffix = std::string("/") + name;
-        benchmark::RegisterBenchmark(("BM_WaySumReference" + suffix).c_str(), run, &reference::WaySum, name)
+        benchmark::RegisterBenchmark(("BM_WaySumReference" + suffix).c_str(), run,
+                                     &reference::WaySum, name)
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("BM_WaySum" + suffix).c_str(), run, &WaySum, name)
             ->Unit(benchmark::kMicrosecond);

@@ -14,24 +14,28 @@
 namespace {
 
 // The rows look like board cells: blue, raised when bet, sunken when not.
-constexpr WindowStyle kWayStyle{TFormWay::kDesignHeight,
-                                {colours::kBlue, colours::kBlue, colours::kRed, colours::kRed, colours::kFuchsia},
-                                2};
+constexpr WindowStyle kWayStyle{
+    TFormWay::kDesignHeight,
+    {colours::kBlue, colours::kBlue, colours::kRed, colours::kRed, colours::kFuchsia},
+    2};
 constexpr int kRowLeft = 2, kRowTop = 2, kRowPitch = 26, kRowWidth = 108, kRowHeight = 22;
 constexpr int kRowTextUnits = 13;
 constexpr int kRowTextOffset = 3;
 const QString kTimes = QStringLiteral("Times New Roman");
 
 QRect screenGeometry(const QWidget& widget) {
-    QScreen* screen = widget.screen() != nullptr ? widget.screen() : QGuiApplication::primaryScreen();
+    QScreen* screen =
+        widget.screen() != nullptr ? widget.screen() : QGuiApplication::primaryScreen();
     return screen != nullptr ? screen->geometry() : QRect(0, 0, 640, 480);
 }
 
 }  // namespace
 
 TFormWay::TFormWay(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      painter_(kWayStyle, [this] { return height(); }, 5) {
+    : QWidget(parent,
+              Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      painter_(
+          kWayStyle, [this] { return height(); }, 5) {
     setObjectName(QStringLiteral("TFormWay"));
     setWindowTitle(QStringLiteral("Ways Possible"));
     setAutoFillBackground(true);
@@ -47,8 +51,10 @@ TFormWay::TFormWay(QWidget* parent)
         row->hide();
         scaler_->place(row, QRect(kRowLeft, kRowTop + kRowPitch * (k - 1), kRowWidth, kRowHeight));
         connect(row, &ImageButton::mousePressed, this,
-                [this, k](Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
-                    if (button == Qt::LeftButton && buttons == Qt::LeftButton && modifiers == Qt::NoModifier)
+                [this, k](Qt::MouseButton button, Qt::MouseButtons buttons,
+                          Qt::KeyboardModifiers modifiers) {
+                    if (button == Qt::LeftButton && buttons == Qt::LeftButton &&
+                        modifiers == Qt::NoModifier)
                         ImageWayRMouseDown(k);
                 });
         rows_[static_cast<std::size_t>(k - 1)] = row;
@@ -64,8 +70,7 @@ void TFormWay::setGame(GameState& state, SoundPlayer& sound) {
     sound_ = &sound;
     ticket_ = std::make_unique<WayTicket>(state);
     painter_.setBevelWidth(state.BevelWidth);
-    if (!aggregateAlert_)
-        aggregateAlert_ = [this] { ShowAggregateAlert(*state_, *sound_, this); };
+    if (!aggregateAlert_) aggregateAlert_ = [this] { ShowAggregateAlert(*state_, *sound_, this); };
 }
 
 void TFormWay::setHelp(std::function<void(int, QPoint)> showHelp) {
@@ -73,7 +78,9 @@ void TFormWay::setHelp(std::function<void(int, QPoint)> showHelp) {
     for (ImageButton* row : rows_) AttachWhatsThis(row, kHelpNumber, showHelp);
 }
 
-void TFormWay::setAggregateAlert(std::function<void()> alert) { aggregateAlert_ = std::move(alert); }
+void TFormWay::setAggregateAlert(std::function<void()> alert) {
+    aggregateAlert_ = std::move(alert);
+}
 
 std::vector<int> TFormWay::MenuWayClick(QWidget& mainWindow) {
     if (!ticket_ || !ticket_->CanChoose()) return {};
@@ -125,7 +132,8 @@ void TFormWay::ImageWayRMouseDown(int k) {
     if (!result.changed()) return;
     paintRow(k);
     repaint();
-    if (!result.sound.isEmpty() && sound_ != nullptr) sound_->play(result.sound, SoundPlayer::Wait::No);
+    if (!result.sound.isEmpty() && sound_ != nullptr)
+        sound_->play(result.sound, SoundPlayer::Wait::No);
     Q_EMIT betChanged(result);
 }
 
@@ -135,8 +143,10 @@ ImageButton* TFormWay::row(int k) const {
 
 void TFormWay::closeEvent(QCloseEvent* event) {
     // There is no close box: the window goes with the ticket, not at the player's word.
-    if (event->spontaneous()) event->ignore();
-    else QWidget::closeEvent(event);
+    if (event->spontaneous())
+        event->ignore();
+    else
+        QWidget::closeEvent(event);
 }
 
 void TFormWay::resizeEvent(QResizeEvent* event) {
@@ -169,8 +179,8 @@ void TFormWay::paintRow(int k) {
     const bool bet = state == WayRowState::Bet;
     painter_.PaintBevel(control, bet ? 1 : 2);
     painter_.SetCaptionFont(control, kRowTextUnits);
-    painter_.PaintCaption(control, QColor::fromRgb(bet ? colours::kBlack : colours::kSilver), ticket_->rowText(k),
-                          kTimes, 1, kRowTextOffset);
+    painter_.PaintCaption(control, QColor::fromRgb(bet ? colours::kBlack : colours::kSilver),
+                          ticket_->rowText(k), kTimes, 1, kRowTextOffset);
     control.setEnabled(true);
     control.show();
 }

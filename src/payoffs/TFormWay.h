@@ -19,7 +19,7 @@ struct GameState;
 // to exit, stays on top while shown and cannot be closed by the player.
 class TFormWay : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kDesignWidth = 112;
     static constexpr int kDesignHeight = 390;
     static constexpr int kHelpNumber = 92;  // "Ways Played"
@@ -56,16 +56,16 @@ public:
     const WayTicket* ticket() const { return ticket_.get(); }
     ImageButton* row(int k) const;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     // A row was bet or unbet: the main window repaints the way summary and
     // the price boxes, opens or closes the board and refreshes its menus.
     void betChanged(const WayRowClickResult& result);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void placeBeside(QWidget& mainWindow);
     void paintRows();
     void paintRow(int k);

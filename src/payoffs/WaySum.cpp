@@ -40,8 +40,8 @@ int GroupHits(const GameState& state, std::array<std::uint8_t, 80>& hits) {
     const int groups = std::min<int>(state.CompletedSets, kSetCount);
     const int cap = std::min<int>(state.SpotsPerSet, WayTally::kMaxHits);
     for (int g = 1; g <= groups; ++g)
-        hits[static_cast<std::size_t>(g - 1)] =
-            static_cast<std::uint8_t>(std::min<int>(state.Sets[static_cast<std::size_t>(g)].Hits, cap));
+        hits[static_cast<std::size_t>(g - 1)] = static_cast<std::uint8_t>(
+            std::min<int>(state.Sets[static_cast<std::size_t>(g)].Hits, cap));
     return groups;
 }
 
@@ -70,7 +70,8 @@ long double WaySum(const GameState& state) {
         for (int h = 0; h <= std::min(spots, WayTally::kMaxHits); ++h) {
             const std::uint64_t count = tally.count(k, h);
             if (count != 0)
-                sum += static_cast<WideSum>(count) * static_cast<WideSum>(payoffRow[static_cast<std::size_t>(h)]);
+                sum += static_cast<WideSum>(count) *
+                       static_cast<WideSum>(payoffRow[static_cast<std::size_t>(h)]);
         }
     }
     return static_cast<long double>(sum);

@@ -17,11 +17,14 @@ WayCountArray CountWays(int completedGroups) {
     for (int g = 1; g <= groups; ++g)
         for (int k = std::min(g, kRows); k >= 1; --k) {
             auto& sum = choose[static_cast<std::size_t>(k)];
-            if (sum < kCountCap) sum = std::min<std::int64_t>(sum + choose[static_cast<std::size_t>(k - 1)], kCountCap);
+            if (sum < kCountCap)
+                sum = std::min<std::int64_t>(sum + choose[static_cast<std::size_t>(k - 1)],
+                                             kCountCap);
         }
     WayCountArray counts{};
     for (int k = 1; k <= kRows; ++k)
-        counts[static_cast<std::size_t>(k - 1)] = static_cast<std::int32_t>(choose[static_cast<std::size_t>(k)]);
+        counts[static_cast<std::size_t>(k - 1)] =
+            static_cast<std::int32_t>(choose[static_cast<std::size_t>(k)]);
     return counts;
 }
 
@@ -51,8 +54,9 @@ QString WaySummary(const WayCountArray& betWays, int spotsPerSet) {
 }  // namespace way
 
 bool WayTicket::CanChoose() const {
-    return state_.Kind == TicketKind::Regular && state_.KindCode.isEmpty() && state_.CurrentSet == 1 &&
-           state_.SpotsMarked >= 1 && state_.SpotsMarked <= way::kLargestGroup;
+    return state_.Kind == TicketKind::Regular && state_.KindCode.isEmpty() &&
+           state_.CurrentSet == 1 && state_.SpotsMarked >= 1 &&
+           state_.SpotsMarked <= way::kLargestGroup;
 }
 
 std::vector<int> WayTicket::Choose() {
@@ -70,8 +74,8 @@ WayGroupDone WayTicket::CompleteGroup() {
     WayGroupDone done;
     const int s = state_.SpotsPerSet;
     const int group = state_.CurrentSet;
-    if (state_.Kind != TicketKind::Way || s < 1 || s > way::kLargestGroup || state_.SpotsMarked != s ||
-        group < 1 || group > kSetCount)
+    if (state_.Kind != TicketKind::Way || s < 1 || s > way::kLargestGroup ||
+        state_.SpotsMarked != s || group < 1 || group > kSetCount)
         return done;
     showCounts(group);
     const TicketSet& set = state_.Sets[static_cast<std::size_t>(group)];
@@ -144,7 +148,9 @@ WayRowState WayTicket::rowState(int k) const {
     return k >= 1 && k <= way::kRows ? rows_[index(k)] : WayRowState::Hidden;
 }
 
-std::int32_t WayTicket::rowWays(int k) const { return k >= 1 && k <= way::kRows ? counts_[index(k)] : 0; }
+std::int32_t WayTicket::rowWays(int k) const {
+    return k >= 1 && k <= way::kRows ? counts_[index(k)] : 0;
+}
 
 int WayTicket::rowSpots(int k) const { return k * state_.SpotsPerSet; }
 
@@ -162,8 +168,10 @@ void WayTicket::showCounts(int completedGroups) {
     counts_ = way::CountWays(completedGroups);
     for (int k = 1; k <= way::kRows; ++k) {
         WayRowState& row = rows_[index(k)];
-        if (!way::RowOffered(k, counts_[index(k)], state_.SpotsPerSet)) row = WayRowState::Hidden;
-        else if (row != WayRowState::Bet) row = WayRowState::Offered;
+        if (!way::RowOffered(k, counts_[index(k)], state_.SpotsPerSet))
+            row = WayRowState::Hidden;
+        else if (row != WayRowState::Bet)
+            row = WayRowState::Offered;
     }
 }
 

@@ -16,8 +16,8 @@ namespace way {
 constexpr int kRows = 15;
 constexpr int kLargestGroup = 7;
 constexpr int kMostSpotsPerWay = 15;
-constexpr std::int32_t kCountCap = 200'000'000;    // running sums stop growing here
-constexpr std::int32_t kOfferLimit = 20'000'000;   // rows with this many ways are not offered
+constexpr std::int32_t kCountCap = 200'000'000;   // running sums stop growing here
+constexpr std::int32_t kOfferLimit = 20'000'000;  // rows with this many ways are not offered
 
 // Entry k-1: the ways of k groups, C(groups, k), for k = 1..15. Counts of
 // kCountCap or more are kept at kCountCap, so nothing can overflow.
@@ -61,7 +61,7 @@ struct WayRowClickResult {
 // Holds the way window's rows: their counts (WayCountsEdit) and whether
 // each is hidden, offered or bet.
 class WayTicket {
-public:
+  public:
     explicit WayTicket(GameState& state) : state_(state) {}
 
     // "&Way" is offered on a plain ticket with 1 to 7 numbers marked in set 1.
@@ -92,14 +92,14 @@ public:
 
     WayRowState rowState(int k) const;
     std::int32_t rowWays(int k) const;  // WayCountsEdit[k]
-    int rowSpots(int k) const;           // k x SpotsPerSet
+    int rowSpots(int k) const;          // k x SpotsPerSet
     QString rowText(int k) const;
     int rowTag(int k) const;
-    QString summary() const;             // WaySummary of the bet rows
-    bool groupFits() const;              // another whole group still fits on the board
+    QString summary() const;  // WaySummary of the bet rows
+    bool groupFits() const;   // another whole group still fits on the board
     const way::WayCountArray& wayCountsEdit() const { return counts_; }
 
-private:
+  private:
     void showCounts(int completedGroups);
     way::WayCountArray betWays() const;
     std::size_t index(int k) const { return static_cast<std::size_t>(k - 1); }

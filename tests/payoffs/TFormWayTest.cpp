@@ -14,7 +14,7 @@
 namespace {
 
 class TFormWayTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         state.AggregateLimit = money::dollars(100);
         form.setGame(state, sound);
@@ -27,14 +27,16 @@ protected:
     void mark(std::initializer_list<int> numbers) {
         for (const int n : numbers) {
             state.CurrentNumber = static_cast<std::int16_t>(n);
-            if (bet::AddOrRemoveNumber(state, true) && state.Kind == TicketKind::Way) form.GroupCompleted();
+            if (bet::AddOrRemoveNumber(state, true) && state.Kind == TicketKind::Way)
+                form.GroupCompleted();
         }
     }
 
     // Sunken rows are lit at the bottom right, raised rows at the top left.
     static bool raised(const ImageButton& row) {
         const QImage& image = row.image();
-        return QColor(image.pixel(0, 0)).lightness() > QColor(image.pixel(image.width() - 1, image.height() - 1)).lightness();
+        return QColor(image.pixel(0, 0)).lightness() >
+               QColor(image.pixel(image.width() - 1, image.height() - 1)).lightness();
     }
 
     GameState state;

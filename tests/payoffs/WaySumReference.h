@@ -43,6 +43,8 @@ inline WideSum WaySumUnits(const GameState& state) {
     return sum;
 }
 
-inline long double WaySum(const GameState& state) { return static_cast<long double>(WaySumUnits(state)); }
+inline long double WaySum(const GameState& state) {
+    return static_cast<long double>(WaySumUnits(state));
+}
 
 }  // namespace reference

@@ -16,7 +16,8 @@ GameState wayTicket(int s, std::initializer_list<int> hits, std::initializer_lis
     state.Kind = TicketKind::Way;
     state.SpotsPerSet = static_cast<std::uint8_t>(s);
     int g = 0;
-    for (const int h : hits) state.Sets[static_cast<std::size_t>(++g)].Hits = static_cast<std::uint8_t>(h);
+    for (const int h : hits)
+        state.Sets[static_cast<std::size_t>(++g)].Hits = static_cast<std::uint8_t>(h);
     state.CompletedSets = static_cast<std::uint8_t>(g);
     for (const int k : rowsBet) state.WayCounts[static_cast<std::size_t>(k - 1)] = 1;
     return state;
@@ -25,7 +26,8 @@ GameState wayTicket(int s, std::initializer_list<int> hits, std::initializer_lis
 void fillDistinctPayoffs(GameState& state) {
     for (int spots = 0; spots < 20; ++spots)
         for (int h = 0; h <= 20; ++h)
-            state.Payoffs.RegularPayoffs[static_cast<std::size_t>(spots)][static_cast<std::size_t>(h)] =
+            state.Payoffs
+                .RegularPayoffs[static_cast<std::size_t>(spots)][static_cast<std::size_t>(h)] =
                 (spots + 1) * 1'000'000 + h * 10'000 + 7;
 }
 
@@ -96,7 +98,9 @@ TEST(WaySum, ExtremeTableEntriesDoNotOverflow) {
 
 TEST(WaySum, MatchesEveryCombinationOnRandomTickets) {
     std::mt19937_64 random(20261208);
-    auto uniform = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    auto uniform = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
     constexpr std::uint64_t kMostCombinations = 60'000;  // keeps the literal loop quick
     for (int trial = 0; trial < 3000; ++trial) {
         GameState state;
@@ -104,20 +108,28 @@ TEST(WaySum, MatchesEveryCombinationOnRandomTickets) {
         const int n = uniform(1, 80 / s);
         state.SpotsPerSet = static_cast<std::uint8_t>(s);
         state.CompletedSets = static_cast<std::uint8_t>(n);
-        for (int g = 1; g <= n; ++g) state.Sets[static_cast<std::size_t>(g)].Hits = static_cast<std::uint8_t>(uniform(0, s));
+        for (int g = 1; g <= n; ++g)
+            state.Sets[static_cast<std::size_t>(g)].Hits = static_cast<std::uint8_t>(uniform(0, s));
         std::uint64_t binomial = 1;
         for (int k = 1; k <= 15 && k * s <= 15 && k <= n; ++k) {
-            binomial = binomial * static_cast<std::uint64_t>(n - k + 1) / static_cast<std::uint64_t>(k);
+            binomial =
+                binomial * static_cast<std::uint64_t>(n - k + 1) / static_cast<std::uint64_t>(k);
             if (binomial <= kMostCombinations && uniform(0, 2) != 0)
-                state.WayCounts[static_cast<std::size_t>(k - 1)] = static_cast<std::int32_t>(binomial);
+                state.WayCounts[static_cast<std::size_t>(k - 1)] =
+                    static_cast<std::int32_t>(binomial);
         }
         const int style = trial % 3;
         for (auto& row : state.Payoffs.RegularPayoffs)
             for (auto& entry : row) {
-                if (style == 0) entry = uniform(0, 1000) * money::kOneDollar;
-                else if (style == 1) entry = static_cast<Money>(random());  // any bits, signs included
-                else entry = uniform(-3, 3) == 0 ? std::numeric_limits<Money>::min() : std::numeric_limits<Money>::max();
+                if (style == 0)
+                    entry = uniform(0, 1000) * money::kOneDollar;
+                else if (style == 1)
+                    entry = static_cast<Money>(random());  // any bits, signs included
+                else
+                    entry = uniform(-3, 3) == 0 ? std::numeric_limits<Money>::min()
+                                                : std::numeric_limits<Money>::max();
             }
-        ASSERT_EQ(WaySum(state), reference::WaySum(state)) << "trial " << trial << " s " << s << " n " << n;
+        ASSERT_EQ(WaySum(state), reference::WaySum(state))
+            << "trial " << trial << " s " << s << " n " << n;
     }
 }

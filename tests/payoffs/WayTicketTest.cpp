@@ -112,7 +112,8 @@ TEST(WayTicket, RowsOfFifteenSpotsAtMostForEveryGroupSize) {
         EXPECT_EQ(rows.front(), 1) << "s " << s;
         EXPECT_EQ(rows.back(), largestRow[s]) << "s " << s;
         EXPECT_EQ(static_cast<int>(rows.size()), largestRow[s]) << "s " << s;
-        EXPECT_EQ(ticket.rowText(rows.back()).section(QStringLiteral(" / "), 1).toInt(), largestRow[s] * s);
+        EXPECT_EQ(ticket.rowText(rows.back()).section(QStringLiteral(" / "), 1).toInt(),
+                  largestRow[s] * s);
     }
 }
 
@@ -141,7 +142,9 @@ TEST(WayTicket, CountWaysIsExactBelowTheCapAndNeverOverflows) {
         const way::WayCountArray counts = way::CountWays(n);
         std::uint64_t binomial = 1;  // C(n, k), exact in 64 bits for k <= 15
         for (int k = 1; k <= way::kRows; ++k) {
-            binomial = k > n ? 0 : binomial * static_cast<std::uint64_t>(n - k + 1) / static_cast<std::uint64_t>(k);
+            binomial = k > n ? 0
+                             : binomial * static_cast<std::uint64_t>(n - k + 1) /
+                                   static_cast<std::uint64_t>(k);
             const std::int32_t count = counts[static_cast<std::size_t>(k - 1)];
             if (binomial < static_cast<std::uint64_t>(way::kCountCap))
                 EXPECT_EQ(count, static_cast<std::int32_t>(binomial)) << n << " choose " << k;
