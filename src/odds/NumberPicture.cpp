@@ -16,7 +16,7 @@ constexpr std::uint32_t kLimbBase = 1000000000;  // nine decimal digits per limb
 
 // A non-negative integer in base 10^9, least significant limb first.
 class BigDecimal {
-public:
+  public:
     explicit BigDecimal(std::uint64_t value) {
         do {
             limbs_.push_back(static_cast<std::uint32_t>(value % kLimbBase));
@@ -57,7 +57,7 @@ public:
         return text;
     }
 
-private:
+  private:
     std::vector<std::uint32_t> limbs_;
 };
 
@@ -123,9 +123,11 @@ RoundedDigits Round(long double value, int decimals, int significant) {
             ++keep;
         }
     }
-    for (auto i = static_cast<std::size_t>(std::max(keep, 0)); i < digits.size(); ++i) digits[i] = '0';
+    for (auto i = static_cast<std::size_t>(std::max(keep, 0)); i < digits.size(); ++i)
+        digits[i] = '0';
     result.whole = digits.substr(0, static_cast<std::size_t>(wholeLength));
-    result.fraction = digits.substr(static_cast<std::size_t>(wholeLength), static_cast<std::size_t>(decimals));
+    result.fraction =
+        digits.substr(static_cast<std::size_t>(wholeLength), static_cast<std::size_t>(decimals));
     return result;
 }
 

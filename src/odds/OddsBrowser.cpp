@@ -21,18 +21,25 @@ int OddsBrowser::OpeningSpots(const GameState& state) {
 
 void OddsBrowser::SelectTab(int tab) {
     tab_ = tab >= 0 && tab < odds::kOddsTabs ? tab : 0;
-    state_.PayoffSpots = static_cast<std::uint8_t>(odds::SpotsForTab(tabKind(), state_.PayoffSpots));
+    state_.PayoffSpots =
+        static_cast<std::uint8_t>(odds::SpotsForTab(tabKind(), state_.PayoffSpots));
     Fill(odds::kFillAll);
 }
 
 bool OddsBrowser::ArrowAction(OddsArrow arrow) {
     switch (arrow) {
-    case OddsArrow::BetUp: return StepBet(true);
-    case OddsArrow::BetDown: return StepBet(false);
-    case OddsArrow::SpotUp: return StepSpots(true);
-    case OddsArrow::SpotDown: return StepSpots(false);
-    case OddsArrow::CasinoUp: return StepSchedule(true);
-    case OddsArrow::CasinoDown: return StepSchedule(false);
+        case OddsArrow::BetUp:
+            return StepBet(true);
+        case OddsArrow::BetDown:
+            return StepBet(false);
+        case OddsArrow::SpotUp:
+            return StepSpots(true);
+        case OddsArrow::SpotDown:
+            return StepSpots(false);
+        case OddsArrow::CasinoUp:
+            return StepSchedule(true);
+        case OddsArrow::CasinoDown:
+            return StepSchedule(false);
     }
     return false;
 }
@@ -87,7 +94,7 @@ bool OddsBrowser::StepSchedule(bool up) {
 }
 
 void OddsBrowser::Fill(odds::FillFlags flags) {
-    const odds::OddsInputs inputs{tabKind(), state_.PayoffSpots, bet_, mode_, &state_.Payoffs,
-                                  state_.AggregateLimit};
+    const odds::OddsInputs inputs{tabKind(), state_.PayoffSpots, bet_,
+                                  mode_,     &state_.Payoffs,    state_.AggregateLimit};
     odds::FillOddsTable(inputs, flags, view_);
 }

@@ -20,12 +20,12 @@ enum class OddsArrow {
 // without the widgets: the tab, the spot count (the game state's PayoffSpots),
 // the bet, the bet arrows' step, the odds mode and the schedule in force.
 class OddsBrowser {
-public:
+  public:
     // Puts record `number` of the schedule file in force; throws IoError.
     using ScheduleLoader = std::function<void(GameState&, int number)>;
 
-    static constexpr Money kBetStep = 500;                    // $0.05
-    static constexpr Money kLowestBet = 500;                  // $0.05
+    static constexpr Money kBetStep = 500;                     // $0.05
+    static constexpr Money kLowestBet = 500;                   // $0.05
     static constexpr Money kHighestBet = money::dollars(100);  // $100.00
     static constexpr Money kLargestStep = money::dollars(10);
     static constexpr int kLastSchedule = 99;
@@ -61,7 +61,7 @@ public:
     void GrowBetStep();
     void SetMode(odds::OddsMode mode);
 
-private:
+  private:
     bool StepBet(bool up);
     bool StepSpots(bool up);
     bool StepSchedule(bool up);

@@ -30,10 +30,13 @@ int LastRow(TicketKind tab, int spots) {
 
 int MarkedNumbers(TicketKind tab, int spots) {
     switch (tab) {
-    case TicketKind::Forty:
-    case TicketKind::FortyForty: return 40;
-    case TicketKind::ThirtyTwoSpot: return 32;
-    default: return spots;
+        case TicketKind::Forty:
+        case TicketKind::FortyForty:
+            return 40;
+        case TicketKind::ThirtyTwoSpot:
+            return 32;
+        default:
+            return spots;
     }
 }
 
@@ -56,21 +59,28 @@ RowPayoff PayoffOf(TicketKind tab, int spots, int row, const PayoffTables& table
     const auto c = static_cast<std::size_t>(row);
     const auto positive = [](Money entry) { return RowPayoff{entry, entry > 0}; };
     switch (tab) {
-    case TicketKind::AllCatches: return {tables.AllCatchesPayoffs[s - 7][c], true};
-    case TicketKind::AllOrNothing:
-        if (row == 0) return {tables.AllOrNothingPayoffs[s - 4][0], true};
-        if (row == spots) return {tables.AllOrNothingPayoffs[s - 4][1], true};
-        return {};
-    case TicketKind::BetAgainst:
-        return row == 0 ? RowPayoff{tables.BetAgainstPayoffs[s], true} : RowPayoff{};
-    case TicketKind::CatchAll:
-        return row == spots ? RowPayoff{tables.CatchAllPayoffs[s], true} : RowPayoff{};
-    case TicketKind::Forty: return {tables.FortyPayoffs[c], row >= 11};
-    case TicketKind::FortyForty: return {tables.FortyFortyPayoffs[c], row <= 7 || row >= 13};
-    case TicketKind::LastBallDrawn: return positive(tables.LastBallPayoffs[s - 1][c]);
-    case TicketKind::SuperSpecial: return positive(tables.SuperSpecialPayoffs[s - 3][c]);
-    case TicketKind::ThirtyTwoSpot: return positive(tables.ThirtyTwoSpotPayoffs[c]);
-    default: return positive(tables.RegularPayoffs[s - 1][c]);
+        case TicketKind::AllCatches:
+            return {tables.AllCatchesPayoffs[s - 7][c], true};
+        case TicketKind::AllOrNothing:
+            if (row == 0) return {tables.AllOrNothingPayoffs[s - 4][0], true};
+            if (row == spots) return {tables.AllOrNothingPayoffs[s - 4][1], true};
+            return {};
+        case TicketKind::BetAgainst:
+            return row == 0 ? RowPayoff{tables.BetAgainstPayoffs[s], true} : RowPayoff{};
+        case TicketKind::CatchAll:
+            return row == spots ? RowPayoff{tables.CatchAllPayoffs[s], true} : RowPayoff{};
+        case TicketKind::Forty:
+            return {tables.FortyPayoffs[c], row >= 11};
+        case TicketKind::FortyForty:
+            return {tables.FortyFortyPayoffs[c], row <= 7 || row >= 13};
+        case TicketKind::LastBallDrawn:
+            return positive(tables.LastBallPayoffs[s - 1][c]);
+        case TicketKind::SuperSpecial:
+            return positive(tables.SuperSpecialPayoffs[s - 3][c]);
+        case TicketKind::ThirtyTwoSpot:
+            return positive(tables.ThirtyTwoSpotPayoffs[c]);
+        default:
+            return positive(tables.RegularPayoffs[s - 1][c]);
     }
 }
 
@@ -89,7 +99,8 @@ QString CatchLabel(TicketKind tab, int spots, int row) {
 QString RowOddsText(TicketKind tab, OddsMode mode, int spots, int row, long double probability,
                     NumberSeparators separators) {
     if (mode == OddsMode::Percent) {
-        return FormatNumber(probability * 100.0L, kRowPercentPicture, separators) + QLatin1Char('%');
+        return FormatNumber(probability * 100.0L, kRowPercentPicture, separators) +
+               QLatin1Char('%');
     }
     if (tab == TicketKind::Regular && spots == 20 && row == 20) return kTwentyOfTwentyOdds;
     return QStringLiteral("1 in ") + FormatNumber(1.0L / probability, kOneInPicture, separators);
@@ -120,16 +131,25 @@ TicketKind TabKind(int tab) {
 
 SpotRange SpotRangeOf(TicketKind tab) {
     switch (tab) {
-    case TicketKind::AllCatches: return {7, 10, false};
-    case TicketKind::AllOrNothing: return {4, 8, false};
-    case TicketKind::BetAgainst: return {8, 15, false};
-    case TicketKind::CatchAll: return {2, 7, false};
-    case TicketKind::Forty:
-    case TicketKind::FortyForty: return {40, 40, true};
-    case TicketKind::LastBallDrawn: return {1, 6, false};
-    case TicketKind::SuperSpecial: return {3, 10, false};
-    case TicketKind::ThirtyTwoSpot: return {32, 32, true};
-    default: return {1, 20, false};
+        case TicketKind::AllCatches:
+            return {7, 10, false};
+        case TicketKind::AllOrNothing:
+            return {4, 8, false};
+        case TicketKind::BetAgainst:
+            return {8, 15, false};
+        case TicketKind::CatchAll:
+            return {2, 7, false};
+        case TicketKind::Forty:
+        case TicketKind::FortyForty:
+            return {40, 40, true};
+        case TicketKind::LastBallDrawn:
+            return {1, 6, false};
+        case TicketKind::SuperSpecial:
+            return {3, 10, false};
+        case TicketKind::ThirtyTwoSpot:
+            return {32, 32, true};
+        default:
+            return {1, 20, false};
     }
 }
 

@@ -12,8 +12,8 @@
 // the expected return of one game.
 namespace odds {
 
-constexpr int kOddsRows = 21;   // catches 0..20
-constexpr int kOddsTabs = 10;   // one per ticket kind, way tickets excepted
+constexpr int kOddsRows = 21;  // catches 0..20
+constexpr int kOddsTabs = 10;  // one per ticket kind, way tickets excepted
 
 enum class OddsMode { OneIn, Percent };
 
@@ -42,8 +42,8 @@ struct OddsView {
     std::array<OddsRow, kOddsRows> rows;
     QString chanceOfWinning;
     QString expectedReturn;
-    long double chance = 0.0L;          // W, a probability
-    long double expectedDollars = 0.0L; // E, in dollars
+    long double chance = 0.0L;           // W, a probability
+    long double expectedDollars = 0.0L;  // E, in dollars
     // No row pays, so the one-in chance has no finite value ("Never").
     bool neverWins = false;
 };

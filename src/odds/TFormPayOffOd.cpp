@@ -31,8 +31,8 @@ constexpr int kPanelWidth = 140;
 constexpr int kArrowLeft = kPanelLeft + kPanelWidth / 2 - 8;
 
 const char* const kTabNames[odds::kOddsTabs] = {
-    "1 To 20 Spot", "All Catches",   "All Or Nothing", "Bet Against",   "Catch All",
-    "Forty",        "Forty Forty",   "Last Ball Drawn", "Super Special", "Thirty Two Spot",
+    "1 To 20 Spot", "All Catches", "All Or Nothing",  "Bet Against",   "Catch All",
+    "Forty",        "Forty Forty", "Last Ball Drawn", "Super Special", "Thirty Two Spot",
 };
 
 struct ArrowSpec {
@@ -43,9 +43,12 @@ struct ArrowSpec {
 };
 
 constexpr ArrowSpec kArrows[] = {
-    {"ImageBetUp", OddsArrow::BetUp, 222, 142},        {"ImageBetDown", OddsArrow::BetDown, 254, 143},
-    {"ImageSpotUp", OddsArrow::SpotUp, 152, 76},       {"ImageSpotDown", OddsArrow::SpotDown, 184, 77},
-    {"ImageCasinoUp", OddsArrow::CasinoUp, 82, 191},   {"ImageCasinoDown", OddsArrow::CasinoDown, 114, 192},
+    {"ImageBetUp", OddsArrow::BetUp, 222, 142},
+    {"ImageBetDown", OddsArrow::BetDown, 254, 143},
+    {"ImageSpotUp", OddsArrow::SpotUp, 152, 76},
+    {"ImageSpotDown", OddsArrow::SpotDown, 184, 77},
+    {"ImageCasinoUp", OddsArrow::CasinoUp, 82, 191},
+    {"ImageCasinoDown", OddsArrow::CasinoDown, 114, 192},
 };
 
 bool LeftButtonAlone(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
@@ -57,17 +60,21 @@ bool IsUpArrow(OddsArrow arrow) {
 }
 
 // The released tag of an arrow whether it is held or not.
-OddsArrow ArrowOf(const ImageButton& arrow) { return static_cast<OddsArrow>((arrow.tag() - 1) | 1); }
+OddsArrow ArrowOf(const ImageButton& arrow) {
+    return static_cast<OddsArrow>((arrow.tag() - 1) | 1);
+}
 
 }  // namespace
 
-TFormPayOffOd::TFormPayOffOd(GameState& state, SoundPlayer& sound, OddsBrowser::ScheduleLoader loadSchedule,
-                             ShowHelp showHelp, QWidget* parent)
+TFormPayOffOd::TFormPayOffOd(GameState& state, SoundPlayer& sound,
+                             OddsBrowser::ScheduleLoader loadSchedule, ShowHelp showHelp,
+                             QWidget* parent)
     : QDialog(parent),
       state_(state),
       sound_(sound),
       browser_(state, std::move(loadSchedule)),
-      painter_(window_style::PayOffOd, [this] { return height(); }, state.BevelWidth),
+      painter_(
+          window_style::PayOffOd, [this] { return height(); }, state.BevelWidth),
       TimerButton(new QTimer(this)) {
     setWindowTitle(QStringLiteral("Payoffs & Odds"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -90,12 +97,15 @@ TFormPayOffOd::TFormPayOffOd(GameState& state, SoundPlayer& sound, OddsBrowser::
         help(control, helpNumber);
         return control;
     };
-    const auto caption = [&](const QString& text, const QRect& rect, int helpNumber, int alignment = 1) {
-        ImageButton* box = image(QStringLiteral("Image") + QString(text).remove(QLatin1Char(' ')), rect, helpNumber);
+    const auto caption = [&](const QString& text, const QRect& rect, int helpNumber,
+                             int alignment = 1) {
+        ImageButton* box = image(QStringLiteral("Image") + QString(text).remove(QLatin1Char(' ')),
+                                 rect, helpNumber);
         paintText(*box, text, kRed, alignment);
         return box;
     };
-    const auto label = [&](const QString& name, const QRect& rect, Qt::Alignment alignment, int helpNumber) {
+    const auto label = [&](const QString& name, const QRect& rect, Qt::Alignment alignment,
+                           int helpNumber) {
         auto* text = new QLabel(this);
         text->setObjectName(name);
         text->setAlignment(alignment | Qt::AlignVCenter);
@@ -105,7 +115,9 @@ TFormPayOffOd::TFormPayOffOd(GameState& state, SoundPlayer& sound, OddsBrowser::
         labels_.push_back(text);
         return text;
     };
-    const auto panel = [](int top, int height = 16) { return QRect(kPanelLeft, top, kPanelWidth, height); };
+    const auto panel = [](int top, int height = 16) {
+        return QRect(kPanelLeft, top, kPanelWidth, height);
+    };
 
     TabControl = new QTabBar(this);
     TabControl->setObjectName(QStringLiteral("TabControl"));
@@ -117,16 +129,19 @@ TFormPayOffOd::TFormPayOffOd(GameState& state, SoundPlayer& sound, OddsBrowser::
     help(TabControl, 136);
 
     // The table: headings, then one row per catch.
-    caption(QStringLiteral("Catch"), {2, 28, 34, 18}, 137);
-    caption(QStringLiteral("Win..."), {38, 28, 92, 18}, 138, 2);
-    caption(QStringLiteral("...Odds"), {134, 28, 224, 18}, 139, 0);
+    caption(QStringLiteral("Catch"), {2, 28, 52, 18}, 137);
+    caption(QStringLiteral("Win..."), {56, 28, 84, 18}, 138, 2);
+    caption(QStringLiteral("...Odds"), {144, 28, 214, 18}, 139, 0);
     for (int row = 0; row < odds::kOddsRows; ++row) {
         const int top = kRowTop + kRowHeight * row;
         const auto r = static_cast<std::size_t>(row);
-        ImageCatch[r] = image(QStringLiteral("ImageCatch%1").arg(row), {2, top, 34, kRowHeight}, 137);
+        ImageCatch[r] =
+            image(QStringLiteral("ImageCatch%1").arg(row), {2, top, 52, kRowHeight}, 137);
         painter_.Fill(*ImageCatch[r], kGreen);
-        LabelWin[r] = label(QStringLiteral("LabelWin%1").arg(row), {38, top, 92, kRowHeight}, Qt::AlignRight, 138);
-        LabelOdds[r] = label(QStringLiteral("LabelOdds%1").arg(row), {134, top, 224, kRowHeight}, Qt::AlignLeft, 139);
+        LabelWin[r] = label(QStringLiteral("LabelWin%1").arg(row), {56, top, 84, kRowHeight},
+                            Qt::AlignRight, 138);
+        LabelOdds[r] = label(QStringLiteral("LabelOdds%1").arg(row), {144, top, 214, kRowHeight},
+                             Qt::AlignLeft, 139);
     }
 
     // The panel on the right, top to bottom.
@@ -144,22 +159,27 @@ TFormPayOffOd::TFormPayOffOd(GameState& state, SoundPlayer& sound, OddsBrowser::
     ImagePercent = image(QStringLiteral("ImagePercent"), {kPanelLeft + 74, 294, 30, 20}, 146);
     caption(QStringLiteral("Chance Of"), panel(322), 147);
     caption(QStringLiteral("Winning"), panel(338), 147);
-    ImageChance = image(QStringLiteral("ImageChanceValue"), {kPanelLeft - 6, 354, kPanelWidth + 8, 16}, 147);
+    ImageChance =
+        image(QStringLiteral("ImageChanceValue"), {kPanelLeft - 6, 354, kPanelWidth + 8, 16}, 147);
     caption(QStringLiteral("Expected"), panel(378), 148);
     caption(QStringLiteral("Return"), panel(394), 148);
     ImageExpected = image(QStringLiteral("ImageExpectedValue"), panel(410), 148);
 
     for (std::size_t i = 0; i < arrows_.size(); ++i) {
         const ArrowSpec& spec = kArrows[i];
-        ImageButton* control = image(QLatin1String(spec.name), {kArrowLeft, spec.top, 16, 16}, spec.helpNumber);
+        ImageButton* control =
+            image(QLatin1String(spec.name), {kArrowLeft, spec.top, 16, 16}, spec.helpNumber);
         control->setTag(static_cast<int>(spec.arrow));
         arrows_[i] = control;
-        if (spec.arrow == OddsArrow::SpotUp || spec.arrow == OddsArrow::SpotDown) spotControls_.push_back(control);
+        if (spec.arrow == OddsArrow::SpotUp || spec.arrow == OddsArrow::SpotDown)
+            spotControls_.push_back(control);
         connect(control, &ImageButton::mousePressed, this,
-                [this, control](Qt::MouseButton, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+                [this, control](Qt::MouseButton, Qt::MouseButtons buttons,
+                                Qt::KeyboardModifiers modifiers) {
                     ImageArrowMouseDown(*control, buttons, modifiers);
                 });
-        connect(control, &ImageButton::mouseReleased, this, [this, control] { ImageArrowMouseUp(*control); });
+        connect(control, &ImageButton::mouseReleased, this,
+                [this, control] { ImageArrowMouseUp(*control); });
     }
     connect(ImageOne, &ImageButton::mousePressed, this,
             [this](Qt::MouseButton, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
@@ -170,7 +190,8 @@ TFormPayOffOd::TFormPayOffOd(GameState& state, SoundPlayer& sound, OddsBrowser::
                 ImageModeMouseDown(odds::OddsMode::Percent, buttons, modifiers);
             });
 
-    QScreen* screen = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
+    QScreen* screen =
+        parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->geometry() : QRect(0, 0, 640, 480);
     scaler->fitToScreen(available.size());
     move(available.center() - rect().center());
@@ -286,7 +307,8 @@ void TFormPayOffOd::ShowTable() {
         const odds::OddsRow& shown = view.rows[row];
         if (paintedCatches_[row] != shown.catchLabel) {
             paintedCatches_[row] = shown.catchLabel;
-            paintText(*ImageCatch[row], shown.catchLabel, kBlack, 1);
+            // one unit down, level with the smaller texts of its row
+            paintText(*ImageCatch[row], shown.catchLabel, kBlack, 1, 1);
         }
         LabelWin[row]->setText(shown.winText);
         LabelOdds[row]->setText(shown.oddsText);
@@ -307,18 +329,20 @@ void TFormPayOffOd::ShowSpotControls() {
     for (QWidget* control : spotControls_) control->setVisible(shown);
 }
 
-void TFormPayOffOd::paintText(ImageButton& box, const QString& text, const QColor& colour, int alignment) {
+void TFormPayOffOd::paintText(ImageButton& box, const QString& text, const QColor& colour,
+                              int alignment, int offsetUnits) {
     painter_.Fill(box, kGreen);
     if (text.isEmpty()) return;
     painter_.SetCaptionFont(box, kCaptionUnits, 0);
-    painter_.PaintCaption(box, colour, text, kArial, alignment, 0);
+    painter_.PaintCaption(box, colour, text, kArial, alignment, offsetUnits);
 }
 
 void TFormPayOffOd::paintArrow(ImageButton& arrow, bool pressed) {
     const QChar glyph(IsUpArrow(ArrowOf(arrow)) ? glyphs::kUpArrow : glyphs::kDownArrow);
     painter_.SetCaptionFont(arrow, kCaptionUnits, 0);
     painter_.PaintBevel(arrow, pressed ? 2 : 1);
-    painter_.PaintCaption(arrow, pressed ? kSilver : kBlack, QString(glyph), glyphs::kSymbolFont, 1, 1);
+    painter_.PaintCaption(arrow, pressed ? kSilver : kBlack, QString(glyph), glyphs::kSymbolFont, 1,
+                          1);
 }
 
 void TFormPayOffOd::paintModeButton(ImageButton& button, bool pressed) {
@@ -344,10 +368,12 @@ void TFormPayOffOd::sound() {
     if (state_.SoundsOn) sound_.play(QStringLiteral("WAVE_89"), SoundPlayer::Wait::Yes);
 }
 
-void ShowPayoffsAndOdds(GameState& state, SoundPlayer& sound, QWidget* parent, TFormPayOffOd::ShowHelp showHelp) {
+void ShowPayoffsAndOdds(GameState& state, SoundPlayer& sound, QWidget* parent,
+                        TFormPayOffOd::ShowHelp showHelp) {
     state.PayoffSpots = static_cast<std::uint8_t>(OddsBrowser::OpeningSpots(state));
     TFormPayOffOd form(
-        state, sound, [](GameState& s, int number) { LoadSchedule(s, QStringLiteral("cpos.vlr"), number); },
+        state, sound,
+        [](GameState& s, int number) { LoadSchedule(s, QStringLiteral("cpos.vlr"), number); },
         std::move(showHelp), parent);
     form.exec();
 }

@@ -20,7 +20,7 @@ class SoundPlayer;
 // schedule in force.
 class TFormPayOffOd : public QDialog {
     Q_OBJECT
-public:
+  public:
     static constexpr int kDesignWidth = 500;
     static constexpr int kDesignHeight = 434;
     using ShowHelp = std::function<void(int helpNumber, QPoint at)>;
@@ -50,12 +50,14 @@ public:
     ImageButton* arrow(OddsArrow which) const;
 
     void TabControlChange(int index);
-    void ImageArrowMouseDown(ImageButton& arrow, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    void ImageArrowMouseDown(ImageButton& arrow, Qt::MouseButtons buttons,
+                             Qt::KeyboardModifiers modifiers);
     void ImageArrowMouseUp(ImageButton& arrow);
     void TimerButtonTimer();
-    void ImageModeMouseDown(odds::OddsMode mode, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    void ImageModeMouseDown(odds::OddsMode mode, Qt::MouseButtons buttons,
+                            Qt::KeyboardModifiers modifiers);
 
-private:
+  private:
     void FormCreate();
     // One step of the arrow; false when the schedule could not be read.
     bool Step(ImageButton& arrow);
@@ -63,7 +65,8 @@ private:
     void ShowTable();
     void ShowValues();
     void ShowSpotControls();
-    void paintText(ImageButton& box, const QString& text, const QColor& colour, int alignment);
+    void paintText(ImageButton& box, const QString& text, const QColor& colour, int alignment,
+                   int offsetUnits = 0);
     void paintArrow(ImageButton& arrow, bool pressed);
     void paintModeButton(ImageButton& button, bool pressed);
     void applyLabelFont();
@@ -81,7 +84,7 @@ private:
     std::vector<QWidget*> spotControls_;
     std::vector<QLabel*> labels_;
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 };
 

@@ -1,6 +1,7 @@
+#include <gtest/gtest.h>
+
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "game/IoError.h"
 #include "odds/OddsBrowser.h"
@@ -99,7 +100,8 @@ TEST(OddsBrowser, HeldBetArrowGrowsItsStep) {
     EXPECT_EQ(seen, (std::vector<Money>{11000, 12000, 13500, 15500}));
 
     // Past $10.00 the step starts again at $0.05.
-    for (int i = 0; i < 200 && browser.betStep() > OddsBrowser::kBetStep; ++i) browser.GrowBetStep();
+    for (int i = 0; i < 200 && browser.betStep() > OddsBrowser::kBetStep; ++i)
+        browser.GrowBetStep();
     EXPECT_EQ(browser.betStep(), OddsBrowser::kBetStep);
 
     for (int tick = 0; tick < 500; ++tick) {

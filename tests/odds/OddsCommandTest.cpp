@@ -1,7 +1,8 @@
+#include <gtest/gtest.h>
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "payoffs/ScheduleFile.h"
 
@@ -26,7 +27,7 @@ ToolRun RunTool(const QStringList& arguments) {
 }
 
 class OddsCommand : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         path = dir.filePath(QStringLiteral("cpos.vlr"));
         PayoffSchedule first;
@@ -38,7 +39,8 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         for (const PayoffSchedule& schedule : {first, second}) {
             const std::vector<std::uint8_t> bytes = encodeSchedule(schedule);
-            file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+            file.write(reinterpret_cast<const char*>(bytes.data()),
+                       static_cast<qint64>(bytes.size()));
         }
     }
 
@@ -49,7 +51,8 @@ protected:
 }  // namespace
 
 TEST_F(OddsCommand, PrintsTheWindowsRowsAndTotals) {
-    const ToolRun run = RunTool({"odds", "--tab", "0", "--spots", "1", "--bet", "0.50", "--file", path});
+    const ToolRun run =
+        RunTool({"odds", "--tab", "0", "--spots", "1", "--bet", "0.50", "--file", path});
     ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
     ASSERT_EQ(run.lines.size(), 23);
     EXPECT_EQ(run.lines[0], "0\t$0.00\t1 in 1.3333");
@@ -58,8 +61,8 @@ TEST_F(OddsCommand, PrintsTheWindowsRowsAndTotals) {
     EXPECT_EQ(run.lines[21], "Chance Of Winning\t1 in 4.0000");
     EXPECT_EQ(run.lines[22], "Expected Return\t$0.38");
 
-    const ToolRun percent =
-        RunTool({"odds", "--tab", "0", "--spots", "1", "--percent", "--number", "1", "--file", path});
+    const ToolRun percent = RunTool(
+        {"odds", "--tab", "0", "--spots", "1", "--percent", "--number", "1", "--file", path});
     ASSERT_EQ(percent.exitCode, 0);
     EXPECT_EQ(percent.lines[1], "1\t$4.00\t25.00000000000000000%");
     EXPECT_EQ(percent.lines[21], "Chance Of Winning\t25.000000%");
@@ -73,7 +76,8 @@ TEST_F(OddsCommand, SpotCountOutsideTheTabBecomesItsMinimum) {
 }
 
 TEST_F(OddsCommand, ReportsFileAndUsageErrors) {
-    const ToolRun beyond = RunTool({"odds", "--tab", "0", "--spots", "1", "--number", "2", "--file", path});
+    const ToolRun beyond =
+        RunTool({"odds", "--tab", "0", "--spots", "1", "--number", "2", "--file", path});
     EXPECT_EQ(beyond.exitCode, 1);
     EXPECT_TRUE(beyond.errors.contains("Read beyond end of file")) << beyond.errors.toStdString();
     EXPECT_TRUE(beyond.lines.isEmpty());

@@ -31,7 +31,8 @@ TEST(OddsTable, OneSpotRowsInBothModes) {
                     oneIn.rows[row].oddsText.isEmpty())
             << row;
     }
-    const OddsView percent = Fill(TicketKind::Regular, 1, tables, money::kOneDollar, OddsMode::Percent);
+    const OddsView percent =
+        Fill(TicketKind::Regular, 1, tables, money::kOneDollar, OddsMode::Percent);
     EXPECT_EQ(percent.rows[0].oddsText, "75.00000000000000000%");
     EXPECT_EQ(percent.rows[1].oddsText, "25.00000000000000000%");
     EXPECT_EQ(percent.chanceOfWinning, "25.000000%");
@@ -42,7 +43,8 @@ TEST(OddsTable, TwentySpotsCatchingAllTwenty) {
     tables.RegularPayoffs[19][20] = money::dollars(100000);
     const OddsView oneIn = Fill(TicketKind::Regular, 20, tables);
     EXPECT_EQ(oneIn.rows[20].oddsText, "1 in 3,535,316,142,212,170,000.0000");
-    const OddsView percent = Fill(TicketKind::Regular, 20, tables, money::kOneDollar, OddsMode::Percent);
+    const OddsView percent =
+        Fill(TicketKind::Regular, 20, tables, money::kOneDollar, OddsMode::Percent);
     EXPECT_EQ(percent.rows[20].oddsText, "0.00000000000000003%");
     // The win is capped at the aggregate limit.
     EXPECT_EQ(oneIn.rows[20].winText, "$50,000.00");
@@ -54,7 +56,8 @@ TEST(OddsTable, AllCatchesPaysEveryRowWhateverTheTable) {
         const OddsView oneIn = Fill(TicketKind::AllCatches, spots, empty);
         EXPECT_EQ(oneIn.chanceOfWinning, "1 in 1.0000") << spots;
         EXPECT_FALSE(oneIn.neverWins);
-        const OddsView percent = Fill(TicketKind::AllCatches, spots, empty, money::kOneDollar, OddsMode::Percent);
+        const OddsView percent =
+            Fill(TicketKind::AllCatches, spots, empty, money::kOneDollar, OddsMode::Percent);
         EXPECT_EQ(percent.chanceOfWinning, "100.000000%") << spots;
     }
 }
@@ -94,7 +97,8 @@ TEST(OddsTable, CappedWinsAndAllOrNothingUncappedReturn) {
     tables.AllOrNothingPayoffs[0] = {money::dollars(1000), money::dollars(1000)};
     const Money limit = money::dollars(100);
 
-    const OddsView regular = Fill(TicketKind::Regular, 4, tables, money::kOneDollar, OddsMode::OneIn, limit);
+    const OddsView regular =
+        Fill(TicketKind::Regular, 4, tables, money::kOneDollar, OddsMode::OneIn, limit);
     EXPECT_EQ(regular.rows[4].winText, "$100.00");
     EXPECT_NEAR(static_cast<double>(regular.expectedDollars),
                 static_cast<double>(CatchProbability(4, 4) * 100.0L), 1e-12);
@@ -105,7 +109,8 @@ TEST(OddsTable, CappedWinsAndAllOrNothingUncappedReturn) {
     EXPECT_EQ(allOrNothing.rows[4].winText, "$100.00");
     EXPECT_EQ(allOrNothing.rows[2].winText, "$0.00");
     const long double uncapped = (CatchProbability(4, 0) + CatchProbability(4, 4)) * 1000.0L;
-    EXPECT_NEAR(static_cast<double>(allOrNothing.expectedDollars), static_cast<double>(uncapped), 1e-9);
+    EXPECT_NEAR(static_cast<double>(allOrNothing.expectedDollars), static_cast<double>(uncapped),
+                1e-9);
 }
 
 TEST(OddsTable, SingleRowKindsTakeTheirRowAlone) {
@@ -133,7 +138,8 @@ TEST(OddsTable, LastBallDrawnHasTheExtraRow) {
     EXPECT_NEAR(static_cast<double>(view.chance), 19.0 / 19520.0, 1e-18);
     // The full catch row keeps its whole probability.
     EXPECT_EQ(view.rows[1].oddsText, "1 in 4.0000");
-    const OddsView percent = Fill(TicketKind::LastBallDrawn, 1, tables, money::kOneDollar, OddsMode::Percent);
+    const OddsView percent =
+        Fill(TicketKind::LastBallDrawn, 1, tables, money::kOneDollar, OddsMode::Percent);
     EXPECT_EQ(percent.rows[2].oddsText, "0.09733606557377049%");
 }
 
@@ -143,7 +149,8 @@ TEST(OddsTable, NoPayingRowReadsNever) {
     EXPECT_TRUE(view.neverWins);
     EXPECT_EQ(view.chanceOfWinning, NeverText());
     EXPECT_EQ(view.expectedReturn, "$0.00");
-    const OddsView percent = Fill(TicketKind::SuperSpecial, 5, empty, money::kOneDollar, OddsMode::Percent);
+    const OddsView percent =
+        Fill(TicketKind::SuperSpecial, 5, empty, money::kOneDollar, OddsMode::Percent);
     EXPECT_EQ(percent.chanceOfWinning, "0.000000%");
 }
 
@@ -151,7 +158,8 @@ TEST(OddsTable, FlagsLeaveTheOtherColumnsAlone) {
     PayoffTables tables;
     tables.RegularPayoffs[4][3] = money::dollars(2);
     tables.RegularPayoffs[4][5] = money::dollars(800);
-    OddsInputs inputs{TicketKind::Regular, 5, money::kOneDollar, OddsMode::OneIn, &tables, money::dollars(50000)};
+    OddsInputs inputs{TicketKind::Regular, 5,       money::kOneDollar,
+                      OddsMode::OneIn,     &tables, money::dollars(50000)};
     OddsView view;
     FillOddsTable(inputs, kFillAll, view);
     const OddsView before = view;
@@ -160,14 +168,16 @@ TEST(OddsTable, FlagsLeaveTheOtherColumnsAlone) {
     FillOddsTable(inputs, kFillWins, view);
     EXPECT_EQ(view.rows[5].winText, "$1,600.00");
     EXPECT_NE(view.expectedReturn, before.expectedReturn);
-    for (int row = 0; row < kOddsRows; ++row) EXPECT_EQ(view.rows[row].oddsText, before.rows[row].oddsText);
+    for (int row = 0; row < kOddsRows; ++row)
+        EXPECT_EQ(view.rows[row].oddsText, before.rows[row].oddsText);
     EXPECT_EQ(view.chanceOfWinning, before.chanceOfWinning);
 
     const OddsView afterBet = view;
     inputs.mode = OddsMode::Percent;
     FillOddsTable(inputs, kFillOdds, view);
     EXPECT_NE(view.chanceOfWinning, afterBet.chanceOfWinning);
-    for (int row = 0; row < kOddsRows; ++row) EXPECT_EQ(view.rows[row].winText, afterBet.rows[row].winText);
+    for (int row = 0; row < kOddsRows; ++row)
+        EXPECT_EQ(view.rows[row].winText, afterBet.rows[row].winText);
     EXPECT_EQ(view.expectedReturn, afterBet.expectedReturn);
     EXPECT_TRUE(view.rows[5].oddsText.endsWith('%'));
 }

@@ -1,6 +1,7 @@
+#include <gtest/gtest.h>
+
 #include <QLabel>
 #include <QTabBar>
-#include <gtest/gtest.h>
 
 #include "game/IoError.h"
 #include "odds/TFormPayOffOd.h"
@@ -10,7 +11,7 @@
 namespace {
 
 class PayOffOdWindow : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         state.AggregateLimit = money::dollars(50000);
         state.Payoffs.RegularPayoffs[2][3] = money::dollars(40);
@@ -21,7 +22,9 @@ protected:
     std::unique_ptr<TFormPayOffOd> Open() {
         auto loader = [this](GameState& s, int number) {
             ++loads;
-            if (number == 5) throw IoError(QStringLiteral("cpos.vlr"), QStringLiteral("Read beyond end of file"));
+            if (number == 5)
+                throw IoError(QStringLiteral("cpos.vlr"),
+                              QStringLiteral("Read beyond end of file"));
             s.AggregateLimit = money::dollars(1000 * number);
         };
         auto form = std::make_unique<TFormPayOffOd>(state, sounds, loader);

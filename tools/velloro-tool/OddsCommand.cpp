@@ -29,7 +29,8 @@ bool ParseInt(const QString& text, int low, int high, int& value) {
 int RunOdds(const QStringList& arguments) {
     const QStringList valueOptions{"--tab", "--spots", "--bet", "--file", "--number"};
     if (!tool::onlyKnown(arguments, valueOptions, {"--percent"})) return tool::usageError(kUsage);
-    if (!arguments.contains("--tab") || !arguments.contains("--spots")) return tool::usageError(kUsage);
+    if (!arguments.contains("--tab") || !arguments.contains("--spots"))
+        return tool::usageError(kUsage);
 
     int tab = 0;
     int spots = 0;
@@ -42,15 +43,16 @@ int RunOdds(const QStringList& arguments) {
         return tool::usageError(kUsage);
     }
 
-    const PayoffSchedule schedule = readSchedule(tool::optionValue(arguments, "--file", "cpos.vlr"), number);
+    const PayoffSchedule schedule =
+        readSchedule(tool::optionValue(arguments, "--file", "cpos.vlr"), number);
     const TicketKind kind = odds::TabKind(tab);
-    const odds::OddsInputs inputs{kind,
-                                  odds::SpotsForTab(kind, spots),
-                                  bet,
-                                  tool::hasFlag(arguments, "--percent") ? odds::OddsMode::Percent
-                                                                        : odds::OddsMode::OneIn,
-                                  &schedule.Tables,
-                                  schedule.AggregateLimit};
+    const odds::OddsInputs inputs{
+        kind,
+        odds::SpotsForTab(kind, spots),
+        bet,
+        tool::hasFlag(arguments, "--percent") ? odds::OddsMode::Percent : odds::OddsMode::OneIn,
+        &schedule.Tables,
+        schedule.AggregateLimit};
     odds::OddsView view;
     odds::FillOddsTable(inputs, odds::kFillAll, view);
 
