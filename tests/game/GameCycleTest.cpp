@@ -198,6 +198,13 @@ TEST_F(GameCycleTest, QuickPickFillsSetOneAtPlay) {
     EXPECT_EQ(table.cells().tag(*picked.begin()), 100 + *picked.begin());
 }
 
+TEST_F(GameCycleTest, QuickPickOfADamagedCountStopsAtTwenty) {
+    table.ResetTicket();
+    state.SpotsMarked = 25;  // as a damaged saved ticket could bring
+    cycle.QuickPick();
+    EXPECT_EQ(state.Sets[1].count(), 20);
+}
+
 TEST_F(GameCycleTest, CastReturnsToAnEmptyTicket) {
     cycle.MenuPlayClick();
     cycle.MenuOpenClick();
