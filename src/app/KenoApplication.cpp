@@ -16,7 +16,8 @@ bool KenoApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 QString IoErrorText(const IoError& error) {
-    return QStringLiteral("%1\n\n%2").arg(error.fileName(), error.reason());
+    return QStringLiteral("The file %1 could not be used.\n\n%2")
+        .arg(error.fileName(), error.reason());
 }
 
 void ShowIoError(QWidget* parent, const IoError& error) {

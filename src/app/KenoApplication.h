@@ -9,7 +9,7 @@ class QWidget;
 // here: the player is told which file failed and why, and the operation that
 // ran into it is abandoned while the game goes on.
 class KenoApplication : public QApplication {
-public:
+  public:
     KenoApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };

@@ -70,10 +70,10 @@ std::vector<Control> buildControls() {
 
 const std::vector<Arrow>& arrows() {
     static const std::vector<Arrow> list = {
-        {"ImageNOGSU", 107, true, 10, 2},  {"ImageNOGSD", 109, false, 10, 2},
-        {"ImageNOGLU", 111, true, 13, 1},  {"ImageNOGLD", 113, false, 13, 1},
-        {"ImagePPWSU", 207, true, 10, 2},  {"ImagePPWSD", 209, false, 10, 2},
-        {"ImagePPWLU", 211, true, 13, 1},  {"ImagePPWLD", 213, false, 13, 1},
+        {"ImageNOGSU", 107, true, 10, 2},     {"ImageNOGSD", 109, false, 10, 2},
+        {"ImageNOGLU", 111, true, 13, 1},     {"ImageNOGLD", 113, false, 13, 1},
+        {"ImagePPWSU", 207, true, 10, 2},     {"ImagePPWSD", 209, false, 10, 2},
+        {"ImagePPWLU", 211, true, 13, 1},     {"ImagePPWLD", 213, false, 13, 1},
         {"ImageQPU", 17, true, 13, 1, false}, {"ImageQPD", 19, false, 13, 1, false},
     };
     return list;
@@ -92,8 +92,10 @@ const Arrow* arrowByTag(int releasedTag) {
 }
 
 const std::vector<Button>& buttons() {
-    static const std::vector<Button> list = {
-        {"ImagePlay", "PLAY", 21}, {"ImageOpen", "OPEN", 23}, {"ImageNext", "NEXT", 27}, {"ImageCast", "CAST", 25}};
+    static const std::vector<Button> list = {{"ImagePlay", "PLAY", 21},
+                                             {"ImageOpen", "OPEN", 23},
+                                             {"ImageNext", "NEXT", 27},
+                                             {"ImageCast", "CAST", 25}};
     return list;
 }
 

@@ -16,7 +16,7 @@ enum class Kind { Picture, Panel };
 
 struct Control {
     QString name;
-    QRect rect;  // relative to its holder
+    QRect rect;          // relative to its holder
     int helpNumber = 0;  // 0: no help
     Holder holder = Holder::Client;
     Kind kind = Kind::Picture;

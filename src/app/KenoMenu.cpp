@@ -56,12 +56,17 @@ void KenoMenu::build(QMenuBar* bar, const QString& balanceCaption) {
     FortyBottom = item(forty, "MenuFortyBottom", QStringLiteral("&Bottom"));
     FortyLeft = item(forty, "MenuFortyLeft", QStringLiteral("&Left"));
     FortyRight = item(forty, "MenuFortyRight", QStringLiteral("&Right"));
-    QMenu* fortyForty = submenu(tickets, "MenuFortyForty", QStringLiteral("Forty Forty"), FortyForty);
-    FortyFortyTopAndBottom = item(fortyForty, "MenuFortyFortyTopAndBottom", QStringLiteral("&Top And Bottom"));
-    FortyFortyLeftAndRight = item(fortyForty, "MenuFortyFortyLeftAndRight", QStringLiteral("&Left And Right"));
-    LastBallDrawn = item(tickets, "MenuLastBallDrawn", QStringLiteral("&Last Ball Drawn"), true, true);
+    QMenu* fortyForty =
+        submenu(tickets, "MenuFortyForty", QStringLiteral("Forty Forty"), FortyForty);
+    FortyFortyTopAndBottom =
+        item(fortyForty, "MenuFortyFortyTopAndBottom", QStringLiteral("&Top And Bottom"));
+    FortyFortyLeftAndRight =
+        item(fortyForty, "MenuFortyFortyLeftAndRight", QStringLiteral("&Left And Right"));
+    LastBallDrawn =
+        item(tickets, "MenuLastBallDrawn", QStringLiteral("&Last Ball Drawn"), true, true);
     SuperSpecial = item(tickets, "MenuSuperSpecial", QStringLiteral("&Super Special"), true, true);
-    QMenu* thirtyTwo = submenu(tickets, "MenuThirtyTwoSpot", QStringLiteral("&Thirty-Two Spot"), ThirtyTwoSpot);
+    QMenu* thirtyTwo =
+        submenu(tickets, "MenuThirtyTwoSpot", QStringLiteral("&Thirty-Two Spot"), ThirtyTwoSpot);
     ThirtyTwoSpotEdge = item(thirtyTwo, "MenuThirtyTwoSpotEdge", QStringLiteral("The &Edge"));
     ThirtyTwoSpotInside = item(thirtyTwo, "MenuThirtyTwoSpotInside", QStringLiteral("The &Inside"));
     tickets->addSeparator();

@@ -32,19 +32,24 @@ constexpr int kRepeatDelay = 500;
 constexpr int kRepeatInterval = 50;
 
 // A painted control acts on the left button alone, with no other button or key.
-bool leftButtonAlone(Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+bool leftButtonAlone(Qt::MouseButton button, Qt::MouseButtons buttons,
+                     Qt::KeyboardModifiers modifiers) {
     return button == Qt::LeftButton && buttons == Qt::LeftButton && modifiers == Qt::NoModifier;
 }
 
 }  // namespace
 
-TFormKeno::TFormKeno(GameState& state, SoundPlayer& sound, HelpViewer& help, QSize screen, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowContextHelpButtonHint),
+TFormKeno::TFormKeno(GameState& state, SoundPlayer& sound, HelpViewer& help, QSize screen,
+                     QWidget* parent)
+    : QMainWindow(parent,
+                  Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowContextHelpButtonHint),
       state_(state),
       sound_(sound),
       help_(help),
-      painter_(window_style::Keno, [this] { return client_ ? client_->height() : keno_layout::kDesignHeight; },
-               state.BevelWidth) {
+      painter_(
+          window_style::Keno,
+          [this] { return client_ ? client_->height() : keno_layout::kDesignHeight; },
+          state.BevelWidth) {
     setObjectName(QStringLiteral("TFormKeno"));
     setWindowTitle(QStringLiteral("Velloro 32 Bit"));
     QFont font(QStringLiteral("Times New Roman"));
@@ -116,10 +121,12 @@ void TFormKeno::buildControls() {
         widget->setObjectName(spec.name);
         scaler_->place(widget, spec.rect);
         if (spec.helpNumber > 0)
-            AttachWhatsThis(widget, spec.helpNumber, [this](int number, QPoint at) { help_.showPopup(number, at); });
+            AttachWhatsThis(widget, spec.helpNumber,
+                            [this](int number, QPoint at) { help_.showPopup(number, at); });
     }
     for (int n = 1; n <= board::kNumbers; ++n) cell(n)->setTag(board::kTagUnmarked + n);
-    for (const keno_layout::Arrow& arrow : keno_layout::arrows()) control(arrow.name)->setTag(arrow.releasedTag);
+    for (const keno_layout::Arrow& arrow : keno_layout::arrows())
+        control(arrow.name)->setTag(arrow.releasedTag);
     for (const keno_layout::Button& spec : keno_layout::buttons()) {
         control(spec.name)->setTag(spec.tag);
         control(spec.name)->hide();
@@ -130,33 +137,45 @@ void TFormKeno::buildControls() {
 
 void TFormKeno::startRepeat(int repeat) {
     switch (static_cast<RepeatTimer>(repeat)) {
-        case RepeatTimer::Unchanged: break;
-        case RepeatTimer::Start: timer_->start(kRepeatDelay); break;
-        case RepeatTimer::Fast: timer_->setInterval(kRepeatInterval); break;
-        case RepeatTimer::Stop: timer_->stop(); break;
+        case RepeatTimer::Unchanged:
+            break;
+        case RepeatTimer::Start:
+            timer_->start(kRepeatDelay);
+            break;
+        case RepeatTimer::Fast:
+            timer_->setInterval(kRepeatInterval);
+            break;
+        case RepeatTimer::Stop:
+            timer_->stop();
+            break;
     }
 }
 
 void TFormKeno::routeEvents() {
     for (int n = 1; n <= board::kNumbers; ++n)
-        connect(cell(n), &ImageButton::mousePressed, this, [this, n](auto button, auto buttons, auto modifiers) {
-            table_->ImageMouseDown(n, leftButtonAlone(button, buttons, modifiers));
-        });
+        connect(cell(n), &ImageButton::mousePressed, this,
+                [this, n](auto button, auto buttons, auto modifiers) {
+                    table_->ImageMouseDown(n, leftButtonAlone(button, buttons, modifiers));
+                });
     for (const keno_layout::Arrow& arrow : keno_layout::arrows()) {
         const int tag = arrow.releasedTag;
         ImageButton* widget = control(arrow.name);
-        connect(widget, &ImageButton::mousePressed, this, [this, tag](auto button, auto buttons, auto modifiers) {
-            startRepeat(static_cast<int>(table_->ImageSmallMouseDown(tag, leftButtonAlone(button, buttons, modifiers))));
-        });
+        connect(widget, &ImageButton::mousePressed, this,
+                [this, tag](auto button, auto buttons, auto modifiers) {
+                    startRepeat(static_cast<int>(table_->ImageSmallMouseDown(
+                        tag, leftButtonAlone(button, buttons, modifiers))));
+                });
         connect(widget, &ImageButton::mouseReleased, this,
                 [this, tag] { startRepeat(static_cast<int>(table_->ImageSmallMouseUp(tag))); });
     }
-    connect(timer_, &QTimer::timeout, this, [this] { startRepeat(static_cast<int>(table_->Timer1Timer())); });
+    connect(timer_, &QTimer::timeout, this,
+            [this] { startRepeat(static_cast<int>(table_->Timer1Timer())); });
     for (const keno_layout::Button& spec : keno_layout::buttons()) {
         const auto which = static_cast<TableButton>(spec.tag);
         connect(control(spec.name), &ImageButton::mousePressed, this,
                 [this, which](auto button, auto buttons, auto modifiers) {
-                    cycle_->ImageButtonMouseDown(which, leftButtonAlone(button, buttons, modifiers));
+                    cycle_->ImageButtonMouseDown(which,
+                                                 leftButtonAlone(button, buttons, modifiers));
                 });
     }
 

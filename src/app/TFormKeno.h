@@ -27,11 +27,12 @@ struct GameState;
 // timer and menu events to that logic.
 class TFormKeno : public QMainWindow, public TableView {
     Q_OBJECT
-public:
+  public:
     // Builds the table and runs the start-up of the game (reads the history
     // and the payoff schedules in the working directory). Throws IoError when
     // the schedules cannot be read; nothing of the window is left then.
-    TFormKeno(GameState& state, SoundPlayer& sound, HelpViewer& help, QSize screen, QWidget* parent = nullptr);
+    TFormKeno(GameState& state, SoundPlayer& sound, HelpViewer& help, QSize screen,
+              QWidget* parent = nullptr);
     ~TFormKeno() override;
 
     GameState& state() { return state_; }
@@ -70,10 +71,10 @@ public:
     void showKindCode(const QString& kindCode);
     void showWaySummary(const QString& summary);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildControls();
     void routeEvents();
     void FormCreate(QSize screen);

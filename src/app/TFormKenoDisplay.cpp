@@ -28,11 +28,16 @@ constexpr int kSpecialUnits = 80;
 
 const char* valueFieldName(ValueField field) {
     switch (field) {
-        case ValueField::TotalPrice: return "ImageTPN";
-        case ValueField::NumberOfGames: return "ImageNOGN";
-        case ValueField::PricePerWay: return "ImagePPWN";
-        case ValueField::PricePerGame: return "ImagePPGN";
-        case ValueField::Spot: return "ImageSpot";
+        case ValueField::TotalPrice:
+            return "ImageTPN";
+        case ValueField::NumberOfGames:
+            return "ImageNOGN";
+        case ValueField::PricePerWay:
+            return "ImagePPWN";
+        case ValueField::PricePerGame:
+            return "ImagePPGN";
+        case ValueField::Spot:
+            return "ImageSpot";
     }
     return "ImageSpot";
 }
@@ -40,7 +45,8 @@ const char* valueFieldName(ValueField field) {
 }  // namespace
 
 void TFormKeno::paintInitialLook() {
-    for (const char* box : {"ImageTotal", "ImageGames", "ImagePriceWay", "ImagePriceGame", "ImageSpotWay"})
+    for (const char* box :
+         {"ImageTotal", "ImageGames", "ImagePriceWay", "ImagePriceGame", "ImageSpotWay"})
         painter_.PaintRoundedBox(*control(QLatin1String(box)), kGreen);
     for (const char* frame : {"ImageTop", "ImageStatus", "ImageNumber", "ImageBottom"})
         painter_.PaintBevel(*control(QLatin1String(frame)), 5);
@@ -49,7 +55,8 @@ void TFormKeno::paintInitialLook() {
         painter_.SetCaptionFont(*control(spec.name), kButtonUnits);
         paintButton(static_cast<TableButton>(spec.tag), false);
     }
-    for (const keno_layout::Arrow& arrow : keno_layout::arrows()) paintArrow(arrow.releasedTag, false);
+    for (const keno_layout::Arrow& arrow : keno_layout::arrows())
+        paintArrow(arrow.releasedTag, false);
     for (const char* status : {"ImageGOC", "ImageOC", "ImageGN", "ImageN"}) {
         painter_.Fill(*control(QLatin1String(status)), kFuchsia);
         painter_.SetCaptionFont(*control(QLatin1String(status)), kStatusUnits);
@@ -57,16 +64,17 @@ void TFormKeno::paintInitialLook() {
     painter_.Fill(*control(QStringLiteral("ImageCenter")), kGreen);
     painter_.SetCaptionFont(*control(QStringLiteral("ImageCenter")), kCentreUnits);
     const std::pair<const char*, const char*> captions[] = {
-        {"ImageTP", "TOTAL PRICE"},       {"ImageNOG", "NUMBER OF GAMES"}, {"ImagePPW", "PRICE PER WAY"},
-        {"ImagePPG", "PRICE PER GAME"}, {"ImageNOS", "NUMBER OF SPOTS"}, {"ImageWP", "OR WAYS PLAYED"}};
+        {"ImageTP", "TOTAL PRICE"},      {"ImageNOG", "NUMBER OF GAMES"},
+        {"ImagePPW", "PRICE PER WAY"},   {"ImagePPG", "PRICE PER GAME"},
+        {"ImageNOS", "NUMBER OF SPOTS"}, {"ImageWP", "OR WAYS PLAYED"}};
     for (const auto& [name, text] : captions) {
         ImageButton& caption = *control(QLatin1String(name));
         painter_.Fill(caption, kGreen);
         painter_.SetCaptionFont(caption, kCaptionUnits);
         painter_.PaintCaption(caption, kBlack, QLatin1String(text), kTimes, 1, 0);
     }
-    for (ValueField field : {ValueField::TotalPrice, ValueField::NumberOfGames, ValueField::PricePerWay,
-                             ValueField::PricePerGame, ValueField::Spot}) {
+    for (ValueField field : {ValueField::TotalPrice, ValueField::NumberOfGames,
+                             ValueField::PricePerWay, ValueField::PricePerGame, ValueField::Spot}) {
         ImageButton& value = *control(QLatin1String(valueFieldName(field)));
         painter_.Fill(value, kGreen);
         painter_.SetCaptionFont(value, kValueUnits);
@@ -100,11 +108,12 @@ void TFormKeno::paintCell(int number, CellLook look, QColor checkColour) {
     const bool raised = look == CellLook::Marked || look == CellLook::Caught;
     const bool red = look == CellLook::Caught || look == CellLook::NotCaught;
     painter_.PaintBevel(*target, (red ? 3 : 1) + (raised ? 0 : 1));
-    painter_.PaintCaption(*target, raised ? kBlack : kSilver, QString::number(number), kTimes, 1, kCellOffset);
+    painter_.PaintCaption(*target, raised ? kBlack : kSilver, QString::number(number), kTimes, 1,
+                          kCellOffset);
     if (look == CellLook::Unmarked || look == CellLook::NotCaught) return;
     const QColor glyphColour = look == CellLook::Pressed ? kSilver : checkColour;
-    painter_.PaintCaption(*target, glyphColour, QString(QChar(glyphs::kCheck)), glyphs::kSymbolFont, 3,
-                          kCellOffset);
+    painter_.PaintCaption(*target, glyphColour, QString(QChar(glyphs::kCheck)), glyphs::kSymbolFont,
+                          3, kCellOffset);
 }
 
 void TFormKeno::paintArrow(int arrowTag, bool pressed) {
@@ -157,24 +166,42 @@ void TFormKeno::setBalanceCaption(const QString& caption) { menu_.Balance->setTi
 
 QAction* TFormKeno::action(MenuItem item) const {
     switch (item) {
-        case MenuItem::Play: return menu_.Play;
-        case MenuItem::Open: return menu_.Open;
-        case MenuItem::Cast: return menu_.Cast;
-        case MenuItem::Next: return menu_.Next;
-        case MenuItem::Restore: return menu_.RestoreTicket;
-        case MenuItem::Save: return menu_.SaveTicket;
-        case MenuItem::AllCatches: return menu_.AllCatches;
-        case MenuItem::AllOrNothing: return menu_.AllOrNothing;
-        case MenuItem::BetAgainst: return menu_.BetAgainst;
-        case MenuItem::CatchAll: return menu_.CatchAll;
-        case MenuItem::LastBallDrawn: return menu_.LastBallDrawn;
-        case MenuItem::QuickPick: return menu_.QuickPick;
-        case MenuItem::SuperSpecial: return menu_.SuperSpecial;
-        case MenuItem::FortyForty: return menu_.FortyForty;
-        case MenuItem::Forty: return menu_.Forty;
-        case MenuItem::ThirtyTwoSpot: return menu_.ThirtyTwoSpot;
-        case MenuItem::Way: return menu_.Way;
-        case MenuItem::PrintTicket: return menu_.PrintTicket;
+        case MenuItem::Play:
+            return menu_.Play;
+        case MenuItem::Open:
+            return menu_.Open;
+        case MenuItem::Cast:
+            return menu_.Cast;
+        case MenuItem::Next:
+            return menu_.Next;
+        case MenuItem::Restore:
+            return menu_.RestoreTicket;
+        case MenuItem::Save:
+            return menu_.SaveTicket;
+        case MenuItem::AllCatches:
+            return menu_.AllCatches;
+        case MenuItem::AllOrNothing:
+            return menu_.AllOrNothing;
+        case MenuItem::BetAgainst:
+            return menu_.BetAgainst;
+        case MenuItem::CatchAll:
+            return menu_.CatchAll;
+        case MenuItem::LastBallDrawn:
+            return menu_.LastBallDrawn;
+        case MenuItem::QuickPick:
+            return menu_.QuickPick;
+        case MenuItem::SuperSpecial:
+            return menu_.SuperSpecial;
+        case MenuItem::FortyForty:
+            return menu_.FortyForty;
+        case MenuItem::Forty:
+            return menu_.Forty;
+        case MenuItem::ThirtyTwoSpot:
+            return menu_.ThirtyTwoSpot;
+        case MenuItem::Way:
+            return menu_.Way;
+        case MenuItem::PrintTicket:
+            return menu_.PrintTicket;
     }
     return menu_.Play;
 }
@@ -199,7 +226,9 @@ void TFormKeno::setQuickPickArrowsVisible(bool visible) {
         if (!arrow.betArrow) control(arrow.name)->setVisible(visible);
 }
 
-void TFormKeno::setSpotVisible(bool visible) { control(QStringLiteral("ImageSpot"))->setVisible(visible); }
+void TFormKeno::setSpotVisible(bool visible) {
+    control(QStringLiteral("ImageSpot"))->setVisible(visible);
+}
 
 void TFormKeno::showKindCode(const QString& kindCode) {
     ImageButton& special = *control(QStringLiteral("ImageSpecial"));

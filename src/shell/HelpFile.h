@@ -6,7 +6,7 @@
 // The help file: numbered topics, each with a title and a few paragraphs.
 // Lines "@<number> <title>" start a topic; "#" lines are notes.
 class HelpFile {
-public:
+  public:
     struct Topic {
         QString title;
         QString text;  // paragraphs separated by blank lines
@@ -19,6 +19,6 @@ public:
     const Topic* topic(int number) const;
     const std::map<int, Topic>& topics() const { return topics_; }
 
-private:
+  private:
     std::map<int, Topic> topics_;
 };

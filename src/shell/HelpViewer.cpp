@@ -29,8 +29,10 @@ QTextBrowser* HelpViewer::browser() {
         QObject::connect(browser_, &QTextBrowser::anchorClicked, browser_, [this](const QUrl& url) {
             bool ok = false;
             const int number = url.path().toInt(&ok);
-            if (ok) showTopic(number);
-            else showContents();
+            if (ok)
+                showTopic(number);
+            else
+                showContents();
         });
     }
     return browser_;
@@ -39,14 +41,17 @@ QTextBrowser* HelpViewer::browser() {
 QString HelpViewer::contentsHtml() const {
     QString html = QStringLiteral("<h2>Velloro Help Topics</h2><ul>");
     for (const auto& [number, topic] : file_.topics())
-        html += QStringLiteral("<li><a href=\"%1\">%2</a></li>").arg(number).arg(topic.title.toHtmlEscaped());
+        html += QStringLiteral("<li><a href=\"%1\">%2</a></li>")
+                    .arg(number)
+                    .arg(topic.title.toHtmlEscaped());
     return html + QStringLiteral("</ul>");
 }
 
 QString HelpViewer::topicHtml(int number) const {
     const HelpFile::Topic* topic = file_.topic(number);
     if (!topic) return QStringLiteral("<p>No help is available for this item.</p>");
-    return QStringLiteral("<h2>%1</h2>").arg(topic->title.toHtmlEscaped()) + paragraphsHtml(topic->text) +
+    return QStringLiteral("<h2>%1</h2>").arg(topic->title.toHtmlEscaped()) +
+           paragraphsHtml(topic->text) +
            QStringLiteral("<p><a href=\"contents\">Help Topics</a></p>");
 }
 
@@ -79,7 +84,8 @@ void HelpViewer::showPopup(int number, QPoint at) {
         popup_->setWordWrap(true);
         popup_->setMargin(8);
         popup_->setFixedWidth(300);
-        popup_->setStyleSheet(QStringLiteral("QLabel { background: #ffffe1; color: black; border: 1px solid black; }"));
+        popup_->setStyleSheet(QStringLiteral(
+            "QLabel { background: #ffffe1; color: black; border: 1px solid black; }"));
     }
     popup_->setText(popupText(number));
     popup_->adjustSize();

@@ -1,18 +1,17 @@
 #pragma once
 
+#include <QLabel>
 #include <QPoint>
 #include <QPointer>
 #include <QString>
+#include <QTextBrowser>
 
 #include "shell/HelpFile.h"
-
-#include <QLabel>
-#include <QTextBrowser>
 
 // Shows the help file: its contents, one topic, or a small pop-up for the
 // "What's this?" of a control. One viewer serves every window.
 class HelpViewer {
-public:
+  public:
     explicit HelpViewer(HelpFile file = HelpFile::builtIn());
     ~HelpViewer();
     HelpViewer(const HelpViewer&) = delete;
@@ -32,7 +31,7 @@ public:
     QTextBrowser* topicWindow() const { return browser_; }
     QLabel* popupWindow() const { return popup_; }
 
-private:
+  private:
     QTextBrowser* browser();
     QString contentsHtml() const;
     QString topicHtml(int number) const;

@@ -19,7 +19,8 @@ void paintBall(QPainter& p, const Ball& b) {
     // Shadow on the felt.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 70));
-    p.drawEllipse(centre + QPointF(b.radius * 0.25, b.radius * 0.8), b.radius * 0.9, b.radius * 0.35);
+    p.drawEllipse(centre + QPointF(b.radius * 0.25, b.radius * 0.8), b.radius * 0.9,
+                  b.radius * 0.35);
     // Shaded sphere, lit from the upper left.
     QRadialGradient shade(centre - QPointF(b.radius * 0.4, b.radius * 0.45), b.radius * 1.5);
     shade.setColorAt(0.0, b.colour.lighter(190));
@@ -40,7 +41,8 @@ void paintBall(QPainter& p, const Ball& b) {
     // Gloss.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 120));
-    p.drawEllipse(centre - QPointF(b.radius * 0.45, b.radius * 0.55), b.radius * 0.28, b.radius * 0.16);
+    p.drawEllipse(centre - QPointF(b.radius * 0.45, b.radius * 0.55), b.radius * 0.28,
+                  b.radius * 0.16);
 }
 
 void paintBoardHint(QPainter& p) {
@@ -51,7 +53,8 @@ void paintBoardHint(QPainter& p) {
     p.setPen(QColor(255, 255, 255, 28));
     for (int n = 1; n <= 80; ++n) {
         const int column = (n - 1) % 10, row = (n - 1) / 10;
-        p.drawText(QRectF(8 + column * 40.0, 6 + row * 21.0, 40, 21), Qt::AlignCenter, QString::number(n));
+        p.drawText(QRectF(8 + column * 40.0, 6 + row * 21.0, 40, 21), Qt::AlignCenter,
+                   QString::number(n));
     }
 }
 
@@ -81,7 +84,8 @@ void paintTitle(QPainter& p) {
     small.setLetterSpacing(QFont::AbsoluteSpacing, 5);
     p.setFont(small);
     p.setPen(QColor(255, 240, 200));
-    p.drawText(QRectF(0, 84, 415, 16), Qt::AlignHCenter, QStringLiteral("KENO  \u2022  80 NUMBERS  \u2022  20 BALLS"));
+    p.drawText(QRectF(0, 84, 415, 16), Qt::AlignHCenter,
+               QStringLiteral("KENO  \u2022  80 NUMBERS  \u2022  20 BALLS"));
 }
 
 }  // namespace

@@ -6,15 +6,15 @@
 // The borderless picture shown while the game table is being built.
 class TFormSplash : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kDesignWidth = 415;
     static constexpr int kDesignHeight = 181;
 
     explicit TFormSplash(QSize screen, QWidget* parent = nullptr);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QImage picture_;
 };

@@ -31,7 +31,8 @@ constexpr int kWaySummaryLength = 255;
 
 }  // namespace
 
-ControlPainter::ControlPainter(const WindowStyle& style, std::function<int()> clientHeight, int bevelWidth)
+ControlPainter::ControlPainter(const WindowStyle& style, std::function<int()> clientHeight,
+                               int bevelWidth)
     : style_(style), clientHeight_(std::move(clientHeight)), bevelWidth_(bevelWidth) {}
 
 int ControlPainter::units(double designUnits) const {
@@ -88,7 +89,8 @@ void ControlPainter::PaintCaption(ImageButton& control, const QColor& colour, co
 }
 
 void ControlPainter::drawCaption(ImageButton& control, const QColor& colour, const QString& text,
-                                 const QString& fontName, int alignment, int offsetUnits, int fontUnits) const {
+                                 const QString& fontName, int alignment, int offsetUnits,
+                                 int fontUnits) const {
     if (alignment < 0 || alignment > style_.lastAlignment) alignment = 1;
     control.fontName = fontName;
     control.fontColour = colour;
@@ -127,8 +129,12 @@ void ControlPainter::drawCaption(ImageButton& control, const QColor& colour, con
         return;
     }
     switch (alignment) {
-        case 0: p.drawText(0, y, resolved.text); break;
-        case 2: p.drawText(width - 1 - metrics.horizontalAdvance(resolved.text), y, resolved.text); break;
+        case 0:
+            p.drawText(0, y, resolved.text);
+            break;
+        case 2:
+            p.drawText(width - 1 - metrics.horizontalAdvance(resolved.text), y, resolved.text);
+            break;
         case 5: {
             p.fillRect(image.rect(), control.fillColour);
             p.drawText(image.rect(), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
@@ -136,7 +142,8 @@ void ControlPainter::drawCaption(ImageButton& control, const QColor& colour, con
             break;
         }
         default:  // 1, 3 and 4 are centred
-            p.drawText((width + 1) / 2 - metrics.horizontalAdvance(resolved.text) / 2, y, resolved.text);
+            p.drawText((width + 1) / 2 - metrics.horizontalAdvance(resolved.text) / 2, y,
+                       resolved.text);
             break;
     }
 }
@@ -163,7 +170,8 @@ void ControlPainter::PaintRoundedBox(ImageButton& control, const QColor& fill) c
             p.setPen(QPen(Qt::black, penWidth));
             p.setBrush(Qt::NoBrush);
             const qreal inset = penWidth / 2.0;
-            p.drawRoundedRect(QRectF(image.rect()).adjusted(inset, inset, -inset, -inset), bevel, bevel);
+            p.drawRoundedRect(QRectF(image.rect()).adjusted(inset, inset, -inset, -inset), bevel,
+                              bevel);
         },
         true);
 }

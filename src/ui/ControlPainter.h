@@ -13,7 +13,7 @@ class QImage;
 // five styles, caption fonts scaled from design units, and captions. Each
 // window owns one, made from its WindowStyle and its current client height.
 class ControlPainter {
-public:
+  public:
     ControlPainter(const WindowStyle& style, std::function<int()> clientHeight, int bevelWidth);
 
     const WindowStyle& style() const { return style_; }
@@ -27,8 +27,8 @@ public:
     // Caption size in design units; style bit 0 = bold (the only one used).
     void SetCaptionFont(ImageButton& control, int sizeUnits, int styleBit = 0) const;
     // Text in colour and font at an alignment (0..5, see below) and a vertical offset.
-    void PaintCaption(ImageButton& control, const QColor& colour, const QString& text, const QString& fontName,
-                      int alignment, int offsetUnits) const;
+    void PaintCaption(ImageButton& control, const QColor& colour, const QString& text,
+                      const QString& fontName, int alignment, int offsetUnits) const;
     // Fills the whole control with a plain colour (the information boxes).
     void Fill(ImageButton& control, const QColor& colour) const;
     // A green box with a black rounded border, as the main window's bet boxes.
@@ -37,9 +37,9 @@ public:
     // The bevel alone, on any image: base fill then BevelWidth lines per edge.
     static void paintBevel(QImage& image, const QColor& base, int style, int bevelWidth);
 
-private:
-    void drawCaption(ImageButton& control, const QColor& colour, const QString& text, const QString& fontName,
-                     int alignment, int offsetUnits, int fontUnits) const;
+  private:
+    void drawCaption(ImageButton& control, const QColor& colour, const QString& text,
+                     const QString& fontName, int alignment, int offsetUnits, int fontUnits) const;
 
     WindowStyle style_;
     std::function<int()> clientHeight_;

@@ -7,7 +7,8 @@ namespace design {
 int toPixels(int clientLength, double units, int designLength) {
     if (designLength <= 0) return 0;
     // nearbyint keeps the default round-to-nearest-even mode.
-    return static_cast<int>(std::nearbyint(static_cast<long double>(clientLength) * units / designLength));
+    return static_cast<int>(
+        std::nearbyint(static_cast<long double>(clientLength) * units / designLength));
 }
 
 int bevelWidthForScreen(int screenWidth) {

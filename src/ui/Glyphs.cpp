@@ -7,10 +7,18 @@ ResolvedText resolve(const QString& fontName, const QString& text) {
     QString mapped;
     for (QChar c : text) {
         switch (c.unicode()) {
-            case kCheck: mapped += QChar(0x2714); break;
-            case kUpArrow: mapped += QChar(0x25B2); break;
-            case kDownArrow: mapped += QChar(0x25BC); break;
-            default: mapped += c; break;
+            case kCheck:
+                mapped += QChar(0x2714);
+                break;
+            case kUpArrow:
+                mapped += QChar(0x25B2);
+                break;
+            case kDownArrow:
+                mapped += QChar(0x25BC);
+                break;
+            default:
+                mapped += c;
+                break;
         }
     }
     return {QStringLiteral("DejaVu Sans"), mapped};

@@ -13,7 +13,7 @@
 // control paints itself again at its new size.
 class ImageButton : public QWidget {
     Q_OBJECT
-public:
+  public:
     using Drawing = std::function<void(ImageButton&)>;
 
     explicit ImageButton(QWidget* parent = nullptr);
@@ -36,17 +36,19 @@ public:
     QColor fontColour = Qt::black;
     QColor fillColour{0, 128, 0};
 
-Q_SIGNALS:
-    void mousePressed(Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
-    void mouseReleased(Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+  Q_SIGNALS:
+    void mousePressed(Qt::MouseButton button, Qt::MouseButtons buttons,
+                      Qt::KeyboardModifiers modifiers);
+    void mouseReleased(Qt::MouseButton button, Qt::MouseButtons buttons,
+                       Qt::KeyboardModifiers modifiers);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     // Makes the bitmap the control's size, painting the kept steps again.
     void fitImage();
 

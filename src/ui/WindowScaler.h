@@ -12,7 +12,7 @@ class QWidget;
 // design-unit rectangles scaled to the current client size whenever it changes.
 class WindowScaler : public QObject {
     Q_OBJECT
-public:
+  public:
     // client: the widget whose size is the window's client area.
     WindowScaler(QWidget* client, QSize designSize);
 
@@ -30,10 +30,10 @@ public:
     // Places every registered control for the current client size.
     void layOut();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     struct Placement {
         QWidget* control = nullptr;
         QRect designRect;

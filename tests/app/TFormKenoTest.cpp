@@ -1,3 +1,5 @@
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -5,7 +7,6 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "app/KenoApplication.h"
 #include "app/KenoLayout.h"
@@ -23,7 +24,7 @@ namespace {
 
 // A game table built in a scratch working directory.
 class TFormKenoTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
         previous_ = QDir::currentPath();
@@ -52,7 +53,8 @@ protected:
     QImage client() const { return keno_->centralWidget()->grab().toImage(); }
 
     // What a control shows when painted from scratch with this fill, text and colour.
-    QImage expectedCaption(const QString& name, QColor fill, QColor colour, const QString& text, int units) const {
+    QImage expectedCaption(const QString& name, QColor fill, QColor colour, const QString& text,
+                           int units) const {
         const ImageButton& shown = *keno_->control(name);
         ImageButton fresh;
         fresh.resize(shown.size());
@@ -61,7 +63,8 @@ protected:
         keno_->painter().PaintCaption(fresh, colour, text, QStringLiteral("Times New Roman"), 1, 0);
         return fresh.image();
     }
-    void expectShows(const QString& name, QColor fill, QColor colour, const QString& text, int units) const {
+    void expectShows(const QString& name, QColor fill, QColor colour, const QString& text,
+                     int units) const {
         EXPECT_EQ(keno_->control(name)->image(), expectedCaption(name, fill, colour, text, units))
             << name.toStdString() << " does not show " << text.toStdString();
     }
@@ -89,24 +92,27 @@ TEST_F(TFormKenoTest, FirstStartShowsTheEmptyTable) {
     EXPECT_EQ(sound_.requests, QStringList{QStringLiteral("music on")});
 
     const QImage table = client();
-    EXPECT_EQ(table.pixelColor(80, 385), kGreen);      // below the board, the buttons hidden
-    EXPECT_EQ(table.pixelColor(41, 20), kFuchsia);     // between cells 1 and 2 of the top panel
-    EXPECT_EQ(table.pixelColor(14, 14), QColor(0, 0, 255));  // inside cell 1
+    EXPECT_EQ(table.pixelColor(80, 385), kGreen);   // below the board, the buttons hidden
+    EXPECT_EQ(table.pixelColor(41, 20), kFuchsia);  // between cells 1 and 2 of the top panel
+    EXPECT_EQ(table.pixelColor(14, 14), QColor(0, 0, 255));    // inside cell 1
     EXPECT_EQ(table.pixelColor(2, 2), QColor(255, 198, 255));  // frame: fuchsia lightened 198
 
     expectShows(QStringLiteral("ImageGOC"), kFuchsia, kLime, QStringLiteral("GAME"), 13);
     expectShows(QStringLiteral("ImageOC"), kFuchsia, kLime, QStringLiteral("OPEN"), 13);
     expectShows(QStringLiteral("ImageN"), kFuchsia, kLime, QStringLiteral("000"), 13);
-    expectShows(QStringLiteral("ImageCenter"), kGreen, Qt::black, QStringLiteral("$50,000 VELLORO"), 15);
+    expectShows(QStringLiteral("ImageCenter"), kGreen, Qt::black, QStringLiteral("$50,000 VELLORO"),
+                15);
     expectShows(QStringLiteral("ImageTPN"), kGreen, Qt::black, QStringLiteral("$1.00"), 13);
     expectShows(QStringLiteral("ImageNOGN"), kGreen, Qt::black, QStringLiteral("1"), 13);
     expectShows(QStringLiteral("ImagePPWN"), kGreen, Qt::black, QStringLiteral("$1.00"), 13);
     expectShows(QStringLiteral("ImagePPGN"), kGreen, Qt::black, QStringLiteral("$1.00"), 13);
     expectShows(QStringLiteral("ImageSpot"), kGreen, Qt::black, QStringLiteral("0 SPOT"), 13);
-    expectShows(QStringLiteral("ImageNOS"), kGreen, Qt::black, QStringLiteral("NUMBER OF SPOTS"), 11);
+    expectShows(QStringLiteral("ImageNOS"), kGreen, Qt::black, QStringLiteral("NUMBER OF SPOTS"),
+                11);
     // A wrong text must not pass for the right one.
-    EXPECT_NE(keno.control(QStringLiteral("ImageN"))->image(),
-              expectedCaption(QStringLiteral("ImageN"), kFuchsia, kLime, QStringLiteral("001"), 13));
+    EXPECT_NE(
+        keno.control(QStringLiteral("ImageN"))->image(),
+        expectedCaption(QStringLiteral("ImageN"), kFuchsia, kLime, QStringLiteral("001"), 13));
 }
 
 TEST_F(TFormKenoTest, MenuBarHasItsCaptionsAndStartingStates) {
@@ -117,7 +123,8 @@ TEST_F(TFormKenoTest, MenuBarHasItsCaptionsAndStartingStates) {
     EXPECT_EQ(titles, (QStringList{"&Game", "&Tickets", "&Help", "&You're Ahead $0.00"}));
 
     auto find = [&keno](const char* name) { return keno.findChild<QAction*>(QLatin1String(name)); };
-    for (const char* disabled : {"MenuPlay", "MenuOpen", "MenuCast", "MenuNext", "MenuSaveTicket"}) {
+    for (const char* disabled :
+         {"MenuPlay", "MenuOpen", "MenuCast", "MenuNext", "MenuSaveTicket"}) {
         ASSERT_NE(find(disabled), nullptr) << disabled;
         EXPECT_FALSE(find(disabled)->isEnabled()) << disabled;
     }
@@ -127,7 +134,8 @@ TEST_F(TFormKenoTest, MenuBarHasItsCaptionsAndStartingStates) {
     EXPECT_EQ(find("MenuFortyForty")->text(), QStringLiteral("Forty Forty"));
     EXPECT_EQ(find("MenuThirtyTwoSpotEdge")->text(), QStringLiteral("The &Edge"));
     EXPECT_EQ(find("MenuWay")->text(), QStringLiteral("&Way"));
-    for (const char* button : {"ImagePlay", "ImageOpen", "ImageNext", "ImageCast", "ImageQPU", "ImageSpecial"})
+    for (const char* button :
+         {"ImagePlay", "ImageOpen", "ImageNext", "ImageCast", "ImageQPU", "ImageSpecial"})
         EXPECT_TRUE(keno.control(QLatin1String(button))->isHidden()) << button;
 
     state_.Balance = -25000;
@@ -228,8 +236,9 @@ TEST(HelpFileTest, EveryHelpNumberOfTheTableHasATopic) {
 }
 
 TEST(HelpFileTest, ParsesTopicsParagraphsAndNotes) {
-    const HelpFile help = HelpFile::parse(QStringLiteral(
-        "# a note\nstray line\n@5 Five\nfirst line\nsecond line\n\nnext paragraph\n@6   Six  \n# hidden\nbody\n"));
+    const HelpFile help =
+        HelpFile::parse(QStringLiteral("# a note\nstray line\n@5 Five\nfirst line\nsecond "
+                                       "line\n\nnext paragraph\n@6   Six  \n# hidden\nbody\n"));
     ASSERT_EQ(help.topics().size(), 2u);
     EXPECT_EQ(help.topic(5)->text, QStringLiteral("first line second line\n\nnext paragraph"));
     EXPECT_EQ(help.topic(6)->title, QStringLiteral("Six"));

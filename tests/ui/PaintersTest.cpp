@@ -1,7 +1,8 @@
+#include <gtest/gtest.h>
+
 #include <QCoreApplication>
 #include <QImage>
 #include <QResizeEvent>
-#include <gtest/gtest.h>
 
 #include "ui/ControlPainter.h"
 #include "ui/DesignUnits.h"
@@ -52,8 +53,8 @@ TEST(BevelTest, RaisedIsLightTopLeftAndDarkBottomRight) {
     EXPECT_EQ(raised.pixel(0, 0), blueShifted(198));
     EXPECT_EQ(raised.pixel(1, 1), blueShifted(160));
     EXPECT_EQ(raised.pixel(4, 10), blueShifted(45));
-    EXPECT_EQ(raised.pixel(0, 19), blueShifted(198));   // the left edge runs to the bottom
-    EXPECT_EQ(raised.pixel(19, 0), blueShifted(198));   // the top edge runs to the right
+    EXPECT_EQ(raised.pixel(0, 19), blueShifted(198));  // the left edge runs to the bottom
+    EXPECT_EQ(raised.pixel(19, 0), blueShifted(198));  // the top edge runs to the right
     EXPECT_EQ(raised.pixel(19, 19), blueShifted(-198));
     EXPECT_EQ(raised.pixel(15, 10), blueShifted(-45));
     EXPECT_EQ(raised.pixel(10, 10), kBlue.rgb());
@@ -65,8 +66,10 @@ TEST(BevelTest, SunkenDiffersFromRaisedOnlyInWhichEdgesAreLight) {
     const QImage sunken = bevelled(2, 5, {32, 32});
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x) {
-            const int r = qBlue(raised.pixel(x, y)) == 255 ? qRed(raised.pixel(x, y)) : -(255 - qBlue(raised.pixel(x, y)));
-            const int s = qBlue(sunken.pixel(x, y)) == 255 ? qRed(sunken.pixel(x, y)) : -(255 - qBlue(sunken.pixel(x, y)));
+            const int r = qBlue(raised.pixel(x, y)) == 255 ? qRed(raised.pixel(x, y))
+                                                           : -(255 - qBlue(raised.pixel(x, y)));
+            const int s = qBlue(sunken.pixel(x, y)) == 255 ? qRed(sunken.pixel(x, y))
+                                                           : -(255 - qBlue(sunken.pixel(x, y)));
             // Same pixel, same amount, opposite direction (or both plain blue).
             ASSERT_EQ(r, -s) << "at " << x << "," << y;
         }
@@ -89,7 +92,8 @@ TEST(DesignUnitsTest, RoundHalvesToEven) {
 
 TEST(CaptionTest, FontsGrowWithTheWindow) {
     int height = 400;
-    const ControlPainter painter(window_style::Keno, [&height] { return height; }, 5);
+    const ControlPainter painter(
+        window_style::Keno, [&height] { return height; }, 5);
     EXPECT_EQ(painter.units(23), 23);
     height = 800;
     EXPECT_EQ(painter.units(23), 46);
@@ -99,7 +103,8 @@ TEST(CaptionTest, FontsGrowWithTheWindow) {
         button.resize(size, size);
         painter.Fill(button, Qt::white);
         painter.SetCaptionFont(button, 23);
-        painter.PaintCaption(button, Qt::black, QStringLiteral("8"), QStringLiteral("Times New Roman"), 1, 3);
+        painter.PaintCaption(button, Qt::black, QStringLiteral("8"),
+                             QStringLiteral("Times New Roman"), 1, 3);
         return inkHeight(button.image(), qRgb(255, 255, 255));
     };
     height = 400;
@@ -111,16 +116,21 @@ TEST(CaptionTest, FontsGrowWithTheWindow) {
 }
 
 TEST(CaptionTest, SymbolGlyphsComeFromUnicode) {
-    EXPECT_EQ(glyphs::resolve(QStringLiteral("WingDings"), QString(QChar(252))).text, QString(QChar(0x2714)));
-    EXPECT_EQ(glyphs::resolve(QStringLiteral("WingDings"), QString(QChar(217))).text, QString(QChar(0x25B2)));
-    EXPECT_EQ(glyphs::resolve(QStringLiteral("WingDings"), QString(QChar(218))).text, QString(QChar(0x25BC)));
-    const ResolvedText plain = glyphs::resolve(QStringLiteral("Times New Roman"), QStringLiteral("PLAY"));
+    EXPECT_EQ(glyphs::resolve(QStringLiteral("WingDings"), QString(QChar(252))).text,
+              QString(QChar(0x2714)));
+    EXPECT_EQ(glyphs::resolve(QStringLiteral("WingDings"), QString(QChar(217))).text,
+              QString(QChar(0x25B2)));
+    EXPECT_EQ(glyphs::resolve(QStringLiteral("WingDings"), QString(QChar(218))).text,
+              QString(QChar(0x25BC)));
+    const ResolvedText plain =
+        glyphs::resolve(QStringLiteral("Times New Roman"), QStringLiteral("PLAY"));
     EXPECT_EQ(plain.family, QStringLiteral("Times New Roman"));
     EXPECT_EQ(plain.text, QStringLiteral("PLAY"));
 }
 
 TEST(CaptionTest, RightAlignedTextEndsAtTheRightEdge) {
-    const ControlPainter painter(window_style::History, [] { return 400; }, 5);
+    const ControlPainter painter(
+        window_style::History, [] { return 400; }, 5);
     ImageButton button;
     button.resize(120, 20);
     painter.Fill(button, Qt::white);
@@ -137,7 +147,8 @@ TEST(CaptionTest, RightAlignedTextEndsAtTheRightEdge) {
 }
 
 TEST(ImageButtonTest, PaintsAgainAtANewSize) {
-    const ControlPainter painter(window_style::Keno, [] { return 400; }, 5);
+    const ControlPainter painter(
+        window_style::Keno, [] { return 400; }, 5);
     ImageButton button;
     button.resize(20, 20);
     painter.PaintBevel(button, 1);
