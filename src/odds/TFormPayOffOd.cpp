@@ -17,10 +17,10 @@
 
 namespace {
 
-const QColor kBlack(0, 0, 0);
-const QColor kRed(255, 0, 0);
-const QColor kSilver(192, 192, 192);
-const QColor kGreen(0, 128, 0);
+const QColor kBlack = QColor::fromRgb(colours::kBlack);
+const QColor kRed = QColor::fromRgb(colours::kRed);
+const QColor kSilver = QColor::fromRgb(colours::kSilver);
+const QColor kGreen = QColor::fromRgb(colours::kGreen);
 const QString kArial = QStringLiteral("Arial");
 constexpr int kCaptionUnits = 13;
 constexpr int kTableUnits = 11;
