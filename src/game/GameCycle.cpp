@@ -63,17 +63,29 @@ GameCycle::RunEnd GameCycle::MenuPlayClick() {
 
     state_.GamesToGo = state_.NumberOfGames;
     phase_ = Phase::Drawing;
-    do {
-        if (!playOneGame()) {
-            phase_ = Phase::Idle;
-            return RunEnd::Closing;
-        }
-    } while (state_.GamesToGo > 0);
-    phase_ = Phase::Idle;
+    try {
+        do {
+            if (!playOneGame()) {
+                phase_ = Phase::Idle;
+                return RunEnd::Closing;
+            }
+        } while (state_.GamesToGo > 0);
+    } catch (...) {
+        // A failed recording or print abandons the run; without this the table
+        // would be left with no Game item to go on with.
+        state_.GamesToGo = 0;
+        finishRun();
+        throw;
+    }
+    finishRun();
+    return RunEnd::Finished;
+}
 
+void GameCycle::finishRun() {
+    phase_ = Phase::Idle;
+    table_.setEnabled(MenuItem::Next, false);
     table_.setEnabled(MenuItem::Open, true);
     table_.SyncButtons();
-    return RunEnd::Finished;
 }
 
 bool GameCycle::playOneGame() {

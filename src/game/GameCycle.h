@@ -45,6 +45,7 @@ class GameCycle {
 
   private:
     bool playOneGame();
+    void finishRun();
     bool waitBetweenGames();
     void play(const QString& name) { table_.sound(name, SoundPlayer::Wait::Yes); }
 

@@ -47,12 +47,10 @@ void TableControls::ImageMouseDown(int number, bool leftButtonAlone) {
     SyncButtons();
 }
 
-int& TableControls::arrowTag(int releasedTag) {
+int* TableControls::arrowTag(int releasedTag) {
     for (std::size_t i = 0; i < bet::kArrowTags.size(); ++i)
-        if (bet::kArrowTags[i] == releasedTag) return arrowTags_[i];
-    static int unknown = 0;  // not an arrow: a harmless sink
-    unknown = 0;
-    return unknown;
+        if (bet::kArrowTags[i] == releasedTag) return &arrowTags_[i];
+    return nullptr;
 }
 
 bool TableControls::step(int pressedTag) {
@@ -70,15 +68,15 @@ bool TableControls::step(int pressedTag) {
 void TableControls::releaseArrow(int releasedTag) {
     view_.paintArrow(releasedTag, false);
     view_.updateWindow();
-    arrowTag(releasedTag) = releasedTag;
+    if (int* tag = arrowTag(releasedTag)) *tag = releasedTag;
     repeatingTag_ = 0;
 }
 
 RepeatTimer TableControls::ImageSmallMouseDown(int releasedTag, bool leftButtonAlone) {
-    int& tag = arrowTag(releasedTag);
-    if (!leftButtonAlone || tag == 0 || tag % 2 == 0) return RepeatTimer::Unchanged;
-    tag = releasedTag + 1;
-    const bool mayRepeat = step(tag);
+    int* tag = arrowTag(releasedTag);
+    if (!leftButtonAlone || tag == nullptr || *tag % 2 == 0) return RepeatTimer::Unchanged;
+    *tag = releasedTag + 1;
+    const bool mayRepeat = step(*tag);
     view_.updateWindow();
     sound(QStringLiteral("WAVE_89"), SoundPlayer::Wait::Yes);
     if (!mayRepeat) {
@@ -87,7 +85,7 @@ RepeatTimer TableControls::ImageSmallMouseDown(int releasedTag, bool leftButtonA
         return RepeatTimer::Stop;
     }
     state_.TimerMode = 0;
-    repeatingTag_ = tag;
+    repeatingTag_ = *tag;
     return RepeatTimer::Start;
 }
 
@@ -102,12 +100,12 @@ RepeatTimer TableControls::Timer1Timer() {
 }
 
 RepeatTimer TableControls::ImageSmallMouseUp(int releasedTag) {
-    int& tag = arrowTag(releasedTag);
-    if (tag == 0 || tag % 2 != 0) return RepeatTimer::Unchanged;
+    int* tag = arrowTag(releasedTag);
+    if (tag == nullptr || *tag % 2 != 0) return RepeatTimer::Unchanged;
     view_.paintArrow(releasedTag, false);
     view_.updateWindow();
     sound(QStringLiteral("WAVE_89"), SoundPlayer::Wait::Yes);
-    tag = releasedTag;
+    *tag = releasedTag;
     repeatingTag_ = 0;
     return RepeatTimer::Stop;
 }

@@ -71,7 +71,7 @@ class TableControls {
     // Applies a step of a held arrow; false when it must stop repeating.
     bool step(int pressedTag);
     void releaseArrow(int arrowTag);
-    int& arrowTag(int releasedTag);
+    int* arrowTag(int releasedTag);  // nullptr for a tag that is no arrow
 
     GameState& state_;
     TableView& view_;

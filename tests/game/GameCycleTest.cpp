@@ -4,6 +4,7 @@
 #include <set>
 
 #include "game/GameCycle.h"
+#include "game/IoError.h"
 #include "game/TableFakes.h"
 
 namespace {
@@ -196,6 +197,22 @@ TEST_F(GameCycleTest, QuickPickFillsSetOneAtPlay) {
     EXPECT_EQ(sounds.requests.mid(1, 6), QStringList(6, "WAVE_87 wait"));
     EXPECT_EQ(state.SpotsPerSet, 6);
     EXPECT_EQ(table.cells().tag(*picked.begin()), 100 + *picked.begin());
+}
+
+TEST_F(GameCycleTest, AFailedRecordingAbandonsTheRunButLeavesOpen) {
+    games(3);
+    GameCycle::Hooks failing = hooks();
+    failing.recordGame = [] {
+        throw IoError(QStringLiteral("Games.vlr"), QStringLiteral("Disk full"));
+    };
+    GameCycle other{table, random, failing};
+    EXPECT_THROW(other.MenuPlayClick(), IoError);
+    EXPECT_EQ(other.phase(), GameCycle::Phase::Idle);
+    EXPECT_EQ(state.GamesToGo, 0);
+    EXPECT_TRUE(table.isEnabled(MenuItem::Open));
+    EXPECT_TRUE(view.buttons[TableButton::Open]);
+    other.MenuOpenClick();
+    EXPECT_TRUE(table.isEnabled(MenuItem::Play));
 }
 
 TEST_F(GameCycleTest, QuickPickOfADamagedCountStopsAtTwenty) {
