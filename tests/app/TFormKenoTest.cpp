@@ -14,6 +14,7 @@
 #include "game/GameCycle.h"
 #include "game/GameState.h"
 #include "game/IoError.h"
+#include "game/TableControls.h"
 #include "payoffs/ScheduleFile.h"
 #include "records/HistoryFile.h"
 #include "shell/HelpViewer.h"
@@ -273,4 +274,37 @@ TEST_F(TFormKenoTest, MouseEventsReachTheTableLogic) {
     expectShows(QStringLiteral("ImageTPN"), kGreen, Qt::black, QStringLiteral("$2.00"), 13);
     Q_EMIT gamesUp.mouseReleased(Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     EXPECT_FALSE(keno.Timer1().isActive());
+}
+
+TEST_F(TFormKenoTest, TicketSubmenusHoldTheirKinds) {
+    writeSchedules(money::dollars(50000));
+    TFormKeno& keno = build();
+    auto captions = [](QAction* entry) {
+        QStringList list;
+        for (QAction* action : entry->menu()->actions()) list << action->text();
+        return list;
+    };
+    EXPECT_EQ(captions(keno.menu().Forty), (QStringList{"&Top", "&Bottom", "&Left", "&Right"}));
+    EXPECT_EQ(captions(keno.menu().FortyForty),
+              (QStringList{"&Top And Bottom", "&Left And Right"}));
+    EXPECT_EQ(captions(keno.menu().ThirtyTwoSpot), (QStringList{"The &Edge", "The &Inside"}));
+    // The table logic's view of the menu agrees with what the menu shows.
+    keno.table().setEnabled(MenuItem::Forty, false);
+    EXPECT_FALSE(keno.menu().Forty->isEnabled());
+    keno.table().setChecked(MenuItem::QuickPick, true);
+    EXPECT_TRUE(keno.menu().QuickPick->isChecked());
+}
+
+TEST(HelpViewerTest, ShowsTopicsAndQuitsWithTheTable) {
+    HelpViewer viewer;
+    viewer.showTopic(37);
+    ASSERT_NE(viewer.topicWindow(), nullptr);
+    EXPECT_TRUE(viewer.topicWindow()->isVisible());
+    EXPECT_TRUE(viewer.topicWindow()->toPlainText().contains(QStringLiteral("Keno History")));
+    viewer.showPopup(99, {10, 10});
+    ASSERT_NE(viewer.popupWindow(), nullptr);
+    EXPECT_TRUE(viewer.popupWindow()->text().startsWith(QStringLiteral("The Board")));
+    viewer.quit();
+    EXPECT_TRUE(viewer.topicWindow() == nullptr || !viewer.topicWindow()->isVisible());
+    EXPECT_TRUE(viewer.popupWindow() == nullptr || !viewer.popupWindow()->isVisible());
 }

@@ -172,3 +172,35 @@ TEST(WindowScalerTest, ClientFollowsTheScreenInProportion) {
     EXPECT_EQ(a.right() + 1, b.left());
     EXPECT_EQ(a.topLeft(), QPoint(2, 2));  // 1.6 rounds to 2
 }
+
+TEST(CaptionTest, WaySummaryReplacesWhateverTheBoxShowed) {
+    const ControlPainter painter(
+        window_style::Keno, [] { return 400; }, 5);
+    ImageButton box;
+    box.resize(125, 185);
+    painter.Fill(box, QColor(0, 128, 0));
+    painter.SetCaptionFont(box, 80);
+    painter.PaintCaption(box, Qt::black, QStringLiteral("QP"), QStringLiteral("Times New Roman"), 4,
+                         0);
+    ASSERT_GT(inkHeight(box.image(), qRgb(0, 128, 0)), 50);
+    painter.PaintCaption(box, Qt::black,
+                         QStringLiteral("  3/3    3/6    1/9    2/12    1/15    4/18    2/21  "),
+                         QStringLiteral("Times New Roman"), 5, 0);
+    const int summary = inkHeight(box.image(), qRgb(0, 128, 0));
+    // Word-wrapped 13-unit lines, and nothing of the large code is left.
+    EXPECT_GT(summary, 13);
+    EXPECT_LT(summary, 50);
+}
+
+TEST(WindowScalerTest, ControlsFollowTheClientWhenItResizes) {
+    QWidget client;
+    client.resize(500, 400);
+    WindowScaler scaler(&client, {500, 400});
+    QWidget child(&client);
+    scaler.place(&child, {50, 40, 100, 80});
+    EXPECT_EQ(child.geometry(), QRect(50, 40, 100, 80));
+    client.resize(1000, 800);
+    QResizeEvent resize({1000, 800}, {500, 400});
+    QCoreApplication::sendEvent(&client, &resize);
+    EXPECT_EQ(child.geometry(), QRect(100, 80, 200, 160));
+}
