@@ -20,7 +20,7 @@ bool isGameNumber(std::int64_t number) { return number >= 0 && number < kHistory
 // Why the file cannot be trusted with the numbering, or empty when it can.
 QString damage(std::int64_t recordCount, const GameRecord* header) {
     if (recordCount < kHistoryRecords)
-        return QStringLiteral("it holds %1 whole records of %2 instead of %3")
+        return QStringLiteral("it holds %1 whole records of %2 bytes instead of %3")
             .arg(recordCount)
             .arg(kGameRecordSize)
             .arg(kHistoryRecords);
