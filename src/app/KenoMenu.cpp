@@ -2,89 +2,118 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <optional>
+
+static_assert(std::tuple_size_v<std::remove_cvref_t<decltype(TicketChoices())>> ==
+              kTicketChoiceCount);
 
 namespace {
 
-QAction* item(QMenu* menu, const char* objectName, const QString& caption, bool enabled = true,
-              bool checkable = false) {
+// "MenuAllOrNothing" from "All Or &Nothing", "MenuThirtyTwoSpot" from "&Thirty-Two Spot".
+QString objectNameFor(const QString& caption) {
+    QString name = QStringLiteral("Menu");
+    for (QChar c : caption)
+        if (c.isLetterOrNumber()) name += c;
+    return name;
+}
+
+QAction* addItem(QMenu* menu, const QString& caption, bool enabled = true, bool checkable = false) {
     QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(objectName));
+    action->setObjectName(objectNameFor(caption));
     action->setEnabled(enabled);
     action->setCheckable(checkable);
     return action;
 }
 
 // A submenu whose own entry carries a check mark when one of its kinds is chosen.
-QMenu* submenu(QMenu* parent, const char* objectName, const QString& caption, QAction*& entry) {
+QMenu* addSubmenu(QMenu* parent, const QString& caption) {
     QMenu* menu = parent->addMenu(caption);
-    menu->setObjectName(QString::fromLatin1(objectName) + QStringLiteral("Menu"));
-    entry = menu->menuAction();
-    entry->setObjectName(QString::fromLatin1(objectName));
+    menu->setObjectName(objectNameFor(caption) + QStringLiteral("Menu"));
+    QAction* entry = menu->menuAction();
+    entry->setObjectName(objectNameFor(caption));
     entry->setCheckable(true);
     return menu;
+}
+
+bool isSubmenu(MenuItem item) {
+    return item == MenuItem::Forty || item == MenuItem::FortyForty ||
+           item == MenuItem::ThirtyTwoSpot;
 }
 
 }  // namespace
 
 void KenoMenu::build(QMenuBar* bar, const QString& balanceCaption) {
+    auto keep = [this](MenuItem which, QAction* action) {
+        items_[static_cast<std::size_t>(which)] = action;
+        return action;
+    };
+    auto gameItem = [&](QMenu* menu, MenuItem which, const char* objectName, bool enabled,
+                        bool checkable = false) {
+        QAction* action = addItem(menu, menuCaption(which), enabled, checkable);
+        action->setObjectName(QLatin1String(objectName));
+        return keep(which, action);
+    };
+
     QMenu* game = bar->addMenu(QStringLiteral("&Game"));
     game->setObjectName(QStringLiteral("MenuGame"));
-    Play = item(game, "MenuPlay", QStringLiteral(" &Play Ticket"), false);
-    Open = item(game, "MenuOpen", QStringLiteral("&Open Game"), false);
-    Cast = item(game, "MenuCast", QStringLiteral("&Cast Ticket"), false);
-    Next = item(game, "MenuNext", QStringLiteral("&Next Game"), false);
+    Play = gameItem(game, MenuItem::Play, "MenuPlay", false);
+    Open = gameItem(game, MenuItem::Open, "MenuOpen", false);
+    Cast = gameItem(game, MenuItem::Cast, "MenuCast", false);
+    Next = gameItem(game, MenuItem::Next, "MenuNext", false);
     game->addSeparator();
-    PrintTicket = item(game, "MenuPrintTicket", QStringLiteral("Print &Ticket"), true, true);
-    RestoreTicket = item(game, "MenuRestoreTicket", QStringLiteral("&Restore Ticket"));
-    SaveTicket = item(game, "MenuSaveTicket", QStringLiteral("&Save Ticket"), false);
+    PrintTicket = gameItem(game, MenuItem::PrintTicket, "MenuPrintTicket", true, true);
+    RestoreTicket = gameItem(game, MenuItem::Restore, "MenuRestoreTicket", true);
+    SaveTicket = gameItem(game, MenuItem::Save, "MenuSaveTicket", false);
     game->addSeparator();
-    KenoSounds = item(game, "MenuKenoSounds", QStringLiteral("&Keno Sounds"), true, true);
+    KenoSounds = addItem(game, QStringLiteral("&Keno Sounds"), true, true);
     KenoSounds->setChecked(true);
-    PauseGames = item(game, "MenuPauseGames", QStringLiteral("Pause &Games"));
+    PauseGames = addItem(game, QStringLiteral("Pause &Games"));
     game->addSeparator();
-    Exit = item(game, "MenuExit", QStringLiteral("E&xit"));
+    Exit = addItem(game, QStringLiteral("E&xit"));
 
     QMenu* tickets = bar->addMenu(QStringLiteral("&Tickets"));
     tickets->setObjectName(QStringLiteral("MenuTickets"));
-    QuickPick = item(tickets, "MenuQuickPick", QStringLiteral("&Quick Pick"), true, true);
-    AllCatches = item(tickets, "MenuAllCatches", QStringLiteral("&All Catches"), true, true);
-    AllOrNothing = item(tickets, "MenuAllOrNothing", QStringLiteral("All Or &Nothing"), true, true);
-    BetAgainst = item(tickets, "MenuBetAgainst", QStringLiteral("&Bet Against"), true, true);
-    CatchAll = item(tickets, "MenuCatchAll", QStringLiteral("&Catch All"), true, true);
-    QMenu* forty = submenu(tickets, "MenuForty", QStringLiteral("Forty"), Forty);
-    FortyTop = item(forty, "MenuFortyTop", QStringLiteral("&Top"));
-    FortyBottom = item(forty, "MenuFortyBottom", QStringLiteral("&Bottom"));
-    FortyLeft = item(forty, "MenuFortyLeft", QStringLiteral("&Left"));
-    FortyRight = item(forty, "MenuFortyRight", QStringLiteral("&Right"));
-    QMenu* fortyForty =
-        submenu(tickets, "MenuFortyForty", QStringLiteral("Forty Forty"), FortyForty);
-    FortyFortyTopAndBottom =
-        item(fortyForty, "MenuFortyFortyTopAndBottom", QStringLiteral("&Top And Bottom"));
-    FortyFortyLeftAndRight =
-        item(fortyForty, "MenuFortyFortyLeftAndRight", QStringLiteral("&Left And Right"));
-    LastBallDrawn =
-        item(tickets, "MenuLastBallDrawn", QStringLiteral("&Last Ball Drawn"), true, true);
-    SuperSpecial = item(tickets, "MenuSuperSpecial", QStringLiteral("&Super Special"), true, true);
-    QMenu* thirtyTwo =
-        submenu(tickets, "MenuThirtyTwoSpot", QStringLiteral("&Thirty-Two Spot"), ThirtyTwoSpot);
-    ThirtyTwoSpotEdge = item(thirtyTwo, "MenuThirtyTwoSpotEdge", QStringLiteral("The &Edge"));
-    ThirtyTwoSpotInside = item(thirtyTwo, "MenuThirtyTwoSpotInside", QStringLiteral("The &Inside"));
-    tickets->addSeparator();
-    Way = item(tickets, "MenuWay", QStringLiteral("&Way"), true, true);
+    buildTickets(tickets);
+    Way = keep(MenuItem::Way, addItem(tickets, menuCaption(MenuItem::Way), true, true));
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("MenuHelp"));
-    HelpTopics = item(help, "MenuHelpTopics", QStringLiteral("&Help Topics"));
+    HelpTopics = addItem(help, QStringLiteral("&Help Topics"));
     help->addSeparator();
-    BallFrequency = item(help, "MenuBallFrequency", QStringLiteral("&Ball Frequency"));
-    GamesHistory = item(help, "MenuGamesHistory", QStringLiteral("&Games History"));
-    IntroToKeno = item(help, "MenuIntroToKeno", QStringLiteral("&Intro To Keno"));
-    KenoHistory = item(help, "MenuKenoHistory", QStringLiteral("&Keno History"));
-    PayoffsAndOdds = item(help, "MenuPayoffsAndOdds", QStringLiteral("&Payoffs And Odds"));
+    BallFrequency = addItem(help, QStringLiteral("&Ball Frequency"));
+    GamesHistory = addItem(help, QStringLiteral("&Games History"));
+    IntroToKeno = addItem(help, QStringLiteral("&Intro To Keno"));
+    KenoHistory = addItem(help, QStringLiteral("&Keno History"));
+    PayoffsAndOdds = addItem(help, QStringLiteral("&Payoffs And Odds"));
     help->addSeparator();
-    About = item(help, "MenuAbout", QStringLiteral("&About"));
+    About = addItem(help, QStringLiteral("&About"));
 
     Balance = bar->addMenu(balanceCaption);
     Balance->setObjectName(QStringLiteral("MenuBalance"));
-    Reset = item(Balance, "MenuReset", QStringLiteral("&Reset"));
+    Reset = addItem(Balance, QStringLiteral("&Reset"));
+}
+
+// The kinds in their menu order; the three region kinds share a submenu each,
+// whose entries are named after it ("MenuFortyTop").
+void KenoMenu::buildTickets(QMenu* tickets) {
+    QMenu* submenu = nullptr;
+    std::optional<MenuItem> submenuItem;
+    for (const TicketChoiceEntry& entry : TicketChoices()) {
+        const QString caption = QString::fromLatin1(entry.caption);
+        QAction* command = nullptr;
+        if (isSubmenu(entry.menuItem)) {
+            if (submenuItem != entry.menuItem) {
+                submenu = addSubmenu(tickets, menuCaption(entry.menuItem));
+                submenuItem = entry.menuItem;
+                items_[static_cast<std::size_t>(entry.menuItem)] = submenu->menuAction();
+            }
+            command = addItem(submenu, caption);
+            command->setObjectName(submenu->menuAction()->objectName() +
+                                   objectNameFor(caption).mid(4));
+        } else {
+            command = addItem(tickets, caption, true, true);
+            items_[static_cast<std::size_t>(entry.menuItem)] = command;
+        }
+        commands_[static_cast<std::size_t>(entry.choice)] = command;
+    }
 }

@@ -1,14 +1,22 @@
 #pragma once
 
 #include <QString>
+#include <array>
+#include <cstddef>
+
+#include "game/MenuRules.h"
+#include "payoffs/TicketKinds.h"
 
 class QAction;
+
+// One command per TicketChoice, in TicketChoices() order.
+constexpr std::size_t kTicketChoiceCount = 15;
 class QMenu;
 class QMenuBar;
 
 // The main window's menu bar: Game, Tickets, Help and the balance caption.
-// Every item carries an object name (MenuPlay, MenuQuickPick, MenuWay, ...)
-// so that the handlers of the game can find it.
+// Every item carries an object name (MenuPlay, MenuQuickPick, MenuFortyTop,
+// ...) so that the handlers of the game can find it.
 struct KenoMenu {
     // "&Game"
     QAction* Play = nullptr;
@@ -21,25 +29,7 @@ struct KenoMenu {
     QAction* KenoSounds = nullptr;
     QAction* PauseGames = nullptr;
     QAction* Exit = nullptr;
-    // "&Tickets"; the three submenus' own items are checked for their kind.
-    QAction* QuickPick = nullptr;
-    QAction* AllCatches = nullptr;
-    QAction* AllOrNothing = nullptr;
-    QAction* BetAgainst = nullptr;
-    QAction* CatchAll = nullptr;
-    QAction* Forty = nullptr;
-    QAction* FortyTop = nullptr;
-    QAction* FortyBottom = nullptr;
-    QAction* FortyLeft = nullptr;
-    QAction* FortyRight = nullptr;
-    QAction* FortyForty = nullptr;
-    QAction* FortyFortyTopAndBottom = nullptr;
-    QAction* FortyFortyLeftAndRight = nullptr;
-    QAction* LastBallDrawn = nullptr;
-    QAction* SuperSpecial = nullptr;
-    QAction* ThirtyTwoSpot = nullptr;
-    QAction* ThirtyTwoSpotEdge = nullptr;
-    QAction* ThirtyTwoSpotInside = nullptr;
+    // "&Tickets": the way ticket's own entry; the kinds are reached by command().
     QAction* Way = nullptr;
     // "&Help"
     QAction* HelpTopics = nullptr;
@@ -55,4 +45,18 @@ struct KenoMenu {
 
     // Fills the bar; items start enabled, checked or disabled as a new game table has them.
     void build(QMenuBar* bar, const QString& balanceCaption);
+
+    // The item whose state the table logic keeps; a submenu's own entry for
+    // "Forty", "Forty Forty" and "&Thirty-Two Spot".
+    QAction* item(MenuItem which) const { return items_[static_cast<std::size_t>(which)]; }
+    // The command that chooses a ticket kind ("&Top" inside "Forty").
+    QAction* command(TicketChoice choice) const {
+        return commands_[static_cast<std::size_t>(choice)];
+    }
+
+  private:
+    void buildTickets(QMenu* tickets);
+
+    std::array<QAction*, kMenuItemCount> items_{};
+    std::array<QAction*, kTicketChoiceCount> commands_{};
 };

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QScopeGuard>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -14,8 +15,12 @@
 #include "game/QtWaiter.h"
 #include "game/RandomSource.h"
 #include "game/TableControls.h"
+#include "game/TFormPause.h"
+#include "odds/TFormPayOffOd.h"
+#include "payoffs/Evaluation.h"
 #include "payoffs/ScheduleFile.h"
 #include "payoffs/TFormAggregate.h"
+#include "payoffs/TFormWay.h"
 #include "shell/AboutBox.h"
 #include "shell/HelpViewer.h"
 #include "sound/SoundPlayer.h"
@@ -78,8 +83,24 @@ TFormKeno::TFormKeno(GameState& state, SoundPlayer& sound, HelpViewer& help, QSi
     random_ = std::make_unique<RandomSource>();
     TableControls::Hooks tableHooks;
     tableHooks.showAggregateNotice = [this] { ShowAggregateAlert(state_, sound_, this); };
+    tableHooks.wayGroupCompleted = [this] { WayGroupCompleted(); };
+    tableHooks.clearWayCounts = [this] {
+        if (way_) way_->Cast();
+    };
     table_ = std::make_unique<TableControls>(state_, *this, sound_, *waiter_, tableHooks);
     GameCycle::Hooks cycleHooks;
+    cycleHooks.evaluateGame = [this] {
+        // A large way ticket can take a moment to sum.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        return EvaluateGame(state_, *random_);
+    };
+    cycleHooks.takeWayBets = [this] {
+        if (way_) way_->HandOverAtPlay();
+    };
+    cycleHooks.hideWayWindow = [this] {
+        if (way_) way_->Cast();
+    };
     cycleHooks.recordGame = [this] {
         if (historyStartup_.recordingEnabled) RecordGame(state_, kGamesFile);
     };
@@ -87,7 +108,7 @@ TFormKeno::TFormKeno(GameState& state, SoundPlayer& sound, HelpViewer& help, QSi
     // The table logic starts from the menu as it is built.
     for (int i = 0; i < kMenuItemCount; ++i) {
         const auto item = static_cast<MenuItem>(i);
-        table_->setEnabled(item, action(item)->isEnabled());
+        table_->setEnabled(item, menu_.item(item)->isEnabled());
     }
     routeEvents();
     FormCreate(screen);
@@ -122,7 +143,7 @@ void TFormKeno::buildControls() {
         scaler_->place(widget, spec.rect);
         if (spec.helpNumber > 0)
             AttachWhatsThis(widget, spec.helpNumber,
-                            [this](int number, QPoint at) { help_.showPopup(number, at); });
+                            helpPopup());
     }
     for (int n = 1; n <= board::kNumbers; ++n) cell(n)->setTag(board::kTagUnmarked + n);
     for (const keno_layout::Arrow& arrow : keno_layout::arrows())
@@ -187,12 +208,30 @@ void TFormKeno::routeEvents() {
         table_->setChecked(MenuItem::PrintTicket, checked);
         if (checked) table_->sound(QStringLiteral("WAVE_88"), SoundPlayer::Wait::Yes);
     });
+    connect(menu_.PauseGames, &QAction::triggered, this, &TFormKeno::MenuPauseGamesClick);
     connect(menu_.Reset, &QAction::triggered, this, [this] { table_->MenuResetClick(); });
     connect(menu_.Exit, &QAction::triggered, this, &QWidget::close);
     connect(menu_.HelpTopics, &QAction::triggered, this, [this] { help_.showContents(); });
     connect(menu_.IntroToKeno, &QAction::triggered, this, [this] { help_.showTopic(1); });
     connect(menu_.KenoHistory, &QAction::triggered, this, [this] { help_.showTopic(37); });
+    connect(menu_.PayoffsAndOdds, &QAction::triggered, this, &TFormKeno::MenuPayoffsAndOddsClick);
     connect(menu_.About, &QAction::triggered, this, [this] { ShowAboutBox(this); });
+    routeTicketMenu();
+}
+
+std::function<void(int, QPoint)> TFormKeno::helpPopup() {
+    return [this](int number, QPoint at) { help_.showPopup(number, at); };
+}
+
+void TFormKeno::MenuPayoffsAndOddsClick() {
+    ShowPayoffsAndOdds(state_, sound_, this, helpPopup());
+    // The casino arrows may have put another schedule, and limit, in force.
+    table_->ShowIdleMessage();
+}
+
+void TFormKeno::MenuPauseGamesClick() {
+    TFormPause form(state_, pauseSettings_, sound_, helpPopup(), this);
+    form.exec();
 }
 
 void TFormKeno::closeEvent(QCloseEvent* event) {

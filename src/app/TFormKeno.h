@@ -1,12 +1,17 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPoint>
+#include <QPointer>
 #include <QString>
+#include <functional>
 #include <map>
 #include <memory>
 
 #include "app/KenoMenu.h"
+#include "game/PauseSettings.h"
 #include "game/TableView.h"
+#include "payoffs/TicketKinds.h"
 #include "records/HistoryFile.h"
 #include "ui/ControlPainter.h"
 
@@ -19,8 +24,10 @@ class QtWaiter;
 class RandomSource;
 class SoundPlayer;
 class TableControls;
+class TFormWay;
 class WindowScaler;
 struct GameState;
+struct WayRowClickResult;
 
 // The main window: the painted game table and its menu. It lays the table
 // out, paints what the table logic asks for (TableView) and routes its mouse,
@@ -35,6 +42,11 @@ class TFormKeno : public QMainWindow, public TableView {
               QWidget* parent = nullptr);
     ~TFormKeno() override;
 
+    // The way window lives beside the table from start-up on; the table
+    // hands it the game and routes its row bets, groups, PLAY and CAST.
+    void attachWayWindow(TFormWay* way);
+    TFormWay* wayWindow() const;
+
     GameState& state() { return state_; }
     SoundPlayer& sound() { return sound_; }
     KenoMenu& menu() { return menu_; }
@@ -43,6 +55,7 @@ class TFormKeno : public QMainWindow, public TableView {
     QTimer& Timer1() { return *timer_; }
     const ControlPainter& painter() const { return painter_; }
     const HistoryStartup& historyStartup() const { return historyStartup_; }
+    PauseSettings& pauseSettings() { return pauseSettings_; }
 
     // Controls by name ("ImagePlay", "Image17"); nullptr for an unknown name.
     ImageButton* control(const QString& name) const;
@@ -71,6 +84,13 @@ class TFormKeno : public QMainWindow, public TableView {
     void showKindCode(const QString& kindCode);
     void showWaySummary(const QString& summary);
 
+    // Menu handlers beyond the run of games.
+    void MenuTicketKindClick(TicketChoice choice);
+    void MenuWayClick();
+    void WayBetChanged(const WayRowClickResult& result);
+    void MenuPayoffsAndOddsClick();
+    void MenuPauseGamesClick();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -80,7 +100,11 @@ class TFormKeno : public QMainWindow, public TableView {
     void FormCreate(QSize screen);
     void paintInitialLook();
     void startRepeat(int repeat);
-    QAction* action(MenuItem item) const;
+    void routeTicketMenu();
+    void WayGroupCompleted();
+    // A refused command leaves Qt's own toggle of the check mark behind; the table decides.
+    void restoreCheckMark(MenuItem item);
+    std::function<void(int, QPoint)> helpPopup();
 
     GameState& state_;
     SoundPlayer& sound_;
@@ -91,6 +115,8 @@ class TFormKeno : public QMainWindow, public TableView {
     KenoMenu menu_;
     QTimer* timer_ = nullptr;
     HistoryStartup historyStartup_;
+    PauseSettings pauseSettings_;
+    QPointer<TFormWay> way_;
     std::map<QString, ImageButton*> controls_;
     QWidget* panelTop_ = nullptr;
     QWidget* panelBottom_ = nullptr;

@@ -164,50 +164,8 @@ void TFormKeno::showValue(ValueField field, const QString& text) {
 
 void TFormKeno::setBalanceCaption(const QString& caption) { menu_.Balance->setTitle(caption); }
 
-QAction* TFormKeno::action(MenuItem item) const {
-    switch (item) {
-        case MenuItem::Play:
-            return menu_.Play;
-        case MenuItem::Open:
-            return menu_.Open;
-        case MenuItem::Cast:
-            return menu_.Cast;
-        case MenuItem::Next:
-            return menu_.Next;
-        case MenuItem::Restore:
-            return menu_.RestoreTicket;
-        case MenuItem::Save:
-            return menu_.SaveTicket;
-        case MenuItem::AllCatches:
-            return menu_.AllCatches;
-        case MenuItem::AllOrNothing:
-            return menu_.AllOrNothing;
-        case MenuItem::BetAgainst:
-            return menu_.BetAgainst;
-        case MenuItem::CatchAll:
-            return menu_.CatchAll;
-        case MenuItem::LastBallDrawn:
-            return menu_.LastBallDrawn;
-        case MenuItem::QuickPick:
-            return menu_.QuickPick;
-        case MenuItem::SuperSpecial:
-            return menu_.SuperSpecial;
-        case MenuItem::FortyForty:
-            return menu_.FortyForty;
-        case MenuItem::Forty:
-            return menu_.Forty;
-        case MenuItem::ThirtyTwoSpot:
-            return menu_.ThirtyTwoSpot;
-        case MenuItem::Way:
-            return menu_.Way;
-        case MenuItem::PrintTicket:
-            return menu_.PrintTicket;
-    }
-    return menu_.Play;
-}
-
 void TFormKeno::setMenuItem(MenuItem item, bool enabled, bool checked) {
-    QAction* target = action(item);
+    QAction* target = menu_.item(item);
     target->setEnabled(enabled);
     if (target->isCheckable()) target->setChecked(checked);
 }

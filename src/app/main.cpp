@@ -36,8 +36,8 @@ int main(int argc, char** argv) {
         ShowIoError(nullptr, error);
         return 1;
     }
-    auto* way = new TFormWay(keno.get());
-    way->hide();
+    // The way window stays hidden until a way ticket is chosen.
+    keno->attachWayWindow(new TFormWay(keno.get()));
     splash.reset();
 
     keno->show();

@@ -146,9 +146,12 @@ void TableControls::ClearDraw() {
             view_.paintCell(cell.number, CellLook::Unmarked, kSilver);
     }
     ForgetDraw(state_);
-    if (state_.GamesToGo == 0)
-        view_.showCentreMessage(money::currency(state_.AggregateLimit, 0) +
-                                QStringLiteral(" VELLORO"));
+    if (state_.GamesToGo == 0) ShowIdleMessage();
+}
+
+void TableControls::ShowIdleMessage() {
+    view_.showCentreMessage(money::currency(state_.AggregateLimit, 0) +
+                            QStringLiteral(" VELLORO"));
 }
 
 std::optional<MenuItem> TableControls::checkedKind() const {

@@ -42,6 +42,8 @@ class TableControls {
 
     void ResetTicket();
     void ClearDraw();
+    // The idle centre message: the aggregate limit in force and " VELLORO".
+    void ShowIdleMessage();
     void UpdateMenus();
     void UpdateTicketMenus(bool disableAll);
     void SyncButtons();
@@ -65,9 +67,11 @@ class TableControls {
     TableView& view() { return view_; }
     Waiter& waiter() { return waiter_; }
 
-  private:
+    // Repaints a value box, or the price boxes a change of the totals touched.
     void repaintValue(ValueField field);
     void repaintTotals(const TotalsChange& totals);
+
+  private:
     // Applies a step of a held arrow; false when it must stop repeating.
     bool step(int pressedTag);
     void releaseArrow(int arrowTag);

@@ -133,7 +133,7 @@ TEST_F(TFormKenoTest, MenuBarHasItsCaptionsAndStartingStates) {
     EXPECT_TRUE(find("MenuKenoSounds")->isChecked());
     EXPECT_TRUE(find("MenuRestoreTicket")->isEnabled());
     EXPECT_EQ(find("MenuFortyForty")->text(), QStringLiteral("Forty Forty"));
-    EXPECT_EQ(find("MenuThirtyTwoSpotEdge")->text(), QStringLiteral("The &Edge"));
+    EXPECT_EQ(find("MenuThirtyTwoSpotTheEdge")->text(), QStringLiteral("The &Edge"));
     EXPECT_EQ(find("MenuWay")->text(), QStringLiteral("&Way"));
     for (const char* button :
          {"ImagePlay", "ImageOpen", "ImageNext", "ImageCast", "ImageQPU", "ImageSpecial"})
@@ -284,15 +284,15 @@ TEST_F(TFormKenoTest, TicketSubmenusHoldTheirKinds) {
         for (QAction* action : entry->menu()->actions()) list << action->text();
         return list;
     };
-    EXPECT_EQ(captions(keno.menu().Forty), (QStringList{"&Top", "&Bottom", "&Left", "&Right"}));
-    EXPECT_EQ(captions(keno.menu().FortyForty),
+    EXPECT_EQ(captions(keno.menu().item(MenuItem::Forty)), (QStringList{"&Top", "&Bottom", "&Left", "&Right"}));
+    EXPECT_EQ(captions(keno.menu().item(MenuItem::FortyForty)),
               (QStringList{"&Top And Bottom", "&Left And Right"}));
-    EXPECT_EQ(captions(keno.menu().ThirtyTwoSpot), (QStringList{"The &Edge", "The &Inside"}));
+    EXPECT_EQ(captions(keno.menu().item(MenuItem::ThirtyTwoSpot)), (QStringList{"The &Edge", "The &Inside"}));
     // The table logic's view of the menu agrees with what the menu shows.
     keno.table().setEnabled(MenuItem::Forty, false);
-    EXPECT_FALSE(keno.menu().Forty->isEnabled());
+    EXPECT_FALSE(keno.menu().item(MenuItem::Forty)->isEnabled());
     keno.table().setChecked(MenuItem::QuickPick, true);
-    EXPECT_TRUE(keno.menu().QuickPick->isChecked());
+    EXPECT_TRUE(keno.menu().item(MenuItem::QuickPick)->isChecked());
 }
 
 TEST(HelpViewerTest, ShowsTopicsAndQuitsWithTheTable) {
