@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "KenoTableFixture.h"
 #include "app/KenoApplication.h"
 #include "app/KenoLayout.h"
 #include "app/TFormKeno.h"
@@ -23,60 +24,7 @@
 
 namespace {
 
-// A game table built in a scratch working directory.
-class TFormKenoTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        previous_ = QDir::currentPath();
-        QDir::setCurrent(dir_.path());
-    }
-    void TearDown() override {
-        keno_.reset();
-        QDir::setCurrent(previous_);
-    }
-
-    static void writeSchedules(Money aggregateLimit) {
-        PayoffSchedule schedule;
-        schedule.ScheduleNumber = 3;
-        schedule.AggregateLimit = aggregateLimit;
-        const std::vector<std::uint8_t> bytes = encodeSchedule(schedule);
-        QFile file(QStringLiteral("cpos.vlr"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-    }
-
-    TFormKeno& build(QSize screen = {640, 480}) {
-        keno_ = std::make_unique<TFormKeno>(state_, sound_, help_, screen);
-        return *keno_;
-    }
-
-    QImage client() const { return keno_->centralWidget()->grab().toImage(); }
-
-    // What a control shows when painted from scratch with this fill, text and colour.
-    QImage expectedCaption(const QString& name, QColor fill, QColor colour, const QString& text,
-                           int units) const {
-        const ImageButton& shown = *keno_->control(name);
-        ImageButton fresh;
-        fresh.resize(shown.size());
-        keno_->painter().Fill(fresh, fill);
-        keno_->painter().SetCaptionFont(fresh, units);
-        keno_->painter().PaintCaption(fresh, colour, text, QStringLiteral("Times New Roman"), 1, 0);
-        return fresh.image();
-    }
-    void expectShows(const QString& name, QColor fill, QColor colour, const QString& text,
-                     int units) const {
-        EXPECT_EQ(keno_->control(name)->image(), expectedCaption(name, fill, colour, text, units))
-            << name.toStdString() << " does not show " << text.toStdString();
-    }
-
-    QTemporaryDir dir_;
-    QString previous_;
-    GameState state_;
-    RecordingSoundPlayer sound_;
-    HelpViewer help_{HelpFile{}};
-    std::unique_ptr<TFormKeno> keno_;
-};
+class TFormKenoTest : public KenoTableFixture {};
 
 const QColor kGreen(0, 128, 0), kFuchsia(255, 0, 255), kLime(0, 255, 0), kMaroon(128, 0, 0);
 
