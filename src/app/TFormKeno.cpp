@@ -2,10 +2,10 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QScopeGuard>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QTimer>
 
 #include "app/KenoLayout.h"
@@ -14,8 +14,8 @@
 #include "game/GameState.h"
 #include "game/QtWaiter.h"
 #include "game/RandomSource.h"
-#include "game/TableControls.h"
 #include "game/TFormPause.h"
+#include "game/TableControls.h"
 #include "odds/TFormPayOffOd.h"
 #include "payoffs/Evaluation.h"
 #include "payoffs/ScheduleFile.h"
@@ -141,9 +141,7 @@ void TFormKeno::buildControls() {
         }
         widget->setObjectName(spec.name);
         scaler_->place(widget, spec.rect);
-        if (spec.helpNumber > 0)
-            AttachWhatsThis(widget, spec.helpNumber,
-                            helpPopup());
+        if (spec.helpNumber > 0) AttachWhatsThis(widget, spec.helpNumber, helpPopup());
     }
     for (int n = 1; n <= board::kNumbers; ++n) cell(n)->setTag(board::kTagUnmarked + n);
     for (const keno_layout::Arrow& arrow : keno_layout::arrows())

@@ -150,8 +150,7 @@ void TableControls::ClearDraw() {
 }
 
 void TableControls::ShowIdleMessage() {
-    view_.showCentreMessage(money::currency(state_.AggregateLimit, 0) +
-                            QStringLiteral(" VELLORO"));
+    view_.showCentreMessage(money::currency(state_.AggregateLimit, 0) + QStringLiteral(" VELLORO"));
 }
 
 std::optional<MenuItem> TableControls::checkedKind() const {

@@ -232,10 +232,12 @@ TEST_F(TFormKenoTest, TicketSubmenusHoldTheirKinds) {
         for (QAction* action : entry->menu()->actions()) list << action->text();
         return list;
     };
-    EXPECT_EQ(captions(keno.menu().item(MenuItem::Forty)), (QStringList{"&Top", "&Bottom", "&Left", "&Right"}));
+    EXPECT_EQ(captions(keno.menu().item(MenuItem::Forty)),
+              (QStringList{"&Top", "&Bottom", "&Left", "&Right"}));
     EXPECT_EQ(captions(keno.menu().item(MenuItem::FortyForty)),
               (QStringList{"&Top And Bottom", "&Left And Right"}));
-    EXPECT_EQ(captions(keno.menu().item(MenuItem::ThirtyTwoSpot)), (QStringList{"The &Edge", "The &Inside"}));
+    EXPECT_EQ(captions(keno.menu().item(MenuItem::ThirtyTwoSpot)),
+              (QStringList{"The &Edge", "The &Inside"}));
     // The table logic's view of the menu agrees with what the menu shows.
     keno.table().setEnabled(MenuItem::Forty, false);
     EXPECT_FALSE(keno.menu().item(MenuItem::Forty)->isEnabled());

@@ -171,8 +171,8 @@ TEST_F(TFormKenoTicketsTest, TopMarksTheTopHalfPaysRecordsAndCastsAway) {
     EXPECT_TRUE(item(MenuItem::Forty)->isChecked());  // the same ticket, ready again
     keno.menu().Cast->trigger();
     expectEmptyTable();
-    expectShows(QStringLiteral("ImageCenter"), kGreen, Qt::black,
-                QStringLiteral("$50,000 VELLORO"), 15);
+    expectShows(QStringLiteral("ImageCenter"), kGreen, Qt::black, QStringLiteral("$50,000 VELLORO"),
+                15);
 }
 
 TEST_F(TFormKenoTicketsTest, QuickPickShowsItsArrowsAndPicksAtPlay) {
