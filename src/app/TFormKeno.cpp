@@ -84,9 +84,11 @@ TFormKeno::TFormKeno(GameState& state, SoundPlayer& sound, HelpViewer& help, QSi
     TableControls::Hooks tableHooks;
     tableHooks.showAggregateNotice = [this] { ShowAggregateAlert(state_, sound_, this); };
     tableHooks.wayGroupCompleted = [this] { WayGroupCompleted(); };
-    tableHooks.clearWayCounts = [this] {
+    // Both a reset and a CAST leave the way window empty and hidden.
+    const auto castWayWindow = [this] {
         if (way_) way_->Cast();
     };
+    tableHooks.clearWayCounts = castWayWindow;
     table_ = std::make_unique<TableControls>(state_, *this, sound_, *waiter_, tableHooks);
     GameCycle::Hooks cycleHooks;
     cycleHooks.evaluateGame = [this] {
@@ -98,9 +100,7 @@ TFormKeno::TFormKeno(GameState& state, SoundPlayer& sound, HelpViewer& help, QSi
     cycleHooks.takeWayBets = [this] {
         if (way_) way_->HandOverAtPlay();
     };
-    cycleHooks.hideWayWindow = [this] {
-        if (way_) way_->Cast();
-    };
+    cycleHooks.hideWayWindow = castWayWindow;
     cycleHooks.recordGame = [this] {
         if (historyStartup_.recordingEnabled) RecordGame(state_, kGamesFile);
     };
