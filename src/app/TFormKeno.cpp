@@ -122,33 +122,33 @@ TFormKeno::TFormKeno(GameState& state, SoundPlayer& sound, HelpViewer& help, QSi
 TFormKeno::~TFormKeno() { help_.quit(); }
 
 void TFormKeno::buildControls() {
-    for (const keno_layout::Control& spec : keno_layout::controls()) {
+    for (const keno_layout::Control& entry : keno_layout::controls()) {
         QWidget* holder = client_;
-        if (spec.holder == keno_layout::Holder::PanelTop) holder = panelTop_;
-        if (spec.holder == keno_layout::Holder::PanelBottom) holder = panelBottom_;
+        if (entry.holder == keno_layout::Holder::PanelTop) holder = panelTop_;
+        if (entry.holder == keno_layout::Holder::PanelBottom) holder = panelBottom_;
         QWidget* widget = nullptr;
-        if (spec.kind == keno_layout::Kind::Panel) {
+        if (entry.kind == keno_layout::Kind::Panel) {
             widget = new QWidget(holder);
             widget->setAutoFillBackground(true);
             QPalette palette = widget->palette();
             palette.setColor(QPalette::Window, QColor::fromRgb(colours::kFuchsia));
             widget->setPalette(palette);
-            (spec.name == QLatin1String("PanelTop") ? panelTop_ : panelBottom_) = widget;
+            (entry.name == QLatin1String("PanelTop") ? panelTop_ : panelBottom_) = widget;
         } else {
             auto* picture = new ImageButton(holder);
-            controls_[spec.name] = picture;
+            controls_[entry.name] = picture;
             widget = picture;
         }
-        widget->setObjectName(spec.name);
-        scaler_->place(widget, spec.rect);
-        if (spec.helpNumber > 0) AttachWhatsThis(widget, spec.helpNumber, helpPopup());
+        widget->setObjectName(entry.name);
+        scaler_->place(widget, entry.rect);
+        if (entry.helpNumber > 0) AttachWhatsThis(widget, entry.helpNumber, helpPopup());
     }
     for (int n = 1; n <= board::kNumbers; ++n) cell(n)->setTag(board::kTagUnmarked + n);
     for (const keno_layout::Arrow& arrow : keno_layout::arrows())
         control(arrow.name)->setTag(arrow.releasedTag);
-    for (const keno_layout::Button& spec : keno_layout::buttons()) {
-        control(spec.name)->setTag(spec.tag);
-        control(spec.name)->hide();
+    for (const keno_layout::Button& entry : keno_layout::buttons()) {
+        control(entry.name)->setTag(entry.tag);
+        control(entry.name)->hide();
     }
     setQuickPickArrowsVisible(false);
     control(QStringLiteral("ImageSpecial"))->hide();
@@ -189,9 +189,9 @@ void TFormKeno::routeEvents() {
     }
     connect(timer_, &QTimer::timeout, this,
             [this] { startRepeat(static_cast<int>(table_->Timer1Timer())); });
-    for (const keno_layout::Button& spec : keno_layout::buttons()) {
-        const auto which = static_cast<TableButton>(spec.tag);
-        connect(control(spec.name), &ImageButton::mousePressed, this,
+    for (const keno_layout::Button& entry : keno_layout::buttons()) {
+        const auto which = static_cast<TableButton>(entry.tag);
+        connect(control(entry.name), &ImageButton::mousePressed, this,
                 [this, which](auto button, auto buttons, auto modifiers) {
                     cycle_->ImageButtonMouseDown(which,
                                                  leftButtonAlone(button, buttons, modifiers));

@@ -51,9 +51,9 @@ void TFormKeno::paintInitialLook() {
     for (const char* frame : {"ImageTop", "ImageStatus", "ImageNumber", "ImageBottom"})
         painter_.PaintBevel(*control(QLatin1String(frame)), 5);
     for (int n = 1; n <= 80; ++n) painter_.SetCaptionFont(*cell(n), kCellUnits);
-    for (const keno_layout::Button& spec : keno_layout::buttons()) {
-        painter_.SetCaptionFont(*control(spec.name), kButtonUnits);
-        paintButton(static_cast<TableButton>(spec.tag), false);
+    for (const keno_layout::Button& entry : keno_layout::buttons()) {
+        painter_.SetCaptionFont(*control(entry.name), kButtonUnits);
+        paintButton(static_cast<TableButton>(entry.tag), false);
     }
     for (const keno_layout::Arrow& arrow : keno_layout::arrows())
         paintArrow(arrow.releasedTag, false);
@@ -95,8 +95,8 @@ ImageButton* TFormKeno::cell(int n) const {
 }
 
 ImageButton* TFormKeno::button(TableButton which) const {
-    for (const keno_layout::Button& spec : keno_layout::buttons())
-        if (spec.tag == static_cast<int>(which)) return control(spec.name);
+    for (const keno_layout::Button& entry : keno_layout::buttons())
+        if (entry.tag == static_cast<int>(which)) return control(entry.name);
     return nullptr;
 }
 
@@ -117,14 +117,14 @@ void TFormKeno::paintCell(int number, CellLook look, QColor checkColour) {
 }
 
 void TFormKeno::paintArrow(int arrowTag, bool pressed) {
-    const keno_layout::Arrow* spec = keno_layout::arrowByTag(arrowTag);
-    if (!spec) return;
-    ImageButton& arrow = *control(spec->name);
-    painter_.SetCaptionFont(arrow, spec->fontUnits);
+    const keno_layout::Arrow* entry = keno_layout::arrowByTag(arrowTag);
+    if (!entry) return;
+    ImageButton& arrow = *control(entry->name);
+    painter_.SetCaptionFont(arrow, entry->fontUnits);
     painter_.PaintBevel(arrow, pressed ? 2 : 1);
-    const QChar glyph(spec->up ? glyphs::kUpArrow : glyphs::kDownArrow);
+    const QChar glyph(entry->up ? glyphs::kUpArrow : glyphs::kDownArrow);
     painter_.PaintCaption(arrow, pressed ? kSilver : kBlack, QString(glyph), glyphs::kSymbolFont, 1,
-                          spec->offsetUnits);
+                          entry->offsetUnits);
 }
 
 void TFormKeno::paintButton(TableButton which, bool pressed) {
@@ -133,8 +133,8 @@ void TFormKeno::paintButton(TableButton which, bool pressed) {
     painter_.SetCaptionFont(*target, kButtonUnits);
     painter_.PaintBevel(*target, pressed ? 2 : 1);
     QString caption;
-    for (const keno_layout::Button& spec : keno_layout::buttons())
-        if (spec.tag == static_cast<int>(which)) caption = spec.caption;
+    for (const keno_layout::Button& entry : keno_layout::buttons())
+        if (entry.tag == static_cast<int>(which)) caption = entry.caption;
     painter_.PaintCaption(*target, pressed ? kSilver : kBlack, caption, kTimes, 1, kButtonOffset);
 }
 

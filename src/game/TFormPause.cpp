@@ -79,11 +79,11 @@ TFormPause::TFormPause(GameState& state, PauseSettings& settings, SoundPlayer& s
     };
     ImageButton* top = place("ImageTop", {2, 2, 265, 36});
     ImageButton* bottom = place("ImageBottom", {2, 41, 265, 54});
-    for (const ImageSpec& spec : kImages) {
-        ImageButton* image = place(spec.name, spec.designRect);
-        image->setTag(spec.tag);
+    for (const ImageSpec& entry : kImages) {
+        ImageButton* image = place(entry.name, entry.designRect);
+        image->setTag(entry.tag);
         images_.push_back(image);
-        const bool isButton = spec.tag == kOkTag || spec.tag == kCancelTag;
+        const bool isButton = entry.tag == kOkTag || entry.tag == kCancelTag;
         connect(image, &ImageButton::mousePressed, this,
                 [this, image, isButton](Qt::MouseButton, Qt::MouseButtons buttons,
                                         Qt::KeyboardModifiers modifiers) {
@@ -98,7 +98,7 @@ TFormPause::TFormPause(GameState& state, PauseSettings& settings, SoundPlayer& s
             else
                 ImageMouseUp(*image);
         });
-        if (showHelp_) AttachWhatsThis(image, spec.helpNumber, showHelp_);
+        if (showHelp_) AttachWhatsThis(image, entry.helpNumber, showHelp_);
     }
 
     LabelNumbers = makeLabel({45, 13, 17, 15}, Qt::AlignRight, 116);

@@ -166,12 +166,12 @@ TFormPayOffOd::TFormPayOffOd(GameState& state, SoundPlayer& sound,
     ImageExpected = image(QStringLiteral("ImageExpectedValue"), panel(410), 148);
 
     for (std::size_t i = 0; i < arrows_.size(); ++i) {
-        const ArrowSpec& spec = kArrows[i];
+        const ArrowSpec& entry = kArrows[i];
         ImageButton* control =
-            image(QLatin1String(spec.name), {kArrowLeft, spec.top, 16, 16}, spec.helpNumber);
-        control->setTag(static_cast<int>(spec.arrow));
+            image(QLatin1String(entry.name), {kArrowLeft, entry.top, 16, 16}, entry.helpNumber);
+        control->setTag(static_cast<int>(entry.arrow));
         arrows_[i] = control;
-        if (spec.arrow == OddsArrow::SpotUp || spec.arrow == OddsArrow::SpotDown)
+        if (entry.arrow == OddsArrow::SpotUp || entry.arrow == OddsArrow::SpotDown)
             spotControls_.push_back(control);
         connect(control, &ImageButton::mousePressed, this,
                 [this, control](Qt::MouseButton, Qt::MouseButtons buttons,
