@@ -1,4 +1,5 @@
 // The main window's display operations: what the table logic asks it to show.
+#include <QCoreApplication>
 #include <QAction>
 #include <QMenu>
 
@@ -212,4 +213,8 @@ void TFormKeno::setBoardEnabled(bool enabled) {
     panelBottom_->setEnabled(enabled);
 }
 
-void TFormKeno::updateWindow() { client_->repaint(); }
+// Paints what changed since the last update, now, like the desktop's own
+// update of a window: only the dirty controls, not the whole table.
+void TFormKeno::updateWindow() {
+    QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
+}

@@ -1,0 +1,63 @@
+// A 1000-game run on the real main window, off screen: every cell repaint,
+// status box, centre message and window update the cycle asks for, plus the
+// games history written after each game. Sounds off, no pauses.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/TFormKeno.h"
+#include "game/BetControls.h"
+#include "game/GameCycle.h"
+#include "game/TableControls.h"
+#include "payoffs/ScheduleDesign.h"
+#include "payoffs/ScheduleFile.h"
+#include "shell/HelpViewer.h"
+#include "sound/SoundPlayer.h"
+
+namespace {
+
+void writeSchedule(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return;
+    const std::vector<std::uint8_t> bytes = encodeSchedule(schedule_design::Design(0));
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+}
+
+void BM_ThousandGameRunOnTheMainWindow(benchmark::State& bench) {
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    writeSchedule(QStringLiteral("cpos.vlr"));
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        QFile::remove(QStringLiteral("Games.vlr"));
+        GameState state;
+        SilentSoundPlayer sound;
+        HelpViewer help{HelpFile{}};
+        TFormKeno keno(state, sound, help, QSize(1024, 768));
+        keno.show();
+        state.SoundsOn = false;
+        for (int n : {5, 17, 23, 38, 44, 61, 79}) keno.table().ImageMouseDown(n, true);
+        state.NumberOfGames = 1000;
+        bet::UpdateTotals(state);
+        bench.ResumeTiming();
+        keno.cycle().MenuPlayClick();
+        benchmark::DoNotOptimize(state.Balance);
+    }
+    QDir::setCurrent(previous);
+}
+BENCHMARK(BM_ThousandGameRunOnTheMainWindow)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
