@@ -43,42 +43,108 @@ const std::vector<Money>& RoundAmounts() {
     return amounts;
 }
 
+// The coarser steps a prize is pushed down by when a rarer outcome already
+// pays what it would: $50,000, $40,000, $30,000, $25,000, $20,000, ... so a
+// capped top spreads out instead of paying the limit several times over.
+const std::vector<Money>& PrizeSteps() {
+    static const std::vector<Money> steps = [] {
+        std::vector<Money> list{1000, 2000, 2500, 5000};
+        for (std::int64_t scale = 1; scale <= 1'000'000; scale *= 10)
+            for (std::int64_t lead : {10, 15, 20, 25, 30, 40, 50, 60, 80})
+                if (lead * scale <= 10'000'000) list.push_back(lead * scale * 1000);
+        return list;
+    }();
+    return steps;
+}
+
+// The largest amount of `amounts` below `amount`, or 0 when there is none.
+Money StepBelow(const std::vector<Money>& amounts, Money amount) {
+    const auto below = std::lower_bound(amounts.begin(), amounts.end(), amount);
+    return below == amounts.begin() ? 0 : *std::prev(below);
+}
+
+// The smallest amount of `amounts` above `amount`, or 0 when there is none.
+Money StepAbove(const std::vector<Money>& amounts, Money amount) {
+    const auto above = std::upper_bound(amounts.begin(), amounts.end(), amount);
+    return above == amounts.end() ? 0 : *above;
+}
+
 // One payoff row being designed: its reachable outcomes and which of them pay.
 struct RowDesign {
     std::vector<PayoffOutcome> outcomes;
     std::vector<bool> paying;
     std::vector<long double> weight;  // probability to the power -kSteepness
+    // Paying outcomes grouped by equal probability, most common group first.
+    std::vector<std::vector<std::size_t>> byRarity;
+    // Outcomes held below their own amount by a rarer one; raising them
+    // would only close the steps again.
+    std::vector<bool> pinned;
     std::span<Money> row;
     Money limit = 0;
 
     Money& entry(std::size_t i) const { return row[static_cast<std::size_t>(outcomes[i].index)]; }
     long double payout() const { return ExpectedPayout(outcomes, row); }
 
+    void groupByRarity() {
+        std::vector<std::size_t> order;
+        for (std::size_t i = 0; i < outcomes.size(); ++i)
+            if (paying[i]) order.push_back(i);
+        std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+            return outcomes[a].probability > outcomes[b].probability;
+        });
+        for (std::size_t i : order) {
+            if (byRarity.empty() ||
+                outcomes[byRarity.back().front()].probability != outcomes[i].probability)
+                byRarity.emplace_back();
+            byRarity.back().push_back(i);
+        }
+        pinned.assign(outcomes.size(), false);
+    }
+
     // Every entry at one scale: a round amount inversely to the outcome's
-    // probability raised to kSteepness, capped at the limit. Only reachable
-    // entries are written, since Bet Against and Catch All share one row.
-    void fill(long double scale) const {
+    // probability raised to kSteepness, capped at the limit, then each one
+    // kept strictly below every rarer one - stepped down from the rarest,
+    // and stepped up from the most common where the bottom runs out. Only
+    // reachable entries are written, since Bet Against and Catch All share
+    // one row. The return still only grows with the scale.
+    void fill(long double scale) {
         const long double limitDollars = static_cast<long double>(limit) / money::kOneDollar;
-        for (std::size_t i = 0; i < outcomes.size(); ++i) {
-            Money amount = 0;
-            if (paying[i]) {
-                const long double dollars = scale * weight[i];
-                amount = std::min(RoundAmount(std::min(dollars, limitDollars)), limit);
+        for (std::size_t i = 0; i < outcomes.size(); ++i) entry(i) = 0;
+        std::vector<Money> own(outcomes.size(), 0);
+        Money rarer = 0;
+        for (auto group = byRarity.rbegin(); group != byRarity.rend(); ++group) {
+            const std::size_t first = group->front();
+            own[first] =
+                std::min(RoundAmount(std::min(scale * weight[first], limitDollars)), limit);
+            const Money amount =
+                rarer == 0 ? own[first] : std::min(own[first], StepBelow(PrizeSteps(), rarer));
+            for (std::size_t j : *group) entry(j) = amount;
+            if (amount == 0) break;  // the rest are set from the bottom up
+            rarer = amount;
+        }
+        Money commoner = 0;
+        for (const std::vector<std::size_t>& group : byRarity) {
+            const std::size_t first = group.front();
+            if (entry(first) <= commoner) {
+                const Money amount =
+                    commoner == 0 ? RoundAmounts().front() : StepAbove(RoundAmounts(), commoner);
+                for (std::size_t j : group) entry(j) = amount;
             }
-            entry(i) = amount;
+            commoner = entry(first);
+            for (std::size_t j : group) pinned[j] = entry(first) < own[first];
         }
     }
 
-    // The next round amount for outcome i, or 0 when raising it would pay
-    // more than a rarer outcome or more than the limit.
+    // The next round amount for outcome i, or 0 when it is pinned or raising
+    // it would pay as much as a rarer outcome or more than the limit.
     Money raised(std::size_t i) const {
-        const std::vector<Money>& amounts = RoundAmounts();
-        const auto next = std::upper_bound(amounts.begin(), amounts.end(), entry(i));
-        if (next == amounts.end() || *next > limit) return 0;
+        if (pinned[i]) return 0;
+        const Money next = StepAbove(RoundAmounts(), entry(i));
+        if (next == 0 || next > limit) return 0;
         for (std::size_t j = 0; j < outcomes.size(); ++j)
-            if (paying[j] && outcomes[j].probability < outcomes[i].probability && entry(j) < *next)
+            if (paying[j] && outcomes[j].probability < outcomes[i].probability && entry(j) <= next)
                 return 0;
-        return *next;
+        return next;
     }
 
     // Equally likely outcomes (the two halves of Forty Forty) move together.
@@ -126,6 +192,7 @@ void DesignRow(PayoffTables& tables, const PaidTicket& ticket, const ScheduleTer
         design.paying.push_back(Pays(ticket.kind, ticket.spots, outcome.index));
         design.weight.push_back(std::pow(outcome.probability, -kSteepness));
     }
+    design.groupByRarity();
     design.row = PayoffRow(tables, ticket.kind, ticket.spots);
     design.limit = terms.aggregateLimit;
     const auto returnAt = [&design](long double logScale) {

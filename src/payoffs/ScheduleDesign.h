@@ -6,9 +6,10 @@
 #include "payoffs/PayoffTables.h"
 
 // The payoff schedules delivered in cpos.vlr, built the same way on every run:
-// each paying outcome pays a round amount that grows as the outcome gets
-// rarer, scaled per payoff row to stay just under the schedule's target
-// return, and never above its aggregate limit.
+// each paying outcome pays a round amount, strictly more than any more common
+// outcome of its row, scaled per payoff row to stay just under the schedule's
+// target return, and never above its aggregate limit (a top that would pass
+// it steps down from the limit instead of paying it several times).
 namespace schedule_design {
 
 constexpr int kScheduleCount = 100;
