@@ -125,6 +125,13 @@ TFormPayOffOd::TFormPayOffOd(GameState& state, SoundPlayer& sound,
     TabControl->setExpanding(false);
     for (const char* name : kTabNames) TabControl->addTab(QString::fromLatin1(name));
     TabControl->setAutoFillBackground(true);
+    // Compact tabs, the chosen one in the page's green, so all ten fit in one row.
+    TabControl->setStyleSheet(QStringLiteral(
+        "QTabBar { background: rgb(0,128,0); }"
+        "QTabBar::tab { background: rgb(192,192,192); color: black; padding: 3px 6px;"
+        " margin: 2px 1px 0 0; border: 1px solid rgb(64,64,64); border-bottom: none;"
+        " border-top-left-radius: 4px; border-top-right-radius: 4px; }"
+        "QTabBar::tab:selected { background: rgb(0,128,0); color: white; margin-top: 0; }"));
     scaler->place(TabControl, {0, 0, kDesignWidth, 24});
     help(TabControl, 136);
 
@@ -359,9 +366,21 @@ void TFormPayOffOd::applyLabelFont() {
     for (QLabel* text : labels_) text->setFont(font);
 }
 
+// The ten tabs stand in one row: their font shrinks until every tab fits the
+// window's width, so none hides behind scroll buttons on a small screen.
+void TFormPayOffOd::fitTabs() {
+    QFont font = TabControl->font();
+    int pixels = qMax(1, painter_.units(kTableUnits));
+    do {
+        font.setPixelSize(pixels);
+        TabControl->setFont(font);
+    } while (TabControl->sizeHint().width() > TabControl->width() && --pixels > 6);
+}
+
 void TFormPayOffOd::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     applyLabelFont();
+    fitTabs();
 }
 
 void TFormPayOffOd::sound() {

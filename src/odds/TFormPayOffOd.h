@@ -70,6 +70,7 @@ class TFormPayOffOd : public QDialog {
     void paintArrow(ImageButton& arrow, bool pressed);
     void paintModeButton(ImageButton& button, bool pressed);
     void applyLabelFont();
+    void fitTabs();
     void sound();
 
     GameState& state_;
