@@ -61,6 +61,9 @@ bool TableControls::step(int pressedTag) {
     }
     repaintTotals(result.totals);
     if (!result.aggregateRefused) return true;
+    // The repeat timer still ticks while the modal notice is up: stop first,
+    // or each tick would open another notice on top of this one.
+    repeatingTag_ = 0;
     if (hooks_.showAggregateNotice) hooks_.showAggregateNotice();
     return false;
 }

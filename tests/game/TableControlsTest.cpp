@@ -144,6 +144,27 @@ TEST_F(TableControlsTest, AHeldPriceArrowStopsWhenItReachesTheLimit) {
     EXPECT_EQ(state.PricePerWay, money::dollars(5));
 }
 
+// The repeat timer keeps firing while the modal notice is up; those ticks
+// must not step again and stack one notice on another.
+TEST_F(TableControlsTest, RepeatTicksDuringTheNoticeDoNotOpenAnother) {
+    state.AggregateLimit = money::dollars(5);
+    state.PricePerWay = money::dollars(4);
+    std::vector<RepeatTimer> ticksDuringNotice;
+    TableControls* self = nullptr;
+    TableControls::Hooks hooks;
+    hooks.showAggregateNotice = [&] {
+        ++notices;
+        if (notices < 3) ticksDuringNotice.push_back(self->Timer1Timer());
+    };
+    TableControls held{state, view, sounds, waiter, hooks};
+    self = &held;
+    EXPECT_EQ(held.ImageSmallMouseDown(211, true), RepeatTimer::Start);  // $5.00
+    EXPECT_EQ(held.Timer1Timer(), RepeatTimer::Stop);                    // $6.00 refused
+    EXPECT_EQ(notices, 1);
+    EXPECT_EQ(ticksDuringNotice, std::vector<RepeatTimer>{RepeatTimer::Stop});
+    EXPECT_EQ(state.PricePerWay, money::dollars(5));
+}
+
 TEST_F(TableControlsTest, ResetTicketAndResetBalance) {
     click(3);
     state.NumberOfGames = 7;
