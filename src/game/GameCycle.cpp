@@ -43,7 +43,7 @@ void GameCycle::ShowStatus(const QString& word) {
 GameCycle::RunEnd GameCycle::MenuPlayClick() {
     if (phase_ != Phase::Idle) return RunEnd::NotAvailable;
     play(QStringLiteral("WAVE_200"));
-    state_.Balance -= state_.TotalPrice;
+    state_.Balance = money::saturatingSubtract(state_.Balance, state_.TotalPrice);
     view_.setBalanceCaption(BalanceCaption(state_.Balance));
 
     table_.ShowBetArrows(false);

@@ -22,6 +22,18 @@ Money times(std::int64_t count, Money amount) {
     return fromUnits(static_cast<long double>(count) * static_cast<long double>(amount));
 }
 
+Money saturatingAdd(Money a, Money b) {
+    Money sum = 0;
+    if (!__builtin_add_overflow(a, b, &sum)) return sum;
+    return b > 0 ? std::numeric_limits<Money>::max() : std::numeric_limits<Money>::min();
+}
+
+Money saturatingSubtract(Money a, Money b) {
+    Money difference = 0;
+    if (!__builtin_sub_overflow(a, b, &difference)) return difference;
+    return b < 0 ? std::numeric_limits<Money>::max() : std::numeric_limits<Money>::min();
+}
+
 Money scale(Money entry, Money price) {
     return fromUnits(static_cast<long double>(entry) * static_cast<long double>(price) * 0.0001L);
 }
@@ -46,8 +58,9 @@ QString currency(Money amount, int decimals) {
     const QLocale locale = QLocale::system();
     const QString symbol = locale.currencySymbol(QLocale::CurrencySymbol);
     if (!symbol.isEmpty() && locale.language() != QLocale::C) {
-        return locale.toCurrencyString(static_cast<double>(static_cast<long double>(amount) / 10000.0L),
-                                       symbol, shownDecimals);
+        return locale.toCurrencyString(
+            static_cast<double>(static_cast<long double>(amount) / 10000.0L), symbol,
+            shownDecimals);
     }
     // The C/POSIX locale has no currency: dollars with "," and ".", the hidden
     // digits rounded half to even as the money arithmetic does.

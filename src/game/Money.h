@@ -21,6 +21,11 @@ Money fromUnits(long double units);
 // count x amount, e.g. ways x price per way.
 Money times(std::int64_t count, Money amount);
 
+// a + b and a - b held at the ends of the range: the balance is the
+// player's money, and a damaged file or an absurd table must not wrap it round.
+Money saturatingAdd(Money a, Money b);
+Money saturatingSubtract(Money a, Money b);
+
 // amount x table entry x 0.0001: a $1.00 payoff scaled to a price.
 Money scale(Money entry, Money price);
 

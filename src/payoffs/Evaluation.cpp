@@ -1,7 +1,6 @@
 #include "payoffs/Evaluation.h"
 
 #include <array>
-#include <limits>
 
 #include "game/RandomSource.h"
 #include "payoffs/WaySum.h"
@@ -25,13 +24,6 @@ Money entry(const std::array<std::array<Money, Columns>, Rows>& table, int row, 
 bool lastBallCaught(const GameState& state) {
     const std::uint8_t last = state.Drawn.back();
     return last != 0 && state.Sets[1].contains(last);
-}
-
-// Balance is the player's money: absurd table entries must not wrap it round.
-Money saturatingAdd(Money a, Money b) {
-    Money sum = 0;
-    if (!__builtin_add_overflow(a, b, &sum)) return sum;
-    return b > 0 ? std::numeric_limits<Money>::max() : std::numeric_limits<Money>::min();
 }
 
 QString pickSound(const char* const* names, std::uint32_t count, RandomSource& random) {
@@ -98,7 +90,7 @@ std::optional<QString> ResultSound(Money gameWin, Money pricePerGame, bool sound
 
 GameResult EvaluateGame(GameState& state, RandomSource& random) {
     state.GameWin = ScaledWin(PayoffSum(state), state.PricePerWay, state.AggregateLimit);
-    state.Balance = saturatingAdd(state.Balance, state.GameWin);
+    state.Balance = money::saturatingAdd(state.Balance, state.GameWin);
     GameResult result;
     result.centreText = ResultText(state.GameWin);
     result.balanceCaption = BalanceCaption(state.Balance);

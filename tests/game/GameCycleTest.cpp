@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <limits>
 #include <set>
 
 #include "game/GameCycle.h"
@@ -213,6 +214,15 @@ TEST_F(GameCycleTest, AFailedRecordingAbandonsTheRunButLeavesOpen) {
     EXPECT_TRUE(view.buttons[TableButton::Open]);
     other.MenuOpenClick();
     EXPECT_TRUE(table.isEnabled(MenuItem::Play));
+}
+
+TEST_F(GameCycleTest, PlayFromTheLowestBalanceDoesNotWrapItRound) {
+    // A damaged history header can hand over any balance at start-up.
+    state.Balance = std::numeric_limits<Money>::min() + 5000;
+    cycle.MenuPlayClick();
+    EXPECT_EQ(balanceAtFirstBall, std::numeric_limits<Money>::min());
+    EXPECT_TRUE(view.caption.startsWith("&You're Down $922,337,203,685,477.5"))
+        << view.caption.toStdString();
 }
 
 TEST_F(GameCycleTest, QuickPickOfADamagedCountStopsAtTwenty) {

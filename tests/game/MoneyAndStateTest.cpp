@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "game/Board.h"
 #include "game/GameState.h"
 #include "game/Money.h"
@@ -27,6 +29,20 @@ TEST(GameState, BalanceCaptionNeverShowsANegativeAmount) {
     EXPECT_EQ(BalanceCaption(0), "&You're Ahead $0.00");
     EXPECT_EQ(BalanceCaption(25000), "&You're Ahead $2.50");
     EXPECT_EQ(BalanceCaption(-25000), "&You're Down $2.50");
+    // The lowest balance a damaged history header can bring still reads as a shortfall.
+    EXPECT_EQ(BalanceCaption(std::numeric_limits<Money>::min()),
+              "&You're Down $922,337,203,685,477.58");
+}
+
+TEST(Money, SaturatingSumsStopAtTheEndsOfTheRange) {
+    constexpr Money kMost = std::numeric_limits<Money>::max();
+    constexpr Money kLeast = std::numeric_limits<Money>::min();
+    EXPECT_EQ(money::saturatingAdd(25000, -30000), -5000);
+    EXPECT_EQ(money::saturatingAdd(kMost - 1, 10), kMost);
+    EXPECT_EQ(money::saturatingAdd(kLeast + 1, -10), kLeast);
+    EXPECT_EQ(money::saturatingSubtract(kLeast + 1, 10), kLeast);
+    EXPECT_EQ(money::saturatingSubtract(kMost - 1, -10), kMost);
+    EXPECT_EQ(money::saturatingSubtract(0, kLeast), kMost);
 }
 
 TEST(SetColour, RepeatsEveryFortySets) {
@@ -54,7 +70,8 @@ TEST(Board, RegionsHaveTheirSizesAndDoNotOverlap) {
     EXPECT_EQ(left, 40);
     EXPECT_EQ(edge, 32);
     EXPECT_EQ(inside, 32);
-    for (int n : {1, 11, 20, 21, 30, 31, 40, 41, 50, 51, 60, 61, 70, 80}) EXPECT_TRUE(board::isEdge(n));
+    for (int n : {1, 11, 20, 21, 30, 31, 40, 41, 50, 51, 60, 61, 70, 80})
+        EXPECT_TRUE(board::isEdge(n));
     for (int n : {14, 17, 23, 28, 33, 38, 43, 48, 53, 58, 64, 67}) EXPECT_TRUE(board::isInside(n));
     for (int n : {13, 18, 63, 68, 12}) EXPECT_FALSE(board::isInside(n));
 }
