@@ -17,6 +17,8 @@ CellAction cellAction(int tag, const GameState& state, bool wayChecked) {
 }
 
 bool AddOrRemoveNumber(GameState& state, bool added) {
+    // Past the 80th way group the set being filled is 81: there is no such set.
+    if (state.CurrentSet < 1 || state.CurrentSet > kSetCount) return false;
     TicketSet& set = state.Sets[state.CurrentSet];
     if (added) {
         // Refuse rather than write past the set: the limit check should make this unreachable.

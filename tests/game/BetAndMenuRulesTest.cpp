@@ -51,6 +51,20 @@ TEST(BetRules, RemovingANumberNotInTheSetChangesNothing) {
     EXPECT_EQ(state.Sets[1].number(2), 8);
 }
 
+TEST(BetRules, ASetNumberPastTheTicketIsRefused) {
+    // After the 80th way group of one number the set being filled is 81,
+    // one past the ticket; nothing may be written there.
+    GameState state;
+    state.CurrentSet = kSetCount + 1;
+    state.CurrentNumber = 5;
+    const GameState before = state;
+    EXPECT_FALSE(bet::AddOrRemoveNumber(state, true));
+    EXPECT_FALSE(bet::AddOrRemoveNumber(state, false));
+    EXPECT_EQ(state.CurrentSet, kSetCount + 1);
+    EXPECT_EQ(state.SpotsMarked, 0);
+    EXPECT_EQ(state.Sets, before.Sets);
+}
+
 TEST(MenuRulesTest, TicketItemsOfferedWithSevenMarked) {
     const MenuFlags offered = menu_rules::UpdateTicketMenus(false, 7);
     for (MenuItem item : {MenuItem::AllCatches, MenuItem::AllOrNothing, MenuItem::CatchAll,
