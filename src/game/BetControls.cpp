@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "payoffs/AggregateLimit.h"
+
 namespace bet {
 
 bool SpotLimitReached(const GameState& state, bool wayChecked) {
@@ -47,7 +49,7 @@ SpinnerResult priceUp(GameState& state, Money step) {
     result.field = ValueField::PricePerWay;
     if (state.PricePerWay >= kHighestPrice) return result;
     const Money raised = state.PricePerWay + step;
-    if (state.AggregateLimit < money::times(state.Ways, raised)) {
+    if (!AggregateAllows(state.AggregateLimit, raised, state.Ways)) {
         result.aggregateRefused = true;
         return result;
     }
