@@ -5,7 +5,12 @@
 
 RandomSource::RandomSource(Clock clock) : clock_(std::move(clock)) {}
 
-void RandomSource::reseed() { seed_ = clock_(); }
+void RandomSource::reseed() {
+    const std::uint32_t now = clock_();
+    if (lastReseed_ == now) return;
+    lastReseed_ = now;
+    seed_ = now;
+}
 
 std::uint32_t RandomSource::below(std::uint32_t n) {
     seed_ = seed_ * 134775813u + 1u;  // wraps mod 2^32

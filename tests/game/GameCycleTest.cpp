@@ -200,6 +200,22 @@ TEST_F(GameCycleTest, QuickPickFillsSetOneAtPlay) {
     EXPECT_EQ(table.cells().tag(*picked.begin()), 100 + *picked.begin());
 }
 
+// With sounds off the quick pick and the draw come in the same millisecond;
+// seeded alike, the draw would replay the picked numbers and catch them all.
+TEST_F(GameCycleTest, AQuickPickInTheSameMillisecondIsNotDrawnBack) {
+    table.ResetTicket();
+    table.cells().resetAll();
+    table.setChecked(MenuItem::QuickPick, true);
+    state.SpotsMarked = 8;
+    state.SoundsOn = false;
+    cycle.MenuPlayClick();
+    ASSERT_EQ(draws.size(), 1u);
+    const std::vector<int> picked(state.Sets[1].Numbers.begin(), state.Sets[1].Numbers.begin() + 8);
+    const std::vector<int> firstBalls(draws[0].begin(), draws[0].begin() + 8);
+    EXPECT_NE(firstBalls, picked);
+    EXPECT_LT(state.Sets[1].Hits, 8);
+}
+
 TEST_F(GameCycleTest, AFailedRecordingAbandonsTheRunButLeavesOpen) {
     games(3);
     GameCycle::Hooks failing = hooks();
