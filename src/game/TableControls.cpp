@@ -194,7 +194,11 @@ void TableControls::SyncButtons() {
     view_.setButtonVisible(TableButton::Next, visible.next);
 }
 
-void TableControls::ShowBetArrows(bool visible) { view_.setBetArrowsVisible(visible); }
+void TableControls::ShowBetArrows(bool visible) {
+    // A hidden arrow never sees its release: a held one lets go here.
+    if (!visible && repeatingTag_ != 0) releaseArrow(repeatingTag_ - 1);
+    view_.setBetArrowsVisible(visible);
+}
 
 void TableControls::setBoardEnabled(bool enabled) {
     boardEnabled_ = enabled;
