@@ -1,6 +1,7 @@
 #include "payoffs/WayTicket.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "game/Board.h"
 #include "game/GameState.h"
@@ -111,7 +112,10 @@ WayRowClickResult WayTicket::ClickRow(int k) {
     }
     std::int64_t total = 0;
     for (const std::int32_t bet : betWays()) total += bet;
-    state_.Ways = static_cast<std::int32_t>(total);  // at most 15 rows below the cap
+    // Counted rows stay far below 2^31; restored ones may not, and a wrapped
+    // total would be a negative price.
+    state_.Ways = static_cast<std::int32_t>(
+        std::min<std::int64_t>(total, std::numeric_limits<std::int32_t>::max()));
     result.totals = bet::UpdateTotals(state_);
     // No more groups while ways are bet; with none bet, only if a whole group fits.
     result.boardEnabled = state_.Ways == 0 && groupFits();

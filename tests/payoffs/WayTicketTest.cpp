@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <limits>
 
 #include "game/BetControls.h"
 #include "game/GameState.h"
@@ -44,6 +45,22 @@ std::vector<int> offeredRows(const WayTicket& ticket) {
     for (int k = 1; k <= way::kRows; ++k)
         if (ticket.rowState(k) != WayRowState::Hidden) rows.push_back(k);
     return rows;
+}
+
+// Counts restored from a damaged file can add up past 32 bits; the total of
+// ways must not wrap round to a negative price that PLAY would pay out.
+TEST(WayTicket, AbsurdRestoredCountsNeverMakeANegativePrice) {
+    GameState state;
+    WayTicket ticket(state);
+    state.Kind = TicketKind::Way;
+    state.SpotsPerSet = 1;
+    state.AggregateLimit = std::numeric_limits<Money>::max();
+    state.WayCounts.fill(2'000'000'000);
+    ticket.RestoreRows();
+    EXPECT_EQ(ticket.ClickRow(1).outcome, Outcome::Unbet);
+    EXPECT_GT(state.Ways, 0);
+    EXPECT_GT(state.PricePerGame, 0);
+    EXPECT_GT(state.TotalPrice, 0);
 }
 
 }  // namespace
