@@ -1,5 +1,6 @@
 #include "payoffs/TicketKinds.h"
 
+#include "game/BetControls.h"
 #include "game/Board.h"
 #include "game/CatchRule.h"
 
@@ -102,7 +103,7 @@ std::optional<TicketChoiceView> ApplyTicketKind(GameState& state, TicketChoice c
     if (choice == Choice::QuickPick) {
         state.SpotsMarked = 1;
         view.showQuickPickArrows = true;
-        view.spotBoxText = QStringLiteral("1 SPOT");
+        view.spotBoxText = bet::valueText(state, ValueField::Spot);
     }
 
     const FixedNumberSets fixed = FixedNumbers(choice);
