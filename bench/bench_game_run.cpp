@@ -8,6 +8,7 @@
 #include <array>
 
 #include "game/GameCycle.h"
+#include "ui/WindowStyle.h"
 
 namespace {
 
@@ -17,17 +18,17 @@ class ImageTableView : public TableView {
     ImageTableView() {
         for (QImage& cell : cells_) cell = QImage(32, 32, QImage::Format_RGB32);
     }
-    void paintCell(int number, CellLook look, QColor colour) override {
+    void paintCell(int number, CellLook look, Rgb colour) override {
         QImage& cell = cells_[static_cast<std::size_t>(number)];
         QPainter painter(&cell);
         const bool red = look == CellLook::Caught || look == CellLook::NotCaught;
         painter.fillRect(cell.rect(), red ? Qt::red : Qt::blue);
-        painter.setPen(colour);
+        painter.setPen(toQColor(colour));
         painter.drawText(cell.rect(), Qt::AlignCenter, QString::number(number));
     }
     void paintArrow(int, bool) override {}
     void paintButton(TableButton, bool) override {}
-    void showStatus(const QString& word, QColor, const QString& number) override {
+    void showStatus(const QString& word, Rgb, const QString& number) override {
         status_ = word + number;
     }
     void showCentreMessage(const QString& text) override { centre_ = text; }

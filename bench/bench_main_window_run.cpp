@@ -8,14 +8,14 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/TFormKeno.h"
-#include "game/BetControls.h"
+#include "core/records/ScheduleFile.h"
+#include "core/schedules/ScheduleDesign.h"
+#include "core/ticket/BetControls.h"
 #include "game/GameCycle.h"
+#include "game/SoundPlayer.h"
 #include "game/TableControls.h"
-#include "payoffs/ScheduleDesign.h"
-#include "payoffs/ScheduleFile.h"
 #include "shell/HelpViewer.h"
-#include "sound/SoundPlayer.h"
+#include "windows/TFormKeno.h"
 
 namespace {
 

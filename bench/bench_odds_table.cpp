@@ -2,7 +2,7 @@
 // and odds text with the two totals.
 #include <benchmark/benchmark.h>
 
-#include "odds/OddsTable.h"
+#include "core/odds/OddsTable.h"
 
 namespace {
 

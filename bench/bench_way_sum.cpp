@@ -7,9 +7,9 @@
 #include <initializer_list>
 #include <string>
 
-#include "../tests/payoffs/WaySumReference.h"
-#include "game/GameState.h"
-#include "payoffs/WaySum.h"
+#include "../tests/core/ticket/WaySumReference.h"
+#include "core/state/GameState.h"
+#include "core/ticket/WaySum.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-#include "game/IoError.h"
+#include "core/records/IoError.h"
 
 KenoApplication::KenoApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 

@@ -3,14 +3,14 @@
 #include <memory>
 
 #include "app/KenoApplication.h"
-#include "app/TFormKeno.h"
-#include "game/GameState.h"
-#include "game/IoError.h"
-#include "payoffs/TFormWay.h"
+#include "core/records/IoError.h"
+#include "core/state/GameState.h"
+#include "game/SoundPlayer.h"
 #include "shell/AboutBox.h"
 #include "shell/HelpViewer.h"
 #include "shell/TFormSplash.h"
-#include "sound/SoundPlayer.h"
+#include "windows/TFormKeno.h"
+#include "windows/TFormWay.h"
 
 int main(int argc, char** argv) {
     KenoApplication app(argc, argv);

@@ -2,11 +2,9 @@
 
 #include <algorithm>
 
-#include "game/SetColour.h"
+#include "core/state/Palette.h"
 
 namespace {
-const QColor kLime(0, 255, 0);
-const QColor kMaroon(128, 0, 0);
 constexpr int kMillisecondsPerSecond = 1000;
 }  // namespace
 
@@ -35,7 +33,7 @@ void GameCycle::ShowStatus(const QString& word) {
         if (state_.GameNumber >= 1000 || state_.GameNumber < 0) state_.GameNumber = 0;
     }
     view_.showStatus(
-        word, open ? kLime : kMaroon,
+        word, open ? palette::kLime : palette::kMaroon,
         QStringLiteral("%1").arg(std::max(state_.GameNumber, 0), 3, 10, QLatin1Char('0')));
     view_.updateWindow();
 }
@@ -152,7 +150,7 @@ bool GameCycle::DrawBalls() {
             state_.SetColour(ball.colourSet);
             view_.paintCell(n, CellLook::Caught, state_.CheckColor);
         } else {
-            view_.paintCell(n, CellLook::NotCaught, QColor(192, 192, 192));
+            view_.paintCell(n, CellLook::NotCaught, palette::kSilver);
         }
         view_.updateWindow();
 

@@ -2,11 +2,11 @@
 
 #include <functional>
 
-#include "game/CatchRule.h"
-#include "game/GameState.h"
-#include "game/RandomSource.h"
+#include "core/state/GameState.h"
+#include "core/state/RandomSource.h"
+#include "core/ticket/CatchRule.h"
+#include "core/ticket/Evaluation.h"
 #include "game/TableControls.h"
-#include "payoffs/Evaluation.h"
 
 // The run of games: PLAY, the draw, the waits between balls and between
 // games, OPEN, CAST and NEXT. Every wait goes through the Waiter and every

@@ -1,11 +1,7 @@
 #include "game/TableControls.h"
 
-#include "game/CatchRule.h"
-#include "game/SetColour.h"
-
-namespace {
-const QColor kSilver(192, 192, 192);
-}
+#include "core/state/Palette.h"
+#include "core/ticket/CatchRule.h"
 
 TableControls::TableControls(GameState& state, TableView& view, SoundPlayer& sounds, Waiter& waiter,
                              Hooks hooks)
@@ -23,7 +19,7 @@ void TableControls::ImageMouseDown(int number, bool leftButtonAlone) {
             return;
         case CellAction::Mark:
             state_.CurrentNumber = static_cast<std::int16_t>(number);
-            view_.paintCell(number, CellLook::Pressed, kSilver);
+            view_.paintCell(number, CellLook::Pressed, palette::kSilver);
             view_.updateWindow();
             waiter_.waitForInput();
             cells_.set(number, board::kTagMarked + number);
@@ -36,7 +32,7 @@ void TableControls::ImageMouseDown(int number, bool leftButtonAlone) {
         case CellAction::Unmark:
             cells_.set(number, board::kTagUnmarked + number);
             state_.CurrentNumber = static_cast<std::int16_t>(number);
-            view_.paintCell(number, CellLook::Unmarked, kSilver);
+            view_.paintCell(number, CellLook::Unmarked, palette::kSilver);
             bet::AddOrRemoveNumber(state_, false);
             sound(QStringLiteral("WAVE_86"), SoundPlayer::Wait::No);
             break;
@@ -137,7 +133,8 @@ void TableControls::ResetTicket() {
     view_.setQuickPickArrowsVisible(false);
     bet::ResetTicketState(state_);
     if (hooks_.clearWayCounts) hooks_.clearWayCounts();
-    for (int n = 1; n <= board::kNumbers; ++n) view_.paintCell(n, CellLook::Unmarked, kSilver);
+    for (int n = 1; n <= board::kNumbers; ++n)
+        view_.paintCell(n, CellLook::Unmarked, palette::kSilver);
     ClearDraw();
 }
 
@@ -146,7 +143,7 @@ void TableControls::ClearDraw() {
         if (cell.marked)
             view_.paintCell(cell.number, CellLook::Marked, setColour(cell.colourSet));
         else
-            view_.paintCell(cell.number, CellLook::Unmarked, kSilver);
+            view_.paintCell(cell.number, CellLook::Unmarked, palette::kSilver);
     }
     ForgetDraw(state_);
     if (state_.GamesToGo == 0) ShowIdleMessage();

@@ -3,12 +3,12 @@
 #include <functional>
 #include <optional>
 
-#include "game/BetControls.h"
-#include "game/GameState.h"
-#include "game/MenuRules.h"
+#include "core/state/GameState.h"
+#include "core/ticket/BetControls.h"
+#include "core/ticket/MenuRules.h"
+#include "game/SoundPlayer.h"
 #include "game/TableView.h"
 #include "game/Waiter.h"
-#include "sound/SoundPlayer.h"
 
 // What the window does with its spinner repeat timer after an arrow event.
 enum class RepeatTimer {

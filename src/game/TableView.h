@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QColor>
 #include <QString>
 
-#include "game/MenuRules.h"
+#include "core/state/Palette.h"
+#include "core/ticket/BetControls.h"
+#include "core/ticket/MenuRules.h"
 
 // The looks of a board cell.
 enum class CellLook {
@@ -12,15 +13,6 @@ enum class CellLook {
     Marked,     // blue raised, black number, check glyph in the set colour
     Caught,     // red raised, black number, check glyph in the set colour
     NotCaught,  // red sunken, silver number
-};
-
-// The green value boxes of the bet.
-enum class ValueField {
-    NumberOfGames,  // ImageNOGN
-    PricePerWay,    // ImagePPWN
-    PricePerGame,   // ImagePPGN
-    TotalPrice,     // ImageTPN
-    Spot,           // ImageSpot
 };
 
 // The four picture buttons, by their tags.
@@ -33,12 +25,12 @@ class TableView {
     virtual ~TableView() = default;
 
     // checkColour matters for the looks with a check glyph.
-    virtual void paintCell(int number, CellLook look, QColor checkColour) = 0;
+    virtual void paintCell(int number, CellLook look, Rgb checkColour) = 0;
     // arrowTag is the arrow's released tag (107, 109, ..., 17, 19).
     virtual void paintArrow(int arrowTag, bool pressed) = 0;
     virtual void paintButton(TableButton button, bool pressed) = 0;
     // The four status boxes: "GAME", word, "GAME", game number ("007").
-    virtual void showStatus(const QString& word, QColor colour, const QString& gameNumber) = 0;
+    virtual void showStatus(const QString& word, Rgb colour, const QString& gameNumber) = 0;
     virtual void showCentreMessage(const QString& text) = 0;
     virtual void showValue(ValueField field, const QString& text) = 0;
     virtual void setBalanceCaption(const QString& caption) = 0;

@@ -5,7 +5,7 @@
 // Every wait of the game cycle goes through this seam, so a test can play a
 // long run in an instant and still see the order of the steps.
 class Waiter {
-public:
+  public:
     virtual ~Waiter() = default;
 
     // Keeps the window responsive until done() is true; `milliseconds` is the

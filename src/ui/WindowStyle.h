@@ -3,6 +3,8 @@
 #include <QColor>
 #include <array>
 
+#include "core/state/Palette.h"
+
 // What tells one window's painted controls from another's: the client height
 // its fonts were designed for, the base colours of the five bevel styles and
 // the caption alignments it offers.
@@ -17,15 +19,19 @@ struct WindowStyle {
     }
 };
 
+// The palette in the painting colours of the windows.
+constexpr QRgb toQRgb(Rgb c) { return qRgb(c.r, c.g, c.b); }
+inline QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+
 namespace colours {
-inline constexpr QRgb kBlue = 0xff0000ff;
-inline constexpr QRgb kRed = 0xffff0000;
-inline constexpr QRgb kFuchsia = 0xffff00ff;
-inline constexpr QRgb kGreen = 0xff008000;
-inline constexpr QRgb kSilver = 0xffc0c0c0;
-inline constexpr QRgb kBlack = 0xff000000;
-inline constexpr QRgb kLime = 0xff00ff00;
-inline constexpr QRgb kMaroon = 0xff800000;
+inline constexpr QRgb kBlue = toQRgb(palette::kBlue);
+inline constexpr QRgb kRed = toQRgb(palette::kRed);
+inline constexpr QRgb kFuchsia = toQRgb(palette::kFuchsia);
+inline constexpr QRgb kGreen = toQRgb(palette::kGreen);
+inline constexpr QRgb kSilver = toQRgb(palette::kSilver);
+inline constexpr QRgb kBlack = toQRgb(palette::kBlack);
+inline constexpr QRgb kLime = toQRgb(palette::kLime);
+inline constexpr QRgb kMaroon = toQRgb(palette::kMaroon);
 }  // namespace colours
 
 namespace window_style {

@@ -4,8 +4,8 @@
 #include <limits>
 #include <set>
 
+#include "core/records/IoError.h"
 #include "game/GameCycle.h"
-#include "game/IoError.h"
 #include "game/TableFakes.h"
 
 namespace {
@@ -165,7 +165,7 @@ TEST_F(GameCycleTest, GameNumberWrapsOnOpen) {
     cycle.MenuOpenClick();
     EXPECT_EQ(view.gameNumber, "000");
     EXPECT_EQ(view.statusWord, "OPEN");
-    EXPECT_EQ(view.statusColour, QColor(0, 255, 0));
+    EXPECT_EQ(view.statusColour, (Rgb{0, 255, 0}));
     EXPECT_EQ(sounds.requests.last(), "WAVE_201 wait");
     EXPECT_TRUE(table.isEnabled(MenuItem::Play));
     EXPECT_TRUE(table.isEnabled(MenuItem::Cast));

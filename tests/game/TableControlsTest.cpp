@@ -40,7 +40,7 @@ TEST_F(TableControlsTest, MarkingAndRemovingClosesTheGap) {
     EXPECT_EQ(table.cells().tag(12), 212);
     EXPECT_EQ(view.looks[9], CellLook::Unmarked);
     EXPECT_EQ(view.looks[12], CellLook::Marked);
-    EXPECT_EQ(view.colours[12], QColor(255, 255, 0));  // set 1's colour
+    EXPECT_EQ(view.colours[12], (Rgb{255, 255, 0}));  // set 1's colour
     EXPECT_EQ(view.values[ValueField::Spot], "2 SPOT");
     EXPECT_EQ(sounds.requests, (QStringList{"WAVE_83", "WAVE_83", "WAVE_83", "WAVE_86"}));
     EXPECT_TRUE(table.isEnabled(MenuItem::Play));

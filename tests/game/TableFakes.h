@@ -4,9 +4,9 @@
 #include <functional>
 #include <map>
 
+#include "game/SoundPlayer.h"
 #include "game/TableView.h"
 #include "game/Waiter.h"
-#include "sound/SoundPlayer.h"
 
 // One log for the steps of the view, the waits and the sounds, in order.
 struct StepLog {
@@ -24,14 +24,14 @@ class FakeTableView : public TableView {
   public:
     explicit FakeTableView(StepLog& log) : log_(log) {}
 
-    void paintCell(int number, CellLook look, QColor colour) override {
+    void paintCell(int number, CellLook look, Rgb colour) override {
         looks[static_cast<std::size_t>(number)] = look;
         colours[static_cast<std::size_t>(number)] = colour;
         ++cellPaints;
     }
     void paintArrow(int arrowTag, bool pressed) override { arrowPressed[arrowTag] = pressed; }
     void paintButton(TableButton, bool) override {}
-    void showStatus(const QString& word, QColor colour, const QString& number) override {
+    void showStatus(const QString& word, Rgb colour, const QString& number) override {
         statusWord = word;
         statusColour = colour;
         gameNumber = number;
@@ -56,11 +56,11 @@ class FakeTableView : public TableView {
     void updateWindow() override { ++updates; }
 
     std::array<CellLook, 81> looks{};
-    std::array<QColor, 81> colours{};
+    std::array<Rgb, 81> colours{};
     int cellPaints = 0;
     std::map<int, bool> arrowPressed;
     QString statusWord, gameNumber, centre, caption;
-    QColor statusColour;
+    Rgb statusColour;
     std::map<ValueField, QString> values;
     std::map<MenuItem, bool> menuEnabled, menuChecked;
     std::map<TableButton, bool> buttons;

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "game/CatchRule.h"
-#include "game/GameState.h"
+#include "core/state/GameState.h"
+#include "core/ticket/CatchRule.h"
 
 // Hand-made draws for the rules tests.
 namespace hand_draw {

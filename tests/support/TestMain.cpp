@@ -1,6 +1,7 @@
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QLocale>
-#include <gtest/gtest.h>
 
 // One application object for every test; widgets render off screen.
 int main(int argc, char** argv) {

@@ -4,11 +4,11 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "game/GameState.h"
-#include "payoffs/ScheduleDesign.h"
-#include "payoffs/ScheduleFile.h"
-#include "records/FileBytes.h"
-#include "records/HistoryFile.h"
+#include "core/records/FileBytes.h"
+#include "core/records/HistoryFile.h"
+#include "core/records/ScheduleFile.h"
+#include "core/schedules/ScheduleDesign.h"
+#include "core/state/GameState.h"
 
 namespace {
 

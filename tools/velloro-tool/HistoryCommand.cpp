@@ -1,7 +1,7 @@
 // velloro-tool history: every slot of the games history, one line each.
 #include "ToolCommand.h"
-#include "records/HistoryFile.h"
-#include "records/HistorySummary.h"
+#include "core/records/HistoryFile.h"
+#include "core/records/HistorySummary.h"
 
 namespace {
 

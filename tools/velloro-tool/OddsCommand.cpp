@@ -2,8 +2,8 @@
 #include <QRegularExpression>
 
 #include "ToolCommand.h"
-#include "odds/OddsTable.h"
-#include "payoffs/ScheduleFile.h"
+#include "core/odds/OddsTable.h"
+#include "core/records/ScheduleFile.h"
 
 namespace {
 

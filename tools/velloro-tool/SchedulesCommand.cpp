@@ -3,11 +3,11 @@
 #include <QStringList>
 
 #include "ToolCommand.h"
-#include "game/RecordFile.h"
-#include "odds/OddsTable.h"
-#include "payoffs/ReturnToPlayer.h"
-#include "payoffs/ScheduleDesign.h"
-#include "payoffs/ScheduleFile.h"
+#include "core/odds/OddsTable.h"
+#include "core/records/RecordFile.h"
+#include "core/records/ScheduleFile.h"
+#include "core/schedules/ReturnToPlayer.h"
+#include "core/schedules/ScheduleDesign.h"
 
 namespace {
 

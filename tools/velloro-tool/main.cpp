@@ -5,7 +5,7 @@
 #include <iostream>
 
 #include "ToolCommand.h"
-#include "game/IoError.h"
+#include "core/records/IoError.h"
 
 std::map<std::string, ToolCommand>& toolCommands() {
     static std::map<std::string, ToolCommand> commands;

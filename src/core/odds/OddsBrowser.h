@@ -1,0 +1,77 @@
+#pragma once
+
+#include <functional>
+
+#include "core/odds/OddsTable.h"
+#include "core/state/GameState.h"
+
+// Arrow buttons of the payoffs-and-odds window by their released tag; a
+// pressed arrow carries the tag one higher.
+enum class OddsArrow {
+    BetUp = 101,
+    BetDown = 103,
+    SpotUp = 105,
+    SpotDown = 107,
+    CasinoUp = 113,
+    CasinoDown = 115,
+};
+
+// What the payoffs-and-odds window shows and how its controls change it,
+// without the widgets: the tab, the spot count (the game state's PayoffSpots),
+// the bet, the bet arrows' step, the odds mode and the schedule in force.
+class OddsBrowser {
+  public:
+    // Puts record `number` of the schedule file in force; throws IoError.
+    using ScheduleLoader = std::function<void(GameState&, int number)>;
+
+    static constexpr Money kBetStep = 500;                     // $0.05
+    static constexpr Money kLowestBet = 500;                   // $0.05
+    static constexpr Money kHighestBet = money::dollars(100);  // $100.00
+    static constexpr Money kLargestStep = money::dollars(10);
+    static constexpr int kLastSchedule = 99;
+
+    // Bet := PricePerWay, one-in mode, the tab of the ticket's kind. The table
+    // is filled by the first SelectTab.
+    OddsBrowser(GameState& state, ScheduleLoader loadSchedule);
+
+    // The tab a ticket kind opens on: its own, a way ticket's is "1 To 20 Spot".
+    static int OpeningTab(TicketKind kind);
+    // The spot count the menu opens the window at.
+    static int OpeningSpots(const GameState& state);
+
+    int tab() const { return tab_; }
+    TicketKind tabKind() const { return odds::TabKind(tab_); }
+    odds::SpotRange spotRange() const { return odds::SpotRangeOf(tabKind()); }
+    int spots() const { return state_.PayoffSpots; }
+    Money bet() const { return bet_; }
+    Money betStep() const { return betStep_; }
+    odds::OddsMode mode() const { return mode_; }
+    const odds::OddsView& view() const { return view_; }
+    const GameState& state() const { return state_; }
+
+    // Shows tab 0..9: a spot count outside its range becomes its minimum.
+    void SelectTab(int tab);
+    // One step of an arrow; true when its value changed. A casino step whose
+    // record cannot be read keeps the number and the tables in force and
+    // rethrows the IoError.
+    bool ArrowAction(OddsArrow arrow);
+    // Each press and release starts the bet step again at $0.05.
+    void RestartBetStep() { betStep_ = kBetStep; }
+    // After each repeat of a held arrow the step grows, back to $0.05 past $10.00.
+    void GrowBetStep();
+    void SetMode(odds::OddsMode mode);
+
+  private:
+    bool StepBet(bool up);
+    bool StepSpots(bool up);
+    bool StepSchedule(bool up);
+    void Fill(odds::FillFlags flags);
+
+    GameState& state_;
+    ScheduleLoader loadSchedule_;
+    int tab_ = 0;
+    Money bet_ = money::kOneDollar;
+    Money betStep_ = kBetStep;
+    odds::OddsMode mode_ = odds::OddsMode::OneIn;
+    odds::OddsView view_;
+};

@@ -1,0 +1,213 @@
+#include "core/records/HistoryFile.h"
+
+#include <QFileInfo>
+#include <stdexcept>
+
+#include "core/records/IoError.h"
+#include "core/records/RecordFile.h"
+#include "core/state/GameState.h"
+
+namespace {
+
+using namespace game_offsets;
+
+constexpr int kKindCodeLength = 2;
+
+QString displayName(const QString& path) { return QFileInfo(path).fileName(); }
+
+bool isGameNumber(std::int64_t number) { return number >= 0 && number < kHistorySlots; }
+
+// Why the file cannot be trusted with the numbering, or empty when it can.
+QString damage(std::int64_t recordCount, const GameRecord* header) {
+    if (recordCount < kHistoryRecords)
+        return QStringLiteral("it holds %1 whole records of %2 bytes instead of %3")
+            .arg(recordCount)
+            .arg(kGameRecordSize)
+            .arg(kHistoryRecords);
+    if (header && !isGameNumber(header->GameNumber))
+        return QStringLiteral("its last game number %1 is outside 0 to 999")
+            .arg(header->GameNumber);
+    return {};
+}
+
+// Opens the history, reads the header and refuses a damaged file.
+GameRecord checkedHeader(RecordFile& file, const QString& path) {
+    const std::int64_t count = file.recordCount();
+    if (count < kHistoryRecords)
+        throw IoError(displayName(path),
+                      QStringLiteral("Damaged games history: ") + damage(count, nullptr));
+    const GameRecord header = decodeGameRecord(file.read(0));
+    const QString reason = damage(count, &header);
+    if (!reason.isEmpty())
+        throw IoError(displayName(path), QStringLiteral("Damaged games history: ") + reason);
+    return header;
+}
+
+GameRecord emptySlot(int gameNumber) {
+    GameRecord slot;
+    slot.GameNumber = gameNumber;
+    return slot;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> encodeGameRecord(const GameRecord& record) {
+    std::vector<std::uint8_t> out(kGameRecordSize, 0);
+    bytes::writeInt(out, kGameNumber, 4, record.GameNumber);
+    bytes::writeInt(out, kGameWin, 8, record.GameWin);
+    for (int k = 1; k <= kSetCount; ++k) {
+        const TicketSet& set = record.Sets[static_cast<std::size_t>(k)];
+        const std::size_t at = kSets + static_cast<std::size_t>(k - 1) * kSetSize;
+        for (std::size_t i = 0; i < set.Numbers.size(); ++i) out[at + i] = set.Numbers[i];
+        out[at + TicketSet::kSlots] = set.Hits;
+    }
+    for (std::size_t i = 0; i < record.Drawn.size(); ++i) out[kDrawn + i] = record.Drawn[i];
+    bytes::writeInt(out, kPricePerWay, 8, record.PricePerWay);
+    out[kTicketKind] = record.TicketKind;
+    out[kCompletedSets] = record.CompletedSets;
+    out[kSpotsMarked] = record.SpotsMarked;
+    out[kSpotsPerSet] = record.SpotsPerSet;
+    out[kCurrentSet] = record.CurrentSet;
+    out[kPayoffSpots] = record.PayoffSpots;
+    bytes::writeInt(out, kWays, 4, record.Ways);
+    bytes::writeInt(out, kNumberOfGames, 4, record.NumberOfGames);
+    for (std::size_t k = 0; k < record.WayCounts.size(); ++k)
+        bytes::writeInt(out, kWayCounts + 4 * k, 4, record.WayCounts[k]);
+    const QByteArray code = record.KindCode.left(kKindCodeLength).toLatin1();
+    out[kKindCode] = static_cast<std::uint8_t>(code.size());
+    for (qsizetype i = 0; i < code.size(); ++i)
+        out[kKindCode + 1 + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(code[i]);
+    return out;
+}
+
+GameRecord decodeGameRecord(const std::vector<std::uint8_t>& in) {
+    if (in.size() != kGameRecordSize)
+        throw std::invalid_argument("a games history record has 1800 bytes");
+    GameRecord record;
+    record.GameNumber = bytes::readInt32(in, kGameNumber);
+    record.GameWin = bytes::readInt64(in, kGameWin);
+    for (int k = 1; k <= kSetCount; ++k) {
+        TicketSet& set = record.Sets[static_cast<std::size_t>(k)];
+        const std::size_t at = kSets + static_cast<std::size_t>(k - 1) * kSetSize;
+        for (std::size_t i = 0; i < set.Numbers.size(); ++i) set.Numbers[i] = in[at + i];
+        set.Hits = in[at + TicketSet::kSlots];
+    }
+    for (std::size_t i = 0; i < record.Drawn.size(); ++i) record.Drawn[i] = in[kDrawn + i];
+    record.PricePerWay = bytes::readInt64(in, kPricePerWay);
+    record.TicketKind = in[kTicketKind];
+    record.CompletedSets = in[kCompletedSets];
+    record.SpotsMarked = in[kSpotsMarked];
+    record.SpotsPerSet = in[kSpotsPerSet];
+    record.CurrentSet = in[kCurrentSet];
+    record.PayoffSpots = in[kPayoffSpots];
+    record.Ways = bytes::readInt32(in, kWays);
+    record.NumberOfGames = bytes::readInt32(in, kNumberOfGames);
+    for (std::size_t k = 0; k < record.WayCounts.size(); ++k)
+        record.WayCounts[k] = bytes::readInt32(in, kWayCounts + 4 * k);
+    // A damaged length must not reach past the field.
+    const int length = std::min<int>(in[kKindCode], kKindCodeLength);
+    QByteArray code;
+    for (int i = 0; i < length; ++i)
+        code.append(static_cast<char>(in[kKindCode + 1 + static_cast<std::size_t>(i)]));
+    record.KindCode = QString::fromLatin1(code);
+    return record;
+}
+
+GameRecord slotFromState(const GameState& state) {
+    GameRecord slot;
+    slot.GameNumber = state.GameNumber;
+    slot.GameWin = state.GameWin;
+    slot.Sets = state.Sets;
+    slot.Sets[0] = TicketSet{};
+    slot.Drawn = state.Drawn;
+    slot.PricePerWay = state.PricePerWay;
+    slot.TicketKind = kindByte(state.Kind);
+    slot.CompletedSets = state.CompletedSets;
+    slot.SpotsMarked = state.SpotsMarked;
+    slot.SpotsPerSet = state.SpotsPerSet;
+    slot.CurrentSet = state.CurrentSet;
+    slot.PayoffSpots = state.PayoffSpots;
+    slot.Ways = state.Ways;
+    slot.NumberOfGames = state.NumberOfGames;
+    slot.WayCounts = state.WayCounts;
+    slot.KindCode = state.KindCode.left(kKindCodeLength);
+    return slot;
+}
+
+GameRecord headerFromState(const GameState& state) {
+    GameRecord header;
+    header.GameNumber = state.GameNumber;
+    header.GameWin = state.Balance;
+    return header;
+}
+
+Money balanceFromHeader(const GameRecord& header) {
+    return header.PricePerWay == 0 ? header.GameWin : 0;
+}
+
+void CreateHistoryFile(const QString& path) {
+    GameRecord header = emptySlot(kHistorySlots - 1);
+    std::vector<std::uint8_t> all = encodeGameRecord(header);
+    all.reserve(kGameRecordSize * kHistoryRecords);
+    for (int game = 0; game < kHistorySlots; ++game) {
+        const auto slot = encodeGameRecord(emptySlot(game));
+        all.insert(all.end(), slot.begin(), slot.end());
+    }
+    RecordFile file(path, kGameRecordSize, RecordFile::Mode::Create);
+    file.append(all);
+}
+
+HistoryStartup OpenHistoryAtStartup(GameState& state, const QString& path) {
+    if (!RecordFile::exists(path)) {
+        CreateHistoryFile(path);
+        state.GameNumber = -1;
+        return {};
+    }
+    RecordFile file(path, kGameRecordSize, RecordFile::Mode::Read);
+    const std::int64_t count = file.recordCount();
+    GameRecord header;
+    if (count > 0) header = decodeGameRecord(file.read(0));
+    const QString reason = damage(count, count > 0 ? &header : nullptr);
+    if (reason.isEmpty()) {
+        state.GameNumber = header.GameNumber;
+        state.Balance = balanceFromHeader(header);
+        return {};
+    }
+    // A header with a sound game number is still the player's balance.
+    state.Balance = count > 0 && isGameNumber(header.GameNumber) ? balanceFromHeader(header) : 0;
+    state.GameNumber = -1;
+    HistoryStartup result;
+    result.recordingEnabled = false;
+    result.warning = QStringLiteral(
+                         "The games history %1 is damaged: %2. Games played now are not "
+                         "recorded and the file is left as it is.")
+                         .arg(displayName(path), reason);
+    return result;
+}
+
+std::array<RecordWrite, 2> PlanRecording(const GameState& state) {
+    return {RecordWrite{state.GameNumber + 1, slotFromState(state)},
+            RecordWrite{0, headerFromState(state)}};
+}
+
+void RecordGame(GameState& state, const QString& path) {
+    state.PayoffSpots = state.SpotsPerSet > 0 ? state.SpotsPerSet : state.SpotsMarked;
+    if (!RecordFile::exists(path)) return;
+    if (!isGameNumber(state.GameNumber))
+        throw IoError(displayName(path),
+                      QStringLiteral("Game number %1 has no slot").arg(state.GameNumber));
+    RecordFile file(path, kGameRecordSize, RecordFile::Mode::ReadWrite);
+    checkedHeader(file, path);
+    for (const RecordWrite& write : PlanRecording(state))
+        file.write(write.record, encodeGameRecord(write.content));
+}
+
+std::vector<GameRecord> ReadHistory(const QString& path) {
+    RecordFile file(path, kGameRecordSize, RecordFile::Mode::Read);
+    checkedHeader(file, path);
+    std::vector<GameRecord> games;
+    games.reserve(kHistorySlots);
+    for (int record = 1; record <= kHistorySlots; ++record)
+        games.push_back(decodeGameRecord(file.read(record)));
+    return games;
+}

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "core/state/Money.h"
+#include "core/state/TicketSet.h"
+
+struct GameState;
+
+// Games.vlr: record 0 is the header, records 1..1000 hold the games 0..999.
+constexpr std::size_t kGameRecordSize = 1800;
+constexpr int kHistorySlots = 1000;
+constexpr int kHistoryRecords = kHistorySlots + 1;
+
+// Byte offsets of the fields inside one games history record.
+namespace game_offsets {
+constexpr std::size_t kGameNumber = 0;
+constexpr std::size_t kGameWin = 4;  // the header keeps the balance here
+constexpr std::size_t kSets = 12;    // 80 sets of 20 numbers and a hits byte
+constexpr std::size_t kSetSize = 21;
+constexpr std::size_t kDrawn = 1692;
+constexpr std::size_t kPricePerWay = 1712;
+constexpr std::size_t kTicketKind = 1720;
+constexpr std::size_t kCompletedSets = 1721;
+constexpr std::size_t kSpotsMarked = 1722;
+constexpr std::size_t kSpotsPerSet = 1723;
+constexpr std::size_t kCurrentSet = 1724;
+constexpr std::size_t kPayoffSpots = 1725;
+constexpr std::size_t kWays = 1728;
+constexpr std::size_t kNumberOfGames = 1732;
+constexpr std::size_t kWayCounts = 1736;
+constexpr std::size_t kKindCode = 1796;  // length byte and two characters
+}  // namespace game_offsets
+
+// One record of the games history: a played game, or the header (game number
+// of the last game recorded and the balance in GameWin, all else zero).
+struct GameRecord {
+    std::int32_t GameNumber = 0;
+    Money GameWin = 0;
+    TicketSets Sets{};  // Sets[1..80]; index 0 is not stored
+    std::array<std::uint8_t, 20> Drawn{};
+    Money PricePerWay = 0;
+    std::uint8_t TicketKind = 0;  // the kind byte as stored, 0..10 when sound
+    std::uint8_t CompletedSets = 0;
+    std::uint8_t SpotsMarked = 0;
+    std::uint8_t SpotsPerSet = 0;
+    std::uint8_t CurrentSet = 0;
+    std::uint8_t PayoffSpots = 0;
+    std::int32_t Ways = 0;
+    std::int32_t NumberOfGames = 0;
+    std::array<std::int32_t, 15> WayCounts{};
+    QString KindCode;  // at most 2 characters
+
+    // An unplayed slot has no first ball.
+    bool played() const { return Drawn[0] != 0; }
+    bool operator==(const GameRecord&) const = default;
+};
+
+std::vector<std::uint8_t> encodeGameRecord(const GameRecord& record);
+// `bytes` must hold kGameRecordSize bytes. A kind code longer than 2 is cut to 2.
+GameRecord decodeGameRecord(const std::vector<std::uint8_t>& bytes);
+
+// The game slot and the header as the recorder writes them for the state.
+GameRecord slotFromState(const GameState& state);
+GameRecord headerFromState(const GameState& state);
+// The header's balance: a header with a price at offset 1712 is not ours, so 0.
+Money balanceFromHeader(const GameRecord& header);
+
+// A new history: header for game 999 with balance 0, then the 1000 empty slots.
+void CreateHistoryFile(const QString& path);
+
+struct HistoryStartup {
+    QString warning;               // non-empty when the file is damaged
+    bool recordingEnabled = true;  // false: leave the file alone this session
+};
+
+// Start-up: creates the file when missing (GameNumber -1), else takes
+// GameNumber and Balance from the header. A damaged file (header game number
+// outside 0..999, fewer than 1001 records) is left untouched: the warning
+// names it, recording is off and the numbering starts at 000.
+HistoryStartup OpenHistoryAtStartup(GameState& state, const QString& path);
+
+// One write of the recorder, in the order they are made.
+struct RecordWrite {
+    std::int64_t record = 0;
+    GameRecord content;
+};
+// The slot comes first, so an interrupted recording never leaves the header
+// naming a game whose slot was not written.
+std::array<RecordWrite, 2> PlanRecording(const GameState& state);
+
+// Records the game just settled: sets PayoffSpots, then writes the slot and the
+// header. A missing file is skipped silently. Throws IoError when GameNumber
+// has no slot or the file is damaged; nothing is written then.
+void RecordGame(GameState& state, const QString& path);
+
+// The 1000 game slots in file order (game 0 first). Throws IoError on a
+// missing or damaged file.
+std::vector<GameRecord> ReadHistory(const QString& path);

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+// A file of fixed-size records, opened for one operation and closed when the
+// object goes. Every failure throws IoError naming the file and the reason.
+class RecordFile {
+  public:
+    enum class Mode { Read, ReadWrite, Create };
+
+    RecordFile(const QString& path, std::size_t recordSize, Mode mode);
+
+    static bool exists(const QString& path);
+
+    // Whole records in the file; bytes after the last whole record do not count.
+    std::int64_t recordCount() const;
+    std::vector<std::uint8_t> read(std::int64_t record);
+    void write(std::int64_t record, const std::vector<std::uint8_t>& bytes);
+    // Writes the records one after the other from the current end of the file.
+    void append(const std::vector<std::uint8_t>& bytes);
+    void truncate(std::int64_t records);
+
+  private:
+    [[noreturn]] void fail(const QString& reason) const;
+    void seek(std::int64_t record);
+
+    QString displayName_;
+    std::size_t recordSize_;
+    QFile file_;
+};
+
+// Little-endian field access on a record's bytes.
+namespace bytes {
+
+std::int64_t readInt(const std::vector<std::uint8_t>& record, std::size_t offset, int width);
+void writeInt(std::vector<std::uint8_t>& record, std::size_t offset, int width, std::int64_t value);
+
+inline std::int32_t readInt32(const std::vector<std::uint8_t>& r, std::size_t offset) {
+    return static_cast<std::int32_t>(readInt(r, offset, 4));
+}
+inline std::int64_t readInt64(const std::vector<std::uint8_t>& r, std::size_t offset) {
+    return readInt(r, offset, 8);
+}
+
+}  // namespace bytes

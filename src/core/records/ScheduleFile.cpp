@@ -1,0 +1,93 @@
+#include "core/records/ScheduleFile.h"
+
+#include <stdexcept>
+#include <type_traits>
+
+#include "core/records/RecordFile.h"
+#include "core/state/GameState.h"
+
+namespace {
+
+// Calls `visit` on every table in file order, so that encoding and decoding
+// cannot disagree about the layout.
+template <typename Tables, typename Visit>
+void forEachTable(Tables& tables, Visit&& visit) {
+    visit(tables.RegularPayoffs);
+    visit(tables.AllCatchesPayoffs);
+    visit(tables.AllOrNothingPayoffs);
+    visit(tables.BetAgainstPayoffs);
+    visit(tables.CatchAllPayoffs);
+    visit(tables.FortyPayoffs);
+    visit(tables.FortyFortyPayoffs);
+    visit(tables.LastBallPayoffs);
+    visit(tables.SuperSpecialPayoffs);
+    visit(tables.ThirtyTwoSpotPayoffs);
+}
+
+// Walks the entries of a table row by row, handing each to `entry` with its offset.
+template <typename Table, typename Entry>
+void forEachEntry(Table& table, std::size_t& offset, Entry&& entry) {
+    for (auto& element : table) {
+        if constexpr (std::is_same_v<std::remove_cv_t<std::remove_reference_t<decltype(element)>>,
+                                     Money>) {
+            entry(element, offset);
+            offset += sizeof(Money);
+        } else {
+            forEachEntry(element, offset, entry);
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> encodeSchedule(const PayoffSchedule& schedule) {
+    using namespace schedule_offsets;
+    std::vector<std::uint8_t> record(kScheduleRecordSize, 0);
+    bytes::writeInt(record, kScheduleNumber, 4, schedule.ScheduleNumber);
+    for (std::size_t i = 0; i < schedule.Reserved.size(); ++i)
+        record[kReserved + i] = schedule.Reserved[i];
+    bytes::writeInt(record, kAggregateLimit, 8, schedule.AggregateLimit);
+    std::size_t offset = kTables;
+    forEachTable(schedule.Tables, [&](const auto& table) {
+        forEachEntry(table, offset,
+                     [&](Money value, std::size_t at) { bytes::writeInt(record, at, 8, value); });
+    });
+    return record;
+}
+
+PayoffSchedule decodeSchedule(const std::vector<std::uint8_t>& record) {
+    using namespace schedule_offsets;
+    if (record.size() != kScheduleRecordSize)
+        throw std::invalid_argument("a schedule record has 5616 bytes");
+    PayoffSchedule schedule;
+    schedule.ScheduleNumber = bytes::readInt32(record, kScheduleNumber);
+    for (std::size_t i = 0; i < schedule.Reserved.size(); ++i)
+        schedule.Reserved[i] = record[kReserved + i];
+    schedule.AggregateLimit = bytes::readInt64(record, kAggregateLimit);
+    std::size_t offset = kTables;
+    forEachTable(schedule.Tables, [&](auto& table) {
+        forEachEntry(table, offset,
+                     [&](Money& value, std::size_t at) { value = bytes::readInt64(record, at); });
+    });
+    return schedule;
+}
+
+PayoffSchedule readSchedule(const QString& path, int record) {
+    RecordFile file(path, kScheduleRecordSize, RecordFile::Mode::Read);
+    return decodeSchedule(file.read(record));
+}
+
+static void putInForce(GameState& state, const PayoffSchedule& schedule) {
+    state.AggregateLimit = schedule.AggregateLimit;
+    state.Payoffs = schedule.Tables;
+}
+
+void LoadSchedule(GameState& state, const QString& path, int record) {
+    putInForce(state, readSchedule(path, record));
+}
+
+void LoadStartupSchedule(GameState& state, const QString& path) {
+    const PayoffSchedule schedule = readSchedule(path, 0);
+    putInForce(state, schedule);
+    state.ScheduleNumber = schedule.ScheduleNumber;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+#include "core/state/PayoffTables.h"
+
+struct GameState;
+
+// cpos.vlr: the payoff schedules, one fixed-size record each, read only.
+constexpr std::size_t kScheduleRecordSize = 5616;
+
+// Byte offsets of the fields inside one schedule record.
+namespace schedule_offsets {
+constexpr std::size_t kScheduleNumber = 0;
+constexpr std::size_t kReserved = 4;
+constexpr std::size_t kAggregateLimit = 32;
+constexpr std::size_t kTables = 40;  // the ten tables follow each other without gaps
+}  // namespace schedule_offsets
+
+std::vector<std::uint8_t> encodeSchedule(const PayoffSchedule& schedule);
+// `record` must hold kScheduleRecordSize bytes.
+PayoffSchedule decodeSchedule(const std::vector<std::uint8_t>& record);
+
+// Reads one record; throws IoError ("File not found", "Read beyond end of file").
+PayoffSchedule readSchedule(const QString& path, int record);
+
+// Puts the aggregate limit and the ten tables of `record` in force. The state is
+// changed only after the read succeeded; ScheduleNumber is left alone.
+void LoadSchedule(GameState& state, const QString& path, int record);
+
+// Start-up: loads record 0 and also takes the schedule number it names.
+void LoadStartupSchedule(GameState& state, const QString& path);

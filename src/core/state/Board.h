@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// The board of numbers 1..80: 8 rows of 10, in two panels of 4 rows.
+namespace board {
+
+constexpr int kNumbers = 80;
+constexpr int kColumns = 10;
+constexpr int kBallsPerGame = 20;
+
+// Cell tags: the state of a board cell is kept in its tag.
+constexpr int kTagUnmarked = 100;  // 100 + n
+constexpr int kTagMarked = 200;    // 200 + n, in the set being filled
+constexpr int kTagLocked = 300;    // 300 + n, member of a completed way group
+
+constexpr int row(int n) { return (n - 1) / kColumns; }
+constexpr int column(int n) { return (n - 1) % kColumns; }
+
+constexpr bool isTopHalf(int n) { return n >= 1 && n <= 40; }
+constexpr bool isBottomHalf(int n) { return n >= 41 && n <= 80; }
+constexpr bool isLeftHalf(int n) { return n >= 1 && n <= 80 && column(n) < 5; }
+constexpr bool isRightHalf(int n) { return n >= 1 && n <= 80 && column(n) >= 5; }
+// The border of the 8 x 10 grid: 32 numbers.
+constexpr bool isEdge(int n) {
+    return n >= 1 && n <= 80 && (row(n) == 0 || row(n) == 7 || column(n) == 0 || column(n) == 9);
+}
+// The 32 numbers of the inside: rows 1..6, narrowing towards the top and bottom.
+constexpr bool isInside(int n) {
+    if (n < 1 || n > 80) return false;
+    const int r = row(n), c = column(n);
+    if (r == 1 || r == 6) return c >= 3 && c <= 6;
+    if (r >= 2 && r <= 5) return c >= 2 && c <= 7;
+    return false;
+}
+
+}  // namespace board

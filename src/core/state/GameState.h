@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+#include "core/state/Money.h"
+#include "core/state/Palette.h"
+#include "core/state/PayoffTables.h"
+#include "core/state/TicketKind.h"
+#include "core/state/TicketSet.h"
+
+// The one record of the game table: the ticket, the bet, the run, the balance,
+// the schedule in force and the settings. It lives from start-up to exit.
+struct GameState {
+    // The ticket.
+    TicketSets Sets{};
+    std::uint8_t CurrentSet = 1;     // set being filled; also how many sets the draw scans
+    std::uint8_t CompletedSets = 0;  // completed way groups
+    std::uint8_t SpotsMarked = 0;    // numbers marked in the set being filled (quick pick: to pick)
+    std::uint8_t SpotsPerSet = 0;    // spots per set at play time
+    std::uint8_t PayoffSpots = 0;    // spot count that selects the payoff row
+    TicketKind Kind = TicketKind::Regular;
+    QString KindCode;  // at most 2 characters
+    std::int32_t Ways = 1;
+    std::array<std::int32_t, 15> WayCounts{};  // ways bet per combination size k = 1..15
+
+    // The bet.
+    std::int32_t NumberOfGames = 1;
+    Money PricePerWay = money::kOneDollar;
+    Money PricePerGame = money::kOneDollar;
+    Money TotalPrice = money::kOneDollar;
+
+    // The run.
+    std::int32_t GameNumber = -1;  // 0..999; -1 only before the first game
+    std::int32_t GamesToGo = 0;
+    std::int32_t ReplayGameNumber = 0;
+    std::array<std::uint8_t, 20> Drawn{};  // balls in draw order, 0 = not drawn
+    Money GameWin = 0;
+    Money Balance = 0;
+
+    // The schedule in force.
+    Money AggregateLimit = 0;
+    std::int32_t ScheduleNumber = 0;
+    PayoffTables Payoffs{};
+
+    // Settings, back to their defaults on every start.
+    std::int32_t PauseBetweenNumbers = 0;  // 0 = none, 1..60 seconds
+    std::int32_t PauseBetweenGames = 0;    // 0 = none, 1..300 seconds, 301 = until NEXT
+    Money PauseWinThreshold = 0;
+    bool SoundsOn = true;
+    bool MusicOn = true;
+
+    // Working values of the main window.
+    std::int16_t CurrentNumber = 0;
+    Rgb CheckColor = palette::kYellow;
+    std::uint8_t TimerMode = 0;  // 0 = spinner auto-repeat, 1 = pause countdown
+    std::uint8_t BevelWidth = 5;
+
+    // Stores the colour of set k in CheckColor.
+    void SetColour(int k);
+};
+
+// Pause settings' limits.
+constexpr std::int32_t kPauseUntilNext = 301;
+
+// "&You're Ahead $2.50" / "&You're Down $2.50".
+QString BalanceCaption(Money balance);

@@ -1,0 +1,84 @@
+#include "core/state/Money.h"
+
+#include <QLocale>
+#include <cmath>
+#include <limits>
+
+namespace money {
+
+Money fromUnits(long double units) {
+    // nearbyint rounds with the current mode; the program never changes it
+    // from round-to-nearest-even.
+    const long double rounded = std::nearbyint(units);
+    constexpr long double kMax = static_cast<long double>(std::numeric_limits<Money>::max());
+    constexpr long double kMin = static_cast<long double>(std::numeric_limits<Money>::min());
+    if (!(rounded == rounded)) return 0;  // NaN
+    if (rounded >= kMax) return std::numeric_limits<Money>::max();
+    if (rounded <= kMin) return std::numeric_limits<Money>::min();
+    return static_cast<Money>(rounded);
+}
+
+Money times(std::int64_t count, Money amount) {
+    return fromUnits(static_cast<long double>(count) * static_cast<long double>(amount));
+}
+
+Money saturatingAdd(Money a, Money b) {
+    Money sum = 0;
+    if (!__builtin_add_overflow(a, b, &sum)) return sum;
+    return b > 0 ? std::numeric_limits<Money>::max() : std::numeric_limits<Money>::min();
+}
+
+Money saturatingSubtract(Money a, Money b) {
+    Money difference = 0;
+    if (!__builtin_sub_overflow(a, b, &difference)) return difference;
+    return b < 0 ? std::numeric_limits<Money>::max() : std::numeric_limits<Money>::min();
+}
+
+Money scale(Money entry, Money price) {
+    return fromUnits(static_cast<long double>(entry) * static_cast<long double>(price) * 0.0001L);
+}
+
+namespace {
+
+QString groupedDigits(std::uint64_t whole, const QString& separator) {
+    QString digits = QString::number(whole);
+    QString out;
+    const int n = static_cast<int>(digits.size());
+    for (int i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0) out += separator;
+        out += digits[i];
+    }
+    return out;
+}
+
+}  // namespace
+
+QString currency(Money amount, int decimals) {
+    const int shownDecimals = decimals == 0 ? 0 : 2;
+    const QLocale locale = QLocale::system();
+    const QString symbol = locale.currencySymbol(QLocale::CurrencySymbol);
+    if (!symbol.isEmpty() && locale.language() != QLocale::C) {
+        return locale.toCurrencyString(
+            static_cast<double>(static_cast<long double>(amount) / 10000.0L), symbol,
+            shownDecimals);
+    }
+    // The C/POSIX locale has no currency: dollars with "," and ".", the hidden
+    // digits rounded half to even as the money arithmetic does.
+    const bool negative = amount < 0;
+    const std::uint64_t magnitude = negative ? static_cast<std::uint64_t>(-(amount + 1)) + 1
+                                             : static_cast<std::uint64_t>(amount);
+    const std::uint64_t unitsPerShown = shownDecimals == 2 ? 100 : 10000;
+    std::uint64_t shown = magnitude / unitsPerShown;
+    const std::uint64_t rest = magnitude % unitsPerShown;
+    if (rest * 2 > unitsPerShown || (rest * 2 == unitsPerShown && shown % 2 == 1)) ++shown;
+    QString text = negative ? QStringLiteral("-$") : QStringLiteral("$");
+    if (shownDecimals == 2) {
+        text += groupedDigits(shown / 100, QStringLiteral(","));
+        text += QStringLiteral(".%1").arg(shown % 100, 2, 10, QLatin1Char('0'));
+    } else {
+        text += groupedDigits(shown, QStringLiteral(","));
+    }
+    return text;
+}
+
+}  // namespace money

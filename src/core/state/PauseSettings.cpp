@@ -1,0 +1,87 @@
+#include "core/state/PauseSettings.h"
+
+void PauseSettings::open(const GameState& state) {
+    numbersEdit_ = state.PauseBetweenNumbers;
+    gamesEdit_ = state.PauseBetweenGames;
+    if (state.PauseBetweenGames == 0) winEdit_ = state.PricePerGame;
+    winStep_ = kFirstWinStep;
+}
+
+namespace {
+std::int32_t wrapped(std::int32_t value, std::int32_t most) {
+    if (value > most) return 0;
+    if (value < 0) return most;
+    return value;
+}
+}  // namespace
+
+void PauseSettings::PauseStep(int pressedTag) {
+    switch (pressedTag) {
+        case kNumbersUp:
+            numbersEdit_ = wrapped(numbersEdit_ + 1, kMostNumbersPause);
+            break;
+        case kNumbersDown:
+            numbersEdit_ = wrapped(numbersEdit_ - 1, kMostNumbersPause);
+            break;
+        case kGamesUp:
+            gamesEdit_ = wrapped(gamesEdit_ + 1, kPauseUntilNext);
+            break;
+        case kGamesDown:
+            gamesEdit_ = wrapped(gamesEdit_ - 1, kPauseUntilNext);
+            break;
+        case kWinningUp:
+            winEdit_ += winStep_;
+            if (winEdit_ > kMostThreshold) {
+                winEdit_ = 0;
+                winStep_ = kFirstWinStep;
+            }
+            break;
+        case kWinningDown:
+            winEdit_ -= winStep_;
+            if (winEdit_ < 0) {
+                winEdit_ = kMostThreshold;
+                winStep_ = kFirstWinStep;
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void PauseSettings::heldStep(int pressedTag) {
+    PauseStep(pressedTag);
+    winStep_ += kWinStepGrowth;
+    if (winStep_ > kLargestWinStep) winStep_ = kFirstWinStep;
+}
+
+bool PauseSettings::clickNumbersLabel() {
+    if (numbersEdit_ <= 0) return false;
+    numbersEdit_ = 0;
+    return true;
+}
+
+void PauseSettings::clickGamesLabel() {
+    // The lower half of the range jumps to "until NEXT", the upper half to none.
+    gamesEdit_ = gamesEdit_ < 151 ? kPauseUntilNext : 0;
+}
+
+void PauseSettings::clickWinningLabel(Money pricePerGame) {
+    winEdit_ = winEdit_ != 0 ? 0 : pricePerGame;
+}
+
+void PauseSettings::commit(GameState& state) const {
+    state.PauseBetweenNumbers = numbersEdit_;
+    state.PauseBetweenGames = gamesEdit_;
+    state.PauseWinThreshold = winEdit_;
+}
+
+PauseSettings::RowTexts PauseSettings::numbersTexts() const {
+    if (numbersEdit_ == 0) return {QString(), QStringLiteral("Don't Pause Between Numbers")};
+    return {QString::number(numbersEdit_), QStringLiteral("Second Pause Between Numbers")};
+}
+
+PauseSettings::RowTexts PauseSettings::gamesTexts() const {
+    if (gamesEdit_ == 0) return {QString(), QStringLiteral("Don't Pause Between Games")};
+    if (gamesEdit_ >= kPauseUntilNext) return {QString(), QStringLiteral("Pause Between Games")};
+    return {QString::number(gamesEdit_), QStringLiteral("Second Pause Between Games")};
+}

@@ -1,0 +1,183 @@
+#include "core/ticket/BetControls.h"
+
+#include <algorithm>
+
+#include "core/state/AggregateLimit.h"
+
+namespace bet {
+
+bool SpotLimitReached(const GameState& state, bool wayChecked) {
+    return state.SpotsMarked >= kMostSpots ||
+           (wayChecked && state.SpotsMarked == state.SpotsPerSet);
+}
+
+CellAction cellAction(int tag, const GameState& state, bool wayChecked) {
+    if (tag >= board::kTagUnmarked && tag < board::kTagMarked)
+        return SpotLimitReached(state, wayChecked) ? CellAction::None : CellAction::Mark;
+    if (tag >= board::kTagMarked && tag < board::kTagLocked) return CellAction::Unmark;
+    return CellAction::None;
+}
+
+bool AddOrRemoveNumber(GameState& state, bool added) {
+    // Past the 80th way group the set being filled is 81: there is no such set.
+    if (state.CurrentSet < 1 || state.CurrentSet > kSetCount) return false;
+    TicketSet& set = state.Sets[state.CurrentSet];
+    if (added) {
+        // Refuse rather than write past the set: the limit check should make this unreachable.
+        if (state.SpotsMarked >= TicketSet::kSlots) return false;
+        set.Numbers[state.SpotsMarked] = static_cast<std::uint8_t>(state.CurrentNumber);
+        ++state.SpotsMarked;
+        return state.SpotsMarked == state.SpotsPerSet;
+    }
+    const int marked = std::min<int>(state.SpotsMarked, TicketSet::kSlots);
+    auto first = set.Numbers.begin();
+    auto last = first + marked;
+    auto found = std::find(first, last, state.CurrentNumber);
+    if (found == last) return false;  // not in this set: nothing to take out
+    std::move(found + 1, last, found);
+    *(last - 1) = 0;
+    --state.SpotsMarked;
+    return false;
+}
+
+namespace {
+
+// Price up by `step`, refused when the price per game would exceed the aggregate limit.
+// The check uses the unclamped price, as the price boxes always have.
+SpinnerResult priceUp(GameState& state, Money step) {
+    SpinnerResult result;
+    result.field = ValueField::PricePerWay;
+    if (state.PricePerWay >= kHighestPrice) return result;
+    const Money raised = state.PricePerWay + step;
+    if (!AggregateAllows(state.AggregateLimit, raised, state.Ways)) {
+        result.aggregateRefused = true;
+        return result;
+    }
+    state.PricePerWay = std::min(raised, kHighestPrice);
+    result.stepped = true;
+    return result;
+}
+
+SpinnerResult priceDown(GameState& state, Money step) {
+    SpinnerResult result;
+    result.field = ValueField::PricePerWay;
+    if (state.PricePerWay <= kLowestPrice) return result;
+    state.PricePerWay = std::max(state.PricePerWay - step, kLowestPrice);
+    result.stepped = true;
+    return result;
+}
+
+// The counters step up to `most` and down to 1; a large step stops at either end.
+template <typename Count>
+SpinnerResult countBy(Count& value, int step, int most, ValueField field) {
+    SpinnerResult result;
+    result.field = field;
+    const bool allowed = step > 0 ? value < most : value >= 2;
+    if (!allowed) return result;
+    value = static_cast<Count>(std::clamp(static_cast<int>(value) + step, 1, most));
+    result.stepped = true;
+    return result;
+}
+
+SpinnerResult gamesBy(GameState& state, int step) {
+    return countBy(state.NumberOfGames, step, kMostGames, ValueField::NumberOfGames);
+}
+
+SpinnerResult spotsBy(GameState& state, int step) {
+    return countBy(state.SpotsMarked, step, kMostSpots, ValueField::Spot);
+}
+
+}  // namespace
+
+SpinnerResult SpinnerStep(GameState& state, int pressedTag) {
+    SpinnerResult result;
+    switch (pressedTag) {
+        case kGamesUp:
+            result = gamesBy(state, 1);
+            break;
+        case kGamesDown:
+            result = gamesBy(state, -1);
+            break;
+        case kGamesUpLarge:
+            result = gamesBy(state, 10);
+            break;
+        case kGamesDownLarge:
+            result = gamesBy(state, -10);
+            break;
+        case kPriceUp:
+            result = priceUp(state, kLowestPrice);
+            break;
+        case kPriceDown:
+            result = priceDown(state, kLowestPrice);
+            break;
+        case kPriceUpLarge:
+            result = priceUp(state, money::kOneDollar);
+            break;
+        case kPriceDownLarge:
+            result = priceDown(state, money::kOneDollar);
+            break;
+        case kSpotsUp:
+            return spotsBy(state, 1);
+        case kSpotsDown:
+            return spotsBy(state, -1);
+        default:
+            return result;
+    }
+    result.totals = UpdateTotals(state);
+    return result;
+}
+
+TotalsChange UpdateTotals(GameState& state) {
+    TotalsChange change;
+    const Money perGame = money::times(state.Ways, state.PricePerWay);
+    if (state.PricePerGame != perGame) {
+        state.PricePerGame = perGame;
+        change.pricePerGame = true;
+    }
+    const Money total = money::times(state.NumberOfGames, state.PricePerGame);
+    if (state.TotalPrice != total) {
+        state.TotalPrice = total;
+        change.totalPrice = true;
+    }
+    return change;
+}
+
+void ResetTicketState(GameState& state) {
+    state.Kind = TicketKind::Regular;
+    state.KindCode.clear();
+    state.CurrentSet = 1;
+    state.CompletedSets = 0;
+    state.TotalPrice = money::kOneDollar;
+    state.NumberOfGames = 1;
+    state.PricePerWay = money::kOneDollar;
+    state.PricePerGame = money::kOneDollar;
+    state.SpotsMarked = 0;
+    state.SpotsPerSet = 0;
+    state.Ways = 1;
+    state.WayCounts.fill(0);
+    for (TicketSet& set : state.Sets) set.Numbers.fill(0);
+    state.GamesToGo = 0;
+}
+
+QString MenuResetClick(GameState& state) {
+    state.Balance = 0;
+    return BalanceCaption(state.Balance);
+}
+
+QString valueText(const GameState& state, ValueField field) {
+    switch (field) {
+        case ValueField::NumberOfGames:
+            return QString::number(state.NumberOfGames);
+        case ValueField::PricePerWay:
+            return money::currency(state.PricePerWay);
+        case ValueField::PricePerGame:
+            return money::currency(state.PricePerGame);
+        case ValueField::TotalPrice:
+            return money::currency(state.TotalPrice);
+        case ValueField::Spot:
+            return QString::number(state.SpotsMarked) + QStringLiteral(" SPOT");
+    }
+    return {};
+}
+
+}  // namespace bet

@@ -1,0 +1,94 @@
+#include "core/ticket/CatchRule.h"
+
+#include <algorithm>
+#include <array>
+
+#include "core/state/Board.h"
+
+namespace {
+
+struct RegionRule {
+    TicketKind kind;
+    const char* code;
+    bool (*contains)(int n);
+};
+
+constexpr std::array<RegionRule, 8> kRegionRules{{
+    {TicketKind::Forty, "T", board::isTopHalf},
+    {TicketKind::Forty, "B", board::isBottomHalf},
+    {TicketKind::Forty, "L", board::isLeftHalf},
+    {TicketKind::Forty, "R", board::isRightHalf},
+    {TicketKind::FortyForty, "TB", board::isTopHalf},
+    {TicketKind::FortyForty, "LR", board::isLeftHalf},
+    {TicketKind::ThirtyTwoSpot, "E", board::isEdge},
+    {TicketKind::ThirtyTwoSpot, "I", board::isInside},
+}};
+
+// A damaged ticket (a restored file) must not make the search leave the sets.
+int scannedSets(const GameState& state) { return std::clamp<int>(state.CurrentSet, 1, kSetCount); }
+int scannedSlots(const GameState& state) {
+    return std::clamp<int>(state.SpotsPerSet, 0, TicketSet::kSlots);
+}
+
+}  // namespace
+
+bool IsInKindRegion(TicketKind kind, const QString& kindCode, int n) {
+    for (const RegionRule& rule : kRegionRules)
+        if (rule.kind == kind && kindCode == QLatin1String(rule.code)) return rule.contains(n);
+    return false;
+}
+
+bool UsesSetOneColour(TicketKind kind) {
+    return kind == TicketKind::Forty || kind == TicketKind::FortyForty ||
+           kind == TicketKind::ThirtyTwoSpot;
+}
+
+int SetHolding(const GameState& state, int n) {
+    if (n < 1 || n > board::kNumbers) return 0;
+    const int sets = scannedSets(state);
+    const int slotCount = scannedSlots(state);
+    for (int slot = 1; slot <= slotCount; ++slot)
+        for (int set = 1; set <= sets; ++set)
+            if (state.Sets[static_cast<std::size_t>(set)].number(slot) == n) return set;
+    return 0;
+}
+
+BallCatch CatchBall(GameState& state, int n) {
+    if (n < 1 || n > board::kNumbers) return {};
+    TicketSet& setOne = state.Sets[1];
+    switch (state.Kind) {
+        case TicketKind::FortyForty:
+            // Every ball is only drawn; set 1 counts the split between the halves.
+            if (IsInKindRegion(state.Kind, state.KindCode, n)) ++setOne.Hits;
+            return {};
+        case TicketKind::Forty:
+        case TicketKind::ThirtyTwoSpot:
+            if (!IsInKindRegion(state.Kind, state.KindCode, n)) return {};
+            ++setOne.Hits;
+            return {true, 1};
+        default: {
+            const int set = SetHolding(state, n);
+            if (set == 0) return {};
+            ++state.Sets[static_cast<std::size_t>(set)].Hits;
+            return {true, set};
+        }
+    }
+}
+
+std::vector<ClearedCell> ClearedCells(const GameState& state) {
+    std::vector<ClearedCell> cells;
+    if (state.Sets[1].count() == 0 && state.Kind != TicketKind::FortyForty) return cells;
+    for (const std::uint8_t ball : state.Drawn) {
+        if (ball == 0) continue;
+        const int set = SetHolding(state, ball);
+        ClearedCell cell{ball, set != 0, 0};
+        if (cell.marked) cell.colourSet = UsesSetOneColour(state.Kind) ? 1 : set;
+        cells.push_back(cell);
+    }
+    return cells;
+}
+
+void ForgetDraw(GameState& state) {
+    for (TicketSet& set : state.Sets) set.Hits = 0;
+    state.Drawn.fill(0);
+}

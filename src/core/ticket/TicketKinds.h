@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "core/state/GameState.h"
+#include "core/ticket/MenuRules.h"
+
+// The ticket kinds of the Tickets menu: what each entry sets and what
+// choosing it does to the ticket.
+
+// Whether a plain ticket with this many marked numbers may become the kind of
+// this Tickets item (the offered ranges of the menu rules).
+bool IsOffered(MenuItem ticketItem, int spotsMarked);
+
+// Every menu command that turns a plain ticket into a kind (the way ticket
+// has its own window and is not among them).
+enum class TicketChoice {
+    AllCatches,
+    AllOrNothing,
+    BetAgainst,
+    CatchAll,
+    Top,
+    Bottom,
+    Left,
+    Right,
+    TopAndBottom,
+    LeftAndRight,
+    LastBallDrawn,
+    QuickPick,
+    SuperSpecial,
+    TheEdge,
+    TheInside,
+};
+
+struct TicketChoiceEntry {
+    TicketChoice choice;
+    MenuItem menuItem;    // the Tickets item that offers it and takes the check mark
+    const char* caption;  // its own caption: "&Top" inside "Forty"
+    TicketKind kind;
+    const char* code;  // KindCode
+};
+
+// Every choice in menu order.
+const std::array<TicketChoiceEntry, 15>& TicketChoices();
+const TicketChoiceEntry& ChoiceEntry(TicketChoice choice);
+
+// The numbers a fixed-region kind stores in Sets[1] and Sets[2], in order;
+// both empty for a kind that marks no numbers.
+struct FixedNumberSets {
+    std::vector<std::uint8_t> first;
+    std::vector<std::uint8_t> second;
+};
+FixedNumberSets FixedNumbers(TicketChoice choice);
+
+// What the main window shows after a choice. It also always closes both board
+// panels, refreshes the Game menu and buttons and disables every Tickets entry.
+struct TicketChoiceView {
+    MenuItem checkedItem = MenuItem::QuickPick;
+    QString specialCode;                      // painted large in the special box
+    std::vector<std::uint8_t> markedNumbers;  // painted marked in set 1's colour
+    bool hideSpotBox = false;                 // Forty, Forty Forty, Thirty-Two Spot
+    bool showQuickPickArrows = false;         // quick pick only
+    QString spotBoxText;                      // "1 SPOT" for a quick pick, else unchanged
+};
+
+// Turns the plain ticket into the chosen kind, exactly as its menu command
+// does. Refuses (nullopt, nothing changed) when a kind is already chosen or
+// the choice is not offered for SpotsMarked, so no kind is ever played with a
+// spot count its payoff table does not cover.
+std::optional<TicketChoiceView> ApplyTicketKind(GameState& state, TicketChoice choice);
+
+// The Tickets item that shows a ticket's kind with a check mark (a restored
+// ticket): none for a regular ticket or an unknown kind.
+std::optional<MenuItem> CheckedMenuItem(TicketKind kind, const QString& kindCode);

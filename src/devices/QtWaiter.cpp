@@ -1,0 +1,54 @@
+#include "devices/QtWaiter.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QTimer>
+
+QtWaiter::QtWaiter() {
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { closing_ = true; });
+}
+
+bool QtWaiter::closing() const { return closing_ || QCoreApplication::closingDown(); }
+
+bool QtWaiter::waitUntil(const std::function<bool()>& done, int milliseconds) {
+    bool timedOut = false;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, [&timedOut] { timedOut = true; });
+    if (milliseconds >= 0) limit.start(milliseconds);
+    // Each pass sleeps until an event (a click, the limit's timer) arrives.
+    while (!closing() && !timedOut && !done())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return !closing();
+}
+
+bool QtWaiter::processPending() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    return !closing();
+}
+
+void QtWaiter::waitForInput() {
+    // The release may already have been handled (or the press came from a key).
+    if (QGuiApplication::mouseButtons() == Qt::NoButton) return;
+    sawInput_ = false;
+    qApp->installEventFilter(this);
+    while (!closing() && !sawInput_) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    qApp->removeEventFilter(this);
+}
+
+bool QtWaiter::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            sawInput_ = true;
+            break;
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
+}

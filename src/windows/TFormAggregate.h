@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+#include "core/state/GameState.h"
+
+class QTimer;
+class SoundPlayer;
+
+// "Aggregate Alert !": tells the player a price change was refused because one
+// game may not cost more than the most it can pay. Closes by itself after ten
+// seconds, at a click anywhere on it or by its close box.
+class TFormAggregate : public QDialog {
+    Q_OBJECT
+  public:
+    static constexpr int kDesignWidth = 200;
+    static constexpr int kDesignHeight = 74;
+    static constexpr int kCloseAfterMilliseconds = 10000;
+
+    TFormAggregate(const GameState& state, SoundPlayer& sound, QWidget* parent = nullptr,
+                   int closeAfterMilliseconds = kCloseAfterMilliseconds);
+
+    // The four lines of the notice, top to bottom.
+    static QStringList Lines(Money aggregateLimit);
+
+    // Every way of closing ends here: the closing sound plays once.
+    void done(int result) override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    void Timer1Timer();
+    void playIfSoundsOn(const char* name);
+
+    const GameState& state_;
+    SoundPlayer& sound_;
+    QTimer* Timer1 = nullptr;
+};
+
+// Shows the notice modally and returns once it has closed.
+void ShowAggregateAlert(const GameState& state, SoundPlayer& sound, QWidget* parent);

@@ -1,0 +1,261 @@
+#include "windows/TFormKeno.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScopeGuard>
+#include <QTimer>
+
+#include "core/records/ScheduleFile.h"
+#include "core/state/Board.h"
+#include "core/state/GameState.h"
+#include "core/state/RandomSource.h"
+#include "core/ticket/Evaluation.h"
+#include "devices/QtWaiter.h"
+#include "game/GameCycle.h"
+#include "game/SoundPlayer.h"
+#include "game/TableControls.h"
+#include "shell/AboutBox.h"
+#include "shell/HelpViewer.h"
+#include "ui/DesignUnits.h"
+#include "ui/ImageButton.h"
+#include "ui/WhatsThis.h"
+#include "ui/WindowScaler.h"
+#include "windows/KenoLayout.h"
+#include "windows/TFormAggregate.h"
+#include "windows/TFormPause.h"
+#include "windows/TFormPayOffOd.h"
+#include "windows/TFormWay.h"
+
+namespace {
+
+const QString kGamesFile = QStringLiteral("Games.vlr");
+const QString kSchedulesFile = QStringLiteral("cpos.vlr");
+constexpr int kRepeatDelay = 500;
+constexpr int kRepeatInterval = 50;
+
+// A painted control acts on the left button alone, with no other button or key.
+bool leftButtonAlone(Qt::MouseButton button, Qt::MouseButtons buttons,
+                     Qt::KeyboardModifiers modifiers) {
+    return button == Qt::LeftButton && buttons == Qt::LeftButton && modifiers == Qt::NoModifier;
+}
+
+}  // namespace
+
+TFormKeno::TFormKeno(GameState& state, SoundPlayer& sound, HelpViewer& help, QSize screen,
+                     QWidget* parent)
+    : QMainWindow(parent,
+                  Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowContextHelpButtonHint),
+      state_(state),
+      sound_(sound),
+      help_(help),
+      painter_(
+          window_style::Keno,
+          [this] { return client_ ? client_->height() : keno_layout::kDesignHeight; },
+          state.BevelWidth) {
+    setObjectName(QStringLiteral("TFormKeno"));
+    setWindowTitle(QStringLiteral("Velloro 32 Bit"));
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setBold(true);
+    setFont(font);
+
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("Client"));
+    client_->setAutoFillBackground(true);
+    QPalette palette = client_->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(colours::kGreen));
+    client_->setPalette(palette);
+    setCentralWidget(client_);
+    scaler_ = new WindowScaler(client_, {keno_layout::kDesignWidth, keno_layout::kDesignHeight});
+
+    timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("Timer1"));
+    timer_->setInterval(kRepeatDelay);
+
+    // The menu bar keeps the desktop's own font; only the table is in Times.
+    menuBar()->setFont(QApplication::font(menuBar()));
+    menu_.build(menuBar(), BalanceCaption(state_.Balance));
+    buildControls();
+
+    waiter_ = std::make_unique<QtWaiter>();
+    random_ = std::make_unique<RandomSource>();
+    TableControls::Hooks tableHooks;
+    tableHooks.showAggregateNotice = [this] { ShowAggregateAlert(state_, sound_, this); };
+    tableHooks.wayGroupCompleted = [this] { WayGroupCompleted(); };
+    // Both a reset and a CAST leave the way window empty and hidden.
+    const auto castWayWindow = [this] {
+        if (way_) way_->Cast();
+    };
+    tableHooks.clearWayCounts = castWayWindow;
+    table_ = std::make_unique<TableControls>(state_, *this, sound_, *waiter_, tableHooks);
+    GameCycle::Hooks cycleHooks;
+    cycleHooks.evaluateGame = [this] {
+        // A large way ticket can take a moment to sum.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        return EvaluateGame(state_, *random_);
+    };
+    cycleHooks.takeWayBets = [this] {
+        if (way_) way_->HandOverAtPlay();
+    };
+    cycleHooks.hideWayWindow = castWayWindow;
+    cycleHooks.recordGame = [this] {
+        if (historyStartup_.recordingEnabled) RecordGame(state_, kGamesFile);
+    };
+    cycle_ = std::make_unique<GameCycle>(*table_, *random_, cycleHooks);
+    // The table logic starts from the menu as it is built.
+    for (int i = 0; i < kMenuItemCount; ++i) {
+        const auto item = static_cast<MenuItem>(i);
+        table_->setEnabled(item, menu_.item(item)->isEnabled());
+    }
+    routeEvents();
+    FormCreate(screen);
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    const QSize outer = sizeHint();
+    move((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2);
+}
+
+// FormDestroy: the help windows go with the table.
+TFormKeno::~TFormKeno() { help_.quit(); }
+
+void TFormKeno::buildControls() {
+    for (const keno_layout::Control& entry : keno_layout::controls()) {
+        QWidget* holder = client_;
+        if (entry.holder == keno_layout::Holder::PanelTop) holder = panelTop_;
+        if (entry.holder == keno_layout::Holder::PanelBottom) holder = panelBottom_;
+        QWidget* widget = nullptr;
+        if (entry.kind == keno_layout::Kind::Panel) {
+            widget = new QWidget(holder);
+            widget->setAutoFillBackground(true);
+            QPalette palette = widget->palette();
+            palette.setColor(QPalette::Window, QColor::fromRgb(colours::kFuchsia));
+            widget->setPalette(palette);
+            (entry.name == QLatin1String("PanelTop") ? panelTop_ : panelBottom_) = widget;
+        } else {
+            auto* picture = new ImageButton(holder);
+            controls_[entry.name] = picture;
+            widget = picture;
+        }
+        widget->setObjectName(entry.name);
+        scaler_->place(widget, entry.rect);
+        if (entry.helpNumber > 0) AttachWhatsThis(widget, entry.helpNumber, helpPopup());
+    }
+    for (int n = 1; n <= board::kNumbers; ++n) cell(n)->setTag(board::kTagUnmarked + n);
+    for (const keno_layout::Arrow& arrow : keno_layout::arrows())
+        control(arrow.name)->setTag(arrow.releasedTag);
+    for (const keno_layout::Button& entry : keno_layout::buttons()) {
+        control(entry.name)->setTag(entry.tag);
+        control(entry.name)->hide();
+    }
+    setQuickPickArrowsVisible(false);
+    control(QStringLiteral("ImageSpecial"))->hide();
+}
+
+void TFormKeno::startRepeat(int repeat) {
+    switch (static_cast<RepeatTimer>(repeat)) {
+        case RepeatTimer::Unchanged:
+            break;
+        case RepeatTimer::Start:
+            timer_->start(kRepeatDelay);
+            break;
+        case RepeatTimer::Fast:
+            timer_->setInterval(kRepeatInterval);
+            break;
+        case RepeatTimer::Stop:
+            timer_->stop();
+            break;
+    }
+}
+
+void TFormKeno::routeEvents() {
+    for (int n = 1; n <= board::kNumbers; ++n)
+        connect(cell(n), &ImageButton::mousePressed, this,
+                [this, n](auto button, auto buttons, auto modifiers) {
+                    table_->ImageMouseDown(n, leftButtonAlone(button, buttons, modifiers));
+                });
+    for (const keno_layout::Arrow& arrow : keno_layout::arrows()) {
+        const int tag = arrow.releasedTag;
+        ImageButton* widget = control(arrow.name);
+        connect(widget, &ImageButton::mousePressed, this,
+                [this, tag](auto button, auto buttons, auto modifiers) {
+                    startRepeat(static_cast<int>(table_->ImageSmallMouseDown(
+                        tag, leftButtonAlone(button, buttons, modifiers))));
+                });
+        connect(widget, &ImageButton::mouseReleased, this,
+                [this, tag] { startRepeat(static_cast<int>(table_->ImageSmallMouseUp(tag))); });
+    }
+    connect(timer_, &QTimer::timeout, this,
+            [this] { startRepeat(static_cast<int>(table_->Timer1Timer())); });
+    for (const keno_layout::Button& entry : keno_layout::buttons()) {
+        const auto which = static_cast<TableButton>(entry.tag);
+        connect(control(entry.name), &ImageButton::mousePressed, this,
+                [this, which](auto button, auto buttons, auto modifiers) {
+                    cycle_->ImageButtonMouseDown(which,
+                                                 leftButtonAlone(button, buttons, modifiers));
+                });
+    }
+
+    connect(menu_.Play, &QAction::triggered, this, [this] { cycle_->MenuPlayClick(); });
+    connect(menu_.Open, &QAction::triggered, this, [this] { cycle_->MenuOpenClick(); });
+    connect(menu_.Cast, &QAction::triggered, this, [this] { cycle_->MenuCastClick(); });
+    connect(menu_.Next, &QAction::triggered, this, [this] { cycle_->MenuNextClick(); });
+    connect(menu_.PrintTicket, &QAction::triggered, this, [this](bool checked) {
+        table_->setChecked(MenuItem::PrintTicket, checked);
+        if (checked) table_->sound(QStringLiteral("WAVE_88"), SoundPlayer::Wait::Yes);
+    });
+    connect(menu_.PauseGames, &QAction::triggered, this, &TFormKeno::MenuPauseGamesClick);
+    connect(menu_.Reset, &QAction::triggered, this, [this] { table_->MenuResetClick(); });
+    connect(menu_.Exit, &QAction::triggered, this, &QWidget::close);
+    connect(menu_.HelpTopics, &QAction::triggered, this, [this] { help_.showContents(); });
+    connect(menu_.IntroToKeno, &QAction::triggered, this, [this] { help_.showTopic(1); });
+    connect(menu_.KenoHistory, &QAction::triggered, this, [this] { help_.showTopic(37); });
+    connect(menu_.PayoffsAndOdds, &QAction::triggered, this, &TFormKeno::MenuPayoffsAndOddsClick);
+    connect(menu_.About, &QAction::triggered, this, [this] { ShowAboutBox(this); });
+    routeTicketMenu();
+}
+
+std::function<void(int, QPoint)> TFormKeno::helpPopup() {
+    return [this](int number, QPoint at) { help_.showPopup(number, at); };
+}
+
+void TFormKeno::MenuPayoffsAndOddsClick() {
+    ShowPayoffsAndOdds(state_, sound_, this, helpPopup());
+    // The casino arrows may have put another schedule, and limit, in force.
+    table_->ShowIdleMessage();
+}
+
+void TFormKeno::MenuPauseGamesClick() {
+    TFormPause form(state_, pauseSettings_, sound_, helpPopup(), this);
+    form.exec();
+}
+
+void TFormKeno::closeEvent(QCloseEvent* event) {
+    // Closing the window ends a run at once, from inside its wait.
+    waiter_->markClosing();
+    QMainWindow::closeEvent(event);
+}
+
+void TFormKeno::FormCreate(QSize screen) {
+    historyStartup_ = OpenHistoryAtStartup(state_, kGamesFile);
+    LoadStartupSchedule(state_, kSchedulesFile);
+    sound_.startMusic();
+
+    state_.ReplayGameNumber = 0;
+    state_.MusicOn = true;
+    state_.SoundsOn = true;
+    state_.PauseBetweenNumbers = 0;
+    state_.PauseBetweenGames = 0;
+    state_.PauseWinThreshold = 0;
+    state_.TimerMode = 0;
+    setBalanceCaption(BalanceCaption(state_.Balance));
+    state_.GameWin = 0;
+    state_.BevelWidth = static_cast<std::uint8_t>(design::bevelWidthForScreen(screen.width()));
+    painter_.setBevelWidth(state_.BevelWidth);
+    scaler_->fitToScreen(screen);
+    paintInitialLook();
+    cycle_->ShowStatus(QStringLiteral("OPEN"));
+    table_->ResetTicket();
+}

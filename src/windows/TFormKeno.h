@@ -1,0 +1,127 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPoint>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "core/records/HistoryFile.h"
+#include "core/state/PauseSettings.h"
+#include "core/ticket/TicketKinds.h"
+#include "game/TableView.h"
+#include "ui/ControlPainter.h"
+#include "windows/KenoMenu.h"
+
+class GameCycle;
+class HelpViewer;
+class ImageButton;
+class QAction;
+class QTimer;
+class QtWaiter;
+class RandomSource;
+class SoundPlayer;
+class TableControls;
+class TFormWay;
+class WindowScaler;
+struct GameState;
+struct WayRowClickResult;
+
+// The main window: the painted game table and its menu. It lays the table
+// out, paints what the table logic asks for (TableView) and routes its mouse,
+// timer and menu events to that logic.
+class TFormKeno : public QMainWindow, public TableView {
+    Q_OBJECT
+  public:
+    // Builds the table and runs the start-up of the game (reads the history
+    // and the payoff schedules in the working directory). Throws IoError when
+    // the schedules cannot be read; nothing of the window is left then.
+    TFormKeno(GameState& state, SoundPlayer& sound, HelpViewer& help, QSize screen,
+              QWidget* parent = nullptr);
+    ~TFormKeno() override;
+
+    // The way window lives beside the table from start-up on; the table
+    // hands it the game and routes its row bets, groups, PLAY and CAST.
+    void attachWayWindow(TFormWay* way);
+    TFormWay* wayWindow() const;
+
+    GameState& state() { return state_; }
+    SoundPlayer& sound() { return sound_; }
+    KenoMenu& menu() { return menu_; }
+    TableControls& table() { return *table_; }
+    GameCycle& cycle() { return *cycle_; }
+    QTimer& Timer1() { return *timer_; }
+    const ControlPainter& painter() const { return painter_; }
+    const HistoryStartup& historyStartup() const { return historyStartup_; }
+    PauseSettings& pauseSettings() { return pauseSettings_; }
+
+    // Controls by name ("ImagePlay", "Image17"); nullptr for an unknown name.
+    ImageButton* control(const QString& name) const;
+    ImageButton* cell(int n) const;
+    ImageButton* button(TableButton which) const;
+    QWidget* panel(bool top) const;
+
+    // TableView: what the table logic shows.
+    void paintCell(int number, CellLook look, Rgb checkColour) override;
+    void paintArrow(int arrowTag, bool pressed) override;
+    void paintButton(TableButton which, bool pressed) override;
+    void showStatus(const QString& word, Rgb colour, const QString& gameNumber) override;
+    void showCentreMessage(const QString& text) override;
+    void showValue(ValueField field, const QString& text) override;
+    void setBalanceCaption(const QString& caption) override;
+    void setMenuItem(MenuItem item, bool enabled, bool checked) override;
+    void setButtonVisible(TableButton which, bool visible) override;
+    void setBetArrowsVisible(bool visible) override;
+    void setQuickPickArrowsVisible(bool visible) override;
+    void setSpotVisible(bool visible) override;
+    void clearSpecialBox() override;
+    void setBoardEnabled(bool enabled) override;
+    void updateWindow() override;
+
+    // The special box: the kind code in large letters, or the way summary.
+    void showKindCode(const QString& kindCode);
+    void showWaySummary(const QString& summary);
+
+    // Menu handlers beyond the run of games.
+    void MenuTicketKindClick(TicketChoice choice);
+    void MenuWayClick();
+    void WayBetChanged(const WayRowClickResult& result);
+    void MenuPayoffsAndOddsClick();
+    void MenuPauseGamesClick();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildControls();
+    void routeEvents();
+    void FormCreate(QSize screen);
+    void paintInitialLook();
+    void startRepeat(int repeat);
+    void routeTicketMenu();
+    void WayGroupCompleted();
+    // A refused command leaves Qt's own toggle of the check mark behind; the table decides.
+    void restoreCheckMark(MenuItem item);
+    std::function<void(int, QPoint)> helpPopup();
+
+    GameState& state_;
+    SoundPlayer& sound_;
+    HelpViewer& help_;
+    QWidget* client_ = nullptr;
+    WindowScaler* scaler_ = nullptr;
+    ControlPainter painter_;
+    KenoMenu menu_;
+    QTimer* timer_ = nullptr;
+    HistoryStartup historyStartup_;
+    PauseSettings pauseSettings_;
+    QPointer<TFormWay> way_;
+    std::map<QString, ImageButton*> controls_;
+    QWidget* panelTop_ = nullptr;
+    QWidget* panelBottom_ = nullptr;
+    std::unique_ptr<QtWaiter> waiter_;
+    std::unique_ptr<RandomSource> random_;
+    std::unique_ptr<TableControls> table_;
+    std::unique_ptr<GameCycle> cycle_;
+};

@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "core/odds/OddsBrowser.h"
+#include "core/records/IoError.h"
+#include "core/records/ScheduleFile.h"
+
+namespace {
+
+// A schedule file of one record, so schedule 1 lies beyond its end.
+QString WriteOneRecordFile(const QTemporaryDir& dir, const PayoffSchedule& schedule) {
+    const QString path = dir.filePath(QStringLiteral("cpos.vlr"));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    const std::vector<std::uint8_t> bytes = encodeSchedule(schedule);
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    return path;
+}
+
+struct CountingLoader {
+    int calls = 0;
+    OddsBrowser::ScheduleLoader loader() {
+        return [this](GameState& state, int number) {
+            ++calls;
+            state.AggregateLimit = money::dollars(1000 + number);
+        };
+    }
+};
+
+}  // namespace
+
+TEST(OddsBrowser, OpensOnTheTicketsTabAndBet) {
+    GameState state;
+    state.Kind = TicketKind::Way;
+    state.PricePerWay = money::dollars(3);
+    OddsBrowser way(state, {});
+    EXPECT_EQ(way.tab(), 0);
+    EXPECT_EQ(way.bet(), money::dollars(3));
+    EXPECT_EQ(way.mode(), odds::OddsMode::OneIn);
+
+    state.Kind = TicketKind::LastBallDrawn;
+    EXPECT_EQ(OddsBrowser(state, {}).tab(), 7);
+
+    state.SpotsPerSet = 0;
+    state.SpotsMarked = 0;
+    EXPECT_EQ(OddsBrowser::OpeningSpots(state), 1);
+    state.SpotsMarked = 4;
+    EXPECT_EQ(OddsBrowser::OpeningSpots(state), 4);
+    state.SpotsPerSet = 6;
+    EXPECT_EQ(OddsBrowser::OpeningSpots(state), 6);
+}
+
+TEST(OddsBrowser, TabChangesClampTheSpotCountAndKeepIt) {
+    GameState state;
+    state.PayoffSpots = 3;
+    OddsBrowser browser(state, {});
+    browser.SelectTab(0);
+    EXPECT_EQ(state.PayoffSpots, 3);
+    browser.SelectTab(1);  // All Catches: 7..10
+    EXPECT_EQ(state.PayoffSpots, 7);
+    EXPECT_EQ(browser.view().rows[7].catchLabel, "7");
+    browser.SelectTab(0);
+    EXPECT_EQ(state.PayoffSpots, 7);
+    // The fixed kinds leave the count alone and show all 21 rows.
+    browser.SelectTab(5);
+    EXPECT_EQ(state.PayoffSpots, 7);
+    EXPECT_EQ(browser.view().rows[20].catchLabel, "20");
+    EXPECT_FALSE(browser.ArrowAction(OddsArrow::SpotUp));
+}
+
+TEST(OddsBrowser, SpotArrowsStopAtTheTabsRange) {
+    GameState state;
+    state.PayoffSpots = 5;
+    OddsBrowser browser(state, {});
+    browser.SelectTab(4);  // Catch All: 2..7
+    EXPECT_TRUE(browser.ArrowAction(OddsArrow::SpotUp));
+    EXPECT_TRUE(browser.ArrowAction(OddsArrow::SpotUp));
+    EXPECT_EQ(state.PayoffSpots, 7);
+    EXPECT_EQ(browser.view().rows[7].catchLabel, "7");
+    EXPECT_FALSE(browser.ArrowAction(OddsArrow::SpotUp));
+    EXPECT_EQ(state.PayoffSpots, 7);
+}
+
+TEST(OddsBrowser, HeldBetArrowGrowsItsStep) {
+    GameState state;
+    OddsBrowser browser(state, {});
+    browser.SelectTab(0);
+    // Press, then the 500 ms repeat, then every 50 ms with a growing step.
+    browser.RestartBetStep();
+    browser.ArrowAction(OddsArrow::BetUp);
+    EXPECT_EQ(browser.bet(), 10500);
+    std::vector<Money> seen;
+    for (int tick = 0; tick < 4; ++tick) {
+        browser.ArrowAction(OddsArrow::BetUp);
+        browser.GrowBetStep();
+        seen.push_back(browser.bet());
+    }
+    EXPECT_EQ(seen, (std::vector<Money>{11000, 12000, 13500, 15500}));
+
+    // Past $10.00 the step starts again at $0.05.
+    for (int i = 0; i < 200 && browser.betStep() > OddsBrowser::kBetStep; ++i)
+        browser.GrowBetStep();
+    EXPECT_EQ(browser.betStep(), OddsBrowser::kBetStep);
+
+    for (int tick = 0; tick < 500; ++tick) {
+        browser.ArrowAction(OddsArrow::BetUp);
+        browser.GrowBetStep();
+    }
+    EXPECT_EQ(browser.bet(), money::dollars(100));
+    EXPECT_FALSE(browser.ArrowAction(OddsArrow::BetUp));
+}
+
+TEST(OddsBrowser, BetDownStopsAtFiveCents) {
+    GameState state;
+    state.PricePerWay = 900;  // $0.09
+    OddsBrowser browser(state, {});
+    browser.SelectTab(0);
+    EXPECT_FALSE(browser.ArrowAction(OddsArrow::BetDown));
+    EXPECT_EQ(browser.bet(), 900);
+
+    state.PricePerWay = money::kOneDollar;
+    OddsBrowser held(state, {});
+    for (int i = 0; i < 5; ++i) held.GrowBetStep();  // $0.30
+    EXPECT_TRUE(held.ArrowAction(OddsArrow::BetDown));
+    EXPECT_EQ(held.bet(), 7000);
+    for (int i = 0; i < 3; ++i) held.ArrowAction(OddsArrow::BetDown);
+    EXPECT_EQ(held.bet(), OddsBrowser::kLowestBet);
+}
+
+TEST(OddsBrowser, CasinoArrowsStopAtTheEnds) {
+    GameState state;
+    CountingLoader counter;
+    OddsBrowser browser(state, counter.loader());
+    browser.SelectTab(0);
+    state.ScheduleNumber = 0;
+    EXPECT_FALSE(browser.ArrowAction(OddsArrow::CasinoDown));
+    state.ScheduleNumber = 99;
+    EXPECT_FALSE(browser.ArrowAction(OddsArrow::CasinoUp));
+    EXPECT_EQ(counter.calls, 0);
+    EXPECT_EQ(state.ScheduleNumber, 99);
+
+    EXPECT_TRUE(browser.ArrowAction(OddsArrow::CasinoDown));
+    EXPECT_EQ(state.ScheduleNumber, 98);
+    EXPECT_EQ(state.AggregateLimit, money::dollars(1098));
+}
+
+TEST(OddsBrowser, ScheduleBeyondTheFileKeepsNumberAndTables) {
+    QTemporaryDir dir;
+    PayoffSchedule record0;
+    record0.AggregateLimit = money::dollars(25000);
+    record0.Tables.RegularPayoffs[0][1] = money::dollars(3);
+    const QString path = WriteOneRecordFile(dir, record0);
+
+    GameState state;
+    LoadStartupSchedule(state, path);
+    state.PayoffSpots = 1;
+    OddsBrowser browser(state, [path](GameState& s, int n) { LoadSchedule(s, path, n); });
+    browser.SelectTab(0);
+    const odds::OddsView before = browser.view();
+
+    try {
+        browser.ArrowAction(OddsArrow::CasinoUp);
+        FAIL() << "schedule 1 was read";
+    } catch (const IoError& error) {
+        EXPECT_EQ(error.reason(), "Read beyond end of file");
+    }
+    EXPECT_EQ(state.ScheduleNumber, 0);
+    EXPECT_EQ(state.AggregateLimit, money::dollars(25000));
+    EXPECT_EQ(state.Payoffs, record0.Tables);
+    EXPECT_EQ(browser.view().rows[1].winText, before.rows[1].winText);
+}
+
+TEST(OddsBrowser, ModeSwitchesLeaveWinsAndBetChangesLeaveOdds) {
+    GameState state;
+    state.Payoffs.RegularPayoffs[1][2] = money::dollars(12);
+    state.AggregateLimit = money::dollars(50000);
+    state.PayoffSpots = 2;
+    OddsBrowser browser(state, {});
+    browser.SelectTab(0);
+    const odds::OddsView opened = browser.view();
+
+    browser.ArrowAction(OddsArrow::BetUp);
+    EXPECT_EQ(browser.view().rows[2].winText, "$12.60");
+    EXPECT_EQ(browser.view().rows[2].oddsText, opened.rows[2].oddsText);
+    EXPECT_EQ(browser.view().chanceOfWinning, opened.chanceOfWinning);
+
+    browser.SetMode(odds::OddsMode::Percent);
+    EXPECT_EQ(browser.view().rows[2].winText, "$12.60");
+    EXPECT_TRUE(browser.view().chanceOfWinning.endsWith('%'));
+}

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "core/state/Board.h"
+#include "core/state/GameState.h"
+#include "core/state/Money.h"
+#include "core/state/Palette.h"
+#include "core/state/RandomSource.h"
+
+TEST(Money, ProductsRoundToNearestUnitWithTiesToEven) {
+    EXPECT_EQ(money::times(3, 500), 1500);  // 3 ways at $0.05 = $0.15 exactly
+    EXPECT_EQ(money::fromUnits(2.5L), 2);
+    EXPECT_EQ(money::fromUnits(3.5L), 4);
+    EXPECT_EQ(money::fromUnits(-2.5L), -2);
+    EXPECT_EQ(money::scale(30000, 5000), 15000);  // $3.00 entry at $0.50 pays $1.50
+}
+
+TEST(Money, CurrencyTextOnAPlainMachine) {
+    EXPECT_EQ(money::currency(12'500'000), "$1,250.00");
+    EXPECT_EQ(money::currency(500'000'000, 0), "$50,000");
+    EXPECT_EQ(money::currency(0), "$0.00");
+    EXPECT_EQ(money::currency(50), "$0.00");   // half a cent, even neighbour
+    EXPECT_EQ(money::currency(150), "$0.02");  // one and a half cents
+    EXPECT_EQ(money::currency(-25000), "-$2.50");
+}
+
+TEST(GameState, BalanceCaptionNeverShowsANegativeAmount) {
+    EXPECT_EQ(BalanceCaption(0), "&You're Ahead $0.00");
+    EXPECT_EQ(BalanceCaption(25000), "&You're Ahead $2.50");
+    EXPECT_EQ(BalanceCaption(-25000), "&You're Down $2.50");
+    // The lowest balance a damaged history header can bring still reads as a shortfall.
+    EXPECT_EQ(BalanceCaption(std::numeric_limits<Money>::min()),
+              "&You're Down $922,337,203,685,477.58");
+}
+
+TEST(Money, SaturatingSumsStopAtTheEndsOfTheRange) {
+    constexpr Money kMost = std::numeric_limits<Money>::max();
+    constexpr Money kLeast = std::numeric_limits<Money>::min();
+    EXPECT_EQ(money::saturatingAdd(25000, -30000), -5000);
+    EXPECT_EQ(money::saturatingAdd(kMost - 1, 10), kMost);
+    EXPECT_EQ(money::saturatingAdd(kLeast + 1, -10), kLeast);
+    EXPECT_EQ(money::saturatingSubtract(kLeast + 1, 10), kLeast);
+    EXPECT_EQ(money::saturatingSubtract(kMost - 1, -10), kMost);
+    EXPECT_EQ(money::saturatingSubtract(0, kLeast), kMost);
+}
+
+TEST(SetColour, RepeatsEveryFortySets) {
+    EXPECT_EQ(setColour(1), (Rgb{255, 255, 0}));
+    EXPECT_EQ(setColour(41), setColour(1));
+    EXPECT_EQ(setColour(8), setColour(33));
+    EXPECT_EQ(setColour(40), (Rgb{0, 204, 0}));
+    GameState state;
+    state.SetColour(2);
+    EXPECT_EQ(state.CheckColor, (Rgb{0, 204, 255}));
+}
+
+TEST(Board, RegionsHaveTheirSizesAndDoNotOverlap) {
+    int top = 0, left = 0, edge = 0, inside = 0;
+    for (int n = 1; n <= 80; ++n) {
+        top += board::isTopHalf(n);
+        left += board::isLeftHalf(n);
+        edge += board::isEdge(n);
+        inside += board::isInside(n);
+        EXPECT_NE(board::isTopHalf(n), board::isBottomHalf(n));
+        EXPECT_NE(board::isLeftHalf(n), board::isRightHalf(n));
+        EXPECT_FALSE(board::isEdge(n) && board::isInside(n)) << n;
+    }
+    EXPECT_EQ(top, 40);
+    EXPECT_EQ(left, 40);
+    EXPECT_EQ(edge, 32);
+    EXPECT_EQ(inside, 32);
+    for (int n : {1, 11, 20, 21, 30, 31, 40, 41, 50, 51, 60, 61, 70, 80})
+        EXPECT_TRUE(board::isEdge(n));
+    for (int n : {14, 17, 23, 28, 33, 38, 43, 48, 53, 58, 64, 67}) EXPECT_TRUE(board::isInside(n));
+    for (int n : {13, 18, 63, 68, 12}) EXPECT_FALSE(board::isInside(n));
+}
+
+TEST(RandomSource, FollowsTheLinearCongruentialSequence) {
+    RandomSource random([] { return 1000u; });
+    random.reseed();
+    EXPECT_EQ(random.seed(), 1000u);
+    const std::uint32_t first = random.below(80);
+    EXPECT_EQ(random.seed(), 1000u * 134775813u + 1u);
+    EXPECT_EQ(first, static_cast<std::uint32_t>((std::uint64_t{random.seed()} * 80) >> 32));
+    // Golden: the seed 0 starts 1, then wraps mod 2^32.
+    random.setSeed(0);
+    EXPECT_EQ(random.below(80), 0u);
+    EXPECT_EQ(random.seed(), 1u);
+    random.setSeed(0xFFFFFFFFu);
+    random.below(2);
+    EXPECT_EQ(random.seed(), 0xFFFFFFFFu * 134775813u + 1u);
+}

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "core/ticket/BetControls.h"
+#include "core/ticket/MenuRules.h"
+
+namespace {
+
+TEST(BetRules, PriceStepsAndTotals) {
+    GameState state;
+    state.AggregateLimit = money::dollars(100000);
+    state.Ways = 3;
+    state.PricePerWay = 500;
+    bet::UpdateTotals(state);
+    EXPECT_EQ(state.PricePerGame, 1500);  // exactly $0.15
+
+    // The large step is checked unclamped, then clamped to $100.00.
+    state.Ways = 1;
+    state.PricePerWay = money::dollars(99) + 5000;
+    SpinnerResult up = bet::SpinnerStep(state, bet::kPriceUpLarge);
+    EXPECT_TRUE(up.stepped);
+    EXPECT_EQ(state.PricePerWay, money::dollars(100));
+    EXPECT_TRUE(up.totals.pricePerGame);
+    EXPECT_FALSE(bet::SpinnerStep(state, bet::kPriceUp).stepped);
+
+    // A way ticket under construction has no ways yet: any price passes.
+    state.Ways = 0;
+    state.AggregateLimit = 0;
+    state.PricePerWay = money::dollars(2);
+    EXPECT_TRUE(bet::SpinnerStep(state, bet::kPriceUp).stepped);
+}
+
+TEST(BetRules, QuickPickCountStaysWithinOneToTwenty) {
+    GameState state;
+    state.SpotsMarked = 1;
+    EXPECT_FALSE(bet::SpinnerStep(state, bet::kSpotsDown).stepped);
+    for (int i = 0; i < 25; ++i) bet::SpinnerStep(state, bet::kSpotsUp);
+    EXPECT_EQ(state.SpotsMarked, 20);
+    SpinnerResult down = bet::SpinnerStep(state, bet::kSpotsDown);
+    EXPECT_EQ(state.SpotsMarked, 19);
+    EXPECT_EQ(down.field, ValueField::Spot);
+    EXPECT_EQ(bet::valueText(state, ValueField::Spot), "19 SPOT");
+}
+
+TEST(BetRules, RemovingANumberNotInTheSetChangesNothing) {
+    GameState state;
+    state.Sets[1].Numbers = {4, 8};
+    state.SpotsMarked = 2;
+    state.CurrentNumber = 9;
+    bet::AddOrRemoveNumber(state, false);
+    EXPECT_EQ(state.SpotsMarked, 2);
+    EXPECT_EQ(state.Sets[1].number(2), 8);
+}
+
+TEST(BetRules, ASetNumberPastTheTicketIsRefused) {
+    // After the 80th way group of one number the set being filled is 81,
+    // one past the ticket; nothing may be written there.
+    GameState state;
+    state.CurrentSet = kSetCount + 1;
+    state.CurrentNumber = 5;
+    const GameState before = state;
+    EXPECT_FALSE(bet::AddOrRemoveNumber(state, true));
+    EXPECT_FALSE(bet::AddOrRemoveNumber(state, false));
+    EXPECT_EQ(state.CurrentSet, kSetCount + 1);
+    EXPECT_EQ(state.SpotsMarked, 0);
+    EXPECT_EQ(state.Sets, before.Sets);
+}
+
+TEST(MenuRulesTest, TicketItemsOfferedWithSevenMarked) {
+    const MenuFlags offered = menu_rules::UpdateTicketMenus(false, 7);
+    for (MenuItem item : {MenuItem::AllCatches, MenuItem::AllOrNothing, MenuItem::CatchAll,
+                          MenuItem::SuperSpecial, MenuItem::Way})
+        EXPECT_TRUE(offered.has(item)) << menuCaption(item).toStdString();
+    for (MenuItem item : {MenuItem::BetAgainst, MenuItem::LastBallDrawn, MenuItem::QuickPick,
+                          MenuItem::Forty, MenuItem::FortyForty, MenuItem::ThirtyTwoSpot})
+        EXPECT_FALSE(offered.has(item)) << menuCaption(item).toStdString();
+
+    const MenuFlags empty = menu_rules::UpdateTicketMenus(false, 0);
+    EXPECT_TRUE(empty.has(MenuItem::QuickPick));
+    EXPECT_TRUE(empty.has(MenuItem::Forty));
+    EXPECT_FALSE(empty.has(MenuItem::Way));
+    EXPECT_EQ(menu_rules::UpdateTicketMenus(true, 7), MenuFlags{});
+}
+
+TEST(MenuRulesTest, GameItemsFollowTheTicket) {
+    EXPECT_EQ(menu_rules::UpdateMenus({std::nullopt, 1, 0}),
+              (GameItems{false, false, true, false}));
+    EXPECT_EQ(menu_rules::UpdateMenus({std::nullopt, 1, 3}), (GameItems{true, true, false, true}));
+    // A way ticket without bet rows can be cast but not played.
+    EXPECT_EQ(menu_rules::UpdateMenus({MenuItem::Way, 0, 2}),
+              (GameItems{false, true, false, false}));
+    EXPECT_EQ(menu_rules::UpdateMenus({MenuItem::Way, 6, 0}), (GameItems{true, true, false, true}));
+    // Forty Forty marks nothing but is playable; it cannot be restored over.
+    EXPECT_EQ(menu_rules::UpdateMenus({MenuItem::FortyForty, 1, 0}),
+              (GameItems{true, true, false, true}));
+    EXPECT_EQ(menu_rules::UpdateMenus({MenuItem::Forty, 1, 0}),
+              (GameItems{true, true, true, true}));
+
+    MenuFlags enabled;
+    enabled.set(MenuItem::Open);
+    enabled.set(MenuItem::Next);
+    EXPECT_EQ(menu_rules::SyncButtons(enabled), (ButtonsVisible{false, true, false, true}));
+}
+
+}  // namespace

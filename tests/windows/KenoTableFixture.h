@@ -1,0 +1,80 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <memory>
+#include <vector>
+
+#include "core/records/ScheduleFile.h"
+#include "core/state/GameState.h"
+#include "game/SoundPlayer.h"
+#include "shell/HelpViewer.h"
+#include "ui/ImageButton.h"
+#include "windows/TFormKeno.h"
+
+// A game table built in a scratch working directory, with recorded sounds.
+class KenoTableFixture : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        previous_ = QDir::currentPath();
+        QDir::setCurrent(dir_.path());
+    }
+    void TearDown() override {
+        keno_.reset();
+        QDir::setCurrent(previous_);
+    }
+
+    // cpos.vlr with these records, in order.
+    static void writeSchedules(const std::vector<PayoffSchedule>& schedules) {
+        QFile file(QStringLiteral("cpos.vlr"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        for (const PayoffSchedule& schedule : schedules) {
+            const std::vector<std::uint8_t> bytes = encodeSchedule(schedule);
+            file.write(reinterpret_cast<const char*>(bytes.data()),
+                       static_cast<qint64>(bytes.size()));
+        }
+    }
+    static void writeSchedules(Money aggregateLimit) {
+        PayoffSchedule schedule;
+        schedule.ScheduleNumber = 3;
+        schedule.AggregateLimit = aggregateLimit;
+        writeSchedules(std::vector<PayoffSchedule>{schedule});
+    }
+
+    TFormKeno& build(QSize screen = {640, 480}) {
+        keno_ = std::make_unique<TFormKeno>(state_, sound_, help_, screen);
+        return *keno_;
+    }
+
+    QImage client() const { return keno_->centralWidget()->grab().toImage(); }
+
+    // What a control shows when painted from scratch with this fill, text and colour.
+    QImage expectedCaption(const QString& name, QColor fill, QColor colour, const QString& text,
+                           int units, int alignment = 1) const {
+        const ImageButton& shown = *keno_->control(name);
+        ImageButton fresh;
+        fresh.resize(shown.size());
+        keno_->painter().Fill(fresh, fill);
+        keno_->painter().SetCaptionFont(fresh, units);
+        keno_->painter().PaintCaption(fresh, colour, text, QStringLiteral("Times New Roman"),
+                                      alignment, 0);
+        return fresh.image();
+    }
+    void expectShows(const QString& name, QColor fill, QColor colour, const QString& text,
+                     int units, int alignment = 1) const {
+        EXPECT_EQ(keno_->control(name)->image(),
+                  expectedCaption(name, fill, colour, text, units, alignment))
+            << name.toStdString() << " does not show " << text.toStdString();
+    }
+
+    QTemporaryDir dir_;
+    QString previous_;
+    GameState state_;
+    RecordingSoundPlayer sound_;
+    HelpViewer help_{HelpFile{}};
+    std::unique_ptr<TFormKeno> keno_;
+};

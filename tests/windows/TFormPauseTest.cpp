@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QTest>
+
+#include "game/SoundPlayer.h"
+#include "ui/ImageButton.h"
+#include "windows/TFormPause.h"
+
+namespace {
+
+struct TFormPauseTest : ::testing::Test {
+    GameState state;
+    PauseSettings settings;
+    RecordingSoundPlayer sounds;
+
+    void press(TFormPause& form, int tag) {
+        ImageButton* image = form.imageByTag(tag);
+        ASSERT_NE(image, nullptr);
+        if (tag == 113 || tag == 115) {
+            form.ImageOKCancelMouseDown(*image, Qt::LeftButton, Qt::NoModifier);
+            form.ImageOKCancelMouseUp(*image);
+        } else {
+            form.ImageMouseDown(*image, Qt::LeftButton, Qt::NoModifier);
+            form.ImageMouseUp(*image);
+        }
+    }
+};
+
+TEST_F(TFormPauseTest, OpensFromTheSettingsAndCommitsOnOk) {
+    state.PricePerGame = money::dollars(2);
+    state.PauseBetweenNumbers = 60;
+    TFormPause form(state, settings, sounds);
+    EXPECT_EQ(form.windowTitle(), "Pause Games");
+    EXPECT_EQ(form.LabelNumbers->text(), "60");
+    EXPECT_EQ(form.LabelGamesLabel->text(), "Don't Pause Between Games");
+    EXPECT_EQ(form.LabelWinning->text(), "$2.00");  // no games pause: the price per game
+
+    press(form, 101);  // 60 wraps to 0
+    EXPECT_EQ(form.LabelNumbers->text(), "");
+    EXPECT_EQ(form.LabelNumbersLabel->text(), "Don't Pause Between Numbers");
+    press(form, 107);  // 0 down wraps to "until NEXT"
+    EXPECT_EQ(form.LabelGamesLabel->text(), "Pause Between Games");
+    EXPECT_EQ(state.PauseBetweenGames, 0);  // nothing committed yet
+    EXPECT_EQ(sounds.requests, QStringList(4, "WAVE_89 wait"));
+
+    press(form, 113);
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+    EXPECT_EQ(state.PauseBetweenNumbers, 0);
+    EXPECT_EQ(state.PauseBetweenGames, kPauseUntilNext);
+    EXPECT_EQ(state.PauseWinThreshold, money::dollars(2));
+}
+
+TEST_F(TFormPauseTest, CancelKeepsTheSettingsAndHeldArrowsRepeat) {
+    state.PauseBetweenGames = 5;
+    TFormPause form(state, settings, sounds);
+    ImageButton* up = form.imageByTag(109);
+    form.ImageMouseDown(*up, Qt::LeftButton, Qt::NoModifier);
+    form.TimerButtonTimer();
+    form.TimerButtonTimer();
+    EXPECT_EQ(form.LabelWinning->text(), "$0.25");
+    form.ImageMouseUp(*up);
+    form.TimerButtonTimer();  // stopped: no further step
+    EXPECT_EQ(form.LabelWinning->text(), "$0.25");
+    // A right click or a shifted click does nothing.
+    form.ImageMouseDown(*up, Qt::RightButton, Qt::NoModifier);
+    form.ImageMouseDown(*up, Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(form.LabelWinning->text(), "$0.25");
+
+    QTest::mouseClick(form.LabelGamesLabel, Qt::LeftButton);  // 5 is below 151
+    EXPECT_EQ(form.LabelGamesLabel->text(), "Pause Between Games");
+    press(form, 115);
+    EXPECT_EQ(form.result(), QDialog::Rejected);
+    EXPECT_EQ(state.PauseBetweenGames, 5);
+    EXPECT_EQ(state.PauseWinThreshold, 0);
+}
+
+}  // namespace

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "core/state/GameState.h"
+#include "core/ticket/BetControls.h"
+#include "game/SoundPlayer.h"
+#include "ui/ImageButton.h"
+#include "windows/TFormWay.h"
+
+namespace {
+
+class TFormWayTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        state.AggregateLimit = money::dollars(100);
+        form.setGame(state, sound);
+        form.setAggregateAlert([this] { ++alerts; });
+        mainWindow.resize(500, 400);
+        mainWindow.move(150, 60);
+        mainWindow.show();
+    }
+
+    void mark(std::initializer_list<int> numbers) {
+        for (const int n : numbers) {
+            state.CurrentNumber = static_cast<std::int16_t>(n);
+            if (bet::AddOrRemoveNumber(state, true) && state.Kind == TicketKind::Way)
+                form.GroupCompleted();
+        }
+    }
+
+    // Sunken rows are lit at the bottom right, raised rows at the top left.
+    static bool raised(const ImageButton& row) {
+        const QImage& image = row.image();
+        return QColor(image.pixel(0, 0)).lightness() >
+               QColor(image.pixel(image.width() - 1, image.height() - 1)).lightness();
+    }
+
+    GameState state;
+    RecordingSoundPlayer sound;
+    QWidget mainWindow;
+    TFormWay form;
+    int alerts = 0;
+};
+
+}  // namespace
+
+TEST_F(TFormWayTest, ChoosingWayShowsTheFirstRowBesideTheMainWindow) {
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(form.MenuWayClick(mainWindow).empty());  // nothing marked yet
+    EXPECT_FALSE(form.isVisible());
+
+    mark({4, 9});
+    EXPECT_EQ(form.MenuWayClick(mainWindow), (std::vector<int>{4, 9}));
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.windowTitle(), "Ways Possible");
+    EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(mainWindow.frameGeometry().left(), form.screen()->geometry().left());
+    EXPECT_EQ(form.frameGeometry().left(), mainWindow.frameGeometry().right() + 1);
+    EXPECT_EQ(form.frameGeometry().bottom(), mainWindow.frameGeometry().bottom());
+
+    EXPECT_TRUE(form.row(1)->isVisible());
+    EXPECT_FALSE(form.row(2)->isVisible());
+    EXPECT_EQ(form.row(1)->tag(), 11);
+    EXPECT_FALSE(raised(*form.row(1)));
+
+    mark({30, 31});
+    EXPECT_TRUE(form.row(2)->isVisible());
+    EXPECT_EQ(form.ticket()->rowText(1), "2 / 2");
+}
+
+TEST_F(TFormWayTest, ClickingRowsBetsAndUnbetsThem) {
+    mark({1, 2});
+    form.MenuWayClick(mainWindow);
+    mark({3, 4, 5, 6});
+    QSignalSpy changes(&form, &TFormWay::betChanged);
+
+    QTest::mouseClick(form.row(1), Qt::RightButton);
+    QTest::mouseClick(form.row(1), Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(changes.count(), 0);
+
+    QTest::mouseClick(form.row(1), Qt::LeftButton);
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(form.row(1)->tag(), 12);
+    EXPECT_TRUE(raised(*form.row(1)));
+    EXPECT_EQ(state.Ways, 3);
+    EXPECT_EQ(state.PricePerGame, money::dollars(3));
+    EXPECT_EQ(form.ticket()->summary(), "  3/2  ");
+
+    QTest::mouseClick(form.row(1), Qt::LeftButton);
+    EXPECT_EQ(form.row(1)->tag(), 11);
+    EXPECT_FALSE(raised(*form.row(1)));
+    EXPECT_EQ(sound.requests, (QStringList{"WAVE_83", "WAVE_86"}));
+    EXPECT_EQ(changes.count(), 2);
+}
+
+TEST_F(TFormWayTest, ARefusedBetShowsTheNoticeAndChangesNothing) {
+    state.PricePerWay = money::dollars(20);
+    mark({1, 2});
+    form.MenuWayClick(mainWindow);
+    mark({3, 4, 5, 6});
+    QSignalSpy changes(&form, &TFormWay::betChanged);
+    form.ImageWayRMouseDown(1);  // 3 ways, $60.00
+    form.ImageWayRMouseDown(2);  // 6 ways, $120.00: refused
+    EXPECT_EQ(alerts, 1);
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(form.row(2)->tag(), 13);
+    EXPECT_EQ(state.Ways, 3);
+}
+
+TEST_F(TFormWayTest, PlayAndCastHideTheWindow) {
+    mark({1});
+    form.MenuWayClick(mainWindow);
+    mark({2});
+    form.ImageWayRMouseDown(2);
+    form.HandOverAtPlay();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(state.WayCounts[0], 0);
+    EXPECT_EQ(state.WayCounts[1], 1);
+
+    form.Cast();
+    EXPECT_FALSE(form.row(2)->isVisible());
+    EXPECT_EQ(form.row(2)->tag(), 13);
+}
