@@ -2,8 +2,8 @@
 
 class QWidget;
 
-// The game's version, as the build names it.
-inline constexpr const char* kVelloroVersion = "0.1";
+// The game's version, as the build names it (the CMake project version).
+extern const char* const kVelloroVersion;
 
 // The about box: the game's name and version.
 void ShowAboutBox(QWidget* parent);

@@ -61,11 +61,11 @@ TEST_F(ToolCommandsTest, SchedulesShowPrintsTablesAndReturns) {
     const ToolRun last = RunTool({"schedules", "show", "--number", "99"}, dir_.path());
     EXPECT_EQ(last.lines.value(0), "Schedule 99");
 
-    const ToolRun beyond = RunTool({"schedules", "show", "--number", "100"}, dir_.path());
+    file_bytes::writeAll(file("short.vlr"), file_bytes::readAll(file("cpos.vlr")).left(3 * 5616));
+    const ToolRun beyond =
+        RunTool({"schedules", "show", "--number", "3", "--file", "short.vlr"}, dir_.path());
     EXPECT_EQ(beyond.status, 1);
-    EXPECT_EQ(beyond.errors, "cpos.vlr: Read beyond end of file\n");
-    EXPECT_EQ(RunTool({"schedules", "show", "--number", "x"}, dir_.path()).status, 2);
-    EXPECT_EQ(RunTool({"schedules", "mend"}, dir_.path()).status, 2);
+    EXPECT_EQ(beyond.errors, "short.vlr: Read beyond end of file\n");
 }
 
 TEST_F(ToolCommandsTest, HistoryListsEverySlotInFileOrder) {

@@ -5,18 +5,19 @@
 
 namespace {
 
-const std::string kUsage = "history [--file FILE]";
+const QCommandLineOption kFile{"file", "The games history to read (Games.vlr).", "FILE"};
 
-int RunHistory(const QStringList& arguments) {
-    if (!tool::onlyKnown(arguments, {"--file"}, {})) return tool::usageError(kUsage);
+void Declare(QCommandLineParser& parser) { parser.addOption(kFile); }
+
+int Run(const QCommandLineParser& parser) {
     // A damaged file throws before anything is printed.
-    const std::vector<GameRecord> games =
-        ReadHistory(tool::optionValue(arguments, "--file", "Games.vlr"));
+    const std::vector<GameRecord> games = ReadHistory(tool::fileValue(parser, kFile, "Games.vlr"));
     for (std::size_t slot = 0; slot < games.size(); ++slot)
         tool::printLine(HistorySummaryLine(static_cast<int>(slot), games[slot]));
     return 0;
 }
 
-const ToolCommandRegistration registration{"history", kUsage, RunHistory};
+const ToolCommandRegistration registration{
+    {"history", "[options]", "One line per game slot of the games history.", Declare, Run}};
 
 }  // namespace

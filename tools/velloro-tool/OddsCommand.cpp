@@ -1,56 +1,41 @@
 // velloro-tool odds: the payoffs-and-odds table of one tab, as the window shows it.
-#include <QRegularExpression>
-
 #include "ToolCommand.h"
+#include "core/odds/OddsBrowser.h"
 #include "core/odds/OddsTable.h"
 #include "core/records/ScheduleFile.h"
 
 namespace {
 
-const std::string kUsage =
-    "odds --tab T --spots N [--bet DOLLARS] [--percent] [--file FILE] [--number N]";
+const QCommandLineOption kTab{"tab", "The window's tab, 0 (1 To 20 Spot) to 9 (Thirty Two Spot).",
+                              "T"};
+const QCommandLineOption kSpots{
+    "spots", "Spots marked, 1 to 20; outside the tab's range the tab's least count.", "N"};
+const QCommandLineOption kBet{"bet", "The bet per game in dollars, $0.05 to $100.00 (1.00).",
+                              "DOLLARS"};
+const QCommandLineOption kPercent{"percent", "Odds as percentages instead of \"1 in N\"."};
+const QCommandLineOption kFile{"file", "The payoff schedules file (cpos.vlr).", "FILE"};
+const QCommandLineOption kNumber{"number", "The schedule in force, 0 to 99 (0).", "N"};
 
-// "1", "0.5", "$12.05" -> Money; at most four decimals, $0.0001 to $1,000,000.
-bool ParseBet(const QString& text, Money& bet) {
-    static const QRegularExpression kAmount(QStringLiteral(R"(^\$?(\d{1,7})(?:\.(\d{1,4}))?$)"));
-    const QRegularExpressionMatch match = kAmount.match(text);
-    if (!match.hasMatch()) return false;
-    const QString fraction = match.captured(2).leftJustified(4, QLatin1Char('0'));
-    bet = match.captured(1).toLongLong() * money::kOneDollar + fraction.toLongLong();
-    return bet > 0 && bet <= money::dollars(1000000);
+void Declare(QCommandLineParser& parser) {
+    parser.addOptions({kTab, kSpots, kBet, kPercent, kFile, kNumber});
 }
 
-bool ParseInt(const QString& text, int low, int high, int& value) {
-    bool ok = false;
-    value = text.toInt(&ok);
-    return ok && value >= low && value <= high;
-}
-
-int RunOdds(const QStringList& arguments) {
-    const QStringList valueOptions{"--tab", "--spots", "--bet", "--file", "--number"};
-    if (!tool::onlyKnown(arguments, valueOptions, {"--percent"})) return tool::usageError(kUsage);
-    if (!arguments.contains("--tab") || !arguments.contains("--spots"))
-        return tool::usageError(kUsage);
-
-    int tab = 0;
-    int spots = 0;
-    int number = 0;
-    Money bet = money::kOneDollar;
-    if (!ParseInt(tool::optionValue(arguments, "--tab", {}), 0, odds::kOddsTabs - 1, tab) ||
-        !ParseInt(tool::optionValue(arguments, "--spots", {}), 0, 255, spots) ||
-        !ParseInt(tool::optionValue(arguments, "--number", "0"), 0, 99, number) ||
-        !ParseBet(tool::optionValue(arguments, "--bet", "1.00"), bet)) {
-        return tool::usageError(kUsage);
-    }
+int Run(const QCommandLineParser& parser) {
+    const odds::SpotRange widest = odds::SpotRangeOf(odds::TabKind(0));
+    const int tab = tool::intValue(parser, kTab, 0, odds::kOddsTabs - 1);
+    const int spots = tool::intValue(parser, kSpots, widest.minimum, widest.maximum);
+    const int number = tool::intValue(parser, kNumber, 0, OddsBrowser::kLastSchedule, 0);
+    const Money bet = tool::amountValue(parser, kBet, OddsBrowser::kLowestBet,
+                                        OddsBrowser::kHighestBet, money::kOneDollar);
 
     const PayoffSchedule schedule =
-        readSchedule(tool::optionValue(arguments, "--file", "cpos.vlr"), number);
+        readSchedule(tool::fileValue(parser, kFile, "cpos.vlr"), number);
     const TicketKind kind = odds::TabKind(tab);
     const odds::OddsInputs inputs{
         kind,
         odds::SpotsForTab(kind, spots),
         bet,
-        tool::hasFlag(arguments, "--percent") ? odds::OddsMode::Percent : odds::OddsMode::OneIn,
+        parser.isSet(kPercent) ? odds::OddsMode::Percent : odds::OddsMode::OneIn,
         &schedule.Tables,
         schedule.AggregateLimit};
     odds::OddsView view;
@@ -65,6 +50,8 @@ int RunOdds(const QStringList& arguments) {
     return 0;
 }
 
-const ToolCommandRegistration registration{"odds", kUsage, RunOdds};
+const ToolCommandRegistration registration{
+    {"odds", "--tab T --spots N [options]",
+     "The payoffs and odds of one tab of the Payoffs & Odds window.", Declare, Run}};
 
 }  // namespace

@@ -1,42 +1,76 @@
 #pragma once
 
-#include <QStringList>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QString>
 #include <functional>
-#include <map>
-#include <string>
+#include <stdexcept>
+#include <vector>
 
-// velloro-tool's subcommands register themselves here, one file each:
-//   static const ToolCommandRegistration reg{"history", "history [--file FILE]", run};
-// A command returns the process status: 0 done, 1 a file error (one line on
-// stderr naming the file and the reason), 2 a usage error.
+#include "core/state/Money.h"
+
+// velloro-tool's subcommands, one small file each (HistoryCommand.cpp,
+// OddsCommand.cpp, ...). To add one, write tools/velloro-tool/FooCommand.cpp:
+//
+//   namespace {
+//   const QCommandLineOption kFile{"file", "The games history to read (Games.vlr).", "FILE"};
+//   void Declare(QCommandLineParser& parser) { parser.addOption(kFile); }
+//   int Run(const QCommandLineParser& parser) {
+//       const QString file = tool::fileValue(parser, kFile, "Games.vlr");
+//       ...print results with tool::printLine...
+//       return 0;
+//   }
+//   const ToolCommandRegistration registration{
+//       {"foo", "[--file FILE]", "One line saying what foo prints.", Declare, Run}};
+//   }  // namespace
+//
+// The build picks the file up by itself. A name of two words ("schedules make",
+// "music make") makes a command group. main.cpp parses with QCommandLineParser,
+// answers --help, and turns the errors into the process status:
+// a wrong value throws tool::UsageError with the message the user reads
+// ("--tab must be 0 to 9": the option and what it allows), exit 2; a file
+// error throws IoError, one line "FILE: reason" on stderr, exit 1. Standard
+// output carries results only. Then describe the command in
+// assets/velloro-tool.6 (a test checks every option is there); bash completion
+// reads the help texts and needs nothing.
 struct ToolCommand {
-    std::string usage;
-    std::function<int(const QStringList& arguments)> run;
+    QString name;      // "odds", "schedules make"
+    QString synopsis;  // what follows the name in the usage line
+    QString summary;   // one line, shown by `velloro-tool --help` and atop the command's help
+    std::function<void(QCommandLineParser&)> declareOptions;
+    // 0 when done; throws tool::UsageError or IoError.
+    std::function<int(const QCommandLineParser&)> run;
 };
 
-std::map<std::string, ToolCommand>& toolCommands();
+// Every registered command, sorted by name.
+const std::vector<ToolCommand>& toolCommands();
 
 struct ToolCommandRegistration {
-    ToolCommandRegistration(const std::string& name, const std::string& usage,
-                            std::function<int(const QStringList&)> run) {
-        toolCommands()[name] = ToolCommand{usage, std::move(run)};
-    }
+    explicit ToolCommandRegistration(ToolCommand command);
 };
 
-// Small helpers shared by the subcommands.
 namespace tool {
 
-// The value after `option` ("--file FILE"), or `fallback` when absent.
-// Sets `missingValue` when the option is present without a value.
-QString optionValue(const QStringList& arguments, const QString& option, const QString& fallback,
-                    bool* missingValue = nullptr);
-bool hasFlag(const QStringList& arguments, const QString& flag);
-// Every argument is one of the known options (with a value) or flags.
-bool onlyKnown(const QStringList& arguments, const QStringList& valueOptions,
-               const QStringList& flags);
-int usageError(const std::string& usage);
-// Prints "FILE: reason" on stderr and returns 1.
-int fileError(const QString& message);
+// A wrong or missing value, an unknown option: exit 2 with this message.
+class UsageError : public std::runtime_error {
+  public:
+    explicit UsageError(const QString& message);
+    QString message() const { return QString::fromUtf8(what()); }
+};
+
+// The option's value as an integer low..high; `fallback` when it is absent,
+// and when there is no fallback the option is required.
+int intValue(const QCommandLineParser& parser, const QCommandLineOption& option, int low, int high);
+int intValue(const QCommandLineParser& parser, const QCommandLineOption& option, int low, int high,
+             int fallback);
+// A dollar amount ("1", "0.5", "$12.05", at most four decimals) low..high.
+Money amountValue(const QCommandLineParser& parser, const QCommandLineOption& option, Money low,
+                  Money high, Money fallback);
+// A file name; an empty value is refused.
+QString fileValue(const QCommandLineParser& parser, const QCommandLineOption& option,
+                  const QString& fallback);
+
+// One line of results on standard output, UTF-8.
 void printLine(const QString& line);
 
 }  // namespace tool

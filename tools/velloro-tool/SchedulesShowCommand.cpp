@@ -1,31 +1,19 @@
-// velloro-tool schedules: writes the delivered payoff schedules, or shows one
-// with the return to player of every payoff row.
+// velloro-tool schedules show: one payoff schedule with every table and the
+// return to player of each paid ticket.
 #include <QStringList>
 
 #include "ToolCommand.h"
+#include "core/odds/OddsBrowser.h"
 #include "core/odds/OddsTable.h"
-#include "core/records/RecordFile.h"
 #include "core/records/ScheduleFile.h"
 #include "core/schedules/ReturnToPlayer.h"
-#include "core/schedules/ScheduleDesign.h"
 
 namespace {
 
-const std::string kUsage =
-    "schedules make [--out FILE] | schedules show [--file FILE] [--number N]";
+const QCommandLineOption kFile{"file", "The payoff schedules file (cpos.vlr).", "FILE"};
+const QCommandLineOption kNumber{"number", "The schedule to show, 0 to 99 (0).", "N"};
 
-int Make(const QStringList& options) {
-    if (!tool::onlyKnown(options, {"--out"}, {})) return tool::usageError(kUsage);
-    std::vector<std::uint8_t> all;
-    for (const PayoffSchedule& schedule : schedule_design::DesignAll()) {
-        const auto record = encodeSchedule(schedule);
-        all.insert(all.end(), record.begin(), record.end());
-    }
-    RecordFile file(tool::optionValue(options, "--out", "cpos.vlr"), kScheduleRecordSize,
-                    RecordFile::Mode::Create);
-    file.append(all);
-    return 0;
-}
+void Declare(QCommandLineParser& parser) { parser.addOptions({kFile, kNumber}); }
 
 QString Entries(std::span<const Money> row) {
     QStringList texts;
@@ -50,13 +38,10 @@ void PrintLine(const QString& title, std::span<const Money> row) {
     tool::printLine(QStringLiteral("  ") + Entries(row));
 }
 
-int Show(const QStringList& options) {
-    if (!tool::onlyKnown(options, {"--file", "--number"}, {})) return tool::usageError(kUsage);
-    bool numberOk = false;
-    const int number = tool::optionValue(options, "--number", "0").toInt(&numberOk);
-    if (!numberOk || number < 0) return tool::usageError(kUsage);
+int Run(const QCommandLineParser& parser) {
+    const int number = tool::intValue(parser, kNumber, 0, OddsBrowser::kLastSchedule, 0);
     const PayoffSchedule schedule =
-        readSchedule(tool::optionValue(options, "--file", "cpos.vlr"), number);
+        readSchedule(tool::fileValue(parser, kFile, "cpos.vlr"), number);
     const PayoffTables& t = schedule.Tables;
 
     tool::printLine(QStringLiteral("Schedule %1").arg(schedule.ScheduleNumber));
@@ -89,13 +74,8 @@ int Show(const QStringList& options) {
     return 0;
 }
 
-int RunSchedules(const QStringList& arguments) {
-    const QStringList options = arguments.mid(1);
-    if (arguments.value(0) == "make") return Make(options);
-    if (arguments.value(0) == "show") return Show(options);
-    return tool::usageError(kUsage);
-}
-
-const ToolCommandRegistration registration{"schedules", kUsage, RunSchedules};
+const ToolCommandRegistration registration{
+    {"schedules show", "[options]",
+     "One payoff schedule: every table and the return to player of each ticket.", Declare, Run}};
 
 }  // namespace

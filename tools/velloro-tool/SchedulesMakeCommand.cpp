@@ -1,0 +1,29 @@
+// velloro-tool schedules make: writes the delivered payoff schedules.
+#include "ToolCommand.h"
+#include "core/records/RecordFile.h"
+#include "core/records/ScheduleFile.h"
+#include "core/schedules/ScheduleDesign.h"
+
+namespace {
+
+const QCommandLineOption kOut{"out", "The file to write (cpos.vlr), replaced if it exists.",
+                              "FILE"};
+
+void Declare(QCommandLineParser& parser) { parser.addOption(kOut); }
+
+int Run(const QCommandLineParser& parser) {
+    const QString out = tool::fileValue(parser, kOut, "cpos.vlr");
+    std::vector<std::uint8_t> all;
+    for (const PayoffSchedule& schedule : schedule_design::DesignAll()) {
+        const auto record = encodeSchedule(schedule);
+        all.insert(all.end(), record.begin(), record.end());
+    }
+    RecordFile file(out, kScheduleRecordSize, RecordFile::Mode::Create);
+    file.append(all);
+    return 0;
+}
+
+const ToolCommandRegistration registration{
+    {"schedules make", "[options]", "Writes the 100 delivered payoff schedules.", Declare, Run}};
+
+}  // namespace

@@ -1,0 +1,80 @@
+#include "ToolCommand.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+std::vector<ToolCommand>& registry() {
+    static std::vector<ToolCommand> commands;
+    return commands;
+}
+
+QString OptionName(const QCommandLineOption& option) {
+    return QStringLiteral("--") + option.names().constLast();
+}
+
+}  // namespace
+
+const std::vector<ToolCommand>& toolCommands() { return registry(); }
+
+ToolCommandRegistration::ToolCommandRegistration(ToolCommand command) {
+    auto& commands = registry();
+    const auto at = std::lower_bound(
+        commands.begin(), commands.end(), command.name,
+        [](const ToolCommand& existing, const QString& name) { return existing.name < name; });
+    commands.insert(at, std::move(command));
+}
+
+namespace tool {
+
+UsageError::UsageError(const QString& message) : std::runtime_error(message.toStdString()) {}
+
+int intValue(const QCommandLineParser& parser, const QCommandLineOption& option, int low,
+             int high) {
+    const QString range = QStringLiteral("%1 to %2").arg(low).arg(high);
+    if (!parser.isSet(option))
+        throw UsageError(OptionName(option) + QStringLiteral(" is required (") + range + ')');
+    bool ok = false;
+    const int value = parser.value(option).toInt(&ok);
+    if (!ok || value < low || value > high)
+        throw UsageError(OptionName(option) + QStringLiteral(" must be ") + range);
+    return value;
+}
+
+int intValue(const QCommandLineParser& parser, const QCommandLineOption& option, int low, int high,
+             int fallback) {
+    return parser.isSet(option) ? intValue(parser, option, low, high) : fallback;
+}
+
+Money amountValue(const QCommandLineParser& parser, const QCommandLineOption& option, Money low,
+                  Money high, Money fallback) {
+    if (!parser.isSet(option)) return fallback;
+    static const QRegularExpression kAmount(QStringLiteral(R"(^\$?(\d{1,7})(?:\.(\d{1,4}))?$)"));
+    const QRegularExpressionMatch match = kAmount.match(parser.value(option));
+    if (match.hasMatch()) {
+        const QString fraction = match.captured(2).leftJustified(4, QLatin1Char('0'));
+        const Money amount =
+            match.captured(1).toLongLong() * money::kOneDollar + fraction.toLongLong();
+        if (amount >= low && amount <= high) return amount;
+    }
+    throw UsageError(OptionName(option) + QStringLiteral(" must be an amount from ") +
+                     money::currency(low) + QStringLiteral(" to ") + money::currency(high));
+}
+
+QString fileValue(const QCommandLineParser& parser, const QCommandLineOption& option,
+                  const QString& fallback) {
+    if (!parser.isSet(option)) return fallback;
+    const QString file = parser.value(option);
+    if (file.isEmpty()) throw UsageError(OptionName(option) + QStringLiteral(" needs a file name"));
+    return file;
+}
+
+void printLine(const QString& line) {
+    const QByteArray bytes = line.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
+    std::fputc('\n', stdout);
+}
+
+}  // namespace tool
