@@ -1,30 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "core/records/ScheduleFile.h"
+#include "tools/ToolRun.h"
 
 namespace {
-
-struct ToolRun {
-    int exitCode = -1;
-    QStringList lines;
-    QString errors;
-};
-
-ToolRun RunTool(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(VELLORO_TOOL_PATH), arguments);
-    process.waitForFinished(30000);
-    ToolRun run;
-    run.exitCode = process.exitCode();
-    run.lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n');
-    if (run.lines.last().isEmpty()) run.lines.removeLast();
-    run.errors = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 class OddsCommand : public ::testing::Test {
   protected:
@@ -53,37 +35,37 @@ class OddsCommand : public ::testing::Test {
 TEST_F(OddsCommand, PrintsTheWindowsRowsAndTotals) {
     const ToolRun run =
         RunTool({"odds", "--tab", "0", "--spots", "1", "--bet", "0.50", "--file", path});
-    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
-    ASSERT_EQ(run.lines.size(), 23);
-    EXPECT_EQ(run.lines[0], "0\t$0.00\t1 in 1.3333");
-    EXPECT_EQ(run.lines[1], "1\t$1.50\t1 in 4.0000");
-    EXPECT_EQ(run.lines[2], "\t\t");
-    EXPECT_EQ(run.lines[21], "Chance Of Winning\t1 in 4.0000");
-    EXPECT_EQ(run.lines[22], "Expected Return\t$0.38");
+    ASSERT_EQ(run.status, 0) << run.errors.toStdString();
+    ASSERT_EQ(run.lines().size(), 23);
+    EXPECT_EQ(run.lines()[0], "0\t$0.00\t1 in 1.3333");
+    EXPECT_EQ(run.lines()[1], "1\t$1.50\t1 in 4.0000");
+    EXPECT_EQ(run.lines()[2], "\t\t");
+    EXPECT_EQ(run.lines()[21], "Chance Of Winning\t1 in 4.0000");
+    EXPECT_EQ(run.lines()[22], "Expected Return\t$0.38");
 
     const ToolRun percent = RunTool(
         {"odds", "--tab", "0", "--spots", "1", "--percent", "--number", "1", "--file", path});
-    ASSERT_EQ(percent.exitCode, 0);
-    EXPECT_EQ(percent.lines[1], "1\t$4.00\t25.00000000000000000%");
-    EXPECT_EQ(percent.lines[21], "Chance Of Winning\t25.000000%");
+    ASSERT_EQ(percent.status, 0);
+    EXPECT_EQ(percent.lines()[1], "1\t$4.00\t25.00000000000000000%");
+    EXPECT_EQ(percent.lines()[21], "Chance Of Winning\t25.000000%");
 }
 
 TEST_F(OddsCommand, SpotCountOutsideTheTabBecomesItsMinimum) {
     const ToolRun run = RunTool({"odds", "--tab", "1", "--spots", "3", "--file", path});
-    ASSERT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.lines[7].startsWith("7\t"));
-    EXPECT_EQ(run.lines[8], "\t\t");
+    ASSERT_EQ(run.status, 0);
+    EXPECT_TRUE(run.lines()[7].startsWith("7\t"));
+    EXPECT_EQ(run.lines()[8], "\t\t");
 }
 
 TEST_F(OddsCommand, ReportsFileAndUsageErrors) {
     const ToolRun beyond =
         RunTool({"odds", "--tab", "0", "--spots", "1", "--number", "2", "--file", path});
-    EXPECT_EQ(beyond.exitCode, 1);
+    EXPECT_EQ(beyond.status, 1);
     EXPECT_TRUE(beyond.errors.contains("Read beyond end of file")) << beyond.errors.toStdString();
-    EXPECT_TRUE(beyond.lines.isEmpty());
+    EXPECT_TRUE(beyond.lines().isEmpty());
 
-    EXPECT_EQ(RunTool({"odds", "--tab", "10", "--spots", "1", "--file", path}).exitCode, 2);
-    EXPECT_EQ(RunTool({"odds", "--spots", "1", "--file", path}).exitCode, 2);
-    EXPECT_EQ(RunTool({"odds", "--tab", "0", "--spots", "1", "--bet", "1.00001"}).exitCode, 2);
-    EXPECT_EQ(RunTool({"odds", "--tab", "0", "--spots", "1", "--bet", "-1"}).exitCode, 2);
+    EXPECT_EQ(RunTool({"odds", "--tab", "10", "--spots", "1", "--file", path}).status, 2);
+    EXPECT_EQ(RunTool({"odds", "--spots", "1", "--file", path}).status, 2);
+    EXPECT_EQ(RunTool({"odds", "--tab", "0", "--spots", "1", "--bet", "1.00001"}).status, 2);
+    EXPECT_EQ(RunTool({"odds", "--tab", "0", "--spots", "1", "--bet", "-1"}).status, 2);
 }

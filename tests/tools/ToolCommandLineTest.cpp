@@ -1,32 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QCryptographicHash>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "core/records/HistoryFile.h"
 #include "core/state/GameState.h"
+#include "tools/ToolRun.h"
 
 namespace {
-
-struct ToolRun {
-    int status = -1;
-    QByteArray output;  // stdout
-    QString errors;     // stderr
-};
-
-ToolRun RunTool(const QStringList& arguments, const QString& directory) {
-    QProcess process;
-    process.setWorkingDirectory(directory);
-    process.start(QStringLiteral(VELLORO_TOOL_PATH), arguments);
-    ToolRun run;
-    if (!process.waitForFinished(60'000)) return run;
-    run.status = process.exitCode();
-    run.output = process.readAllStandardOutput();
-    run.errors = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 QByteArray Sha256(const QByteArray& bytes) {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -9,26 +8,9 @@
 #include "core/records/ScheduleFile.h"
 #include "core/schedules/ScheduleDesign.h"
 #include "core/state/GameState.h"
+#include "tools/ToolRun.h"
 
 namespace {
-
-struct ToolRun {
-    int status = -1;
-    QStringList lines;  // stdout
-    QString errors;     // stderr
-};
-
-ToolRun RunTool(const QStringList& arguments, const QString& directory) {
-    QProcess process;
-    process.setWorkingDirectory(directory);
-    process.start(QStringLiteral(VELLORO_TOOL_PATH), arguments);
-    ToolRun run;
-    if (!process.waitForFinished(60'000)) return run;
-    run.status = process.exitCode();
-    run.lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    run.errors = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 class ToolCommandsTest : public ::testing::Test {
   protected:
@@ -51,15 +33,16 @@ TEST_F(ToolCommandsTest, SchedulesShowPrintsTablesAndReturns) {
     ASSERT_EQ(RunTool({"schedules", "make"}, dir_.path()).status, 0);
     const ToolRun shown = RunTool({"schedules", "show"}, dir_.path());
     ASSERT_EQ(shown.status, 0);
-    EXPECT_EQ(shown.lines.value(0), "Schedule 0");
-    EXPECT_EQ(shown.lines.value(1), "Aggregate limit $50,000");
-    EXPECT_TRUE(shown.lines.contains("  1 spot\t- $3.00 - - - - - - - - - - - - - - - - - - -"));
-    EXPECT_TRUE(shown.lines.contains("  Regular 1 spot\t75.00%"));
+    EXPECT_EQ(shown.lines().value(0), "Schedule 0");
+    EXPECT_EQ(shown.lines().value(1), "Aggregate limit $50,000");
+    EXPECT_TRUE(shown.lines().contains("  1 spot\t- $3.00 - - - - - - - - - - - - - - - - - - -"));
+    EXPECT_TRUE(shown.lines().contains("  Regular 1 spot\t75.00%"));
     EXPECT_TRUE(
-        shown.lines.filter(QRegularExpression("^  Thirty-Two Spot\t\\d+\\.\\d\\d%$")).size() == 1);
+        shown.lines().filter(QRegularExpression("^  Thirty-Two Spot\t\\d+\\.\\d\\d%$")).size() ==
+        1);
 
     const ToolRun last = RunTool({"schedules", "show", "--number", "99"}, dir_.path());
-    EXPECT_EQ(last.lines.value(0), "Schedule 99");
+    EXPECT_EQ(last.lines().value(0), "Schedule 99");
 
     file_bytes::writeAll(file("short.vlr"), file_bytes::readAll(file("cpos.vlr")).left(3 * 5616));
     const ToolRun beyond =
@@ -78,11 +61,11 @@ TEST_F(ToolCommandsTest, HistoryListsEverySlotInFileOrder) {
     RecordGame(state, file("Games.vlr"));
     const ToolRun run = RunTool({"history"}, dir_.path());
     ASSERT_EQ(run.status, 0);
-    ASSERT_EQ(run.lines.size(), 1000);
-    EXPECT_EQ(run.lines[0], "000\tnot played");
+    ASSERT_EQ(run.lines().size(), 1000);
+    EXPECT_EQ(run.lines()[0], "000\tnot played");
     EXPECT_TRUE(
-        run.lines[1].startsWith("001\twon $2.00, kind 0, 1 spots, $1.00 per way, balls 80 0"));
-    EXPECT_EQ(run.lines[999], "999\tnot played");
+        run.lines()[1].startsWith("001\twon $2.00, kind 0, 1 spots, $1.00 per way, balls 80 0"));
+    EXPECT_EQ(run.lines()[999], "999\tnot played");
 }
 
 TEST_F(ToolCommandsTest, DamagedHistoryIsOneErrorLine) {
@@ -92,7 +75,7 @@ TEST_F(ToolCommandsTest, DamagedHistoryIsOneErrorLine) {
     file_bytes::writeAll(file("Games.vlr"), data);
     const ToolRun run = RunTool({"history", "--file", file("Games.vlr")}, dir_.path());
     EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(run.lines.isEmpty());
+    EXPECT_TRUE(run.lines().isEmpty());
     EXPECT_EQ(run.errors.count('\n'), 1);
     EXPECT_TRUE(run.errors.startsWith("Games.vlr: ")) << run.errors.toStdString();
     EXPECT_TRUE(run.errors.contains("4242"));
