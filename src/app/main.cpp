@@ -1,9 +1,12 @@
+#include <QDir>
 #include <QMessageBox>
 #include <QScreen>
+#include <cstdio>
 #include <memory>
 
 #include "app/KenoApplication.h"
 #include "core/records/IoError.h"
+#include "core/records/PlayFolderLock.h"
 #include "core/state/GameState.h"
 #include "game/SoundPlayer.h"
 #include "shell/AboutBox.h"
@@ -17,6 +20,21 @@ int main(int argc, char** argv) {
     KenoApplication::setApplicationName(QStringLiteral("Velloro"));
     KenoApplication::setApplicationVersion(QString::fromLatin1(kVelloroVersion));
     const QSize screen = KenoApplication::primaryScreen()->size();
+
+    // One game per play folder, taken before any record file is read, so a
+    // second copy cannot overwrite this one's history. Held until the end of main.
+    PlayFolderLock folderLock(QDir::currentPath());
+    switch (folderLock.acquire()) {
+        case PlayFolderLock::Outcome::Held:
+            break;
+        case PlayFolderLock::Outcome::TakenByOther:
+            std::fprintf(stderr, "%s\n", qPrintable(folderLock.refusal()));
+            QMessageBox::information(nullptr, QStringLiteral("Velloro"), folderLock.refusal());
+            return 1;
+        case PlayFolderLock::Outcome::Unusable:
+            ShowIoError(nullptr, IoError(folderLock.lockFilePath(), folderLock.unusableReason()));
+            return 1;
+    }
 
     auto splash = std::make_unique<TFormSplash>(screen);
     splash->show();

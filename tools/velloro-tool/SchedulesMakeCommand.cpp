@@ -1,5 +1,9 @@
 // velloro-tool schedules make: writes the delivered payoff schedules.
+#include <QFileInfo>
+
 #include "ToolCommand.h"
+#include "core/records/IoError.h"
+#include "core/records/PlayFolderLock.h"
 #include "core/records/RecordFile.h"
 #include "core/records/ScheduleFile.h"
 #include "core/schedules/ScheduleDesign.h"
@@ -18,6 +22,12 @@ int Run(const QCommandLineParser& parser) {
         const auto record = encodeSchedule(schedule);
         all.insert(all.end(), record.begin(), record.end());
     }
+    // A game reads its schedules while it runs: the folder is taken as the game
+    // takes it. A folder that cannot hold the lock file is left to the write to report.
+    PlayFolderLock lock(QFileInfo(out).absolutePath());
+    if (lock.acquire() == PlayFolderLock::Outcome::TakenByOther)
+        throw IoError(QFileInfo(out).fileName(),
+                      QStringLiteral("Velloro is already running in this folder"));
     RecordFile file(out, kScheduleRecordSize, RecordFile::Mode::Create);
     file.append(all);
     return 0;
