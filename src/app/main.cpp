@@ -32,8 +32,12 @@ int main(int argc, char** argv) {
             QMessageBox::information(nullptr, QStringLiteral("Velloro"), folderLock.refusal());
             return 1;
         case PlayFolderLock::Outcome::Unusable:
-            ShowIoError(nullptr, IoError(folderLock.lockFilePath(), folderLock.unusableReason()));
-            return 1;
+            // A folder that takes no new file (its record files may still be
+            // writable) plays as it would without the lock.
+            std::fprintf(stderr, "%s: %s; playing without the folder lock\n",
+                         qPrintable(folderLock.lockFilePath()),
+                         qPrintable(folderLock.unusableReason()));
+            break;
     }
 
     auto splash = std::make_unique<TFormSplash>(screen);
