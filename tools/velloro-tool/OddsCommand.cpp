@@ -10,8 +10,7 @@ const QCommandLineOption kTab{"tab", "The window's tab, 0 (1 To 20 Spot) to 9 (T
                               "T"};
 const QCommandLineOption kSpots{
     "spots", "Spots marked, 1 to 20; outside the tab's range the tab's least count.", "N"};
-const QCommandLineOption kBet{"bet", "The bet per game in dollars, $0.05 to $100.00 (1.00).",
-                              "DOLLARS"};
+const QCommandLineOption kBet{"bet", "The bet in dollars, $0.05 to $100.00 (1.00).", "DOLLARS"};
 const QCommandLineOption kPercent{"percent", "Odds as percentages instead of \"1 in N\"."};
 const QCommandLineOption kFile{"file", "The payoff schedules file (cpos.vlr).", "FILE"};
 const QCommandLineOption kNumber{"number", "The schedule in force, 0 to 99 (0).", "N"};

@@ -1,6 +1,7 @@
 // velloro-tool: the game's numbers without the window. Each subcommand lives in
 // a file of its own; ToolCommand.h says how to add one.
 #include <QCoreApplication>
+#include <algorithm>
 #include <cstdio>
 
 #include "ToolCommand.h"
