@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark(("BM_WaySumReference" + suffix).c_str(), run,
                                      &reference::WaySum, name)
             ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("BM_WaySum" + suffix).c_str(), run, &WaySum, name)
+        benchmark::RegisterBenchmark(("BM_WaySum" + suffix).c_str(), run, static_cast<WaySumFunction>(&WaySum), name)
             ->Unit(benchmark::kMicrosecond);
     }
     benchmark::Initialize(&argc, argv);

@@ -21,6 +21,7 @@
 #include "shell/HelpViewer.h"
 #include "ui/DesignUnits.h"
 #include "ui/ImageButton.h"
+#include "ui/LiveToolTip.h"
 #include "ui/WhatsThis.h"
 #include "ui/WindowScaler.h"
 #include "windows/KenoLayout.h"
@@ -152,6 +153,9 @@ void TFormKeno::buildControls() {
     }
     setQuickPickArrowsVisible(false);
     control(QStringLiteral("ImageSpecial"))->hide();
+    AttachLiveToolTip(control(QStringLiteral("ImageSpecial")), [this] {
+        return state_.Kind == TicketKind::Way && way_ ? way_->worthTip() : QString();
+    });
 }
 
 void TFormKeno::startRepeat(int repeat) {

@@ -4,9 +4,11 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "core/odds/WayOdds.h"
 #include "core/state/GameState.h"
 #include "game/SoundPlayer.h"
 #include "ui/ImageButton.h"
+#include "ui/LiveToolTip.h"
 #include "ui/WhatsThis.h"
 #include "ui/WindowScaler.h"
 #include "windows/TFormAggregate.h"
@@ -57,6 +59,7 @@ TFormWay::TFormWay(QWidget* parent)
                         modifiers == Qt::NoModifier)
                         ImageWayRMouseDown(k);
                 });
+        AttachLiveToolTip(row, [this] { return worthTip(); });
         rows_[static_cast<std::size_t>(k - 1)] = row;
     }
     scaler_->fitToScreen(screenGeometry(*this).size());
@@ -135,6 +138,10 @@ void TFormWay::ImageWayRMouseDown(int k) {
     if (!result.sound.isEmpty() && sound_ != nullptr)
         sound_->play(result.sound, SoundPlayer::Wait::No);
     Q_EMIT betChanged(result);
+}
+
+QString TFormWay::worthTip() const {
+    return ticket_ && state_ ? odds::WayWorthTip(*state_, *ticket_) : QString();
 }
 
 ImageButton* TFormWay::row(int k) const {

@@ -54,6 +54,9 @@ class TFormWay : public QWidget {
     void ImageWayRMouseDown(int k);
 
     const WayTicket* ticket() const { return ticket_.get(); }
+    // The tooltip of the rows and the special box: chance of winning,
+    // expected return and return to player of the rows bet so far.
+    QString worthTip() const;
     ImageButton* row(int k) const;
 
   Q_SIGNALS:

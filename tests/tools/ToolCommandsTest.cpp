@@ -84,3 +84,49 @@ TEST_F(ToolCommandsTest, DamagedHistoryIsOneErrorLine) {
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.errors, "nowhere.vlr: File not found\n");
 }
+
+TEST_F(ToolCommandsTest, WaysPrintsTheWholeTicketsFigures) {
+    // Two groups of one number, both rows bet: a single catch pays one way
+    // $2.00; both caught pay $2.00 twice and the pair $10.00.
+    PayoffSchedule schedule;
+    schedule.AggregateLimit = money::dollars(50000);
+    schedule.Tables.RegularPayoffs[0][1] = money::dollars(2);
+    schedule.Tables.RegularPayoffs[1][2] = money::dollars(10);
+    file_bytes::writeAll(file("cpos.vlr"), file_bytes::fromRecord(encodeSchedule(schedule)));
+
+    // Of 80 x 79 ordered pairs of draw positions, 2 x 20 x 60 catch one and
+    // 20 x 19 catch both: 2780 in 6320 win, the mean is 10120 / 6320 dollars.
+    const ToolRun run =
+        RunTool({"ways", "--size", "1", "--groups", "2", "--rows", "1,2"}, dir_.path());
+    ASSERT_EQ(run.status, 0) << run.errors.toStdString();
+    EXPECT_EQ(run.lines(), QStringList({"Ways\t3", "Price Per Game\t$3.00",
+                                        "Chance Of Winning\t1 in 2.2734", "Expected Return\t$1.60",
+                                        "Return To Player\t53.38%", "Top Win\t$14.00"}));
+    const ToolRun cheap = RunTool({"ways", "--size", "1", "--groups", "2", "--rows", "2,1", "--bet",
+                                   "0.05", "--file", file("cpos.vlr")},
+                                  dir_.path());
+    EXPECT_EQ(
+        cheap.lines().mid(1),
+        QStringList({"Price Per Game\t$0.15", "Chance Of Winning\t1 in 2.2734",
+                     "Expected Return\t$0.08", "Return To Player\t53.38%", "Top Win\t$0.70"}));
+
+    const QStringList refused[] = {
+        {"ways", "--size", "8", "--groups", "2", "--rows", "1"},
+        {"ways", "--size", "2", "--groups", "41", "--rows", "1"},
+        {"ways", "--size", "4", "--groups", "5", "--rows", "1,4"},
+        {"ways", "--size", "1", "--groups", "80", "--rows", "4", "--bet", "0.05"},  // $79,079
+    };
+    for (const QStringList& arguments : refused) {
+        const ToolRun no = RunTool(arguments, dir_.path());
+        EXPECT_EQ(no.status, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(no.output.isEmpty());
+        EXPECT_TRUE(no.errors.startsWith("velloro-tool: refused: ")) << no.errors.toStdString();
+    }
+    EXPECT_EQ(
+        RunTool({"ways", "--size", "1", "--groups", "2", "--rows", "1,x"}, dir_.path()).status, 2);
+    EXPECT_EQ(RunTool({"ways", "--size", "1", "--groups", "2"}, dir_.path()).status, 2);
+    const ToolRun missing =
+        RunTool({"ways", "--size", "1", "--groups", "2", "--rows", "1", "--file", "nowhere.vlr"},
+                dir_.path());
+    EXPECT_EQ(missing.errors, "nowhere.vlr: File not found\n");
+}

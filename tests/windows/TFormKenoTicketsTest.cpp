@@ -15,6 +15,7 @@
 #include "core/state/Palette.h"
 #include "game/GameCycle.h"
 #include "game/TableControls.h"
+#include "support/ToolTip.h"
 #include "ui/WindowStyle.h"
 #include "windows/TFormPause.h"
 #include "windows/TFormPayOffOd.h"
@@ -134,6 +135,7 @@ TEST_F(TFormKenoTicketsTest, TopMarksTheTopHalfPaysRecordsAndCastsAway) {
     EXPECT_FALSE(visible("ImageSpot"));
     EXPECT_TRUE(visible("ImageSpecial"));
     expectShows(QStringLiteral("ImageSpecial"), kGreen, Qt::black, QStringLiteral("T"), 80, 4);
+    EXPECT_TRUE(ToolTipOf(*keno.control(QStringLiteral("ImageSpecial"))).isEmpty());
     for (MenuItem kind : kTicketItems) EXPECT_FALSE(item(kind)->isEnabled());
     EXPECT_TRUE(item(MenuItem::Play)->isEnabled());
     EXPECT_TRUE(visible("ImagePlay"));
@@ -259,6 +261,11 @@ TEST_F(TFormKenoTicketsTest, WayTicketOfThreeGroupsBetsRowsAndPaysTheWaySum) {
     EXPECT_FALSE(keno.panel(true)->isEnabled());
     Q_EMIT way.row(2)->mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     EXPECT_EQ(state_.Ways, 6);
+    // Every draw pays $9.00 on these flat tables, as the tooltips say.
+    const QString figures = QStringLiteral(
+        "Chance Of Winning: 1 in 1.0000\nExpected Return: $9.00\nReturn To Player: 150.00%");
+    EXPECT_EQ(ToolTipOf(*keno.control(QStringLiteral("ImageSpecial"))), figures);
+    EXPECT_EQ(ToolTipOf(*way.row(3)), figures);
     expectShows(QStringLiteral("ImagePPGN"), kGreen, Qt::black, QStringLiteral("$6.00"), 13);
     expectShows(QStringLiteral("ImageTPN"), kGreen, Qt::black, QStringLiteral("$12.00"), 13);
     EXPECT_FALSE(keno.table().boardEnabled());

@@ -8,6 +8,7 @@
 #include "core/state/GameState.h"
 #include "core/ticket/BetControls.h"
 #include "game/SoundPlayer.h"
+#include "support/ToolTip.h"
 #include "ui/ImageButton.h"
 #include "windows/TFormWay.h"
 
@@ -125,4 +126,20 @@ TEST_F(TFormWayTest, PlayAndCastHideTheWindow) {
     form.Cast();
     EXPECT_FALSE(form.row(2)->isVisible());
     EXPECT_EQ(form.row(2)->tag(), 13);
+}
+
+TEST_F(TFormWayTest, RowsTellTheFiguresOfTheRowsBetSoFarAtTodaysPrice) {
+    state.Payoffs.RegularPayoffs[0][1] = money::dollars(3);  // a quarter of the draws
+    mark({5});
+    form.MenuWayClick(mainWindow);
+    EXPECT_TRUE(ToolTipOf(*form.row(1)).isEmpty());  // nothing bet yet
+    form.ImageWayRMouseDown(1);
+    const QImage painted = form.row(1)->image();
+    EXPECT_EQ(ToolTipOf(*form.row(1)),
+              "Chance Of Winning: 1 in 4.0000\nExpected Return: $0.75\nReturn To Player: 75.00%");
+    EXPECT_EQ(form.row(1)->image(), painted);
+    state.PricePerWay = money::dollars(2);  // the price arrows change it under the rows
+    EXPECT_TRUE(ToolTipOf(*form.row(1)).contains("Expected Return: $1.50\n"));
+    form.ImageWayRMouseDown(1);
+    EXPECT_TRUE(ToolTipOf(*form.row(1)).isEmpty());
 }

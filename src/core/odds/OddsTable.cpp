@@ -106,14 +106,6 @@ QString RowOddsText(TicketKind tab, OddsMode mode, int spots, int row, long doub
     return QStringLiteral("1 in ") + FormatNumber(1.0L / probability, kOneInPicture, separators);
 }
 
-QString ChanceText(OddsMode mode, long double chance, NumberSeparators separators) {
-    if (mode == OddsMode::Percent) {
-        return FormatNumber(chance * 100.0L, kChancePercentPicture, separators) + QLatin1Char('%');
-    }
-    if (!(chance > 0.0L)) return NeverText();
-    return QStringLiteral("1 in ") + FormatNumber(1.0L / chance, kOneInPicture, separators);
-}
-
 // Dollars in the currency format: whole cents, halves away from zero, on 15
 // significant digits.
 QString DollarsText(long double dollars) {
@@ -160,6 +152,14 @@ int SpotsForTab(TicketKind tab, int spots) {
 }
 
 QString NeverText() { return QStringLiteral("Never"); }
+
+QString ChanceText(OddsMode mode, long double chance, NumberSeparators separators) {
+    if (mode == OddsMode::Percent) {
+        return FormatNumber(chance * 100.0L, kChancePercentPicture, separators) + QLatin1Char('%');
+    }
+    if (!(chance > 0.0L)) return NeverText();
+    return QStringLiteral("1 in ") + FormatNumber(1.0L / chance, kOneInPicture, separators);
+}
 
 void FillOddsTable(const OddsInputs& inputs, FillFlags flags, OddsView& view) {
     static const PayoffTables kNoPayoffs{};

@@ -3,6 +3,7 @@
 #include <QString>
 #include <array>
 
+#include "core/odds/NumberPicture.h"
 #include "core/state/Money.h"
 #include "core/state/PayoffTables.h"
 #include "core/state/TicketKind.h"
@@ -69,6 +70,10 @@ constexpr FillFlags kFillOdds{false, false, true};
 
 // Shown as the chance of winning when no row pays.
 QString NeverText();
+
+// The chance of winning as the window writes it: "1 in 2.0101" (or "Never"
+// for 0), or "49.748756%" in percent mode.
+QString ChanceText(OddsMode mode, long double chance, NumberSeparators separators);
 
 void FillOddsTable(const OddsInputs& inputs, FillFlags flags, OddsView& view);
 

@@ -1,6 +1,7 @@
 #include "core/state/Money.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -16,6 +17,17 @@ Money fromUnits(long double units) {
     if (rounded >= kMax) return std::numeric_limits<Money>::max();
     if (rounded <= kMin) return std::numeric_limits<Money>::min();
     return static_cast<Money>(rounded);
+}
+
+Money roundedQuotient(MoneyTotal numerator, MoneyTotal denominator) {
+    MoneyTotal quotient = numerator / denominator;  // truncated toward zero
+    const MoneyTotal remainder = numerator % denominator;
+    const MoneyTotal twice = remainder < 0 ? -2 * remainder : 2 * remainder;
+    const MoneyTotal away = numerator < 0 ? -1 : 1;
+    if (twice > denominator || (twice == denominator && quotient % 2 != 0)) quotient += away;
+    constexpr MoneyTotal kMax = std::numeric_limits<Money>::max();
+    constexpr MoneyTotal kMin = std::numeric_limits<Money>::min();
+    return static_cast<Money>(std::clamp(quotient, kMin, kMax));
 }
 
 Money times(std::int64_t count, Money amount) {

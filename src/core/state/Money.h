@@ -8,6 +8,10 @@
 // rounded to the nearest unit, ties to even.
 using Money = std::int64_t;
 
+// An exact total of many amounts (counts of games times their wins), far
+// beyond the range of Money.
+__extension__ typedef __int128 MoneyTotal;
+
 namespace money {
 
 constexpr Money kOneDollar = 10000;
@@ -17,6 +21,11 @@ constexpr Money dollars(std::int64_t whole) { return whole * kOneDollar; }
 
 // Rounds an extended-precision count of units to Money, halves to even.
 Money fromUnits(long double units);
+
+// numerator / denominator rounded as fromUnits rounds (to the nearest whole
+// number, halves to even), in integers so that a true half is seen as one.
+// denominator must be above 0; results beyond Money saturate.
+Money roundedQuotient(MoneyTotal numerator, MoneyTotal denominator);
 
 // count x amount, e.g. ways x price per way.
 Money times(std::int64_t count, Money amount);

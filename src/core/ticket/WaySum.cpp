@@ -12,27 +12,26 @@ __extension__ typedef __int128 WideSum;
 
 }  // namespace
 
+void WayTally::addGroup(int hits, int mostGroups) {
+    hits = std::clamp(hits, 0, kMaxHits);
+    ++groupsAdded;
+    mostHits = std::min(mostHits + hits, kMaxHits);
+    // Multiply the tally polynomial by (1 + x y^hits), in place from the top.
+    for (int k = std::min({groupsAdded, mostGroups, kMaxGroupsPerWay}); k >= 1; --k) {
+        auto& row = Choices[static_cast<std::size_t>(k)];
+        const auto& fewer = Choices[static_cast<std::size_t>(k - 1)];
+        for (int h = mostHits; h >= hits; --h)
+            row[static_cast<std::size_t>(h)] += fewer[static_cast<std::size_t>(h - hits)];
+    }
+}
+
 WayTally TallyWays(std::span<const std::uint8_t> groupHits, int spotsPerSet, int mostGroups) {
     WayTally tally;
-    auto& choices = tally.Choices;
-    choices[0][0] = 1;
+    tally.Choices[0][0] = 1;
     const int hitCap = std::clamp(spotsPerSet, 0, WayTally::kMaxHits);
     const int groupCap = std::clamp(mostGroups, 0, WayTally::kMaxGroupsPerWay);
-    int groupsSoFar = 0;
-    int mostHitsSoFar = 0;  // the largest total any choice so far can reach
-    for (const std::uint8_t rawHits : groupHits) {
-        const int hits = std::min(static_cast<int>(rawHits), hitCap);
-        ++groupsSoFar;
-        mostHitsSoFar = std::min(mostHitsSoFar + hits, WayTally::kMaxHits);
-        // Multiply the tally polynomial by (1 + x y^hits), in place from the top.
-        for (int k = std::min(groupsSoFar, groupCap); k >= 1; --k) {
-            auto& row = choices[static_cast<std::size_t>(k)];
-            const auto& fewer = choices[static_cast<std::size_t>(k - 1)];
-            // k groups can catch at most k x the group size.
-            for (int h = std::min(mostHitsSoFar, k * hitCap); h >= hits; --h)
-                row[static_cast<std::size_t>(h)] += fewer[static_cast<std::size_t>(h - hits)];
-        }
-    }
+    for (const std::uint8_t rawHits : groupHits)
+        tally.addGroup(std::min(static_cast<int>(rawHits), hitCap), groupCap);
     return tally;
 }
 
@@ -52,18 +51,20 @@ WayTally TallyWays(const GameState& state, int mostGroups) {
                      state.SpotsPerSet, mostGroups);
 }
 
-long double WaySum(const GameState& state) {
-    const int s = state.SpotsPerSet;
-    if (s < 1) return 0.0L;
-    int largestBetRow = 0;
+int LargestBetRow(const WayRows& wayCounts) {
+    int largest = 0;
     for (int k = 1; k <= WayTally::kMaxGroupsPerWay; ++k)
-        if (state.WayCounts[static_cast<std::size_t>(k - 1)] > 0) largestBetRow = k;
-    if (largestBetRow == 0) return 0.0L;
-    const WayTally tally = TallyWays(state, largestBetRow);
-    const auto& table = state.Payoffs.RegularPayoffs;
+        if (wayCounts[static_cast<std::size_t>(k - 1)] > 0) largest = k;
+    return largest;
+}
+
+long double WaySum(const WayTally& tally, const RegularTable& table, int spotsPerSet,
+                   const WayRows& wayCounts) {
+    const int s = spotsPerSet;
+    if (s < 1) return 0.0L;
     WideSum sum = 0;
     for (int k = 1; k <= WayTally::kMaxGroupsPerWay; ++k) {
-        if (state.WayCounts[static_cast<std::size_t>(k - 1)] <= 0) continue;
+        if (wayCounts[static_cast<std::size_t>(k - 1)] <= 0) continue;
         const int spots = k * s;
         if (spots > static_cast<int>(table.size())) continue;
         const auto& payoffRow = table[static_cast<std::size_t>(spots - 1)];
@@ -75,4 +76,11 @@ long double WaySum(const GameState& state) {
         }
     }
     return static_cast<long double>(sum);
+}
+
+long double WaySum(const GameState& state) {
+    const int largestBetRow = LargestBetRow(state.WayCounts);
+    if (state.SpotsPerSet < 1 || largestBetRow == 0) return 0.0L;
+    return WaySum(TallyWays(state, largestBetRow), state.Payoffs.RegularPayoffs, state.SpotsPerSet,
+                  state.WayCounts);
 }

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <span>
 
+#include "core/state/Money.h"
+
 struct GameState;
 
 // How many choices of k groups caught h balls in total, for every k and h.
@@ -18,10 +20,17 @@ struct WayTally {
     // 20 catches are not kept, which never matters for a way of 20 spots or less.
     std::array<std::array<std::uint64_t, kMaxHits + 1>, kMaxGroupsPerWay + 1> Choices{};
 
+    int groupsAdded = 0;  // groups tallied so far
+    int mostHits = 0;     // the largest total any choice so far can reach
+
     std::uint64_t count(int groups, int hits) const {
         if (groups < 0 || groups > kMaxGroupsPerWay || hits < 0 || hits > kMaxHits) return 0;
         return Choices[static_cast<std::size_t>(groups)][static_cast<std::size_t>(hits)];
     }
+
+    // Tallies one more group that caught `hits` balls, for choices of up to
+    // mostGroups groups.
+    void addGroup(int hits, int mostGroups = kMaxGroupsPerWay);
 };
 
 // Tallies the choices of up to mostGroups groups by total catches (larger
@@ -37,8 +46,19 @@ WayTally TallyWays(const GameState& state, int mostGroups = WayTally::kMaxGroups
 // most 80 of them. Returns how many were written.
 int GroupHits(const GameState& state, std::array<std::uint8_t, 80>& hits);
 
+using WayRows = std::array<std::int32_t, WayTally::kMaxGroupsPerWay>;
+using RegularTable = std::array<std::array<Money, 21>, 20>;
+
+// The largest k with wayCounts[k-1] > 0 (a bet row); 0 when none is bet.
+int LargestBetRow(const WayRows& wayCounts);
+
 // The table sum of a way ticket in Money units (payoffs for $1.00 ways): every
-// choice of k groups for every bet row k (WayCounts[k-1] > 0) paid as
-// RegularPayoffs[k*s-1][its catches]. Exact for any table contents; rows that
-// would fall outside the table (k x s above 20) pay nothing.
+// choice of k groups for every bet row k (wayCounts[k-1] > 0) paid as
+// table[k*s-1][its catches], the choices counted by the tally. Exact for any
+// table contents; rows that would fall outside the table (k x s above 20) pay
+// nothing.
+long double WaySum(const WayTally& tally, const RegularTable& table, int spotsPerSet,
+                   const WayRows& wayCounts);
+
+// The same for the groups and WayCounts of the ticket in play.
 long double WaySum(const GameState& state);
