@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <type_traits>
 #include <vector>
 
 #include "core/state/GameState.h"
@@ -30,6 +31,33 @@ inline std::vector<int> twentyBalls(std::vector<int> wanted, const std::vector<i
         if (!taken(n)) wanted.push_back(n);
     if (last != 0) wanted.push_back(last);
     return wanted;
+}
+
+// Every entry of every table its own whole-dollar amount, so a test sees
+// exactly which entry paid.
+inline PayoffTables numberedTables() {
+    PayoffTables tables;
+    std::int64_t next = 1;
+    auto number = [&next](auto& table) {
+        for (auto& row : table) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(row)>, Money>) {
+                row = money::dollars(next++);
+            } else {
+                for (Money& entry : row) entry = money::dollars(next++);
+            }
+        }
+    };
+    number(tables.RegularPayoffs);
+    number(tables.AllCatchesPayoffs);
+    number(tables.AllOrNothingPayoffs);
+    number(tables.BetAgainstPayoffs);
+    number(tables.CatchAllPayoffs);
+    number(tables.FortyPayoffs);
+    number(tables.FortyFortyPayoffs);
+    number(tables.LastBallPayoffs);
+    number(tables.SuperSpecialPayoffs);
+    number(tables.ThirtyTwoSpotPayoffs);
+    return tables;
 }
 
 // Plays the balls through the catch rule in order, as the draw does.

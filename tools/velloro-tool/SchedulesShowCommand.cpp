@@ -7,6 +7,7 @@
 #include "core/odds/OddsTable.h"
 #include "core/records/ScheduleFile.h"
 #include "core/schedules/ReturnToPlayer.h"
+#include "core/ticket/KindTable.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ int Run(const QCommandLineParser& parser) {
     for (const PaidTicket& ticket : PaidTickets()) {
         const double percent =
             static_cast<double>(ReturnToPlayer(t, ticket.kind, ticket.spots) * 100);
-        QString name = KindName(ticket.kind);
+        QString name = kinds::KindName(ticket.kind);
         if (!odds::SpotRangeOf(ticket.kind).fixed) name += QLatin1Char(' ') + Spots(ticket.spots);
         tool::printLine(QStringLiteral("  %1\t%2%").arg(name).arg(percent, 0, 'f', 2));
     }

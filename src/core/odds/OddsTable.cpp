@@ -5,6 +5,7 @@
 
 #include "core/odds/NumberPicture.h"
 #include "core/odds/OddsMath.h"
+#include "core/ticket/KindTable.h"
 
 namespace odds {
 
@@ -13,35 +14,32 @@ namespace {
 const QString kOneInPicture = QStringLiteral("#,##.0000");
 const QString kRowPercentPicture = QStringLiteral("##0.00000000000000000");
 const QString kChancePercentPicture = QStringLiteral("##0.000000");
-// 1/p of a 20-spot catching all 20 is C(80, 20); the table has always shown it
-// with 15 significant digits.
+// 1/p of a 20-spot catching all 20 is C(80, 20); this row shows it on 15
+// significant digits, a fixed text.
 const QString kTwentyOfTwentyOdds = QStringLiteral("1 in 3,535,316,142,212,170,000.0000");
 
-bool IsFixedKind(TicketKind tab) {
-    return tab == TicketKind::Forty || tab == TicketKind::FortyForty ||
-           tab == TicketKind::ThirtyTwoSpot;
+const kinds::KindPayoff& PayoffOfTab(TicketKind tab) {
+    return *kinds::PayoffOf(TabKind(kindByte(tab)));
+}
+
+// The extra Last Ball Drawn row: every spot caught, one of them the 20th ball.
+bool IsLastBallRow(TicketKind tab, int spots, int row) {
+    return PayoffOfTab(tab).payRule == kinds::PayRule::LastBall && row == spots + 1;
 }
 
 int LastRow(TicketKind tab, int spots) {
-    if (IsFixedKind(tab)) return kOddsRows - 1;
-    if (tab == TicketKind::LastBallDrawn) return spots + 1;
+    if (SpotRangeOf(tab).fixed) return kOddsRows - 1;
+    if (PayoffOfTab(tab).payRule == kinds::PayRule::LastBall) return spots + 1;
     return spots;
 }
 
 int MarkedNumbers(TicketKind tab, int spots) {
-    switch (tab) {
-        case TicketKind::Forty:
-        case TicketKind::FortyForty:
-            return 40;
-        case TicketKind::ThirtyTwoSpot:
-            return 32;
-        default:
-            return spots;
-    }
+    const SpotRange range = SpotRangeOf(tab);
+    return range.fixed ? range.minimum : spots;
 }
 
 long double RowProbability(TicketKind tab, int spots, int row) {
-    if (tab == TicketKind::LastBallDrawn && row == spots + 1) {
+    if (IsLastBallRow(tab, spots, row)) {
         // All caught and one of them the 20th ball: 1/(n+1) of the ways the
         // factorials give for n+1 catches, times n+1, times 1/80.
         return CatchProbability(spots, spots + 1) * static_cast<long double>(spots + 1) * 0.0125L;
@@ -54,43 +52,27 @@ struct RowPayoff {
     bool pays = false;
 };
 
+// A row pays when the kind table pays its outcome, and, for the kinds whose
+// window tests it, when its entry is above 0.
 RowPayoff PayoffOf(TicketKind tab, int spots, int row, const PayoffTables& tables) {
-    const auto s = static_cast<std::size_t>(spots);
-    const auto c = static_cast<std::size_t>(row);
-    const auto positive = [](Money entry) { return RowPayoff{entry, entry > 0}; };
-    switch (tab) {
-        case TicketKind::AllCatches:
-            return {tables.AllCatchesPayoffs[s - 7][c], true};
-        case TicketKind::AllOrNothing:
-            if (row == 0) return {tables.AllOrNothingPayoffs[s - 4][0], true};
-            if (row == spots) return {tables.AllOrNothingPayoffs[s - 4][1], true};
-            return {};
-        case TicketKind::BetAgainst:
-            return row == 0 ? RowPayoff{tables.BetAgainstPayoffs[s], true} : RowPayoff{};
-        case TicketKind::CatchAll:
-            return row == spots ? RowPayoff{tables.CatchAllPayoffs[s], true} : RowPayoff{};
-        case TicketKind::Forty:
-            return {tables.FortyPayoffs[c], row >= 11};
-        case TicketKind::FortyForty:
-            return {tables.FortyFortyPayoffs[c], row <= 7 || row >= 13};
-        case TicketKind::LastBallDrawn:
-            return positive(tables.LastBallPayoffs[s - 1][c]);
-        case TicketKind::SuperSpecial:
-            return positive(tables.SuperSpecialPayoffs[s - 3][c]);
-        case TicketKind::ThirtyTwoSpot:
-            return positive(tables.ThirtyTwoSpotPayoffs[c]);
-        default:
-            return positive(tables.RegularPayoffs[s - 1][c]);
-    }
+    const kinds::KindPayoff& payoff = PayoffOfTab(tab);
+    const bool lastBall = IsLastBallRow(tab, spots, row);
+    const int catches = lastBall ? spots : row;
+    const std::optional<int> index = kinds::PaidEntry(payoff, spots, catches, lastBall);
+    const std::span<const Money> entries = kinds::PayoffRow(tables, payoff.kind, spots);
+    if (!index || *index >= static_cast<int>(entries.size())) return {};
+    const Money entry = entries[static_cast<std::size_t>(*index)];
+    return {entry, !payoff.oddsTestEntry || entry > 0};
 }
 
 // The two kinds with a single paying row take its value rather than adding it.
 bool SetsTotals(TicketKind tab) {
-    return tab == TicketKind::BetAgainst || tab == TicketKind::CatchAll;
+    const kinds::PayRule rule = PayoffOfTab(tab).payRule;
+    return rule == kinds::PayRule::NoneOnly || rule == kinds::PayRule::AllOnly;
 }
 
 QString CatchLabel(TicketKind tab, int spots, int row) {
-    if (tab == TicketKind::LastBallDrawn && row == spots + 1) {
+    if (IsLastBallRow(tab, spots, row)) {
         return QString::number(spots) + QStringLiteral("+LBD");
     }
     return QString::number(row);
@@ -122,27 +104,12 @@ TicketKind TabKind(int tab) {
 }
 
 SpotRange SpotRangeOf(TicketKind tab) {
-    switch (tab) {
-        case TicketKind::AllCatches:
-            return {7, 10, false};
-        case TicketKind::AllOrNothing:
-            return {4, 8, false};
-        case TicketKind::BetAgainst:
-            return {8, 15, false};
-        case TicketKind::CatchAll:
-            return {2, 7, false};
-        case TicketKind::Forty:
-        case TicketKind::FortyForty:
-            return {40, 40, true};
-        case TicketKind::LastBallDrawn:
-            return {1, 6, false};
-        case TicketKind::SuperSpecial:
-            return {3, 10, false};
-        case TicketKind::ThirtyTwoSpot:
-            return {32, 32, true};
-        default:
-            return {1, 20, false};
+    const kinds::KindPayoff& payoff = PayoffOfTab(tab);
+    if (payoff.catchRule != kinds::CatchRule::MarkedSets) {
+        const int marked = kinds::RegionSize(payoff.kind);
+        return {marked, marked, true};
     }
+    return {payoff.spots.low, payoff.spots.high, false};
 }
 
 int SpotsForTab(TicketKind tab, int spots) {

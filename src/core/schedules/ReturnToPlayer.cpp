@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <stdexcept>
-#include <type_traits>
 
 #include "core/odds/OddsMath.h"
 #include "core/odds/OddsTable.h"
+#include "core/ticket/KindTable.h"
 
 namespace {
 
@@ -19,32 +19,9 @@ void requireSpots(TicketKind kind, int spots) {
 }
 
 template <typename Tables>
-auto rowOf(Tables& t, TicketKind kind, int spots)
-    -> std::span<std::conditional_t<std::is_const_v<Tables>, const Money, Money>> {
+auto rowOf(Tables& t, TicketKind kind, int spots) {
     requireSpots(kind, spots);
-    const auto at = [](int index) { return static_cast<std::size_t>(index); };
-    switch (kind) {
-        case TicketKind::AllCatches:
-            return t.AllCatchesPayoffs[at(spots - 7)];
-        case TicketKind::AllOrNothing:
-            return t.AllOrNothingPayoffs[at(spots - 4)];
-        case TicketKind::BetAgainst:
-            return t.BetAgainstPayoffs;
-        case TicketKind::CatchAll:
-            return t.CatchAllPayoffs;
-        case TicketKind::Forty:
-            return t.FortyPayoffs;
-        case TicketKind::FortyForty:
-            return t.FortyFortyPayoffs;
-        case TicketKind::LastBallDrawn:
-            return t.LastBallPayoffs[at(spots - 1)];
-        case TicketKind::SuperSpecial:
-            return t.SuperSpecialPayoffs[at(spots - 3)];
-        case TicketKind::ThirtyTwoSpot:
-            return t.ThirtyTwoSpotPayoffs;
-        default:
-            return t.RegularPayoffs[at(spots - 1)];
-    }
+    return kinds::PayoffRow(t, kind, spots);
 }
 
 }  // namespace
@@ -60,34 +37,6 @@ std::vector<PaidTicket> PaidTickets() {
     return tickets;
 }
 
-QString KindName(TicketKind kind) {
-    switch (kind) {
-        case TicketKind::Regular:
-            return QStringLiteral("Regular");
-        case TicketKind::AllCatches:
-            return QStringLiteral("All Catches");
-        case TicketKind::AllOrNothing:
-            return QStringLiteral("All Or Nothing");
-        case TicketKind::BetAgainst:
-            return QStringLiteral("Bet Against");
-        case TicketKind::CatchAll:
-            return QStringLiteral("Catch All");
-        case TicketKind::Forty:
-            return QStringLiteral("Forty");
-        case TicketKind::FortyForty:
-            return QStringLiteral("Forty Forty");
-        case TicketKind::LastBallDrawn:
-            return QStringLiteral("Last Ball Drawn");
-        case TicketKind::SuperSpecial:
-            return QStringLiteral("Super Special");
-        case TicketKind::ThirtyTwoSpot:
-            return QStringLiteral("Thirty-Two Spot");
-        case TicketKind::Way:
-            return QStringLiteral("Way");
-    }
-    return QStringLiteral("Kind %1").arg(kindByte(kind));
-}
-
 std::span<Money> PayoffRow(PayoffTables& tables, TicketKind kind, int spots) {
     return rowOf(tables, kind, spots);
 }
@@ -101,30 +50,22 @@ std::vector<PayoffOutcome> ReachableOutcomes(TicketKind kind, int spots) {
     const odds::SpotRange range = odds::SpotRangeOf(kind);
     const int marked = range.fixed ? range.minimum : spots;
     const auto chance = [marked](int caught) { return odds::CatchProbability(marked, caught); };
+    const kinds::KindPayoff& payoff = *kinds::PayoffOf(kind);
+    // Of the full catches, s in 20 end on one of the marked numbers.
+    const long double lastIsMarked = static_cast<long double>(spots) / kBallsDrawn;
     std::vector<PayoffOutcome> outcomes;
-    switch (kind) {
-        case TicketKind::AllOrNothing:
-            outcomes = {{0, chance(0)}, {1, chance(spots)}};
-            break;
-        case TicketKind::BetAgainst:
-            outcomes = {{spots, chance(0)}};
-            break;
-        case TicketKind::CatchAll:
-            outcomes = {{spots, chance(spots)}};
-            break;
-        case TicketKind::LastBallDrawn: {
-            for (int caught = 0; caught < spots; ++caught)
-                outcomes.push_back({caught, chance(caught)});
-            const long double lastIsMarked = static_cast<long double>(spots) / kBallsDrawn;
-            outcomes.push_back({spots, chance(spots) * (1.0L - lastIsMarked)});
-            outcomes.push_back({spots + 1, chance(spots) * lastIsMarked});
-            break;
+    const auto reach = [&](int caught, bool lastBall, long double probability) {
+        if (const auto index = kinds::EntryIndex(payoff, spots, caught, lastBall))
+            outcomes.push_back({*index, probability});
+    };
+    for (int caught = 0; caught <= std::min(marked, kBallsDrawn); ++caught) {
+        const bool splits = payoff.payRule == kinds::PayRule::LastBall && caught == spots;
+        if (!splits) {
+            reach(caught, false, chance(caught));
+            continue;
         }
-        default: {
-            const int most = std::min(marked, kBallsDrawn);
-            for (int caught = 0; caught <= most; ++caught)
-                outcomes.push_back({caught, chance(caught)});
-        }
+        reach(caught, false, chance(caught) * (1.0L - lastIsMarked));
+        reach(caught, true, chance(caught) * lastIsMarked);
     }
     return outcomes;
 }

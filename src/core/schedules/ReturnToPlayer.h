@@ -27,9 +27,6 @@ struct PaidTicket {
 };
 std::vector<PaidTicket> PaidTickets();
 
-// "All Catches", "Forty Forty", ... ("Regular" for kind 0).
-QString KindName(TicketKind kind);
-
 // The row of the kind's table a ticket of `spots` spots is paid from. For Bet
 // Against and Catch All this is the whole table, indexed by the spot count.
 // Throws std::out_of_range for a spot count the kind has no row for.

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "core/schedules/ReturnToPlayer.h"
+#include "core/ticket/KindTable.h"
 
 namespace schedule_design {
 namespace {
@@ -221,16 +222,19 @@ ScheduleTerms Terms(int number) {
 }
 
 bool Pays(TicketKind kind, int spots, int index) {
+    // Outcomes of the rows a kind never pays get no prize.
+    const kinds::KindPayoff* payoff = kinds::PayoffOf(kind);
+    if (payoff && payoff->payRule == kinds::PayRule::ByCatches &&
+        !kinds::CatchesCanPay(*payoff, index))
+        return false;
     switch (kind) {
         case TicketKind::AllCatches:
         case TicketKind::AllOrNothing:
         case TicketKind::BetAgainst:
         case TicketKind::CatchAll:
-            return true;  // every outcome with an entry
         case TicketKind::Forty:
-            return index >= 11;
         case TicketKind::FortyForty:
-            return index <= 7 || index >= 13;
+            return true;  // every outcome with an entry in a paying row
         case TicketKind::ThirtyTwoSpot:
             return index <= 1 || index >= 12;
         case TicketKind::LastBallDrawn:

@@ -1,28 +1,17 @@
 #include "core/ticket/CatchRule.h"
 
 #include <algorithm>
-#include <array>
 
 #include "core/state/Board.h"
+#include "core/ticket/KindTable.h"
 
 namespace {
 
-struct RegionRule {
-    TicketKind kind;
-    const char* code;
-    bool (*contains)(int n);
-};
-
-constexpr std::array<RegionRule, 8> kRegionRules{{
-    {TicketKind::Forty, "T", board::isTopHalf},
-    {TicketKind::Forty, "B", board::isBottomHalf},
-    {TicketKind::Forty, "L", board::isLeftHalf},
-    {TicketKind::Forty, "R", board::isRightHalf},
-    {TicketKind::FortyForty, "TB", board::isTopHalf},
-    {TicketKind::FortyForty, "LR", board::isLeftHalf},
-    {TicketKind::ThirtyTwoSpot, "E", board::isEdge},
-    {TicketKind::ThirtyTwoSpot, "I", board::isInside},
-}};
+// A byte that is no kind is caught as a marked ticket.
+kinds::CatchRule catchRuleOf(TicketKind kind) {
+    const kinds::KindPayoff* payoff = kinds::PayoffOf(kind);
+    return payoff ? payoff->catchRule : kinds::CatchRule::MarkedSets;
+}
 
 // A damaged ticket (a restored file) must not make the search leave the sets.
 int scannedSets(const GameState& state) { return std::clamp<int>(state.CurrentSet, 1, kSetCount); }
@@ -33,15 +22,11 @@ int scannedSlots(const GameState& state) {
 }  // namespace
 
 bool IsInKindRegion(TicketKind kind, const QString& kindCode, int n) {
-    for (const RegionRule& rule : kRegionRules)
-        if (rule.kind == kind && kindCode == QLatin1String(rule.code)) return rule.contains(n);
-    return false;
+    const kinds::KindRule* rule = kinds::Find(kind, kindCode);
+    return rule != nullptr && kinds::InRegion(*rule, n);
 }
 
-bool UsesSetOneColour(TicketKind kind) {
-    return kind == TicketKind::Forty || kind == TicketKind::FortyForty ||
-           kind == TicketKind::ThirtyTwoSpot;
-}
+bool UsesSetOneColour(TicketKind kind) { return catchRuleOf(kind) != kinds::CatchRule::MarkedSets; }
 
 int SetHolding(const GameState& state, int n) {
     if (n < 1 || n > board::kNumbers) return 0;
@@ -56,28 +41,29 @@ int SetHolding(const GameState& state, int n) {
 BallCatch CatchBall(GameState& state, int n) {
     if (n < 1 || n > board::kNumbers) return {};
     TicketSet& setOne = state.Sets[1];
-    switch (state.Kind) {
-        case TicketKind::FortyForty:
+    switch (catchRuleOf(state.Kind)) {
+        case kinds::CatchRule::FirstHalf:
             // Every ball is only drawn; set 1 counts the split between the halves.
             if (IsInKindRegion(state.Kind, state.KindCode, n)) ++setOne.Hits;
             return {};
-        case TicketKind::Forty:
-        case TicketKind::ThirtyTwoSpot:
+        case kinds::CatchRule::Region:
             if (!IsInKindRegion(state.Kind, state.KindCode, n)) return {};
             ++setOne.Hits;
             return {true, 1};
-        default: {
+        case kinds::CatchRule::MarkedSets: {
             const int set = SetHolding(state, n);
             if (set == 0) return {};
             ++state.Sets[static_cast<std::size_t>(set)].Hits;
             return {true, set};
         }
     }
+    return {};
 }
 
 std::vector<ClearedCell> ClearedCells(const GameState& state) {
     std::vector<ClearedCell> cells;
-    if (state.Sets[1].count() == 0 && state.Kind != TicketKind::FortyForty) return cells;
+    if (state.Sets[1].count() == 0 && catchRuleOf(state.Kind) != kinds::CatchRule::FirstHalf)
+        return cells;
     for (const std::uint8_t ball : state.Drawn) {
         if (ball == 0) continue;
         const int set = SetHolding(state, ball);

@@ -1,24 +1,10 @@
 #include "core/ticket/Evaluation.h"
 
-#include <array>
-
 #include "core/state/RandomSource.h"
+#include "core/ticket/KindTable.h"
 #include "core/ticket/WaySum.h"
 
 namespace {
-
-// Table lookups that pay nothing outside the table.
-template <std::size_t N>
-Money entry(const std::array<Money, N>& table, int index) {
-    if (index < 0 || index >= static_cast<int>(N)) return 0;
-    return table[static_cast<std::size_t>(index)];
-}
-
-template <std::size_t Rows, std::size_t Columns>
-Money entry(const std::array<std::array<Money, Columns>, Rows>& table, int row, int column) {
-    if (row < 0 || row >= static_cast<int>(Rows)) return 0;
-    return entry(table[static_cast<std::size_t>(row)], column);
-}
 
 // The 20th ball is one of the ticket's numbers.
 bool lastBallCaught(const GameState& state) {
@@ -33,37 +19,15 @@ QString pickSound(const char* const* names, std::uint32_t count, RandomSource& r
 }  // namespace
 
 long double PayoffSum(const GameState& state) {
-    const PayoffTables& tables = state.Payoffs;
-    const int s = state.SpotsPerSet;
-    const int h = state.Sets[1].Hits;
-    switch (state.Kind) {
-        case TicketKind::Regular:
-            return entry(tables.RegularPayoffs, s - 1, h);
-        case TicketKind::AllCatches:
-            return entry(tables.AllCatchesPayoffs, s - 7, h);
-        case TicketKind::AllOrNothing:
-            if (h == 0) return entry(tables.AllOrNothingPayoffs, s - 4, 0);
-            if (h == s) return entry(tables.AllOrNothingPayoffs, s - 4, 1);
-            return 0;
-        case TicketKind::BetAgainst:
-            return h == 0 ? entry(tables.BetAgainstPayoffs, s) : 0;
-        case TicketKind::CatchAll:
-            return h == s ? entry(tables.CatchAllPayoffs, s) : 0;
-        case TicketKind::Forty:
-            return entry(tables.FortyPayoffs, h);
-        case TicketKind::FortyForty:
-            return entry(tables.FortyFortyPayoffs, h);
-        case TicketKind::LastBallDrawn:
-            if (h == s && lastBallCaught(state)) return entry(tables.LastBallPayoffs, s - 1, s + 1);
-            return entry(tables.LastBallPayoffs, s - 1, h);
-        case TicketKind::SuperSpecial:
-            return entry(tables.SuperSpecialPayoffs, s - 3, h);
-        case TicketKind::ThirtyTwoSpot:
-            return entry(tables.ThirtyTwoSpotPayoffs, h);
-        case TicketKind::Way:
-            return WaySum(state);
-    }
-    return 0;
+    const kinds::KindPayoff* payoff = kinds::PayoffOf(state.Kind);
+    if (!payoff) return 0;
+    if (payoff->payRule == kinds::PayRule::Ways) return WaySum(state);
+    const int spots = state.SpotsPerSet;
+    const std::optional<int> index =
+        kinds::EntryIndex(*payoff, spots, state.Sets[1].Hits, lastBallCaught(state));
+    const std::span<const Money> row = kinds::PayoffRow(state.Payoffs, state.Kind, spots);
+    if (!index || *index >= static_cast<int>(row.size())) return 0;
+    return row[static_cast<std::size_t>(*index)];
 }
 
 Money ScaledWin(long double sum, Money pricePerWay, Money aggregateLimit) {

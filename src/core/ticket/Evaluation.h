@@ -15,9 +15,9 @@ struct GameResult {
         sound;  // played to its end; none when sounds are off or the win is negative
 };
 
-// The table sum of the drawn game for a $1.00 ticket, in Money units, by the
-// payoff rule of the ticket's kind. An outcome outside its table (a ticket
-// restored from a damaged file) pays nothing.
+// The table sum of the drawn game for a $1.00 ticket, in Money units: the
+// entry the kind table says the outcome reads, as the table stands. An outcome
+// outside its table (a ticket restored from a damaged file) pays nothing.
 long double PayoffSum(const GameState& state);
 
 // sum x price per way / 10000, rounded half to even, capped at the limit.

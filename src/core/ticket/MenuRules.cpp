@@ -1,5 +1,7 @@
 #include "core/ticket/MenuRules.h"
 
+#include "core/ticket/KindTable.h"
+
 QString menuCaption(MenuItem item) {
     switch (item) {
         case MenuItem::Play:
@@ -55,33 +57,11 @@ GameItems UpdateMenus(const TicketMenuInputs& inputs) {
     return items;
 }
 
-SpotRange offeredRange(MenuItem ticketItem) {
-    switch (ticketItem) {
-        case MenuItem::AllCatches:
-            return {7, 10};
-        case MenuItem::AllOrNothing:
-            return {4, 8};
-        case MenuItem::BetAgainst:
-            return {8, 15};
-        case MenuItem::CatchAll:
-            return {2, 7};
-        case MenuItem::LastBallDrawn:
-            return {1, 6};
-        case MenuItem::SuperSpecial:
-            return {3, 10};
-        case MenuItem::Way:
-            return {1, 7};
-        default:
-            return {0, 0};  // quick pick and the region tickets: an empty board only
-    }
-}
-
 MenuFlags UpdateTicketMenus(bool disableAll, int spotsMarked) {
     MenuFlags enabled;
     if (disableAll) return enabled;
     for (MenuItem item : kTicketItems) {
-        const SpotRange range = offeredRange(item);
-        enabled.set(item, spotsMarked >= range.low && spotsMarked <= range.high);
+        enabled.set(item, kinds::OfferedRange(item).contains(spotsMarked));
     }
     return enabled;
 }

@@ -83,13 +83,6 @@ GameItems UpdateMenus(const TicketMenuInputs& inputs);
 // SpotsMarked lies in its range. Only Tickets items are set in the result.
 MenuFlags UpdateTicketMenus(bool disableAll, int spotsMarked);
 
-// The smallest and largest SpotsMarked at which a Tickets item is offered.
-struct SpotRange {
-    int low;
-    int high;
-};
-SpotRange offeredRange(MenuItem ticketItem);
-
 ButtonsVisible SyncButtons(const MenuFlags& enabled);
 
 }  // namespace menu_rules

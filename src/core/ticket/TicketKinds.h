@@ -7,35 +7,17 @@
 #include <vector>
 
 #include "core/state/GameState.h"
+#include "core/ticket/KindTable.h"
 #include "core/ticket/MenuRules.h"
 
-// The ticket kinds of the Tickets menu: what each entry sets and what
-// choosing it does to the ticket.
+// The ticket kinds of the Tickets menu: what choosing an entry does to the
+// ticket. The kinds' own rules are the kind table's.
 
 // Whether a plain ticket with this many marked numbers may become the kind of
-// this Tickets item (the offered ranges of the menu rules).
+// this Tickets item (the offered ranges of the kind table).
 bool IsOffered(MenuItem ticketItem, int spotsMarked);
 
-// Every menu command that turns a plain ticket into a kind (the way ticket
-// has its own window and is not among them).
-enum class TicketChoice {
-    AllCatches,
-    AllOrNothing,
-    BetAgainst,
-    CatchAll,
-    Top,
-    Bottom,
-    Left,
-    Right,
-    TopAndBottom,
-    LeftAndRight,
-    LastBallDrawn,
-    QuickPick,
-    SuperSpecial,
-    TheEdge,
-    TheInside,
-};
-
+// A menu command with the kind-table row it chooses.
 struct TicketChoiceEntry {
     TicketChoice choice;
     MenuItem menuItem;    // the Tickets item that offers it and takes the check mark
@@ -44,17 +26,12 @@ struct TicketChoiceEntry {
     const char* code;  // KindCode
 };
 
-// Every choice in menu order.
+// Every choice in menu order, read from the kind table.
 const std::array<TicketChoiceEntry, 15>& TicketChoices();
+// The entry of one choice.
 const TicketChoiceEntry& ChoiceEntry(TicketChoice choice);
-
-// The numbers a fixed-region kind stores in Sets[1] and Sets[2], in order;
-// both empty for a kind that marks no numbers.
-struct FixedNumberSets {
-    std::vector<std::uint8_t> first;
-    std::vector<std::uint8_t> second;
-};
-FixedNumberSets FixedNumbers(TicketChoice choice);
+// The numbers a choice stores in Sets[1] and Sets[2], in order; both empty when it marks none.
+kinds::FixedNumberSets FixedNumbers(TicketChoice choice);
 
 // What the main window shows after a choice. It also always closes both board
 // panels, refreshes the Game menu and buttons and disables every Tickets entry.

@@ -4,6 +4,7 @@
 
 #include "core/odds/OddsMath.h"
 #include "core/schedules/ReturnToPlayer.h"
+#include "core/ticket/KindTable.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ TEST(ReturnToPlayer, OutcomesCoverTheWholeDrawWhereEveryCatchHasAnEntry) {
                 break;
             default:
                 EXPECT_NEAR(static_cast<double>(total), 1.0, 1e-12)
-                    << KindName(ticket.kind).toStdString();
+                    << kinds::KindName(ticket.kind).toStdString();
         }
     }
 }

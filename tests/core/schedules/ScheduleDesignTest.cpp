@@ -5,6 +5,7 @@
 #include "core/records/ScheduleFile.h"
 #include "core/schedules/ReturnToPlayer.h"
 #include "core/schedules/ScheduleDesign.h"
+#include "core/ticket/KindTable.h"
 
 using namespace schedule_design;
 
@@ -61,7 +62,8 @@ TEST(ScheduleDesign, ReturnsStayBelowTheStakeAndSpanTheRange) {
         for (const PaidTicket& ticket : PaidTickets()) {
             const long double rtp = ReturnToPlayer(schedule.Tables, ticket.kind, ticket.spots);
             EXPECT_LT(rtp, 1.0L) << schedule.ScheduleNumber << " "
-                                 << KindName(ticket.kind).toStdString() << " " << ticket.spots;
+                                 << kinds::KindName(ticket.kind).toStdString() << " "
+                                 << ticket.spots;
             EXPECT_GT(rtp, 0.5L);
             sum += rtp;
         }
@@ -94,8 +96,8 @@ TEST(ScheduleDesign, EveryEntryIsRoundWithinTheLimitAndRarerPaysMore) {
                     const Money other = row[static_cast<std::size_t>(b.index)];
                     if (other > 0 && b.probability < a.probability) {
                         EXPECT_GT(other, paid)
-                            << KindName(ticket.kind).toStdString() << " " << ticket.spots << ": "
-                            << b.index << " vs " << a.index;
+                            << kinds::KindName(ticket.kind).toStdString() << " " << ticket.spots
+                            << ": " << b.index << " vs " << a.index;
                     }
                 }
             }

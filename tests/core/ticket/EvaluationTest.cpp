@@ -10,32 +10,7 @@
 
 namespace {
 
-// Every entry of every table its own whole-dollar amount, so a test sees
-// exactly which entry paid.
-PayoffTables numberedTables() {
-    PayoffTables tables;
-    std::int64_t next = 1;
-    auto number = [&next](auto& table) {
-        for (auto& row : table) {
-            if constexpr (std::is_same_v<std::decay_t<decltype(row)>, Money>) {
-                row = money::dollars(next++);
-            } else {
-                for (Money& entry : row) entry = money::dollars(next++);
-            }
-        }
-    };
-    number(tables.RegularPayoffs);
-    number(tables.AllCatchesPayoffs);
-    number(tables.AllOrNothingPayoffs);
-    number(tables.BetAgainstPayoffs);
-    number(tables.CatchAllPayoffs);
-    number(tables.FortyPayoffs);
-    number(tables.FortyFortyPayoffs);
-    number(tables.LastBallPayoffs);
-    number(tables.SuperSpecialPayoffs);
-    number(tables.ThirtyTwoSpotPayoffs);
-    return tables;
-}
+using hand_draw::numberedTables;
 
 class Evaluate : public ::testing::Test {
   protected:
