@@ -18,8 +18,8 @@ int bevelWidthForScreen(int screenWidth) {
 std::vector<int> bevelAmounts(int bevelWidth) {
     std::vector<int> amounts;
     if (bevelWidth <= 0) return amounts;
-    // Single precision on purpose: the stepped values land on the familiar
-    // 198, 160, 122, 83, 45 only when e is held as a float.
+    // Single precision on purpose: the stepped values land on the bevel
+    // shades 198, 160, 122, 83, 45 only when e is held as a float.
     float e = static_cast<float>(bevelWidth / (bevelWidth * 0.33333333333333333334L) + 0.1L);
     for (int g = 0; g < bevelWidth; ++g) {
         amounts.push_back(static_cast<int>(std::nearbyint(e * 64.0f)));

@@ -262,4 +262,6 @@ void TFormKeno::FormCreate(QSize screen) {
     paintInitialLook();
     cycle_->ShowStatus(QStringLiteral("OPEN"));
     table_->ResetTicket();
+    // The Tickets entries stand as after a CAST: only what the empty board offers.
+    table_->UpdateTicketMenus(false);
 }

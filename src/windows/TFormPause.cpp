@@ -190,7 +190,7 @@ void TFormPause::paintArrow(ImageButton& arrow, bool pressed) {
 
 void TFormPause::paintButton(ImageButton& button, bool pressed) {
     const bool ok = (button.tag() | 1) == kOkTag;
-    // The pressed CANCEL reads "Cancel", as it always has.
+    // The pressed CANCEL reads "Cancel" in mixed case.
     const QString caption = ok        ? QStringLiteral("OK")
                             : pressed ? QStringLiteral("Cancel")
                                       : QStringLiteral("CANCEL");

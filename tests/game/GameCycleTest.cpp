@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
+#include <QFile>
 #include <limits>
 #include <set>
 
@@ -22,6 +22,7 @@ struct GameCycleTest : ::testing::Test {
     RandomSource random{[] { return k123456789; }};
     std::vector<Money> wins;  // the win of each game, in order; 0 when run out
     std::vector<std::array<std::uint8_t, 20>> draws;
+    std::vector<int> hits;  // of set 1, as each game is recorded
     Money balanceAtFirstBall = 1;
     int balls = 0;
     GameCycle cycle{table, random, hooks()};
@@ -37,6 +38,7 @@ struct GameCycleTest : ::testing::Test {
         };
         h.recordGame = [this] {
             draws.push_back(state.Drawn);
+            hits.push_back(state.Sets[1].Hits);
             log.lines.append(QStringLiteral("record"));
         };
         h.catchBall = [this](GameState& s, int n) {
@@ -292,28 +294,52 @@ TEST_F(GameCycleTest, SoundsOffPlaysNothing) {
     EXPECT_TRUE(sounds.requests.isEmpty());
 }
 
-TEST_F(GameCycleTest, AThousandGameRunKeepsItsOrder) {
+// The golden log of the fixed clock's first 1000 games: one game a line, its
+// 20 balls in draw order and then the hits of the ticket 3, 14, 40, 41, 77.
+struct GoldenGame {
+    std::array<std::uint8_t, 20> balls{};
+    int hits = -1;
+};
+
+std::vector<GoldenGame> readGoldenGames() {
+    QFile file(QStringLiteral(VELLORO_TESTS_DIR "/game/golden/thousand-games.txt"));
+    std::vector<GoldenGame> games;
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return games;
+    while (!file.atEnd()) {
+        const QStringList fields =
+            QString::fromLatin1(file.readLine()).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (fields.size() != 22) continue;
+        GoldenGame game;
+        for (std::size_t i = 0; i < game.balls.size(); ++i)
+            game.balls[i] = static_cast<std::uint8_t>(fields[static_cast<int>(i)].toInt());
+        game.hits = fields[21].trimmed().toInt();
+        games.push_back(game);
+    }
+    return games;
+}
+
+TEST_F(GameCycleTest, AThousandGameRunFollowsTheGoldenLog) {
+    const std::vector<GoldenGame> golden = readGoldenGames();
+    ASSERT_EQ(golden.size(), 1000u) << "the golden log is missing or damaged";
     games(1000);
-    QElapsedTimer clock;
-    clock.start();
     cycle.MenuPlayClick();
-    EXPECT_LT(clock.elapsed(), 20000);
     ASSERT_EQ(draws.size(), 1000u);
 
     QStringList expected{"sound WAVE_200 wait"};
     for (int game = 0; game < 1000; ++game) {
-        expected += {QStringLiteral("status CLOSED %1").arg(game % 1000, 3, 10, QLatin1Char('0')),
+        const GoldenGame& gold = golden[static_cast<std::size_t>(game)];
+        EXPECT_EQ(draws[static_cast<std::size_t>(game)], gold.balls) << "game " << game;
+        EXPECT_EQ(hits[static_cast<std::size_t>(game)], gold.hits) << "game " << game;
+        expected += {QStringLiteral("status CLOSED %1").arg(game, 3, 10, QLatin1Char('0')),
                      "sound WAVE_202 wait", "sound WAVE_84 wait"};
-        for (const QString& s : ballSounds(draws[static_cast<std::size_t>(game)]))
-            expected.append("sound " + s);
+        for (const QString& s : ballSounds(gold.balls)) expected.append("sound " + s);
         expected += {"evaluate", "centre BUST", "record"};
         if (game == 999) break;
         const int toGo = 999 - game;
         expected +=
             {"centre " + QString::number(toGo) + (toGo == 1 ? " Game To Go" : " Games To Go")};
-        expected +=
-            {QStringLiteral("status OPEN %1").arg((game + 1) % 1000, 3, 10, QLatin1Char('0')),
-             "sound WAVE_201 wait"};
+        expected += {QStringLiteral("status OPEN %1").arg(game + 1, 3, 10, QLatin1Char('0')),
+                     "sound WAVE_201 wait"};
     }
     EXPECT_EQ(log.lines, expected);
     EXPECT_EQ(state.GameNumber, 999);

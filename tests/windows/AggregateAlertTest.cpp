@@ -7,6 +7,7 @@
 
 #include "core/state/AggregateLimit.h"
 #include "game/SoundPlayer.h"
+#include "support/ModalWait.h"
 #include "windows/TFormAggregate.h"
 
 namespace {
@@ -82,9 +83,9 @@ TEST(AggregateAlert, ClosesByItselfAndStaysSilentWithSoundsOff) {
 TEST(AggregateAlert, ShowAggregateAlertReturnsWhenTheNoticeCloses) {
     GameState state;
     RecordingSoundPlayer sound;
-    QTimer::singleShot(50, [] {
-        if (QWidget* notice = QApplication::activeModalWidget())
-            QTest::mouseClick(notice, Qt::LeftButton, {}, QPoint(5, 5));
+    QObject owner;
+    modal_wait::whenShown<TFormAggregate>(&owner, [](TFormAggregate& notice) {
+        QTest::mouseClick(&notice, Qt::LeftButton, {}, QPoint(5, 5));
     });
     ShowAggregateAlert(state, sound, nullptr);
     EXPECT_EQ(sound.requests.back(), "WAVE_83");

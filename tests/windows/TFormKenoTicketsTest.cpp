@@ -9,12 +9,14 @@
 #include <QTabBar>
 #include <QTimer>
 #include <functional>
+#include <set>
 
 #include "KenoTableFixture.h"
 #include "core/records/HistoryFile.h"
 #include "core/state/Palette.h"
 #include "game/GameCycle.h"
 #include "game/TableControls.h"
+#include "support/ModalWait.h"
 #include "support/ToolTip.h"
 #include "ui/WindowStyle.h"
 #include "windows/TFormPause.h"
@@ -71,14 +73,7 @@ class TFormKenoTicketsTest : public KenoTableFixture {
     // Acts on the modal window of this class once it is up (it runs its own loop).
     template <class Dialog>
     void whenShown(std::function<void(Dialog&)> act) {
-        auto* poll = new QTimer(keno_.get());
-        QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
-            if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
-                poll->stop();
-                act(*dialog);
-            }
-        });
-        poll->start(5);
+        modal_wait::whenShown<Dialog>(keno_.get(), std::move(act));
     }
 
     // After CAST the table is the empty table of start-up.
@@ -121,6 +116,17 @@ TEST_F(TFormKenoTicketsTest, TicketsMenuFollowsTheKindsInOrder) {
     EXPECT_EQ(keno.menu().command(TicketChoice::TheInside)->text(), QStringLiteral("The &Inside"));
     EXPECT_EQ(keno.menu().command(TicketChoice::TheInside)->objectName(),
               QStringLiteral("MenuThirtyTwoSpotTheInside"));
+}
+
+// Entries that look usable at start-up must do something when chosen.
+TEST_F(TFormKenoTicketsTest, StartUpOffersTheTicketsEntriesOfAnEmptyBoardOnly) {
+    writeSchedules(money::dollars(50000));
+    build();
+    const std::set<MenuItem> offered{MenuItem::QuickPick, MenuItem::Forty, MenuItem::FortyForty,
+                                     MenuItem::ThirtyTwoSpot};
+    for (MenuItem kind : kTicketItems)
+        EXPECT_EQ(item(kind)->isEnabled(), offered.count(kind) == 1)
+            << menuCaption(kind).toStdString();
 }
 
 TEST_F(TFormKenoTicketsTest, TopMarksTheTopHalfPaysRecordsAndCastsAway) {
@@ -383,8 +389,15 @@ TEST_F(TFormKenoTicketsTest, NextEndsTheWaitAndClosingEndsTheRun) {
 
     // The first wait is ended by NEXT, the second by closing the window.
     int waits = 0;
+    int polls = 0;
     auto* step = new QTimer(&keno);
-    QObject::connect(step, &QTimer::timeout, &keno, [&keno, &waits, step] {
+    QObject::connect(step, &QTimer::timeout, &keno, [&keno, &waits, &polls, step] {
+        if (++polls == modal_wait::kLimitPolls) {
+            ADD_FAILURE() << "NEXT never came up";
+            step->stop();
+            keno.close();  // ends the run's wait
+            return;
+        }
         if (!keno.menu().Next->isEnabled()) return;
         if (++waits == 1) {
             keno.menu().Next->trigger();

@@ -66,16 +66,13 @@ QString groupedDigits(std::uint64_t whole, const QString& separator) {
 }  // namespace
 
 QString currency(Money amount, int decimals) {
+    return currency(amount, decimals, QLocale::system());
+}
+
+QString currency(Money amount, int decimals, const QLocale& locale) {
     const int shownDecimals = decimals == 0 ? 0 : 2;
-    const QLocale locale = QLocale::system();
-    const QString symbol = locale.currencySymbol(QLocale::CurrencySymbol);
-    if (!symbol.isEmpty() && locale.language() != QLocale::C) {
-        return locale.toCurrencyString(
-            static_cast<double>(static_cast<long double>(amount) / 10000.0L), symbol,
-            shownDecimals);
-    }
-    // The C/POSIX locale has no currency: dollars with "," and ".", the hidden
-    // digits rounded half to even as the money arithmetic does.
+    // The hidden digits are rounded here, half to even as the money arithmetic
+    // does, so no locale changes a figure.
     const bool negative = amount < 0;
     const std::uint64_t magnitude = negative ? static_cast<std::uint64_t>(-(amount + 1)) + 1
                                              : static_cast<std::uint64_t>(amount);
@@ -83,14 +80,24 @@ QString currency(Money amount, int decimals) {
     std::uint64_t shown = magnitude / unitsPerShown;
     const std::uint64_t rest = magnitude % unitsPerShown;
     if (rest * 2 > unitsPerShown || (rest * 2 == unitsPerShown && shown % 2 == 1)) ++shown;
-    QString text = negative ? QStringLiteral("-$") : QStringLiteral("$");
+
+    // The C/POSIX locale has no currency: dollars with "," and ".".
+    const QString symbol = locale.currencySymbol(QLocale::CurrencySymbol);
+    const bool plain = symbol.isEmpty() || locale.language() == QLocale::C;
+    QString number = groupedDigits(shownDecimals == 2 ? shown / 100 : shown,
+                                   plain ? QStringLiteral(",") : locale.groupSeparator());
     if (shownDecimals == 2) {
-        text += groupedDigits(shown / 100, QStringLiteral(","));
-        text += QStringLiteral(".%1").arg(shown % 100, 2, 10, QLatin1Char('0'));
-    } else {
-        text += groupedDigits(shown, QStringLiteral(","));
+        number += plain ? QStringLiteral(".") : locale.decimalPoint();
+        number += QStringLiteral("%1").arg(shown % 100, 2, 10, QLatin1Char('0'));
     }
-    return text;
+    if (plain) return (negative ? QStringLiteral("-$") : QStringLiteral("$")) + number;
+
+    // The locale gives only where the symbol and the sign stand around the number.
+    QString text = locale.toCurrencyString(negative ? -1.0 : 1.0, symbol, shownDecimals);
+    const QString probe = locale.toString(1.0, 'f', shownDecimals);
+    const auto at = text.indexOf(probe);
+    if (at < 0) return (negative ? QStringLiteral("-") : QString()) + symbol + number;
+    return text.replace(at, probe.size(), number);
 }
 
 }  // namespace money

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <cstdint>
 
@@ -39,7 +40,9 @@ Money saturatingSubtract(Money a, Money b);
 Money scale(Money entry, Money price);
 
 // Text of an amount in the currency format: "$1,250.00" (decimals 2) or
-// "$50,000" (decimals 0). Negative amounts get a leading minus.
+// "$50,000" (decimals 0), rounded half to even. Negative amounts get a leading minus.
 QString currency(Money amount, int decimals = 2);
+// The same in `locale`'s symbol, separators and sign placement (the system's above).
+QString currency(Money amount, int decimals, const QLocale& locale);
 
 }  // namespace money

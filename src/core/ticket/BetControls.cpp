@@ -43,7 +43,7 @@ bool AddOrRemoveNumber(GameState& state, bool added) {
 namespace {
 
 // Price up by `step`, refused when the price per game would exceed the aggregate limit.
-// The check uses the unclamped price, as the price boxes always have.
+// The check uses the price before the large step's clamp to $100.00.
 SpinnerResult priceUp(GameState& state, Money step) {
     SpinnerResult result;
     result.field = ValueField::PricePerWay;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLocale>
 #include <limits>
 
 #include "core/state/Board.h"
@@ -23,6 +24,25 @@ TEST(Money, CurrencyTextOnAPlainMachine) {
     EXPECT_EQ(money::currency(50), "$0.00");   // half a cent, even neighbour
     EXPECT_EQ(money::currency(150), "$0.02");  // one and a half cents
     EXPECT_EQ(money::currency(-25000), "-$2.50");
+}
+
+// No locale changes a figure: half a cent goes to the even cent everywhere,
+// and the locale gives only the symbol, the separators and their places.
+TEST(Money, CurrencyRoundsHalfToEvenInEveryLocale) {
+    const QLocale plain(QLocale::C);
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    const QLocale de(QLocale::German, QLocale::Germany);
+    const QString nbsp(QChar(0x00A0));
+    EXPECT_EQ(money::currency(250, 2, plain), "$0.02");
+    EXPECT_EQ(money::currency(250, 2, us), "$0.02");
+    EXPECT_EQ(money::currency(250, 2, de), "0,02" + nbsp + "€");
+    EXPECT_EQ(money::currency(12'345'678'850, 2, plain), "$1,234,567.88");
+    EXPECT_EQ(money::currency(12'345'678'850, 2, us), "$1,234,567.88");
+    EXPECT_EQ(money::currency(12'345'678'850, 2, de), "1.234.567,88" + nbsp + "€");
+    EXPECT_EQ(money::currency(-25'050, 2, us), "($2.50)");  // the locale's sign
+    EXPECT_EQ(money::currency(-25'050, 2, de), "-2,50" + nbsp + "€");
+    EXPECT_EQ(money::currency(500'005'000, 0, us), "$50,000");  // $50,000.50: even dollar
+    EXPECT_EQ(money::currency(500'015'000, 0, de), "50.002" + nbsp + "€");
 }
 
 TEST(GameState, BalanceCaptionNeverShowsANegativeAmount) {
