@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "game/SoundPlayer.h"
+#include "ui/HeldArrow.h"
 #include "ui/ImageButton.h"
 #include "windows/TFormPause.h"
 
@@ -15,14 +16,16 @@ struct TFormPauseTest : ::testing::Test {
     RecordingSoundPlayer sounds;
 
     void press(TFormPause& form, int tag) {
-        ImageButton* image = form.imageByTag(tag);
-        ASSERT_NE(image, nullptr);
         if (tag == 113 || tag == 115) {
+            ImageButton* image = form.imageByTag(tag);
+            ASSERT_NE(image, nullptr);
             form.ImageOKCancelMouseDown(*image, Qt::LeftButton, Qt::NoModifier);
             form.ImageOKCancelMouseUp(*image);
         } else {
-            form.ImageMouseDown(*image, Qt::LeftButton, Qt::NoModifier);
-            form.ImageMouseUp(*image);
+            HeldArrow* arrow = form.arrowByTag(tag);
+            ASSERT_NE(arrow, nullptr);
+            arrow->press(Qt::LeftButton, Qt::NoModifier);
+            arrow->release();
         }
     }
 };
@@ -54,18 +57,16 @@ TEST_F(TFormPauseTest, OpensFromTheSettingsAndCommitsOnOk) {
 TEST_F(TFormPauseTest, CancelKeepsTheSettingsAndHeldArrowsRepeat) {
     state.PauseBetweenGames = 5;
     TFormPause form(state, settings, sounds);
-    ImageButton* up = form.imageByTag(109);
-    form.ImageMouseDown(*up, Qt::LeftButton, Qt::NoModifier);
-    form.TimerButtonTimer();
-    form.TimerButtonTimer();
+    HeldArrow* up = form.arrowByTag(109);
+    up->press(Qt::LeftButton, Qt::NoModifier);
+    up->tick();
+    up->tick();
     EXPECT_EQ(form.LabelWinning->text(), "$0.25");
-    form.ImageMouseUp(*up);
-    form.TimerButtonTimer();  // stopped: no further step
-    EXPECT_EQ(form.LabelWinning->text(), "$0.25");
-    // A right click or a shifted click does nothing.
-    form.ImageMouseDown(*up, Qt::RightButton, Qt::NoModifier);
-    form.ImageMouseDown(*up, Qt::LeftButton, Qt::ShiftModifier);
-    EXPECT_EQ(form.LabelWinning->text(), "$0.25");
+    up->release();
+    // The step grows only while held: the next press moves by $0.05 again.
+    up->press(Qt::LeftButton, Qt::NoModifier);
+    up->release();
+    EXPECT_EQ(form.LabelWinning->text(), "$0.30");
 
     QTest::mouseClick(form.LabelGamesLabel, Qt::LeftButton);  // 5 is below 151
     EXPECT_EQ(form.LabelGamesLabel->text(), "Pause Between Games");
