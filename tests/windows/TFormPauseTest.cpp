@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "game/SoundPlayer.h"
+#include "ui/ControlPainter.h"
 #include "ui/HeldArrow.h"
 #include "ui/ImageButton.h"
 #include "windows/TFormPause.h"
@@ -77,3 +78,27 @@ TEST_F(TFormPauseTest, CancelKeepsTheSettingsAndHeldArrowsRepeat) {
 }
 
 }  // namespace
+
+// The arrows and OK/CANCEL are bold, 13 units, as every other button.
+TEST_F(TFormPauseTest, ButtonsAndArrowsAreBold) {
+    TFormPause form(state, settings, sounds);
+    const int height = form.height();
+    const ControlPainter painter(
+        window_style::Pause, [height] { return height; }, state.BevelWidth);
+    auto painted = [&](const ImageButton& shown, const QString& text, const QString& font,
+                       int offset, FontStyle face) {
+        ImageButton fresh;
+        fresh.resize(shown.size());
+        painter.SetCaptionFont(fresh, 13, face);
+        painter.PaintBevel(fresh, BevelStyle::Raised);
+        painter.PaintCaption(fresh, Qt::black, text, font, CaptionAlignment::Centre, offset);
+        return fresh.image();
+    };
+    const ImageButton& ok = *form.imageByTag(113);
+    EXPECT_EQ(ok.image(), painted(ok, "OK", "Arial", 9, FontStyle::Bold));
+    EXPECT_NE(ok.image(), painted(ok, "OK", "Arial", 9, FontStyle::Regular));
+    const ImageButton& cancel = *form.imageByTag(115);
+    EXPECT_EQ(cancel.image(), painted(cancel, "CANCEL", "Arial", 9, FontStyle::Bold));
+    const ImageButton& up = *form.imageByTag(101);
+    EXPECT_EQ(up.image(), painted(up, QString(QChar(217)), "WingDings", 1, FontStyle::Bold));
+}
