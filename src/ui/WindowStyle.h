@@ -37,20 +37,16 @@ inline constexpr QRgb kMaroon = toQRgb(palette::kMaroon);
 
 namespace window_style {
 using namespace colours;
+// Blue buttons with fuchsia frames: the bevel colours of most windows.
+inline constexpr std::array<QRgb, 5> kFuchsiaFrames{kBlue, kBlue, kFuchsia, kFuchsia, kFuchsia};
 inline constexpr WindowStyle Keno{
     400, {kBlue, kBlue, kRed, kRed, kFuchsia}, CaptionAlignment::WaySummary};
-inline constexpr WindowStyle History{
-    400, {kBlue, kBlue, kFuchsia, kFuchsia, kFuchsia}, CaptionAlignment::Right};
+inline constexpr WindowStyle History{400, kFuchsiaFrames, CaptionAlignment::Right};
 inline constexpr WindowStyle PayOffOd{
     434, {kBlue, kBlue, kBlue, kBlue, kBlue}, CaptionAlignment::Right};
-inline constexpr WindowStyle ShowGame{
-    350, {kBlue, kBlue, kFuchsia, kFuchsia, kFuchsia}, CaptionAlignment::Right};
-inline constexpr WindowStyle Balls{
-    373, {kBlue, kBlue, kFuchsia, kFuchsia, kFuchsia}, CaptionAlignment::Right};
-inline constexpr WindowStyle SaveLoad{
-    188, {kBlue, kBlue, kFuchsia, kFuchsia, kFuchsia}, CaptionAlignment::Right};
-inline constexpr WindowStyle Pause{
-    135, {kBlue, kBlue, kFuchsia, kFuchsia, kFuchsia}, CaptionAlignment::Right};
-inline constexpr WindowStyle Sounds{
-    108, {kBlue, kBlue, kFuchsia, kFuchsia, kFuchsia}, CaptionAlignment::Right};
+inline constexpr WindowStyle ShowGame{350, kFuchsiaFrames, CaptionAlignment::Right};
+inline constexpr WindowStyle Balls{373, kFuchsiaFrames, CaptionAlignment::Right};
+inline constexpr WindowStyle SaveLoad{188, kFuchsiaFrames, CaptionAlignment::Right};
+inline constexpr WindowStyle Pause{135, kFuchsiaFrames, CaptionAlignment::Right};
+inline constexpr WindowStyle Sounds{108, kFuchsiaFrames, CaptionAlignment::Right};
 }  // namespace window_style
