@@ -26,7 +26,6 @@ class ImageTableView : public TableView {
         painter.setPen(toQColor(colour));
         painter.drawText(cell.rect(), Qt::AlignCenter, QString::number(number));
     }
-    void paintArrow(int, bool) override {}
     void paintButton(TableButton, bool) override {}
     void showStatus(const QString& word, Rgb, const QString& number) override {
         status_ = word + number;

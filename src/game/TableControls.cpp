@@ -43,70 +43,16 @@ void TableControls::ImageMouseDown(int number, bool leftButtonAlone) {
     SyncButtons();
 }
 
-int* TableControls::arrowTag(int releasedTag) {
-    for (std::size_t i = 0; i < bet::kArrowTags.size(); ++i)
-        if (bet::kArrowTags[i] == releasedTag) return &arrowTags_[i];
-    return nullptr;
-}
-
-bool TableControls::step(int pressedTag) {
+SpinnerOutcome TableControls::SpinnerStep(int pressedTag) {
     const SpinnerResult result = bet::SpinnerStep(state_, pressedTag);
-    if (result.stepped) {
-        view_.paintArrow(pressedTag - 1, true);
-        repaintValue(result.field);
-    }
+    if (result.stepped) repaintValue(result.field);
     repaintTotals(result.totals);
-    if (!result.aggregateRefused) return true;
-    // The repeat timer still ticks while the modal notice is up: stop first,
-    // or each tick would open another notice on top of this one.
-    repeatingTag_ = 0;
+    if (result.aggregateRefused) return SpinnerOutcome::AggregateRefused;
+    return result.stepped ? SpinnerOutcome::Stepped : SpinnerOutcome::Unchanged;
+}
+
+void TableControls::ShowAggregateNotice() {
     if (hooks_.showAggregateNotice) hooks_.showAggregateNotice();
-    return false;
-}
-
-void TableControls::releaseArrow(int releasedTag) {
-    view_.paintArrow(releasedTag, false);
-    view_.updateWindow();
-    if (int* tag = arrowTag(releasedTag)) *tag = releasedTag;
-    repeatingTag_ = 0;
-}
-
-RepeatTimer TableControls::ImageSmallMouseDown(int releasedTag, bool leftButtonAlone) {
-    int* tag = arrowTag(releasedTag);
-    if (!leftButtonAlone || tag == nullptr || *tag % 2 == 0) return RepeatTimer::Unchanged;
-    *tag = releasedTag + 1;
-    const bool mayRepeat = step(*tag);
-    view_.updateWindow();
-    sound(QStringLiteral("WAVE_89"), SoundPlayer::Wait::Yes);
-    if (!mayRepeat) {
-        // The notice took the mouse: a repeating arrow would reopen it every 50 ms.
-        releaseArrow(releasedTag);
-        return RepeatTimer::Stop;
-    }
-    state_.TimerMode = 0;
-    repeatingTag_ = *tag;
-    return RepeatTimer::Start;
-}
-
-RepeatTimer TableControls::Timer1Timer() {
-    if (repeatingTag_ == 0) return RepeatTimer::Stop;
-    const int pressed = repeatingTag_;
-    if (!step(pressed)) {
-        releaseArrow(pressed - 1);
-        return RepeatTimer::Stop;
-    }
-    return RepeatTimer::Fast;
-}
-
-RepeatTimer TableControls::ImageSmallMouseUp(int releasedTag) {
-    int* tag = arrowTag(releasedTag);
-    if (tag == nullptr || *tag % 2 != 0) return RepeatTimer::Unchanged;
-    view_.paintArrow(releasedTag, false);
-    view_.updateWindow();
-    sound(QStringLiteral("WAVE_89"), SoundPlayer::Wait::Yes);
-    *tag = releasedTag;
-    repeatingTag_ = 0;
-    return RepeatTimer::Stop;
 }
 
 void TableControls::MenuResetClick() { view_.setBalanceCaption(bet::MenuResetClick(state_)); }
@@ -191,11 +137,9 @@ void TableControls::SyncButtons() {
     view_.setButtonVisible(TableButton::Next, visible.next);
 }
 
-void TableControls::ShowBetArrows(bool visible) {
-    // A hidden arrow never sees its release: a held one lets go here.
-    if (!visible && repeatingTag_ != 0) releaseArrow(repeatingTag_ - 1);
-    view_.setBetArrowsVisible(visible);
-}
+// A held arrow that is hidden lets go by itself: PLAY from the keyboard
+// cannot leave the price repeating through a paid run.
+void TableControls::ShowBetArrows(bool visible) { view_.setBetArrowsVisible(visible); }
 
 void TableControls::setBoardEnabled(bool enabled) {
     boardEnabled_ = enabled;

@@ -10,12 +10,11 @@
 #include "game/TableView.h"
 #include "game/Waiter.h"
 
-// What the window does with its spinner repeat timer after an arrow event.
-enum class RepeatTimer {
-    Unchanged,
-    Start,  // start at 500 ms
-    Fast,   // go on at 50 ms
-    Stop,
+// What one step of a bet arrow did.
+enum class SpinnerOutcome {
+    Stepped,           // the value changed and was repainted
+    Unchanged,         // a limit refused the step; nothing changed
+    AggregateRefused,  // the price would pass the aggregate limit: the notice is due
 };
 
 // The board, the bet arrows and the menus of the main window: the window
@@ -34,10 +33,12 @@ class TableControls {
 
     // Board cell n was pressed; leftButtonAlone: no other button or modifier key.
     void ImageMouseDown(int number, bool leftButtonAlone);
-    // Spinner arrows, named by their released tag.
-    RepeatTimer ImageSmallMouseDown(int arrowTag, bool leftButtonAlone);
-    RepeatTimer Timer1Timer();
-    RepeatTimer ImageSmallMouseUp(int arrowTag);
+    // One step of the bet arrow whose pressed tag is given (108, 110, ..., 18, 20):
+    // repaints the value and the totals. An over-limit price changes nothing and
+    // asks for the notice, which the caller shows once its arrow has let go.
+    SpinnerOutcome SpinnerStep(int pressedTag);
+    // The aggregate notice, modal; returns when it closes.
+    void ShowAggregateNotice();
     void MenuResetClick();
 
     void ResetTicket();
@@ -72,11 +73,6 @@ class TableControls {
     void repaintTotals(const TotalsChange& totals);
 
   private:
-    // Applies a step of a held arrow; false when it must stop repeating.
-    bool step(int pressedTag);
-    void releaseArrow(int arrowTag);
-    int* arrowTag(int releasedTag);  // nullptr for a tag that is no arrow
-
     GameState& state_;
     TableView& view_;
     SoundPlayer& sounds_;
@@ -86,6 +82,4 @@ class TableControls {
     MenuFlags enabled_;
     MenuFlags checked_;
     bool boardEnabled_ = true;
-    std::array<int, bet::kArrowTags.size()> arrowTags_ = bet::kArrowTags;
-    int repeatingTag_ = 0;  // pressed tag of the held arrow; 0 when none is held
 };

@@ -26,8 +26,6 @@ class TableView {
 
     // checkColour matters for the looks with a check glyph.
     virtual void paintCell(int number, CellLook look, Rgb checkColour) = 0;
-    // arrowTag is the arrow's released tag (107, 109, ..., 17, 19).
-    virtual void paintArrow(int arrowTag, bool pressed) = 0;
     virtual void paintButton(TableButton button, bool pressed) = 0;
     // The four status boxes: "GAME", word, "GAME", game number ("007").
     virtual void showStatus(const QString& word, Rgb colour, const QString& gameNumber) = 0;

@@ -40,11 +40,12 @@ int ControlPainter::units(double designUnits) const {
                             style_.designHeight);
 }
 
-void ControlPainter::paintBevel(QImage& image, const QColor& base, int style, int bevelWidth) {
+void ControlPainter::paintBevel(QImage& image, const QColor& base, BevelStyle style,
+                                int bevelWidth) {
     QPainter p(&image);
     p.fillRect(image.rect(), base);
     const std::vector<int> amounts = design::bevelAmounts(bevelWidth);
-    const bool raised = style % 2 == 1;
+    const bool raised = isRaised(style);
     const int left = 0, top = 0, right = image.width(), bottom = image.height();
     for (int g = 1; g <= bevelWidth; ++g) {
         const int amount = amounts[static_cast<std::size_t>(g - 1)];
@@ -62,7 +63,7 @@ void ControlPainter::paintBevel(QImage& image, const QColor& base, int style, in
     }
 }
 
-void ControlPainter::PaintBevel(ImageButton& control, int style) const {
+void ControlPainter::PaintBevel(ImageButton& control, BevelStyle style) const {
     const QColor base = style_.colourOf(style);
     const int bevel = bevelWidth_;
     control.draw(
@@ -73,75 +74,78 @@ void ControlPainter::PaintBevel(ImageButton& control, int style) const {
         true);
 }
 
-void ControlPainter::SetCaptionFont(ImageButton& control, int sizeUnits, int styleBit) const {
+void ControlPainter::SetCaptionFont(ImageButton& control, int sizeUnits,
+                                    FontStyle fontStyle) const {
     control.fontUnits = sizeUnits;
-    control.fontBold = styleBit == 0;
+    control.fontBold = fontStyle == FontStyle::Bold;
 }
 
 void ControlPainter::PaintCaption(ImageButton& control, const QColor& colour, const QString& text,
-                                  const QString& fontName, int alignment, int offsetUnits) const {
-    const int fontUnits = control.fontUnits;
-    control.draw(
-        [this, colour, text, fontName, alignment, offsetUnits, fontUnits](ImageButton& c) {
-            drawCaption(c, colour, text, fontName, alignment, offsetUnits, fontUnits);
-        },
-        alignment == 5);
+                                  const QString& fontName, CaptionAlignment alignment,
+                                  int offsetUnits) const {
+    if (!style_.offers(alignment)) alignment = CaptionAlignment::Centre;
+    const Caption caption{
+        colour, text, fontName, alignment, offsetUnits, control.fontUnits, control.fontBold};
+    // The step keeps its own copy of this painter: it may run again at any
+    // later resize of the control.
+    control.draw([painter = *this, caption](ImageButton& c) { painter.drawCaption(c, caption); },
+                 alignment == CaptionAlignment::WaySummary);
 }
 
-void ControlPainter::drawCaption(ImageButton& control, const QColor& colour, const QString& text,
-                                 const QString& fontName, int alignment, int offsetUnits,
-                                 int fontUnits) const {
-    if (alignment < 0 || alignment > style_.lastAlignment) alignment = 1;
-    control.fontName = fontName;
-    control.fontColour = colour;
-    int heightUnits = fontUnits;
-    if (alignment == 3) heightUnits = kCheckUnits;
-    if (alignment == 4) heightUnits = kKindCodeUnits;
-    if (alignment == 5) heightUnits = kWaySummaryUnits;
-    if (alignment == 3) control.fontUnits = kCellNumberUnits;
+void ControlPainter::drawCaption(ImageButton& control, const Caption& caption) const {
+    const CaptionAlignment alignment = caption.alignment;
+    control.fontName = caption.fontName;
+    control.fontColour = caption.colour;
+    int heightUnits = caption.fontUnits;
+    if (alignment == CaptionAlignment::CheckGlyph) heightUnits = kCheckUnits;
+    if (alignment == CaptionAlignment::KindCode) heightUnits = kKindCodeUnits;
+    if (alignment == CaptionAlignment::WaySummary) heightUnits = kWaySummaryUnits;
+    if (alignment == CaptionAlignment::CheckGlyph) control.fontUnits = kCellNumberUnits;
 
-    const ResolvedText resolved = glyphs::resolve(fontName, text);
+    const ResolvedText resolved = glyphs::resolve(caption.fontName, caption.text);
     QFont font(resolved.family);
     // A negative height in the caption font is a character height: the em size.
     font.setPixelSize(qMax(1, units(heightUnits)));
-    font.setBold(control.fontBold);
+    font.setBold(caption.bold);
     font.setStyleStrategy(QFont::PreferAntialias);
 
     QImage& image = control.image();
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setFont(font);
-    p.setPen(colour);
+    p.setPen(caption.colour);
     const QFontMetrics metrics(font);
-    const int y = units(offsetUnits) + metrics.ascent();
+    const int top = units(caption.offsetUnits);
+    const int y = top + metrics.ascent();
     const int width = image.width();
-    if (resolved.family != fontName && alignment != 5) {
+    if (resolved.family != caption.fontName && alignment != CaptionAlignment::WaySummary) {
         // Symbol glyphs come from another font with other metrics: place the
         // glyph itself where the symbol font drew it, in the middle of a text
         // line whose top is at the offset (a line is about 1.1 em high).
         const QRect ink = metrics.tightBoundingRect(resolved.text);
-        const double middle = units(offsetUnits) + 0.55 * font.pixelSize();
+        const double middle = top + 0.55 * font.pixelSize();
         const int baseline = static_cast<int>(std::lround(middle - ink.center().y()));
         int x = (width + 1) / 2 - ink.width() / 2 - ink.left();
-        if (alignment == 0) x = -ink.left();
-        if (alignment == 2) x = width - 1 - ink.right();
+        if (alignment == CaptionAlignment::Left) x = -ink.left();
+        if (alignment == CaptionAlignment::Right) x = width - 1 - ink.right();
         p.drawText(x, baseline, resolved.text);
         return;
     }
     switch (alignment) {
-        case 0:
+        case CaptionAlignment::Left:
             p.drawText(0, y, resolved.text);
             break;
-        case 2:
+        case CaptionAlignment::Right:
             p.drawText(width - 1 - metrics.horizontalAdvance(resolved.text), y, resolved.text);
             break;
-        case 5: {
+        case CaptionAlignment::WaySummary:
             p.fillRect(image.rect(), control.fillColour);
             p.drawText(image.rect(), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
                        resolved.text.left(kWaySummaryLength));
             break;
-        }
-        default:  // 1, 3 and 4 are centred
+        case CaptionAlignment::Centre:
+        case CaptionAlignment::CheckGlyph:
+        case CaptionAlignment::KindCode:
             p.drawText((width + 1) / 2 - metrics.horizontalAdvance(resolved.text) / 2, y,
                        resolved.text);
             break;

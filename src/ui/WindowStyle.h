@@ -4,19 +4,20 @@
 #include <array>
 
 #include "core/state/Palette.h"
+#include "ui/PaintCodes.h"
 
 // What tells one window's painted controls from another's: the client height
 // its fonts were designed for, the base colours of the five bevel styles and
 // the caption alignments it offers.
 struct WindowStyle {
     int designHeight = 400;
-    std::array<QRgb, 5> styleColours{};  // styles 1..5
-    int lastAlignment = 2;               // alignments 0..lastAlignment are offered
+    std::array<QRgb, 5> styleColours{};                        // styles 1..5
+    CaptionAlignment lastAlignment = CaptionAlignment::Right;  // the alignments offered end here
 
-    QColor colourOf(int style) const {
-        if (style < 1 || style > 5) style = 1;
-        return QColor::fromRgb(styleColours[static_cast<std::size_t>(style - 1)]);
+    QColor colourOf(BevelStyle style) const {
+        return QColor::fromRgb(styleColours[static_cast<std::size_t>(static_cast<int>(style) - 1)]);
     }
+    bool offers(CaptionAlignment alignment) const { return alignment <= lastAlignment; }
 };
 
 // The palette in the painting colours of the windows.
@@ -36,12 +37,16 @@ inline constexpr QRgb kMaroon = toQRgb(palette::kMaroon);
 
 namespace window_style {
 using namespace colours;
-inline constexpr WindowStyle Keno{400, {kBlue, kBlue, kRed, kRed, kFuchsia}, 5};
-inline constexpr WindowStyle History{400, {kBlue, kBlue, kFuchsia, kFuchsia, kFuchsia}, 2};
-inline constexpr WindowStyle PayOffOd{434, {kBlue, kBlue, kBlue, kBlue, kBlue}, 2};
-inline constexpr WindowStyle ShowGame{350, {kBlue, kBlue, kFuchsia, kFuchsia, kFuchsia}, 2};
-inline constexpr WindowStyle Balls{373, {kBlue, kBlue, kFuchsia, kFuchsia, kFuchsia}, 2};
-inline constexpr WindowStyle SaveLoad{188, {kBlue, kBlue, kFuchsia, kFuchsia, kFuchsia}, 2};
-inline constexpr WindowStyle Pause{135, {kBlue, kBlue, kFuchsia, kFuchsia, kFuchsia}, 2};
-inline constexpr WindowStyle Sounds{108, {kBlue, kBlue, kFuchsia, kFuchsia, kFuchsia}, 2};
+// Blue buttons with fuchsia frames: the bevel colours of most windows.
+inline constexpr std::array<QRgb, 5> kFuchsiaFrames{kBlue, kBlue, kFuchsia, kFuchsia, kFuchsia};
+inline constexpr WindowStyle Keno{
+    400, {kBlue, kBlue, kRed, kRed, kFuchsia}, CaptionAlignment::WaySummary};
+inline constexpr WindowStyle History{400, kFuchsiaFrames, CaptionAlignment::Right};
+inline constexpr WindowStyle PayOffOd{
+    434, {kBlue, kBlue, kBlue, kBlue, kBlue}, CaptionAlignment::Right};
+inline constexpr WindowStyle ShowGame{350, kFuchsiaFrames, CaptionAlignment::Right};
+inline constexpr WindowStyle Balls{373, kFuchsiaFrames, CaptionAlignment::Right};
+inline constexpr WindowStyle SaveLoad{188, kFuchsiaFrames, CaptionAlignment::Right};
+inline constexpr WindowStyle Pause{135, kFuchsiaFrames, CaptionAlignment::Right};
+inline constexpr WindowStyle Sounds{108, kFuchsiaFrames, CaptionAlignment::Right};
 }  // namespace window_style

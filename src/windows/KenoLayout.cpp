@@ -79,18 +79,6 @@ const std::vector<Arrow>& arrows() {
     return list;
 }
 
-const Arrow* arrow(const QString& name) {
-    for (const Arrow& a : arrows())
-        if (a.name == name) return &a;
-    return nullptr;
-}
-
-const Arrow* arrowByTag(int releasedTag) {
-    for (const Arrow& a : arrows())
-        if (a.releasedTag == releasedTag) return &a;
-    return nullptr;
-}
-
 const std::vector<Button>& buttons() {
     static const std::vector<Button> list = {{"ImagePlay", "PLAY", 21},
                                              {"ImageOpen", "OPEN", 23},

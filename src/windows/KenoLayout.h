@@ -39,8 +39,6 @@ struct Arrow {
     bool betArrow = true;  // false for the two quick-pick arrows
 };
 const std::vector<Arrow>& arrows();
-const Arrow* arrow(const QString& name);
-const Arrow* arrowByTag(int releasedTag);
 
 // The four picture buttons: name, caption and tag (21 PLAY, 23 OPEN, 25 CAST, 27 NEXT).
 struct Button {

@@ -6,7 +6,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScopeGuard>
-#include <QTimer>
 
 #include "core/records/ScheduleFile.h"
 #include "core/state/Board.h"
@@ -20,6 +19,7 @@
 #include "shell/AboutBox.h"
 #include "shell/HelpViewer.h"
 #include "ui/DesignUnits.h"
+#include "ui/HeldArrow.h"
 #include "ui/ImageButton.h"
 #include "ui/LiveToolTip.h"
 #include "ui/WhatsThis.h"
@@ -34,8 +34,6 @@ namespace {
 
 const QString kGamesFile = QStringLiteral("Games.vlr");
 const QString kSchedulesFile = QStringLiteral("cpos.vlr");
-constexpr int kRepeatDelay = 500;
-constexpr int kRepeatInterval = 50;
 
 // A painted control acts on the left button alone, with no other button or key.
 bool leftButtonAlone(Qt::MouseButton button, Qt::MouseButtons buttons,
@@ -70,10 +68,6 @@ TFormKeno::TFormKeno(GameState& state, SoundPlayer& sound, HelpViewer& help, QSi
     client_->setPalette(palette);
     setCentralWidget(client_);
     scaler_ = new WindowScaler(client_, {keno_layout::kDesignWidth, keno_layout::kDesignHeight});
-
-    timer_ = new QTimer(this);
-    timer_->setObjectName(QStringLiteral("Timer1"));
-    timer_->setInterval(kRepeatDelay);
 
     // The menu bar keeps the desktop's own font; only the table is in Times.
     menuBar()->setFont(QApplication::font(menuBar()));
@@ -158,41 +152,33 @@ void TFormKeno::buildControls() {
     });
 }
 
-void TFormKeno::startRepeat(int repeat) {
-    switch (static_cast<RepeatTimer>(repeat)) {
-        case RepeatTimer::Unchanged:
-            break;
-        case RepeatTimer::Start:
-            timer_->start(kRepeatDelay);
-            break;
-        case RepeatTimer::Fast:
-            timer_->setInterval(kRepeatInterval);
-            break;
-        case RepeatTimer::Stop:
-            timer_->stop();
-            break;
-    }
-}
-
 void TFormKeno::routeEvents() {
     for (int n = 1; n <= board::kNumbers; ++n)
         connect(cell(n), &ImageButton::mousePressed, this,
                 [this, n](auto button, auto buttons, auto modifiers) {
                     table_->ImageMouseDown(n, leftButtonAlone(button, buttons, modifiers));
                 });
-    for (const keno_layout::Arrow& arrow : keno_layout::arrows()) {
-        const int tag = arrow.releasedTag;
-        ImageButton* widget = control(arrow.name);
-        connect(widget, &ImageButton::mousePressed, this,
-                [this, tag](auto button, auto buttons, auto modifiers) {
-                    startRepeat(static_cast<int>(table_->ImageSmallMouseDown(
-                        tag, leftButtonAlone(button, buttons, modifiers))));
-                });
-        connect(widget, &ImageButton::mouseReleased, this,
-                [this, tag] { startRepeat(static_cast<int>(table_->ImageSmallMouseUp(tag))); });
+    std::size_t index = 0;
+    for (const keno_layout::Arrow& entry : keno_layout::arrows()) {
+        HeldArrow::Actions actions;
+        actions.step = [this, pressedTag = entry.releasedTag + 1](HeldArrow::Phase phase) {
+            if (phase == HeldArrow::Phase::Press) state_.TimerMode = 0;
+            switch (table_->SpinnerStep(pressedTag)) {
+                case SpinnerOutcome::Stepped:
+                    return ArrowStep::stepped();
+                case SpinnerOutcome::Unchanged:
+                    break;
+                case SpinnerOutcome::AggregateRefused:
+                    return ArrowStep::letGoThen([this] { table_->ShowAggregateNotice(); });
+            }
+            return ArrowStep::unchanged();
+        };
+        actions.click = [this] {
+            table_->sound(QStringLiteral("WAVE_89"), SoundPlayer::Wait::Yes);
+        };
+        arrows_[index++] = new HeldArrow(*control(entry.name), painter_,
+                                         {entry.up, entry.fontUnits, entry.offsetUnits}, actions);
     }
-    connect(timer_, &QTimer::timeout, this,
-            [this] { startRepeat(static_cast<int>(table_->Timer1Timer())); });
     for (const keno_layout::Button& entry : keno_layout::buttons()) {
         const auto which = static_cast<TableButton>(entry.tag);
         connect(control(entry.name), &ImageButton::mousePressed, this,

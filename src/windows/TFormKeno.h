@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QPointer>
 #include <QString>
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
@@ -16,10 +17,10 @@
 #include "windows/KenoMenu.h"
 
 class GameCycle;
+class HeldArrow;
 class HelpViewer;
 class ImageButton;
 class QAction;
-class QTimer;
 class QtWaiter;
 class RandomSource;
 class SoundPlayer;
@@ -52,7 +53,6 @@ class TFormKeno : public QMainWindow, public TableView {
     KenoMenu& menu() { return menu_; }
     TableControls& table() { return *table_; }
     GameCycle& cycle() { return *cycle_; }
-    QTimer& Timer1() { return *timer_; }
     const ControlPainter& painter() const { return painter_; }
     const HistoryStartup& historyStartup() const { return historyStartup_; }
     PauseSettings& pauseSettings() { return pauseSettings_; }
@@ -61,11 +61,13 @@ class TFormKeno : public QMainWindow, public TableView {
     ImageButton* control(const QString& name) const;
     ImageButton* cell(int n) const;
     ImageButton* button(TableButton which) const;
+    // The spinner arrow whose released tag is given (107, 109, ..., 17, 19); nullptr for another
+    // tag.
+    HeldArrow* arrow(int releasedTag) const;
     QWidget* panel(bool top) const;
 
     // TableView: what the table logic shows.
     void paintCell(int number, CellLook look, Rgb checkColour) override;
-    void paintArrow(int arrowTag, bool pressed) override;
     void paintButton(TableButton which, bool pressed) override;
     void showStatus(const QString& word, Rgb colour, const QString& gameNumber) override;
     void showCentreMessage(const QString& text) override;
@@ -99,7 +101,6 @@ class TFormKeno : public QMainWindow, public TableView {
     void routeEvents();
     void FormCreate(QSize screen);
     void paintInitialLook();
-    void startRepeat(int repeat);
     void routeTicketMenu();
     void WayGroupCompleted();
     // A refused command leaves Qt's own toggle of the check mark behind; the table decides.
@@ -113,11 +114,11 @@ class TFormKeno : public QMainWindow, public TableView {
     WindowScaler* scaler_ = nullptr;
     ControlPainter painter_;
     KenoMenu menu_;
-    QTimer* timer_ = nullptr;
     HistoryStartup historyStartup_;
     PauseSettings pauseSettings_;
     QPointer<TFormWay> way_;
     std::map<QString, ImageButton*> controls_;
+    std::array<HeldArrow*, 10> arrows_{};  // in the order of keno_layout::arrows()
     QWidget* panelTop_ = nullptr;
     QWidget* panelBottom_ = nullptr;
     std::unique_ptr<QtWaiter> waiter_;

@@ -5,6 +5,7 @@
 
 #include "core/state/GameState.h"
 #include "ui/Glyphs.h"
+#include "ui/HeldArrow.h"
 #include "ui/ImageButton.h"
 #include "windows/KenoLayout.h"
 #include "windows/TFormKeno.h"
@@ -50,14 +51,13 @@ void TFormKeno::paintInitialLook() {
          {"ImageTotal", "ImageGames", "ImagePriceWay", "ImagePriceGame", "ImageSpotWay"})
         painter_.PaintRoundedBox(*control(QLatin1String(box)), kGreen);
     for (const char* frame : {"ImageTop", "ImageStatus", "ImageNumber", "ImageBottom"})
-        painter_.PaintBevel(*control(QLatin1String(frame)), 5);
+        painter_.PaintBevel(*control(QLatin1String(frame)), BevelStyle::Frame);
     for (int n = 1; n <= 80; ++n) painter_.SetCaptionFont(*cell(n), kCellUnits);
     for (const keno_layout::Button& entry : keno_layout::buttons()) {
         painter_.SetCaptionFont(*control(entry.name), kButtonUnits);
         paintButton(static_cast<TableButton>(entry.tag), false);
     }
-    for (const keno_layout::Arrow& arrow : keno_layout::arrows())
-        paintArrow(arrow.releasedTag, false);
+    for (HeldArrow* arrow : arrows_) arrow->paint(false);
     for (const char* status : {"ImageGOC", "ImageOC", "ImageGN", "ImageN"}) {
         painter_.Fill(*control(QLatin1String(status)), kFuchsia);
         painter_.SetCaptionFont(*control(QLatin1String(status)), kStatusUnits);
@@ -72,7 +72,8 @@ void TFormKeno::paintInitialLook() {
         ImageButton& caption = *control(QLatin1String(name));
         painter_.Fill(caption, kGreen);
         painter_.SetCaptionFont(caption, kCaptionUnits);
-        painter_.PaintCaption(caption, kBlack, QLatin1String(text), kTimes, 1, 0);
+        painter_.PaintCaption(caption, kBlack, QLatin1String(text), kTimes,
+                              CaptionAlignment::Centre, 0);
     }
     for (ValueField field : {ValueField::TotalPrice, ValueField::NumberOfGames,
                              ValueField::PricePerWay, ValueField::PricePerGame, ValueField::Spot}) {
@@ -101,6 +102,13 @@ ImageButton* TFormKeno::button(TableButton which) const {
     return nullptr;
 }
 
+HeldArrow* TFormKeno::arrow(int releasedTag) const {
+    const auto& entries = keno_layout::arrows();
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].releasedTag == releasedTag) return arrows_[i];
+    return nullptr;
+}
+
 QWidget* TFormKeno::panel(bool top) const { return top ? panelTop_ : panelBottom_; }
 
 void TFormKeno::paintCell(int number, CellLook look, Rgb checkColour) {
@@ -108,35 +116,27 @@ void TFormKeno::paintCell(int number, CellLook look, Rgb checkColour) {
     if (!target) return;
     const bool raised = look == CellLook::Marked || look == CellLook::Caught;
     const bool red = look == CellLook::Caught || look == CellLook::NotCaught;
-    painter_.PaintBevel(*target, (red ? 3 : 1) + (raised ? 0 : 1));
-    painter_.PaintCaption(*target, raised ? kBlack : kSilver, QString::number(number), kTimes, 1,
-                          kCellOffset);
+    const BevelStyle raisedStyle = red ? BevelStyle::AccentRaised : BevelStyle::Raised;
+    const BevelStyle sunkenStyle = red ? BevelStyle::AccentSunken : BevelStyle::Sunken;
+    painter_.PaintBevel(*target, raised ? raisedStyle : sunkenStyle);
+    painter_.PaintCaption(*target, raised ? kBlack : kSilver, QString::number(number), kTimes,
+                          CaptionAlignment::Centre, kCellOffset);
     if (look == CellLook::Unmarked || look == CellLook::NotCaught) return;
     const QColor glyphColour = look == CellLook::Pressed ? kSilver : toQColor(checkColour);
     painter_.PaintCaption(*target, glyphColour, QString(QChar(glyphs::kCheck)), glyphs::kSymbolFont,
-                          3, kCellOffset);
-}
-
-void TFormKeno::paintArrow(int arrowTag, bool pressed) {
-    const keno_layout::Arrow* entry = keno_layout::arrowByTag(arrowTag);
-    if (!entry) return;
-    ImageButton& arrow = *control(entry->name);
-    painter_.SetCaptionFont(arrow, entry->fontUnits);
-    painter_.PaintBevel(arrow, pressed ? 2 : 1);
-    const QChar glyph(entry->up ? glyphs::kUpArrow : glyphs::kDownArrow);
-    painter_.PaintCaption(arrow, pressed ? kSilver : kBlack, QString(glyph), glyphs::kSymbolFont, 1,
-                          entry->offsetUnits);
+                          CaptionAlignment::CheckGlyph, kCellOffset);
 }
 
 void TFormKeno::paintButton(TableButton which, bool pressed) {
     ImageButton* target = button(which);
     if (!target) return;
     painter_.SetCaptionFont(*target, kButtonUnits);
-    painter_.PaintBevel(*target, pressed ? 2 : 1);
+    painter_.PaintBevel(*target, pressed ? BevelStyle::Sunken : BevelStyle::Raised);
     QString caption;
     for (const keno_layout::Button& entry : keno_layout::buttons())
         if (entry.tag == static_cast<int>(which)) caption = entry.caption;
-    painter_.PaintCaption(*target, pressed ? kSilver : kBlack, caption, kTimes, 1, kButtonOffset);
+    painter_.PaintCaption(*target, pressed ? kSilver : kBlack, caption, kTimes,
+                          CaptionAlignment::Centre, kButtonOffset);
 }
 
 void TFormKeno::showStatus(const QString& word, Rgb colour, const QString& gameNumber) {
@@ -147,20 +147,20 @@ void TFormKeno::showStatus(const QString& word, Rgb colour, const QString& gameN
     for (const auto& [name, text] : boxes) {
         ImageButton& box = *control(QLatin1String(name));
         painter_.Fill(box, kFuchsia);
-        painter_.PaintCaption(box, toQColor(colour), text, kTimes, 1, 0);
+        painter_.PaintCaption(box, toQColor(colour), text, kTimes, CaptionAlignment::Centre, 0);
     }
 }
 
 void TFormKeno::showCentreMessage(const QString& text) {
     ImageButton& centre = *control(QStringLiteral("ImageCenter"));
     painter_.Fill(centre, kGreen);
-    painter_.PaintCaption(centre, kBlack, text, kTimes, 1, 0);
+    painter_.PaintCaption(centre, kBlack, text, kTimes, CaptionAlignment::Centre, 0);
 }
 
 void TFormKeno::showValue(ValueField field, const QString& text) {
     ImageButton& value = *control(QLatin1String(valueFieldName(field)));
     painter_.Fill(value, kGreen);
-    painter_.PaintCaption(value, kBlack, text, kTimes, 1, 0);
+    painter_.PaintCaption(value, kBlack, text, kTimes, CaptionAlignment::Centre, 0);
 }
 
 void TFormKeno::setBalanceCaption(const QString& caption) { menu_.Balance->setTitle(caption); }
@@ -192,13 +192,13 @@ void TFormKeno::setSpotVisible(bool visible) {
 void TFormKeno::showKindCode(const QString& kindCode) {
     ImageButton& special = *control(QStringLiteral("ImageSpecial"));
     painter_.Fill(special, kGreen);
-    painter_.PaintCaption(special, kBlack, kindCode, kTimes, 4, 0);
+    painter_.PaintCaption(special, kBlack, kindCode, kTimes, CaptionAlignment::KindCode, 0);
     special.show();
 }
 
 void TFormKeno::showWaySummary(const QString& summary) {
     ImageButton& special = *control(QStringLiteral("ImageSpecial"));
-    painter_.PaintCaption(special, kBlack, summary, kTimes, 5, 0);
+    painter_.PaintCaption(special, kBlack, summary, kTimes, CaptionAlignment::WaySummary, 0);
     special.show();
 }
 

@@ -5,11 +5,10 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QTimer>
 
 #include "game/SoundPlayer.h"
 #include "ui/DesignUnits.h"
-#include "ui/Glyphs.h"
+#include "ui/HeldArrow.h"
 #include "ui/ImageButton.h"
 #include "ui/WhatsThis.h"
 #include "ui/WindowScaler.h"
@@ -20,17 +19,19 @@ namespace {
 constexpr int kOkTag = 113;
 constexpr int kCancelTag = 115;
 constexpr int kLabelFontUnits = 11;
+constexpr int kCaptionUnits = 13;
 const QColor kBlack(0, 0, 0);
 const QColor kSilver(192, 192, 192);
 
-struct ImageSpec {
+// A picture control of the window: where it stands, its released tag, its help.
+struct PlacedImage {
     const char* name;
     QRect designRect;
     int tag;
     int helpNumber;
 };
 
-constexpr ImageSpec kImages[] = {
+constexpr PlacedImage kImages[] = {
     {"ImageNumbersUp", {9, 12, 16, 16}, 101, 117},
     {"ImageNumbersDown", {27, 12, 16, 16}, 103, 118},
     {"ImageGamesUp", {9, 50, 16, 16}, 105, 120},
@@ -45,8 +46,6 @@ bool leftButtonAlone(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) 
     return buttons == Qt::LeftButton && modifiers == Qt::NoModifier;
 }
 
-bool isUpArrow(int tag) { return tag == 101 || tag == 105 || tag == 109; }
-
 }  // namespace
 
 TFormPause::TFormPause(GameState& state, PauseSettings& settings, SoundPlayer& sound,
@@ -57,8 +56,7 @@ TFormPause::TFormPause(GameState& state, PauseSettings& settings, SoundPlayer& s
       sound_(sound),
       showHelp_(std::move(showHelp)),
       painter_(
-          window_style::Pause, [this] { return height(); }, state.BevelWidth),
-      TimerButton(new QTimer(this)) {
+          window_style::Pause, [this] { return height(); }, state.BevelWidth) {
     setWindowTitle(QStringLiteral("Pause Games"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -79,25 +77,21 @@ TFormPause::TFormPause(GameState& state, PauseSettings& settings, SoundPlayer& s
     };
     ImageButton* top = place("ImageTop", {2, 2, 265, 36});
     ImageButton* bottom = place("ImageBottom", {2, 41, 265, 54});
-    for (const ImageSpec& entry : kImages) {
+    for (const PlacedImage& entry : kImages) {
         ImageButton* image = place(entry.name, entry.designRect);
         image->setTag(entry.tag);
         images_.push_back(image);
-        const bool isButton = entry.tag == kOkTag || entry.tag == kCancelTag;
-        connect(image, &ImageButton::mousePressed, this,
-                [this, image, isButton](Qt::MouseButton, Qt::MouseButtons buttons,
-                                        Qt::KeyboardModifiers modifiers) {
-                    if (isButton)
+        if (entry.tag == kOkTag || entry.tag == kCancelTag) {
+            connect(image, &ImageButton::mousePressed, this,
+                    [this, image](Qt::MouseButton, Qt::MouseButtons buttons,
+                                  Qt::KeyboardModifiers modifiers) {
                         ImageOKCancelMouseDown(*image, buttons, modifiers);
-                    else
-                        ImageMouseDown(*image, buttons, modifiers);
-                });
-        connect(image, &ImageButton::mouseReleased, this, [this, image, isButton] {
-            if (isButton)
-                ImageOKCancelMouseUp(*image);
-            else
-                ImageMouseUp(*image);
-        });
+                    });
+            connect(image, &ImageButton::mouseReleased, this,
+                    [this, image] { ImageOKCancelMouseUp(*image); });
+        } else {
+            arrows_.push_back(makeArrow(*image));
+        }
         if (showHelp_) AttachWhatsThis(image, entry.helpNumber, showHelp_);
     }
 
@@ -115,11 +109,8 @@ TFormPause::TFormPause(GameState& state, PauseSettings& settings, SoundPlayer& s
     scaler->fitToScreen(available.size());
     move(available.center() - rect().center());
 
-    TimerButton->setInterval(500);
-    connect(TimerButton, &QTimer::timeout, this, &TFormPause::TimerButtonTimer);
-
-    painter_.PaintBevel(*top, 5);
-    painter_.PaintBevel(*bottom, 5);
+    painter_.PaintBevel(*top, BevelStyle::Frame);
+    painter_.PaintBevel(*bottom, BevelStyle::Frame);
     FormCreate();
 }
 
@@ -133,6 +124,33 @@ QLabel* TFormPause::makeLabel(const QRect& designRect, Qt::Alignment alignment, 
     return label;
 }
 
+// The arrows step the working values: the winning threshold's step grows
+// while its arrow is held and starts again at every release.
+HeldArrow* TFormPause::makeArrow(ImageButton& image) {
+    const int pressedTag = image.tag() + 1;
+    const bool up = pressedTag == PauseSettings::kNumbersUp ||
+                    pressedTag == PauseSettings::kGamesUp ||
+                    pressedTag == PauseSettings::kWinningUp;
+    HeldArrow::Actions actions;
+    actions.step = [this, pressedTag](HeldArrow::Phase phase) {
+        if (phase == HeldArrow::Phase::Press)
+            settings_.PauseStep(pressedTag);
+        else
+            settings_.heldStep(pressedTag);
+        PauseShow(pressedTag);
+        return ArrowStep::stepped();
+    };
+    actions.click = [this] { sound(); };
+    actions.released = [this] { settings_.released(); };
+    return new HeldArrow(image, painter_, {up, kCaptionUnits, 1}, actions);
+}
+
+HeldArrow* TFormPause::arrowByTag(int tag) const {
+    for (HeldArrow* arrow : arrows_)
+        if ((arrow->button().tag() | 1) == tag) return arrow;
+    return nullptr;
+}
+
 ImageButton* TFormPause::imageByTag(int tag) const {
     for (ImageButton* image : images_)
         if (image->tag() == tag || image->tag() == tag + 1) return image;
@@ -141,12 +159,9 @@ ImageButton* TFormPause::imageByTag(int tag) const {
 
 void TFormPause::FormCreate() {
     settings_.open(state_);
-    for (ImageButton* image : images_) {
-        if (image->tag() == kOkTag || image->tag() == kCancelTag)
-            paintButton(*image, false);
-        else
-            paintArrow(*image, false);
-    }
+    for (ImageButton* image : images_)
+        if (image->tag() == kOkTag || image->tag() == kCancelTag) paintButton(*image, false);
+    for (HeldArrow* arrow : arrows_) arrow->paint(false);
     applyLabelFont();
     PauseShow(PauseSettings::kNumbersUp);
     PauseShow(PauseSettings::kGamesUp);
@@ -179,61 +194,20 @@ void TFormPause::PauseShow(int pressedTag) {
     }
 }
 
-void TFormPause::paintArrow(ImageButton& arrow, bool pressed) {
-    painter_.SetCaptionFont(arrow, 13, 1);
-    painter_.PaintBevel(arrow, pressed ? 2 : 1);
-    const int released = arrow.tag() % 2 != 0 ? arrow.tag() : arrow.tag() - 1;
-    const QChar glyph(isUpArrow(released) ? glyphs::kUpArrow : glyphs::kDownArrow);
-    painter_.PaintCaption(arrow, pressed ? kSilver : kBlack, QString(glyph), glyphs::kSymbolFont, 1,
-                          1);
-}
-
 void TFormPause::paintButton(ImageButton& button, bool pressed) {
     const bool ok = (button.tag() | 1) == kOkTag;
     // The pressed CANCEL reads "Cancel" in mixed case.
     const QString caption = ok        ? QStringLiteral("OK")
                             : pressed ? QStringLiteral("Cancel")
                                       : QStringLiteral("CANCEL");
-    painter_.SetCaptionFont(button, 13, 1);
-    painter_.PaintBevel(button, pressed ? 2 : 1);
-    painter_.PaintCaption(button, pressed ? kSilver : kBlack, caption, QStringLiteral("Arial"), 1,
-                          9);
+    painter_.SetCaptionFont(button, kCaptionUnits, FontStyle::Bold);
+    painter_.PaintBevel(button, pressed ? BevelStyle::Sunken : BevelStyle::Raised);
+    painter_.PaintCaption(button, pressed ? kSilver : kBlack, caption, QStringLiteral("Arial"),
+                          CaptionAlignment::Centre, 9);
 }
 
 void TFormPause::sound() {
     if (state_.SoundsOn) sound_.play(QStringLiteral("WAVE_89"), SoundPlayer::Wait::Yes);
-}
-
-void TFormPause::ImageMouseDown(ImageButton& arrow, Qt::MouseButtons buttons,
-                                Qt::KeyboardModifiers modifiers) {
-    if (!leftButtonAlone(buttons, modifiers) || arrow.tag() % 2 == 0) return;
-    arrow.setTag(arrow.tag() + 1);
-    settings_.PauseStep(arrow.tag());
-    paintArrow(arrow, true);
-    update();
-    sound();
-    PauseShow(arrow.tag());
-    timerTag_ = arrow.tag();
-    TimerButton->setInterval(500);
-    TimerButton->start();
-}
-
-void TFormPause::TimerButtonTimer() {
-    if (timerTag_ == 0) return TimerButton->stop();
-    TimerButton->setInterval(50);
-    settings_.heldStep(timerTag_);
-    PauseShow(timerTag_);
-}
-
-void TFormPause::ImageMouseUp(ImageButton& arrow) {
-    if (arrow.tag() % 2 != 0) return;
-    paintArrow(arrow, false);
-    update();
-    sound();
-    arrow.setTag(arrow.tag() - 1);
-    settings_.released();
-    TimerButton->stop();
-    timerTag_ = 0;
 }
 
 void TFormPause::LabelNumbersLabelClick() {

@@ -8,9 +8,9 @@
 #include "core/state/PauseSettings.h"
 #include "ui/ControlPainter.h"
 
+class HeldArrow;
 class ImageButton;
 class QLabel;
-class QTimer;
 class WindowScaler;
 class SoundPlayer;
 
@@ -28,6 +28,8 @@ class TFormPause : public QDialog {
 
     // Arrow and button controls by their released tag (101..115).
     ImageButton* imageByTag(int tag) const;
+    // The six arrows by their released tag (101..111); nullptr for another tag.
+    HeldArrow* arrowByTag(int tag) const;
     QLabel* LabelNumbers = nullptr;
     QLabel* LabelNumbersLabel = nullptr;
     QLabel* LabelGames = nullptr;
@@ -35,10 +37,6 @@ class TFormPause : public QDialog {
     QLabel* LabelWinningLabel = nullptr;
     QLabel* LabelWinning = nullptr;
 
-    void ImageMouseDown(ImageButton& arrow, Qt::MouseButtons buttons,
-                        Qt::KeyboardModifiers modifiers);
-    void ImageMouseUp(ImageButton& arrow);
-    void TimerButtonTimer();
     void LabelNumbersLabelClick();
     void LabelGamesLabelClick();
     void LabelWinningLabelClick();
@@ -53,7 +51,7 @@ class TFormPause : public QDialog {
   private:
     void FormCreate();
     void PauseShow(int pressedTag);
-    void paintArrow(ImageButton& arrow, bool pressed);
+    HeldArrow* makeArrow(ImageButton& image);
     void paintButton(ImageButton& button, bool pressed);
     void sound();
     QLabel* makeLabel(const QRect& designRect, Qt::Alignment alignment, int helpNumber);
@@ -65,8 +63,7 @@ class TFormPause : public QDialog {
     ShowHelp showHelp_;
     ControlPainter painter_;
     WindowScaler* scaler_ = nullptr;
-    QTimer* TimerButton = nullptr;
-    int timerTag_ = 0;  // pressed tag of the held arrow
     std::vector<ImageButton*> images_;
+    std::vector<HeldArrow*> arrows_;
     ImageButton* pressedButton_ = nullptr;  // OK or CANCEL held down
 };

@@ -4,12 +4,11 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTabBar>
-#include <QTimer>
 
 #include "core/records/IoError.h"
 #include "core/records/ScheduleFile.h"
 #include "game/SoundPlayer.h"
-#include "ui/Glyphs.h"
+#include "ui/HeldArrow.h"
 #include "ui/ImageButton.h"
 #include "ui/WhatsThis.h"
 #include "ui/WindowScaler.h"
@@ -35,14 +34,15 @@ const char* const kTabNames[odds::kOddsTabs] = {
     "Forty",        "Forty Forty", "Last Ball Drawn", "Super Special", "Thirty Two Spot",
 };
 
-struct ArrowSpec {
+// An arrow of the right-hand panel: its control, tag, height and help number.
+struct ArrowPlace {
     const char* name;
     OddsArrow arrow;
     int top;
     int helpNumber;
 };
 
-constexpr ArrowSpec kArrows[] = {
+constexpr ArrowPlace kArrows[] = {
     {"ImageBetUp", OddsArrow::BetUp, 222, 142},
     {"ImageBetDown", OddsArrow::BetDown, 254, 143},
     {"ImageSpotUp", OddsArrow::SpotUp, 152, 76},
@@ -59,11 +59,6 @@ bool IsUpArrow(OddsArrow arrow) {
     return arrow == OddsArrow::BetUp || arrow == OddsArrow::SpotUp || arrow == OddsArrow::CasinoUp;
 }
 
-// The released tag of an arrow whether it is held or not.
-OddsArrow ArrowOf(const ImageButton& arrow) {
-    return static_cast<OddsArrow>((arrow.tag() - 1) | 1);
-}
-
 }  // namespace
 
 TFormPayOffOd::TFormPayOffOd(GameState& state, SoundPlayer& sound,
@@ -74,8 +69,7 @@ TFormPayOffOd::TFormPayOffOd(GameState& state, SoundPlayer& sound,
       sound_(sound),
       browser_(state, std::move(loadSchedule)),
       painter_(
-          window_style::PayOffOd, [this] { return height(); }, state.BevelWidth),
-      TimerButton(new QTimer(this)) {
+          window_style::PayOffOd, [this] { return height(); }, state.BevelWidth) {
     setWindowTitle(QStringLiteral("Payoffs & Odds"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -98,7 +92,7 @@ TFormPayOffOd::TFormPayOffOd(GameState& state, SoundPlayer& sound,
         return control;
     };
     const auto caption = [&](const QString& text, const QRect& rect, int helpNumber,
-                             int alignment = 1) {
+                             CaptionAlignment alignment = CaptionAlignment::Centre) {
         ImageButton* box = image(QStringLiteral("Image") + QString(text).remove(QLatin1Char(' ')),
                                  rect, helpNumber);
         paintText(*box, text, kRed, alignment);
@@ -137,8 +131,8 @@ TFormPayOffOd::TFormPayOffOd(GameState& state, SoundPlayer& sound,
 
     // The table: headings, then one row per catch.
     caption(QStringLiteral("Catch"), {2, 28, 52, 18}, 137);
-    caption(QStringLiteral("Win..."), {56, 28, 84, 18}, 138, 2);
-    caption(QStringLiteral("...Odds"), {144, 28, 214, 18}, 139, 0);
+    caption(QStringLiteral("Win..."), {56, 28, 84, 18}, 138, CaptionAlignment::Right);
+    caption(QStringLiteral("...Odds"), {144, 28, 214, 18}, 139, CaptionAlignment::Left);
     for (int row = 0; row < odds::kOddsRows; ++row) {
         const int top = kRowTop + kRowHeight * row;
         const auto r = static_cast<std::size_t>(row);
@@ -173,20 +167,26 @@ TFormPayOffOd::TFormPayOffOd(GameState& state, SoundPlayer& sound,
     ImageExpected = image(QStringLiteral("ImageExpectedValue"), panel(410), 148);
 
     for (std::size_t i = 0; i < arrows_.size(); ++i) {
-        const ArrowSpec& entry = kArrows[i];
+        const ArrowPlace& entry = kArrows[i];
         ImageButton* control =
             image(QLatin1String(entry.name), {kArrowLeft, entry.top, 16, 16}, entry.helpNumber);
         control->setTag(static_cast<int>(entry.arrow));
-        arrows_[i] = control;
         if (entry.arrow == OddsArrow::SpotUp || entry.arrow == OddsArrow::SpotDown)
             spotControls_.push_back(control);
-        connect(control, &ImageButton::mousePressed, this,
-                [this, control](Qt::MouseButton, Qt::MouseButtons buttons,
-                                Qt::KeyboardModifiers modifiers) {
-                    ImageArrowMouseDown(*control, buttons, modifiers);
-                });
-        connect(control, &ImageButton::mouseReleased, this,
-                [this, control] { ImageArrowMouseUp(*control); });
+        // The bet's step starts at $0.05 at each press, grows while the arrow
+        // is held and starts again at every release.
+        HeldArrow::Actions actions;
+        actions.step = [this, which = entry.arrow](HeldArrow::Phase phase) {
+            if (phase == HeldArrow::Phase::Press) browser_.RestartBetStep();
+            ArrowStep result = Step(which);
+            if (phase == HeldArrow::Phase::Repeat && result.outcome != ArrowStep::Outcome::LetGo)
+                browser_.GrowBetStep();
+            return result;
+        };
+        actions.click = [this] { this->sound(); };
+        actions.released = [this] { browser_.RestartBetStep(); };
+        arrows_[i] =
+            new HeldArrow(*control, painter_, {IsUpArrow(entry.arrow), kCaptionUnits, 1}, actions);
     }
     connect(ImageOne, &ImageButton::mousePressed, this,
             [this](Qt::MouseButton, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
@@ -203,21 +203,19 @@ TFormPayOffOd::TFormPayOffOd(GameState& state, SoundPlayer& sound,
     scaler->fitToScreen(available.size());
     move(available.center() - rect().center());
 
-    connect(TimerButton, &QTimer::timeout, this, &TFormPayOffOd::TimerButtonTimer);
     FormCreate();
 }
 
-ImageButton* TFormPayOffOd::arrow(OddsArrow which) const {
-    for (ImageButton* control : arrows_) {
-        if (ArrowOf(*control) == which) return control;
-    }
+HeldArrow* TFormPayOffOd::arrow(OddsArrow which) const {
+    for (HeldArrow* held : arrows_)
+        if ((held->button().tag() | 1) == static_cast<int>(which)) return held;
     return nullptr;
 }
 
 void TFormPayOffOd::FormCreate() {
     applyLabelFont();
     ShowValues();
-    for (ImageButton* control : arrows_) paintArrow(*control, false);
+    for (HeldArrow* held : arrows_) held->paint(false);
     paintModeButton(*ImageOne, true);
     ImageOne->setEnabled(false);
     paintModeButton(*ImagePercent, false);
@@ -235,37 +233,6 @@ void TFormPayOffOd::TabControlChange(int index) {
     ShowTable();
 }
 
-void TFormPayOffOd::ImageArrowMouseDown(ImageButton& arrow, Qt::MouseButtons buttons,
-                                        Qt::KeyboardModifiers modifiers) {
-    if (!LeftButtonAlone(buttons, modifiers) || arrow.tag() % 2 == 0) return;
-    arrow.setTag(arrow.tag() + 1);
-    browser_.RestartBetStep();
-    if (!Step(arrow)) return;
-    repaint();
-    sound();
-    repeating_ = &arrow;
-    TimerButton->setInterval(500);
-    TimerButton->start();
-}
-
-void TFormPayOffOd::TimerButtonTimer() {
-    if (!repeating_) return TimerButton->stop();
-    TimerButton->setInterval(50);
-    if (!Step(*repeating_)) return;
-    browser_.GrowBetStep();
-}
-
-void TFormPayOffOd::ImageArrowMouseUp(ImageButton& arrow) {
-    if (arrow.tag() % 2 != 0) return;
-    paintArrow(arrow, false);
-    repaint();
-    sound();
-    arrow.setTag(arrow.tag() - 1);
-    browser_.RestartBetStep();
-    TimerButton->stop();
-    repeating_ = nullptr;
-}
-
 void TFormPayOffOd::ImageModeMouseDown(odds::OddsMode mode, Qt::MouseButtons buttons,
                                        Qt::KeyboardModifiers modifiers) {
     if (!LeftButtonAlone(buttons, modifiers) || mode == browser_.mode()) return;
@@ -281,31 +248,21 @@ void TFormPayOffOd::ImageModeMouseDown(odds::OddsMode mode, Qt::MouseButtons but
     sound();
 }
 
-bool TFormPayOffOd::Step(ImageButton& arrow) {
+ArrowStep TFormPayOffOd::Step(OddsArrow which) {
     try {
-        if (!browser_.ArrowAction(ArrowOf(arrow))) return true;
+        if (!browser_.ArrowAction(which)) return ArrowStep::unchanged();
     } catch (const IoError& error) {
-        ReleaseAfterFailure(arrow);
-        ShowValues();
-        if (!reportError_) throw;
-        reportError_(error);
-        return false;
+        // The message comes once the arrow is up again: it would swallow the
+        // release, and the arrow must not repeat the failing load behind it.
+        return ArrowStep::letGoThen([this, error] {
+            ShowValues();
+            if (!reportError_) throw error;
+            reportError_(error);
+        });
     }
     ShowValues();
     ShowTable();
-    paintArrow(arrow, true);
-    return true;
-}
-
-// A held arrow must not go on repeating behind the error message, nor stay
-// down waiting for a release the message box will swallow.
-void TFormPayOffOd::ReleaseAfterFailure(ImageButton& arrow) {
-    TimerButton->stop();
-    repeating_ = nullptr;
-    if (arrow.tag() % 2 == 0) arrow.setTag(arrow.tag() - 1);
-    browser_.RestartBetStep();
-    paintArrow(arrow, false);
-    repaint();
+    return ArrowStep::stepped();
 }
 
 void TFormPayOffOd::ShowTable() {
@@ -315,20 +272,22 @@ void TFormPayOffOd::ShowTable() {
         if (paintedCatches_[row] != shown.catchLabel) {
             paintedCatches_[row] = shown.catchLabel;
             // one unit down, level with the smaller texts of its row
-            paintText(*ImageCatch[row], shown.catchLabel, kBlack, 1, 1);
+            paintText(*ImageCatch[row], shown.catchLabel, kBlack, CaptionAlignment::Centre, 1);
         }
         LabelWin[row]->setText(shown.winText);
         LabelOdds[row]->setText(shown.oddsText);
     }
-    paintText(*ImageChance, view.chanceOfWinning, kBlack, 1);
-    paintText(*ImageExpected, view.expectedReturn, kBlack, 1);
+    paintText(*ImageChance, view.chanceOfWinning, kBlack, CaptionAlignment::Centre);
+    paintText(*ImageExpected, view.expectedReturn, kBlack, CaptionAlignment::Centre);
 }
 
 void TFormPayOffOd::ShowValues() {
-    paintText(*ImageAggregate, money::currency(state_.AggregateLimit, 0), kBlack, 1);
-    paintText(*ImageCasino, QString::number(state_.ScheduleNumber), kBlack, 1);
-    paintText(*ImageSpot, QString::number(browser_.spots()), kBlack, 1);
-    paintText(*ImageBet, money::currency(browser_.bet()), kBlack, 1);
+    paintText(*ImageAggregate, money::currency(state_.AggregateLimit, 0), kBlack,
+              CaptionAlignment::Centre);
+    paintText(*ImageCasino, QString::number(state_.ScheduleNumber), kBlack,
+              CaptionAlignment::Centre);
+    paintText(*ImageSpot, QString::number(browser_.spots()), kBlack, CaptionAlignment::Centre);
+    paintText(*ImageBet, money::currency(browser_.bet()), kBlack, CaptionAlignment::Centre);
 }
 
 void TFormPayOffOd::ShowSpotControls() {
@@ -337,26 +296,19 @@ void TFormPayOffOd::ShowSpotControls() {
 }
 
 void TFormPayOffOd::paintText(ImageButton& box, const QString& text, const QColor& colour,
-                              int alignment, int offsetUnits) {
+                              CaptionAlignment alignment, int offsetUnits) {
     painter_.Fill(box, kGreen);
     if (text.isEmpty()) return;
-    painter_.SetCaptionFont(box, kCaptionUnits, 0);
+    painter_.SetCaptionFont(box, kCaptionUnits, FontStyle::Bold);
     painter_.PaintCaption(box, colour, text, kArial, alignment, offsetUnits);
-}
-
-void TFormPayOffOd::paintArrow(ImageButton& arrow, bool pressed) {
-    const QChar glyph(IsUpArrow(ArrowOf(arrow)) ? glyphs::kUpArrow : glyphs::kDownArrow);
-    painter_.SetCaptionFont(arrow, kCaptionUnits, 0);
-    painter_.PaintBevel(arrow, pressed ? 2 : 1);
-    painter_.PaintCaption(arrow, pressed ? kSilver : kBlack, QString(glyph), glyphs::kSymbolFont, 1,
-                          1);
 }
 
 void TFormPayOffOd::paintModeButton(ImageButton& button, bool pressed) {
     const QString text = &button == ImageOne ? QStringLiteral("1") : QStringLiteral("%");
-    painter_.SetCaptionFont(button, kCaptionUnits, 0);
-    painter_.PaintBevel(button, pressed ? 2 : 1);
-    painter_.PaintCaption(button, pressed ? kSilver : kBlack, text, kArial, 1, 2);
+    painter_.SetCaptionFont(button, kCaptionUnits, FontStyle::Bold);
+    painter_.PaintBevel(button, pressed ? BevelStyle::Sunken : BevelStyle::Raised);
+    painter_.PaintCaption(button, pressed ? kSilver : kBlack, text, kArial,
+                          CaptionAlignment::Centre, 2);
 }
 
 void TFormPayOffOd::applyLabelFont() {

@@ -8,11 +8,12 @@
 #include "core/odds/OddsBrowser.h"
 #include "ui/ControlPainter.h"
 
+struct ArrowStep;
+class HeldArrow;
 class IoError;
 class ImageButton;
 class QLabel;
 class QTabBar;
-class QTimer;
 class SoundPlayer;
 
 // "Payoffs & Odds": the payoff table of every ticket kind at any spot count
@@ -47,27 +48,22 @@ class TFormPayOffOd : public QDialog {
     ImageButton* ImageExpected = nullptr;
     ImageButton* ImageOne = nullptr;
     ImageButton* ImagePercent = nullptr;
-    ImageButton* arrow(OddsArrow which) const;
+    // The six arrows, by their released tag.
+    HeldArrow* arrow(OddsArrow which) const;
 
     void TabControlChange(int index);
-    void ImageArrowMouseDown(ImageButton& arrow, Qt::MouseButtons buttons,
-                             Qt::KeyboardModifiers modifiers);
-    void ImageArrowMouseUp(ImageButton& arrow);
-    void TimerButtonTimer();
     void ImageModeMouseDown(odds::OddsMode mode, Qt::MouseButtons buttons,
                             Qt::KeyboardModifiers modifiers);
 
   private:
     void FormCreate();
-    // One step of the arrow; false when the schedule could not be read.
-    bool Step(ImageButton& arrow);
-    void ReleaseAfterFailure(ImageButton& arrow);
+    // One step of an arrow; a schedule that cannot be read lets the arrow go.
+    ArrowStep Step(OddsArrow which);
     void ShowTable();
     void ShowValues();
     void ShowSpotControls();
-    void paintText(ImageButton& box, const QString& text, const QColor& colour, int alignment,
-                   int offsetUnits = 0);
-    void paintArrow(ImageButton& arrow, bool pressed);
+    void paintText(ImageButton& box, const QString& text, const QColor& colour,
+                   CaptionAlignment alignment, int offsetUnits = 0);
     void paintModeButton(ImageButton& button, bool pressed);
     void applyLabelFont();
     void fitTabs();
@@ -78,9 +74,7 @@ class TFormPayOffOd : public QDialog {
     OddsBrowser browser_;
     ReportError reportError_;
     ControlPainter painter_;
-    QTimer* TimerButton = nullptr;
-    ImageButton* repeating_ = nullptr;  // the arrow the timer repeats
-    std::array<ImageButton*, 6> arrows_{};
+    std::array<HeldArrow*, 6> arrows_{};
     std::array<QString, odds::kOddsRows> paintedCatches_;
     std::vector<QWidget*> spotControls_;
     std::vector<QLabel*> labels_;

@@ -19,7 +19,7 @@ namespace {
 constexpr WindowStyle kWayStyle{
     TFormWay::kDesignHeight,
     {colours::kBlue, colours::kBlue, colours::kRed, colours::kRed, colours::kFuchsia},
-    2};
+    CaptionAlignment::Right};
 constexpr int kRowLeft = 2, kRowTop = 2, kRowPitch = 26, kRowWidth = 108, kRowHeight = 22;
 constexpr int kRowTextUnits = 13;
 constexpr int kRowTextOffset = 3;
@@ -184,10 +184,10 @@ void TFormWay::paintRow(int k) {
         return;
     }
     const bool bet = state == WayRowState::Bet;
-    painter_.PaintBevel(control, bet ? 1 : 2);
+    painter_.PaintBevel(control, bet ? BevelStyle::Raised : BevelStyle::Sunken);
     painter_.SetCaptionFont(control, kRowTextUnits);
     painter_.PaintCaption(control, QColor::fromRgb(bet ? colours::kBlack : colours::kSilver),
-                          ticket_->rowText(k), kTimes, 1, kRowTextOffset);
+                          ticket_->rowText(k), kTimes, CaptionAlignment::Centre, kRowTextOffset);
     control.setEnabled(true);
     control.show();
 }

@@ -218,22 +218,6 @@ TEST_F(GameCycleTest, AQuickPickInTheSameMillisecondIsNotDrawnBack) {
     EXPECT_LT(state.Sets[1].Hits, 8);
 }
 
-// PLAY from the keyboard while a price arrow is held: the arrow is hidden and
-// never sees its release, so its repeat must end here, not go on pricing the
-// run that has already been paid for.
-TEST_F(GameCycleTest, AnArrowHeldIntoPlayStopsRepeating) {
-    EXPECT_EQ(table.ImageSmallMouseDown(207, true), RepeatTimer::Start);
-    const Money held = state.PricePerWay;
-    cycle.MenuPlayClick();
-    EXPECT_EQ(table.Timer1Timer(), RepeatTimer::Stop);
-    EXPECT_EQ(state.PricePerWay, held);
-    EXPECT_FALSE(view.arrowPressed[207]);
-    // The arrow works again after CAST, at the first press.
-    cycle.MenuOpenClick();
-    cycle.MenuCastClick();
-    EXPECT_EQ(table.ImageSmallMouseDown(207, true), RepeatTimer::Start);
-}
-
 TEST_F(GameCycleTest, AFailedRecordingAbandonsTheRunButLeavesOpen) {
     games(3);
     GameCycle::Hooks failing = hooks();

@@ -20,11 +20,9 @@ struct TableControlsTest : ::testing::Test {
     std::vector<int> set1() const {
         return {state.Sets[1].Numbers.begin(), state.Sets[1].Numbers.begin() + 4};
     }
-    // Press, hold for `ticks` repeats, release.
-    void hold(int arrow, int ticks) {
-        table.ImageSmallMouseDown(arrow, true);
-        for (int i = 0; i < ticks; ++i) table.Timer1Timer();
-        table.ImageSmallMouseUp(arrow);
+    // The steps of an arrow pressed and held for `repeats` more steps.
+    void hold(int pressedTag, int repeats) {
+        for (int i = 0; i <= repeats; ++i) table.SpinnerStep(pressedTag);
     }
 };
 
@@ -84,84 +82,57 @@ TEST_F(TableControlsTest, AFullWayGroupIsHandedOver) {
 }
 
 TEST_F(TableControlsTest, HoldingTheLargeGamesArrowCountsByTensToTheTop) {
-    table.ImageSmallMouseDown(111, true);
-    EXPECT_EQ(state.NumberOfGames, 11);
-    std::vector<int> seen{state.NumberOfGames};
-    for (int i = 0; i < 101; ++i) {
-        EXPECT_EQ(table.Timer1Timer(), RepeatTimer::Fast);
+    std::vector<int> seen;
+    for (int i = 0; i < 102; ++i) {
+        const SpinnerOutcome outcome = table.SpinnerStep(bet::kGamesUpLarge);
+        EXPECT_EQ(outcome, i < 100 ? SpinnerOutcome::Stepped : SpinnerOutcome::Unchanged) << i;
         seen.push_back(state.NumberOfGames);
     }
+    EXPECT_EQ(seen[0], 11);
     EXPECT_EQ(seen[1], 21);
     EXPECT_EQ(seen[98], 991);
     EXPECT_EQ(seen[99], 1000);
     EXPECT_EQ(seen[100], 1000);
     EXPECT_EQ(view.values[ValueField::NumberOfGames], "1000");
     EXPECT_EQ(view.values[ValueField::TotalPrice], "$1,000.00");
-    EXPECT_EQ(table.ImageSmallMouseUp(111), RepeatTimer::Stop);
-    EXPECT_FALSE(view.arrowPressed[111]);
-    EXPECT_EQ(sounds.requests, (QStringList{"WAVE_89 wait", "WAVE_89 wait"}));
+    EXPECT_TRUE(sounds.requests.isEmpty());  // the clicks are the arrow's, not the step's
 }
 
 TEST_F(TableControlsTest, DownArrowsStopAtTheirFloors) {
     state.NumberOfGames = 5;
-    hold(113, 0);
+    hold(bet::kGamesDownLarge, 0);
     EXPECT_EQ(state.NumberOfGames, 1);
     state.PricePerWay = money::kOneDollar / 2;
-    hold(213, 0);
+    hold(bet::kPriceDownLarge, 0);
     EXPECT_EQ(state.PricePerWay, 500);
-    view.arrowPressed.clear();
-    hold(209, 3);
+    view.values.erase(ValueField::PricePerWay);
+    EXPECT_EQ(table.SpinnerStep(bet::kPriceDown), SpinnerOutcome::Unchanged);
+    EXPECT_EQ(view.values.count(ValueField::PricePerWay), 0u);  // a refused step paints nothing
     EXPECT_EQ(state.PricePerWay, 500);
-    EXPECT_TRUE(view.arrowPressed.empty() ||
-                !view.arrowPressed[209]);  // a refused step paints nothing
     EXPECT_EQ(view.values[ValueField::PricePerGame], "$0.05");
 }
 
-TEST_F(TableControlsTest, APriceOverTheAggregateLimitShowsTheNoticeOnceAndStops) {
+// The step only reports the refusal: the arrow lets go before the notice opens.
+TEST_F(TableControlsTest, APriceOverTheAggregateLimitIsRefusedForTheNotice) {
     state.AggregateLimit = money::dollars(50000);
     state.Ways = 600;
     state.PricePerWay = money::dollars(83);
-    EXPECT_EQ(table.ImageSmallMouseDown(211, true), RepeatTimer::Stop);
-    EXPECT_EQ(notices, 1);
+    EXPECT_EQ(table.SpinnerStep(bet::kPriceUpLarge), SpinnerOutcome::AggregateRefused);
+    EXPECT_EQ(notices, 0);
     EXPECT_EQ(state.PricePerWay, money::dollars(83));
-    // The arrow is released: neither the timer nor the late mouse-up steps again.
-    EXPECT_EQ(table.Timer1Timer(), RepeatTimer::Stop);
-    EXPECT_EQ(table.ImageSmallMouseUp(211), RepeatTimer::Unchanged);
+    table.ShowAggregateNotice();
     EXPECT_EQ(notices, 1);
     // $83.05 x 600 = $49,830 still fits.
-    EXPECT_EQ(table.ImageSmallMouseDown(207, true), RepeatTimer::Start);
+    EXPECT_EQ(table.SpinnerStep(bet::kPriceUp), SpinnerOutcome::Stepped);
     EXPECT_EQ(state.PricePerWay, money::dollars(83) + 500);
 }
 
-TEST_F(TableControlsTest, AHeldPriceArrowStopsWhenItReachesTheLimit) {
+TEST_F(TableControlsTest, AHeldPriceArrowIsRefusedWhenItReachesTheLimit) {
     state.AggregateLimit = money::dollars(5);
     state.PricePerWay = money::dollars(3);
-    table.ImageSmallMouseDown(211, true);               // $4.00
-    EXPECT_EQ(table.Timer1Timer(), RepeatTimer::Fast);  // $5.00
-    EXPECT_EQ(table.Timer1Timer(), RepeatTimer::Stop);  // $6.00 refused
-    EXPECT_EQ(table.Timer1Timer(), RepeatTimer::Stop);
-    EXPECT_EQ(notices, 1);
-    EXPECT_EQ(state.PricePerWay, money::dollars(5));
-}
-
-// The repeat timer keeps firing while the modal notice is up; those ticks
-// must not step again and stack one notice on another.
-TEST_F(TableControlsTest, RepeatTicksDuringTheNoticeDoNotOpenAnother) {
-    state.AggregateLimit = money::dollars(5);
-    state.PricePerWay = money::dollars(4);
-    std::vector<RepeatTimer> ticksDuringNotice;
-    TableControls* self = nullptr;
-    TableControls::Hooks hooks;
-    hooks.showAggregateNotice = [&] {
-        ++notices;
-        if (notices < 3) ticksDuringNotice.push_back(self->Timer1Timer());
-    };
-    TableControls held{state, view, sounds, waiter, hooks};
-    self = &held;
-    EXPECT_EQ(held.ImageSmallMouseDown(211, true), RepeatTimer::Start);  // $5.00
-    EXPECT_EQ(held.Timer1Timer(), RepeatTimer::Stop);                    // $6.00 refused
-    EXPECT_EQ(notices, 1);
-    EXPECT_EQ(ticksDuringNotice, std::vector<RepeatTimer>{RepeatTimer::Stop});
+    EXPECT_EQ(table.SpinnerStep(bet::kPriceUpLarge), SpinnerOutcome::Stepped);  // $4.00
+    EXPECT_EQ(table.SpinnerStep(bet::kPriceUpLarge), SpinnerOutcome::Stepped);  // $5.00
+    EXPECT_EQ(table.SpinnerStep(bet::kPriceUpLarge), SpinnerOutcome::AggregateRefused);
     EXPECT_EQ(state.PricePerWay, money::dollars(5));
 }
 

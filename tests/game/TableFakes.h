@@ -29,7 +29,6 @@ class FakeTableView : public TableView {
         colours[static_cast<std::size_t>(number)] = colour;
         ++cellPaints;
     }
-    void paintArrow(int arrowTag, bool pressed) override { arrowPressed[arrowTag] = pressed; }
     void paintButton(TableButton, bool) override {}
     void showStatus(const QString& word, Rgb colour, const QString& number) override {
         statusWord = word;
@@ -58,7 +57,6 @@ class FakeTableView : public TableView {
     std::array<CellLook, 81> looks{};
     std::array<Rgb, 81> colours{};
     int cellPaints = 0;
-    std::map<int, bool> arrowPressed;
     QString statusWord, gameNumber, centre, caption;
     Rgb statusColour;
     std::map<ValueField, QString> values;

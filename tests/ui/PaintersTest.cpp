@@ -14,7 +14,7 @@ namespace {
 
 const QColor kBlue(0, 0, 255);
 
-QImage bevelled(int style, int bevelWidth, QSize size = {20, 20}, QColor base = kBlue) {
+QImage bevelled(BevelStyle style, int bevelWidth, QSize size = {20, 20}, QColor base = kBlue) {
     QImage image(size, QImage::Format_RGB32);
     ControlPainter::paintBevel(image, base, style, bevelWidth);
     return image;
@@ -49,7 +49,7 @@ TEST(BevelTest, AmountsAndWidthFollowTheScreen) {
 }
 
 TEST(BevelTest, RaisedIsLightTopLeftAndDarkBottomRight) {
-    const QImage raised = bevelled(1, 5);
+    const QImage raised = bevelled(BevelStyle::Raised, 5);
     EXPECT_EQ(raised.pixel(0, 0), blueShifted(198));
     EXPECT_EQ(raised.pixel(1, 1), blueShifted(160));
     EXPECT_EQ(raised.pixel(4, 10), blueShifted(45));
@@ -62,8 +62,8 @@ TEST(BevelTest, RaisedIsLightTopLeftAndDarkBottomRight) {
 }
 
 TEST(BevelTest, SunkenDiffersFromRaisedOnlyInWhichEdgesAreLight) {
-    const QImage raised = bevelled(1, 5, {32, 32});
-    const QImage sunken = bevelled(2, 5, {32, 32});
+    const QImage raised = bevelled(BevelStyle::Raised, 5, {32, 32});
+    const QImage sunken = bevelled(BevelStyle::Sunken, 5, {32, 32});
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x) {
             const int r = qBlue(raised.pixel(x, y)) == 255 ? qRed(raised.pixel(x, y))
@@ -78,7 +78,7 @@ TEST(BevelTest, SunkenDiffersFromRaisedOnlyInWhichEdgesAreLight) {
 }
 
 TEST(BevelTest, ZeroWidthIsAFlatFill) {
-    const QImage flat = bevelled(3, 0, {12, 12}, QColor(255, 0, 0));
+    const QImage flat = bevelled(BevelStyle::AccentRaised, 0, {12, 12}, QColor(255, 0, 0));
     for (int y = 0; y < 12; ++y)
         for (int x = 0; x < 12; ++x) ASSERT_EQ(flat.pixel(x, y), qRgb(255, 0, 0));
 }
@@ -104,7 +104,7 @@ TEST(CaptionTest, FontsGrowWithTheWindow) {
         painter.Fill(button, Qt::white);
         painter.SetCaptionFont(button, 23);
         painter.PaintCaption(button, Qt::black, QStringLiteral("8"),
-                             QStringLiteral("Times New Roman"), 1, 3);
+                             QStringLiteral("Times New Roman"), CaptionAlignment::Centre, 3);
         return inkHeight(button.image(), qRgb(255, 255, 255));
     };
     height = 400;
@@ -134,7 +134,8 @@ TEST(CaptionTest, RightAlignedTextEndsAtTheRightEdge) {
     ImageButton button;
     button.resize(120, 20);
     painter.Fill(button, Qt::white);
-    painter.PaintCaption(button, Qt::black, QStringLiteral("TOTAL"), QStringLiteral("Arial"), 2, 0);
+    painter.PaintCaption(button, Qt::black, QStringLiteral("TOTAL"), QStringLiteral("Arial"),
+                         CaptionAlignment::Right, 0);
     int rightmost = -1, leftmost = 1000;
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 120; ++x)
@@ -151,7 +152,7 @@ TEST(ImageButtonTest, PaintsAgainAtANewSize) {
         window_style::Keno, [] { return 400; }, 5);
     ImageButton button;
     button.resize(20, 20);
-    painter.PaintBevel(button, 1);
+    painter.PaintBevel(button, BevelStyle::Raised);
     button.resize(40, 40);
     QResizeEvent resize({40, 40}, {20, 20});
     QCoreApplication::sendEvent(&button, &resize);
@@ -180,12 +181,12 @@ TEST(CaptionTest, WaySummaryReplacesWhateverTheBoxShowed) {
     box.resize(125, 185);
     painter.Fill(box, QColor(0, 128, 0));
     painter.SetCaptionFont(box, 80);
-    painter.PaintCaption(box, Qt::black, QStringLiteral("QP"), QStringLiteral("Times New Roman"), 4,
-                         0);
+    painter.PaintCaption(box, Qt::black, QStringLiteral("QP"), QStringLiteral("Times New Roman"),
+                         CaptionAlignment::KindCode, 0);
     ASSERT_GT(inkHeight(box.image(), qRgb(0, 128, 0)), 50);
     painter.PaintCaption(box, Qt::black,
                          QStringLiteral("  3/3    3/6    1/9    2/12    1/15    4/18    2/21  "),
-                         QStringLiteral("Times New Roman"), 5, 0);
+                         QStringLiteral("Times New Roman"), CaptionAlignment::WaySummary, 0);
     const int summary = inkHeight(box.image(), qRgb(0, 128, 0));
     // Word-wrapped 13-unit lines, and nothing of the large code is left.
     EXPECT_GT(summary, 13);

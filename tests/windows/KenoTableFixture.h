@@ -54,7 +54,7 @@ class KenoTableFixture : public ::testing::Test {
 
     // What a control shows when painted from scratch with this fill, text and colour.
     QImage expectedCaption(const QString& name, QColor fill, QColor colour, const QString& text,
-                           int units, int alignment = 1) const {
+                           int units, CaptionAlignment alignment = CaptionAlignment::Centre) const {
         const ImageButton& shown = *keno_->control(name);
         ImageButton fresh;
         fresh.resize(shown.size());
@@ -65,7 +65,7 @@ class KenoTableFixture : public ::testing::Test {
         return fresh.image();
     }
     void expectShows(const QString& name, QColor fill, QColor colour, const QString& text,
-                     int units, int alignment = 1) const {
+                     int units, CaptionAlignment alignment = CaptionAlignment::Centre) const {
         EXPECT_EQ(keno_->control(name)->image(),
                   expectedCaption(name, fill, colour, text, units, alignment))
             << name.toStdString() << " does not show " << text.toStdString();

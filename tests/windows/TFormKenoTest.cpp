@@ -18,6 +18,7 @@
 #include "game/SoundPlayer.h"
 #include "game/TableControls.h"
 #include "shell/HelpViewer.h"
+#include "ui/HeldArrow.h"
 #include "ui/ImageButton.h"
 #include "windows/KenoLayout.h"
 #include "windows/TFormKeno.h"
@@ -217,11 +218,11 @@ TEST_F(TFormKenoTest, MouseEventsReachTheTableLogic) {
     ImageButton& gamesUp = *keno.control(QStringLiteral("ImageNOGSU"));
     Q_EMIT gamesUp.mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     EXPECT_EQ(state_.NumberOfGames, 2);
-    EXPECT_TRUE(keno.Timer1().isActive());  // held arrows repeat
+    EXPECT_TRUE(keno.arrow(107)->isRepeating());  // held arrows repeat
     expectShows(QStringLiteral("ImageNOGN"), kGreen, Qt::black, QStringLiteral("2"), 13);
     expectShows(QStringLiteral("ImageTPN"), kGreen, Qt::black, QStringLiteral("$2.00"), 13);
     Q_EMIT gamesUp.mouseReleased(Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    EXPECT_FALSE(keno.Timer1().isActive());
+    EXPECT_FALSE(keno.arrow(107)->isRepeating());
 }
 
 TEST_F(TFormKenoTest, TicketSubmenusHoldTheirKinds) {

@@ -18,6 +18,7 @@
 #include "game/TableControls.h"
 #include "support/ModalWait.h"
 #include "support/ToolTip.h"
+#include "ui/HeldArrow.h"
 #include "ui/WindowStyle.h"
 #include "windows/TFormPause.h"
 #include "windows/TFormPayOffOd.h"
@@ -140,7 +141,8 @@ TEST_F(TFormKenoTicketsTest, TopMarksTheTopHalfPaysRecordsAndCastsAway) {
     EXPECT_FALSE(keno.panel(false)->isEnabled());
     EXPECT_FALSE(visible("ImageSpot"));
     EXPECT_TRUE(visible("ImageSpecial"));
-    expectShows(QStringLiteral("ImageSpecial"), kGreen, Qt::black, QStringLiteral("T"), 80, 4);
+    expectShows(QStringLiteral("ImageSpecial"), kGreen, Qt::black, QStringLiteral("T"), 80,
+                CaptionAlignment::KindCode);
     EXPECT_TRUE(ToolTipOf(*keno.control(QStringLiteral("ImageSpecial"))).isEmpty());
     for (MenuItem kind : kTicketItems) EXPECT_FALSE(item(kind)->isEnabled());
     EXPECT_TRUE(item(MenuItem::Play)->isEnabled());
@@ -193,7 +195,8 @@ TEST_F(TFormKenoTicketsTest, QuickPickShowsItsArrowsAndPicksAtPlay) {
     EXPECT_TRUE(visible("ImageQPD"));
     EXPECT_TRUE(visible("ImageSpot"));
     expectShows(QStringLiteral("ImageSpot"), kGreen, Qt::black, QStringLiteral("1 SPOT"), 13);
-    expectShows(QStringLiteral("ImageSpecial"), kGreen, Qt::black, QStringLiteral("QP"), 80, 4);
+    expectShows(QStringLiteral("ImageSpecial"), kGreen, Qt::black, QStringLiteral("QP"), 80,
+                CaptionAlignment::KindCode);
     EXPECT_FALSE(keno.panel(true)->isEnabled());
 
     pressArrow("ImageQPU");
@@ -349,9 +352,9 @@ TEST_F(TFormKenoTicketsTest, PayoffsWindowChoosesTheScheduleAndTheCentreFollows)
     int shownTab = -1;
     whenShown<TFormPayOffOd>([&shownTab](TFormPayOffOd& window) {
         shownTab = window.TabControl->currentIndex();
-        ImageButton& up = *window.arrow(OddsArrow::CasinoUp);
-        window.ImageArrowMouseDown(up, Qt::LeftButton, Qt::NoModifier);
-        window.ImageArrowMouseUp(up);
+        HeldArrow& up = *window.arrow(OddsArrow::CasinoUp);
+        up.press(Qt::LeftButton, Qt::NoModifier);
+        up.release();
         window.reject();
     });
     keno.menu().PayoffsAndOdds->trigger();
@@ -414,4 +417,27 @@ TEST_F(TFormKenoTicketsTest, NextEndsTheWaitAndClosingEndsTheRun) {
     const std::vector<GameRecord> history = ReadHistory(QStringLiteral("Games.vlr"));
     EXPECT_TRUE(history[1].played());
     EXPECT_FALSE(history[2].played());
+}
+
+// PLAY from the keyboard while a price arrow is held: the hidden arrow never
+// sees its release, so it must let go rather than go on pricing a paid run.
+TEST_F(TFormKenoTicketsTest, AnArrowHeldIntoPlayLetsGo) {
+    writeSchedules({flatSchedule(money::dollars(50000))});
+    TFormKeno& keno = build();
+    state_.SoundsOn = false;
+    for (int n : {1, 2, 3}) click(n);
+    HeldArrow& priceUp = *keno.arrow(207);
+    priceUp.press(Qt::LeftButton, Qt::NoModifier);
+    const Money held = state_.PricePerWay;
+    keno.menu().Play->trigger();
+    EXPECT_FALSE(priceUp.isHeld());
+    EXPECT_FALSE(priceUp.isRepeating());
+    priceUp.tick();
+    EXPECT_EQ(state_.PricePerWay, held);
+    // The arrow works again after CAST, at the first press.
+    keno.menu().Open->trigger();
+    keno.menu().Cast->trigger();
+    priceUp.press(Qt::LeftButton, Qt::NoModifier);
+    EXPECT_TRUE(priceUp.isHeld());
+    EXPECT_EQ(state_.PricePerWay, money::dollars(1) + 500);
 }

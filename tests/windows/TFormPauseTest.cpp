@@ -4,6 +4,8 @@
 #include <QTest>
 
 #include "game/SoundPlayer.h"
+#include "ui/ControlPainter.h"
+#include "ui/HeldArrow.h"
 #include "ui/ImageButton.h"
 #include "windows/TFormPause.h"
 
@@ -15,14 +17,16 @@ struct TFormPauseTest : ::testing::Test {
     RecordingSoundPlayer sounds;
 
     void press(TFormPause& form, int tag) {
-        ImageButton* image = form.imageByTag(tag);
-        ASSERT_NE(image, nullptr);
         if (tag == 113 || tag == 115) {
+            ImageButton* image = form.imageByTag(tag);
+            ASSERT_NE(image, nullptr);
             form.ImageOKCancelMouseDown(*image, Qt::LeftButton, Qt::NoModifier);
             form.ImageOKCancelMouseUp(*image);
         } else {
-            form.ImageMouseDown(*image, Qt::LeftButton, Qt::NoModifier);
-            form.ImageMouseUp(*image);
+            HeldArrow* arrow = form.arrowByTag(tag);
+            ASSERT_NE(arrow, nullptr);
+            arrow->press(Qt::LeftButton, Qt::NoModifier);
+            arrow->release();
         }
     }
 };
@@ -54,18 +58,16 @@ TEST_F(TFormPauseTest, OpensFromTheSettingsAndCommitsOnOk) {
 TEST_F(TFormPauseTest, CancelKeepsTheSettingsAndHeldArrowsRepeat) {
     state.PauseBetweenGames = 5;
     TFormPause form(state, settings, sounds);
-    ImageButton* up = form.imageByTag(109);
-    form.ImageMouseDown(*up, Qt::LeftButton, Qt::NoModifier);
-    form.TimerButtonTimer();
-    form.TimerButtonTimer();
+    HeldArrow* up = form.arrowByTag(109);
+    up->press(Qt::LeftButton, Qt::NoModifier);
+    up->tick();
+    up->tick();
     EXPECT_EQ(form.LabelWinning->text(), "$0.25");
-    form.ImageMouseUp(*up);
-    form.TimerButtonTimer();  // stopped: no further step
-    EXPECT_EQ(form.LabelWinning->text(), "$0.25");
-    // A right click or a shifted click does nothing.
-    form.ImageMouseDown(*up, Qt::RightButton, Qt::NoModifier);
-    form.ImageMouseDown(*up, Qt::LeftButton, Qt::ShiftModifier);
-    EXPECT_EQ(form.LabelWinning->text(), "$0.25");
+    up->release();
+    // The step grows only while held: the next press moves by $0.05 again.
+    up->press(Qt::LeftButton, Qt::NoModifier);
+    up->release();
+    EXPECT_EQ(form.LabelWinning->text(), "$0.30");
 
     QTest::mouseClick(form.LabelGamesLabel, Qt::LeftButton);  // 5 is below 151
     EXPECT_EQ(form.LabelGamesLabel->text(), "Pause Between Games");
@@ -76,3 +78,27 @@ TEST_F(TFormPauseTest, CancelKeepsTheSettingsAndHeldArrowsRepeat) {
 }
 
 }  // namespace
+
+// The arrows and OK/CANCEL are bold, 13 units, as every other button.
+TEST_F(TFormPauseTest, ButtonsAndArrowsAreBold) {
+    TFormPause form(state, settings, sounds);
+    const int height = form.height();
+    const ControlPainter painter(
+        window_style::Pause, [height] { return height; }, state.BevelWidth);
+    auto painted = [&](const ImageButton& shown, const QString& text, const QString& font,
+                       int offset, FontStyle face) {
+        ImageButton fresh;
+        fresh.resize(shown.size());
+        painter.SetCaptionFont(fresh, 13, face);
+        painter.PaintBevel(fresh, BevelStyle::Raised);
+        painter.PaintCaption(fresh, Qt::black, text, font, CaptionAlignment::Centre, offset);
+        return fresh.image();
+    };
+    const ImageButton& ok = *form.imageByTag(113);
+    EXPECT_EQ(ok.image(), painted(ok, "OK", "Arial", 9, FontStyle::Bold));
+    EXPECT_NE(ok.image(), painted(ok, "OK", "Arial", 9, FontStyle::Regular));
+    const ImageButton& cancel = *form.imageByTag(115);
+    EXPECT_EQ(cancel.image(), painted(cancel, "CANCEL", "Arial", 9, FontStyle::Bold));
+    const ImageButton& up = *form.imageByTag(101);
+    EXPECT_EQ(up.image(), painted(up, QString(QChar(217)), "WingDings", 1, FontStyle::Bold));
+}

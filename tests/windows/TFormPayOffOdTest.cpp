@@ -5,6 +5,7 @@
 
 #include "core/records/IoError.h"
 #include "game/SoundPlayer.h"
+#include "ui/HeldArrow.h"
 #include "ui/ImageButton.h"
 #include "windows/TFormPayOffOd.h"
 
@@ -32,9 +33,7 @@ class PayOffOdWindow : public ::testing::Test {
         return form;
     }
 
-    static void Press(TFormPayOffOd& form, ImageButton& control) {
-        form.ImageArrowMouseDown(control, Qt::LeftButton, Qt::NoModifier);
-    }
+    static void Press(HeldArrow& arrow) { arrow.press(Qt::LeftButton, Qt::NoModifier); }
 
     GameState state;
     RecordingSoundPlayer sounds;
@@ -62,44 +61,38 @@ TEST_F(PayOffOdWindow, OpensOnTheTicketsTabWithTheTableFilled) {
 TEST_F(PayOffOdWindow, ArrowPressAndReleaseStepOnceAndClickTwice) {
     auto form = Open();
     sounds.requests.clear();
-    ImageButton& betUp = *form->arrow(OddsArrow::BetUp);
-    Press(*form, betUp);
-    EXPECT_EQ(betUp.tag(), 102);
+    HeldArrow& betUp = *form->arrow(OddsArrow::BetUp);
+    Press(betUp);
+    EXPECT_EQ(betUp.button().tag(), 102);
     EXPECT_EQ(form->browser().bet(), 10500);
     EXPECT_EQ(form->LabelWin[3]->text(), "$42.00");
-    form->TimerButtonTimer();
-    EXPECT_EQ(form->browser().bet(), 11000);
-    form->ImageArrowMouseUp(betUp);
-    EXPECT_EQ(betUp.tag(), 101);
+    betUp.tick();  // $0.05, then the step grows
+    betUp.tick();  // $0.10
+    EXPECT_EQ(form->browser().bet(), 12000);
+    betUp.release();
+    EXPECT_EQ(betUp.button().tag(), 101);
     EXPECT_EQ(sounds.requests, (QStringList{kClick, kClick}));
-    form->ImageArrowMouseUp(betUp);  // not pressed: nothing
-    EXPECT_EQ(sounds.requests.size(), 2);
-
-    // Only the left button alone presses.
-    form->ImageArrowMouseDown(betUp, Qt::RightButton, Qt::NoModifier);
-    form->ImageArrowMouseDown(betUp, Qt::LeftButton, Qt::ShiftModifier);
-    EXPECT_EQ(form->browser().bet(), 11000);
-    EXPECT_EQ(betUp.tag(), 101);
+    // The step starts again at the next press.
+    Press(betUp);
+    betUp.release();
+    EXPECT_EQ(form->browser().bet(), 12500);
 }
 
 TEST_F(PayOffOdWindow, FailedScheduleLoadKeepsTheNumberAndReleasesTheArrow) {
     auto form = Open();
-    ImageButton& casinoUp = *form->arrow(OddsArrow::CasinoUp);
+    HeldArrow& casinoUp = *form->arrow(OddsArrow::CasinoUp);
     const QString winBefore = form->LabelWin[3]->text();
-    Press(*form, casinoUp);
+    Press(casinoUp);
     EXPECT_EQ(loads, 1);
     EXPECT_EQ(reported, QStringList{"cpos.vlr: Read beyond end of file"});
     EXPECT_EQ(state.ScheduleNumber, 4);
     EXPECT_EQ(state.AggregateLimit, money::dollars(50000));
     EXPECT_EQ(form->LabelWin[3]->text(), winBefore);
-    EXPECT_EQ(casinoUp.tag(), 113);
-    // The held arrow does not repeat the failing load.
-    form->TimerButtonTimer();
-    EXPECT_EQ(loads, 1);
+    EXPECT_FALSE(casinoUp.isHeld());
 
-    ImageButton& casinoDown = *form->arrow(OddsArrow::CasinoDown);
-    Press(*form, casinoDown);
-    form->ImageArrowMouseUp(casinoDown);
+    HeldArrow& casinoDown = *form->arrow(OddsArrow::CasinoDown);
+    Press(casinoDown);
+    casinoDown.release();
     EXPECT_EQ(state.ScheduleNumber, 3);
     EXPECT_EQ(state.AggregateLimit, money::dollars(3000));
 }
@@ -120,9 +113,9 @@ TEST_F(PayOffOdWindow, ModeButtonsSwitchOnlyTheOdds) {
 TEST_F(PayOffOdWindow, FixedKindsHideTheSpotControls) {
     auto form = Open();
     form->TabControl->setCurrentIndex(9);
-    EXPECT_TRUE(form->arrow(OddsArrow::SpotUp)->isHidden());
+    EXPECT_TRUE(form->arrow(OddsArrow::SpotUp)->button().isHidden());
     EXPECT_EQ(form->LabelOdds[20]->text().isEmpty(), false);
     form->TabControl->setCurrentIndex(1);
-    EXPECT_FALSE(form->arrow(OddsArrow::SpotUp)->isHidden());
+    EXPECT_FALSE(form->arrow(OddsArrow::SpotUp)->button().isHidden());
     EXPECT_EQ(state.PayoffSpots, 7);
 }

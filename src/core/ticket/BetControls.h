@@ -59,7 +59,6 @@ namespace bet {
 constexpr int kGamesUp = 108, kGamesDown = 110, kGamesUpLarge = 112, kGamesDownLarge = 114;
 constexpr int kPriceUp = 208, kPriceDown = 210, kPriceUpLarge = 212, kPriceDownLarge = 214;
 constexpr int kSpotsUp = 18, kSpotsDown = 20;
-constexpr std::array<int, 10> kArrowTags = {107, 109, 111, 113, 207, 209, 211, 213, 17, 19};
 
 constexpr std::int32_t kMostGames = 1000;
 constexpr Money kLowestPrice = 500;  // $0.05

@@ -1,0 +1,109 @@
+#include "ui/HeldArrow.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
+
+#include "ui/Glyphs.h"
+#include "ui/ImageButton.h"
+
+HeldArrow::HeldArrow(ImageButton& button, const ControlPainter& painter, Look look, Actions actions)
+    : QObject(&button),
+      button_(button),
+      painter_(painter),
+      look_(look),
+      actions_(std::move(actions)),
+      timer_(new QTimer(this)) {
+    timer_->setInterval(arrow_repeat::kFirstRepeatMs);
+    connect(timer_, &QTimer::timeout, this, &HeldArrow::tick);
+    connect(&button_, &ImageButton::mousePressed, this,
+            [this](Qt::MouseButton, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+                press(buttons, modifiers);
+            });
+    connect(&button_, &ImageButton::mouseReleased, this, &HeldArrow::release);
+    button_.installEventFilter(this);
+    paint(false);
+}
+
+bool HeldArrow::isHeld() const { return button_.tag() % 2 == 0; }
+
+bool HeldArrow::isRepeating() const { return timer_->isActive(); }
+
+int HeldArrow::repeatInterval() const { return timer_->interval(); }
+
+void HeldArrow::paint(bool pressed) {
+    painter_.SetCaptionFont(button_, look_.fontUnits, FontStyle::Bold);
+    painter_.PaintBevel(button_, pressed ? BevelStyle::Sunken : BevelStyle::Raised);
+    const QChar glyph(look_.up ? glyphs::kUpArrow : glyphs::kDownArrow);
+    painter_.PaintCaption(button_, QColor::fromRgb(pressed ? colours::kSilver : colours::kBlack),
+                          QString(glyph), glyphs::kSymbolFont, CaptionAlignment::Centre,
+                          look_.offsetUnits);
+}
+
+// Paints what has changed now, before the click sound holds the handler up.
+void HeldArrow::updateWindow() {
+    QCoreApplication::sendPostedEvents(button_.window(), QEvent::UpdateRequest);
+}
+
+bool HeldArrow::apply(const ArrowStep& result) {
+    switch (result.outcome) {
+        case ArrowStep::Outcome::Stepped:
+            paint(true);
+            return true;
+        case ArrowStep::Outcome::Unchanged:
+            return true;
+        case ArrowStep::Outcome::LetGo:
+            // Released first: the notice takes the mouse, so the release would
+            // never come, and a running timer would step again behind it.
+            letGo();
+            if (result.notice) result.notice();
+            return false;
+    }
+    return true;
+}
+
+void HeldArrow::press(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+    if (buttons != Qt::LeftButton || modifiers != Qt::NoModifier || isHeld()) return;
+    button_.setTag(button_.tag() + 1);
+    if (!apply(actions_.step(Phase::Press))) return;
+    updateWindow();
+    if (actions_.click) actions_.click();
+    // The click may have waited in a nested loop that already saw the release.
+    if (!isHeld()) return;
+    timer_->start(arrow_repeat::kFirstRepeatMs);
+}
+
+void HeldArrow::tick() {
+    if (!isHeld()) {
+        timer_->stop();
+        return;
+    }
+    timer_->setInterval(arrow_repeat::kRepeatEveryMs);
+    apply(actions_.step(Phase::Repeat));
+}
+
+void HeldArrow::release() {
+    if (!isHeld()) return;
+    // Stopped before the click, which may wait: no repeat steps behind the release.
+    timer_->stop();
+    paint(false);
+    updateWindow();
+    if (actions_.click) actions_.click();
+    button_.setTag(button_.tag() - 1);
+    if (actions_.released) actions_.released();
+}
+
+void HeldArrow::letGo() {
+    if (!isHeld()) return;
+    timer_->stop();
+    button_.setTag(button_.tag() - 1);
+    paint(false);
+    updateWindow();
+    if (actions_.released) actions_.released();
+}
+
+bool HeldArrow::eventFilter(QObject* watched, QEvent* event) {
+    // Hidden on purpose (not with its window): it will never see its release.
+    if (watched == &button_ && event->type() == QEvent::HideToParent) letGo();
+    return QObject::eventFilter(watched, event);
+}
