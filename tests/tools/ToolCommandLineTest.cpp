@@ -127,7 +127,7 @@ TEST_F(ToolCommandLine, OutputsStayByteForByteAsRecorded) {
     state.SpotsPerSet = 4;
     state.WayCounts[1] = 6;
     RecordGame(state, games);
-    const QByteArray history = run({"history"}).output;
+    const QByteArray history = run({"history", "--detail"}).output;
     EXPECT_EQ(history.count('\n'), 1000);
     EXPECT_EQ(Sha256(history), "dd8ee067e9f35de087940f7df2568eebfd0c3407c3f0e1534ca82d904fdd8dfd");
 }

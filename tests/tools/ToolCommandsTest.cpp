@@ -51,21 +51,78 @@ TEST_F(ToolCommandsTest, SchedulesShowPrintsTablesAndReturns) {
     EXPECT_EQ(beyond.errors, "short.vlr: Read beyond end of file\n");
 }
 
-TEST_F(ToolCommandsTest, HistoryListsEverySlotInFileOrder) {
+TEST_F(ToolCommandsTest, HistoryListsTheWindowsLinesInTheChosenOrder) {
     CreateHistoryFile(file("Games.vlr"));
     GameState state;
-    state.GameNumber = 1;
-    state.GameWin = 20000;
     state.SpotsMarked = 1;
     state.Drawn[0] = 80;
-    RecordGame(state, file("Games.vlr"));
+    for (int game : {1, 2}) {
+        state.GameNumber = game;
+        state.GameWin = 20000;
+        RecordGame(state, file("Games.vlr"));
+    }
     const ToolRun run = RunTool({"history"}, dir_.path());
     ASSERT_EQ(run.status, 0);
     ASSERT_EQ(run.lines().size(), 1000);
-    EXPECT_EQ(run.lines()[0], "000\tnot played");
-    EXPECT_TRUE(
-        run.lines()[1].startsWith("001\twon $2.00, kind 0, 1 spots, $1.00 per way, balls 80 0"));
-    EXPECT_EQ(run.lines()[999], "999\tnot played");
+    EXPECT_EQ(run.lines()[0], "000\t           $0.00");
+    EXPECT_EQ(run.lines()[1], "001\t           $2.00");
+    EXPECT_EQ(run.lines()[999], "999\t           $0.00");
+
+    const ToolRun byWin = RunTool({"history", "--sort", "win-desc"}, dir_.path());
+    ASSERT_EQ(byWin.lines().size(), 1000);
+    EXPECT_EQ(
+        byWin.lines().mid(0, 3),
+        (QStringList{"002\t           $2.00", "001\t           $2.00", "999\t           $0.00"}));
+    EXPECT_EQ(byWin.lines().last(), "000\t           $0.00");
+
+    const ToolRun detail = RunTool({"history", "--detail"}, dir_.path());
+    EXPECT_EQ(detail.lines().value(0), "000\tnot played");
+    EXPECT_TRUE(detail.lines().value(1).startsWith(
+        "001\twon $2.00, kind 0, 1 spots, $1.00 per way, balls 80 0"));
+    EXPECT_EQ(RunTool({"history", "--sort", "sideways"}, dir_.path()).status, 2);
+}
+
+TEST_F(ToolCommandsTest, ReplayAndFrequencyPrintTheWindowsTexts) {
+    ASSERT_EQ(RunTool({"replay", "7"}, dir_.path()).lines(), QStringList{"Game #007"});
+    CreateHistoryFile(file("Games.vlr"));
+    GameState state;
+    state.GameNumber = 0;
+    state.Kind = TicketKind::Way;
+    state.SpotsPerSet = 1;
+    state.CompletedSets = 2;
+    state.Ways = 2;
+    state.PricePerWay = 10000;
+    state.WayCounts[0] = 2;
+    state.Sets[1].Numbers[0] = 9;
+    state.Sets[1].Hits = 1;
+    state.Sets[2].Numbers[0] = 70;
+    for (int i = 0; i < 20; ++i)
+        state.Drawn[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i + 1);
+    RecordGame(state, file("Games.vlr"));
+
+    // A way ticket reads the schedules; without them the error names the file.
+    const ToolRun noSchedules = RunTool({"replay", "0"}, dir_.path());
+    EXPECT_EQ(noSchedules.status, 1);
+    EXPECT_EQ(noSchedules.errors, "cpos.vlr: File not found\n");
+    ASSERT_EQ(RunTool({"schedules", "make"}, dir_.path()).status, 0);
+    const ToolRun way = RunTool({"replay", "0", "--number", "0"}, dir_.path());
+    ASSERT_EQ(way.status, 0);
+    EXPECT_EQ(way.lines().value(0), "Game #000");
+    EXPECT_EQ(way.lines().value(8), "In Set 1 You Marked 9");
+    EXPECT_EQ(way.lines().value(10), "You Bet On 2 Groups Of  1");
+    EXPECT_EQ(way.lines().value(11), "    1 Times You Hit 0 Out Of  1");
+    EXPECT_EQ(way.lines().value(14), "        Each Paying $3.00 For A Subtotal Of  $3.00");
+    EXPECT_EQ(RunTool({"replay", "1000"}, dir_.path()).status, 2);
+
+    const ToolRun opening = RunTool({"frequency"}, dir_.path());
+    ASSERT_EQ(opening.status, 0);
+    ASSERT_EQ(opening.lines().size(), 81);
+    EXPECT_EQ(opening.lines()[0], "GAME");  // only game 0: nothing offered until the file wraps
+    EXPECT_EQ(opening.lines()[1], "   1 Drawn 0 Times");
+    const ToolRun one = RunTool({"frequency", "--games", "1"}, dir_.path());
+    EXPECT_EQ(one.lines().value(1), "   1 Drawn 1 Times");
+    EXPECT_EQ(one.lines().value(21), "21 Drawn 0 Times");
+    EXPECT_EQ(RunTool({"frequency", "--games", "0"}, dir_.path()).status, 2);
 }
 
 TEST_F(ToolCommandsTest, DamagedHistoryIsOneErrorLine) {

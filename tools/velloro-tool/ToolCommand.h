@@ -40,6 +40,7 @@ struct ToolCommand {
     std::function<void(QCommandLineParser&)> declareOptions;
     // 0 when done; throws tool::UsageError or IoError.
     std::function<int(const QCommandLineParser&)> run;
+    int positionalArguments = 0;  // how many it takes ("replay GAME": 1); more are refused
 };
 
 // Every registered command, sorted by name.

@@ -56,10 +56,10 @@ int RunCommand(const ToolCommand& command, QStringList arguments) {
         Print(stdout, HelpText(parser, helpCommand + ' ' + command.synopsis));
         return 0;
     }
-    if (!parser.positionalArguments().isEmpty())
-        return UsageError(
-            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()),
-            helpCommand);
+    if (parser.positionalArguments().size() > command.positionalArguments)
+        return UsageError(QStringLiteral("unexpected argument '%1'")
+                              .arg(parser.positionalArguments().value(command.positionalArguments)),
+                          helpCommand);
     try {
         return command.run(parser);
     } catch (const tool::UsageError& error) {

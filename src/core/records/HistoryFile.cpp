@@ -202,12 +202,18 @@ void RecordGame(GameState& state, const QString& path) {
         file.write(write.record, encodeGameRecord(write.content));
 }
 
-std::vector<GameRecord> ReadHistory(const QString& path) {
+HistoryContents ReadHistoryContents(const QString& path) {
     RecordFile file(path, kGameRecordSize, RecordFile::Mode::Read);
-    checkedHeader(file, path);
-    std::vector<GameRecord> games;
-    games.reserve(kHistorySlots);
-    for (int record = 1; record <= kHistorySlots; ++record)
-        games.push_back(decodeGameRecord(file.read(record)));
-    return games;
+    HistoryContents contents;
+    contents.header = checkedHeader(file, path);
+    contents.games.reserve(kHistorySlots);
+    const std::vector<std::uint8_t> all = file.readMany(1, kHistorySlots);
+    std::vector<std::uint8_t> record(kGameRecordSize);
+    for (auto at = all.begin(); at != all.end(); at += kGameRecordSize) {
+        std::copy(at, at + kGameRecordSize, record.begin());
+        contents.games.push_back(decodeGameRecord(record));
+    }
+    return contents;
 }
+
+std::vector<GameRecord> ReadHistory(const QString& path) { return ReadHistoryContents(path).games; }

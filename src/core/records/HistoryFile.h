@@ -97,6 +97,13 @@ std::array<RecordWrite, 2> PlanRecording(const GameState& state);
 // has no slot or the file is damaged; nothing is written then.
 void RecordGame(GameState& state, const QString& path);
 
-// The 1000 game slots in file order (game 0 first). Throws IoError on a
-// missing or damaged file.
+// The header and the 1000 game slots in file order (game 0 first). Throws
+// IoError on a missing or damaged file (fewer than 1001 records, a header
+// game number outside 0..999), so the header's game number always names a slot.
+struct HistoryContents {
+    GameRecord header;
+    std::vector<GameRecord> games;
+    int lastGame() const { return header.GameNumber; }
+};
+HistoryContents ReadHistoryContents(const QString& path);
 std::vector<GameRecord> ReadHistory(const QString& path);

@@ -40,6 +40,17 @@ std::vector<std::uint8_t> RecordFile::read(std::int64_t record) {
     return bytes;
 }
 
+std::vector<std::uint8_t> RecordFile::readMany(std::int64_t first, std::int64_t count) {
+    if (first < 0 || count < 0 || first + count > recordCount())
+        fail(QStringLiteral("Read beyond end of file"));
+    seek(first);
+    const auto size = static_cast<qint64>(recordSize_) * count;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    if (file_.read(reinterpret_cast<char*>(bytes.data()), size) != size)
+        fail(QStringLiteral("Read beyond end of file"));
+    return bytes;
+}
+
 void RecordFile::write(std::int64_t record, const std::vector<std::uint8_t>& bytes) {
     if (bytes.size() != recordSize_) fail(QStringLiteral("Invalid record size"));
     seek(record);

@@ -18,6 +18,8 @@ class RecordFile {
     // Whole records in the file; bytes after the last whole record do not count.
     std::int64_t recordCount() const;
     std::vector<std::uint8_t> read(std::int64_t record);
+    // `count` records from `first` in one read, one after the other.
+    std::vector<std::uint8_t> readMany(std::int64_t first, std::int64_t count);
     void write(std::int64_t record, const std::vector<std::uint8_t>& bytes);
     // Writes the records one after the other from the current end of the file.
     void append(const std::vector<std::uint8_t>& bytes);

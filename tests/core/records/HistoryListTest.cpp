@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include "core/records/HistoryList.h"
+
+using namespace history;
+
+TEST(HistoryList, WinningsArePaddedByTheirSizeAtEachBoundary) {
+    const std::pair<Money, const char*> cases[] = {
+        {0, "           $0.00"},     {99900, "           $9.99"}, {100000, "         $10.00"},
+        {999900, "         $99.99"}, {1000000, "       $100.00"}, {9999900, "       $999.99"},
+        {10000000, "    $1,000.00"}, {99999900, "    $9,999.99"}, {100000000, "  $10,000.00"},
+        {999999900, "  $99,999.99"}, {1000000000, "$100,000.00"},
+    };
+    for (const auto& [win, text] : cases)
+        EXPECT_EQ(WinningsText(win), QString::fromLatin1(text)) << win;
+    // The size decides the padding, not the rounded text.
+    EXPECT_EQ(WinningsText(99999), "           $10.00");
+    EXPECT_EQ(HistoryLine(7, 125000), "007\t         $12.50");
+}
+
+TEST(HistoryList, OpeningLineFollowsTheLastGameUpTo990) {
+    EXPECT_EQ(OpeningTopLine(999), 990);  // a new file
+    EXPECT_EQ(OpeningTopLine(995), 990);
+    EXPECT_EQ(OpeningTopLine(5), 5);
+    EXPECT_EQ(OpeningTopLine(0), 0);
+
+    const QStringList lines = HistoryLines(std::vector<GameRecord>(1000));
+    ASSERT_EQ(lines.size(), 1000);
+    EXPECT_EQ(lines.front(), "000\t           $0.00");
+    EXPECT_EQ(lines.back(), "999\t           $0.00");
+    EXPECT_EQ(GameOfLine(lines[42]), 42);
+    EXPECT_EQ(GameOfLine("x1\t"), -1);
+    EXPECT_EQ(GameOfLine(""), -1);
+}
+
+TEST(HistoryList, ResortsAndReversesEqualLines) {
+    const Money dollar = money::kOneDollar;
+    const QStringList fileOrder{HistoryLine(0, 0),
+                                HistoryLine(1, 5 * dollar),
+                                HistoryLine(2, 0),
+                                HistoryLine(3, 120 * dollar),
+                                HistoryLine(4, 5 * dollar),
+                                HistoryLine(5, 0),
+                                HistoryLine(6, 15000 * dollar)};
+    const auto games = [](const QStringList& lines) {
+        QList<int> numbers;
+        for (const QString& line : lines) numbers << GameOfLine(line);
+        return numbers;
+    };
+    const QStringList descending = Resorted(fileOrder, HistoryOrder::WinningsDescending);
+    EXPECT_EQ(games(descending), (QList<int>{6, 3, 4, 1, 5, 2, 0}));
+    // From there, ascending reverses each group of equal wins once more.
+    EXPECT_EQ(games(Resorted(descending, HistoryOrder::WinningsAscending)),
+              (QList<int>{0, 2, 5, 1, 4, 3, 6}));
+    EXPECT_EQ(games(Resorted(fileOrder, HistoryOrder::WinningsAscending)),
+              (QList<int>{5, 2, 0, 4, 1, 3, 6}));
+
+    const QStringList byGameDown = Resorted(fileOrder, HistoryOrder::GameDescending);
+    EXPECT_EQ(games(byGameDown), (QList<int>{6, 5, 4, 3, 2, 1, 0}));
+    EXPECT_EQ(Resorted(byGameDown, HistoryOrder::GameAscending), fileOrder);
+}
