@@ -68,19 +68,6 @@ class TFormKenoTicketsTest : public KenoTableFixture {
         return static_cast<int>(sound_.requests.count(name));
     }
 
-    // Acts on the modal window of this class once it is up (it runs its own loop).
-    template <class Dialog>
-    void whenShown(std::function<void(Dialog&)> act) {
-        auto* poll = new QTimer(keno_.get());
-        QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
-            if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
-                poll->stop();
-                act(*dialog);
-            }
-        });
-        poll->start(5);
-    }
-
     // After CAST the table is the empty table of start-up.
     void expectEmptyTable() {
         EXPECT_EQ(keno_->table().checkedKind(), std::nullopt);

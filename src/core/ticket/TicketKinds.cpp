@@ -29,10 +29,6 @@ constexpr std::array<TicketChoiceEntry, 15> kChoices{{
     {Choice::TheInside, Item::ThirtyTwoSpot, "The &Inside", Kind::ThirtyTwoSpot, "I"},
 }};
 
-bool isSubmenu(Item item) {
-    return item == Item::Forty || item == Item::FortyForty || item == Item::ThirtyTwoSpot;
-}
-
 std::vector<std::uint8_t> numbersBetween(int first, int last) {
     std::vector<std::uint8_t> numbers;
     for (int n = first; n <= last; ++n) numbers.push_back(static_cast<std::uint8_t>(n));
@@ -98,7 +94,7 @@ std::optional<TicketChoiceView> ApplyTicketKind(GameState& state, TicketChoice c
     TicketChoiceView view;
     view.checkedItem = entry.menuItem;
     view.specialCode = state.KindCode;
-    view.hideSpotBox = isSubmenu(entry.menuItem);
+    view.hideSpotBox = HidesSpotBox(entry.kind);
 
     if (choice == Choice::QuickPick) {
         state.SpotsMarked = 1;
@@ -117,6 +113,11 @@ std::optional<TicketChoiceView> ApplyTicketKind(GameState& state, TicketChoice c
                                   fixed.second.end());
     }
     return view;
+}
+
+bool HidesSpotBox(TicketKind kind) {
+    return kind == Kind::Forty || kind == Kind::FortyForty || kind == Kind::ThirtyTwoSpot ||
+           kind == Kind::Way;
 }
 
 std::optional<MenuItem> CheckedMenuItem(TicketKind kind, const QString& kindCode) {
