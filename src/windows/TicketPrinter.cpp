@@ -1,5 +1,6 @@
 #include "windows/TicketPrinter.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPrintDialog>
@@ -32,6 +33,11 @@ void drawText(QPainter& painter, const DeviceMap& map, const Text& text) {
     QFont font(resolved.family);
     font.setBold(true);
     font.setPixelSize(std::max(1, map.height(text.height)));
+    if (text.fitWidth > 0) {
+        const int room = map.x(text.fitWidth) - map.x(0);
+        const int wide = QFontMetrics(font, painter.device()).horizontalAdvance(resolved.text);
+        if (wide > room) font.setPixelSize(std::max(1, font.pixelSize() * room / wide));
+    }
     painter.setFont(font);
     const int x = map.x(text.x);
     const int y = map.y(text.y);

@@ -16,6 +16,7 @@ const QString kSymbolFont = QStringLiteral("WingDings");
 constexpr char16_t kCheckGlyph = 252;
 constexpr int kBoxCentre = 341;
 constexpr int kCellSize = 28;
+constexpr int kLogoRight = 38;
 
 void addGrid(Printout& out, int top) {
     const int bottom = top + 112;
@@ -75,7 +76,9 @@ Printout LayOut(const GameState& state, const way::WayCountArray& wayCountsEdit)
     } else {
         out.texts.push_back(Text{state.KindCode, kTimes, 60, Anchor::WrapCentre, 0, 0, {290, 170, 392, 260}});
     }
-    out.texts.push_back(Text{QStringLiteral("VELLORO"), kTimes, 29, Anchor::Right, 131, 6, {}});
+    // The name stands between the logo and x 131; it shrinks rather than run under the logo.
+    out.texts.push_back(Text{QStringLiteral("VELLORO"), kTimes, 29, Anchor::Right, 131, 6, {},
+                             131 - kLogoRight - 2});
     out.texts.push_back(centred(money::currency(state.AggregateLimit, 0), 20, 208, 12));
     out.texts.push_back(centred(QStringLiteral("Limit To Aggregate Players Each Game"), 9, 208, 34));
     const std::pair<const char*, int> captions[] = {
@@ -97,7 +100,7 @@ Printout LayOut(const GameState& state, const way::WayCountArray& wayCountsEdit)
         out.texts.push_back(centred(QString::number(n), 19, x, y));
     }
     addCheckMarks(out, state);
-    out.logo = {6, 6, 38, 38};
+    out.logo = {6, 6, kLogoRight, kLogoRight};
     return out;
 }
 

@@ -46,7 +46,8 @@ struct Text {
     Anchor anchor = Anchor::Centre;
     int x = 0;
     int y = 0;
-    Box box;  // for WrapCentre
+    Box box;           // for WrapCentre
+    int fitWidth = 0;  // when above 0, the font shrinks until the text is no wider
 };
 
 struct Printout {

@@ -113,7 +113,7 @@ TEST(TicketPrintLayout, PlainTicketBoxesAndGrid) {
     EXPECT_NE(textOf(out, "5 SPOT"), nullptr);
     EXPECT_NE(textOf(out, "$50,000"), nullptr);
     EXPECT_EQ(textOf(out, "79")->y, 268);
-    EXPECT_EQ(textOf(out, "79")->x, 271);
+    EXPECT_EQ(textOf(out, "79")->x, 243);
     EXPECT_EQ(out.grids[1], (Box{5, 182, 285, 294}));
     EXPECT_EQ(out.lines.size(), 2u * (3 + 9));
     EXPECT_EQ(out.lines[3], (Line{33, 68, 33, 179}));
