@@ -53,7 +53,8 @@ void TFormKeno::PutRestoredTicket() {
     table_->UpdateTicketMenus(true);
     if (state_.Kind != TicketKind::Way && !state_.KindCode.isEmpty()) showKindCode(state_.KindCode);
 
-    for (int s = 1; s <= kSetCount && state_.Sets[static_cast<std::size_t>(s)].number(1) != 0; ++s) {
+    for (int s = 1; s <= kSetCount && state_.Sets[static_cast<std::size_t>(s)].number(1) != 0;
+         ++s) {
         const TicketSet& set = state_.Sets[static_cast<std::size_t>(s)];
         for (int p = 1; p <= TicketSet::kSlots && set.number(p) != 0; ++p) {
             const int n = set.number(p);

@@ -214,8 +214,8 @@ void TFormSaveLoad::paintArrow(ImageButton& arrow, bool pressed) {
     painter_.SetCaptionFont(arrow, 13);
     painter_.PaintBevel(arrow, pressed ? 2 : 1);
     const QChar glyph(releasedTag(arrow) == kUpTag ? glyphs::kUpArrow : glyphs::kDownArrow);
-    painter_.PaintCaption(arrow, pressed ? kSilver : kBlack, QString(glyph), glyphs::kSymbolFont,
-                          1, 1);
+    painter_.PaintCaption(arrow, pressed ? kSilver : kBlack, QString(glyph), glyphs::kSymbolFont, 1,
+                          1);
 }
 
 void TFormSaveLoad::click() {
@@ -229,9 +229,9 @@ void TFormSaveLoad::EditNameChange() {
     const QString text = EditName->text();
     if (mode_ == Mode::Restore) {
         // Letter case counts: only a stored name restores or deletes.
-        const bool stored = !ListNames->findItems(text, Qt::MatchExactly | Qt::MatchCaseSensitive)
-                                 .isEmpty() &&
-                            !text.isEmpty();
+        const bool stored =
+            !ListNames->findItems(text, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty() &&
+            !text.isEmpty();
         ImageOK->setVisible(stored);
         ImageDelete->setVisible(stored);
     } else {

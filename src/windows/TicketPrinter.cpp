@@ -91,8 +91,8 @@ const QImage& TicketPrinter::logo() {
 
 void TicketPrinter::paint(QPainter& painter, const Printout& printout, const DeviceMap& map) {
     painter.save();
-    painter.setPen(QPen(Qt::black, std::max(1, map.penWidth()), Qt::SolidLine, Qt::SquareCap,
-                        Qt::MiterJoin));
+    painter.setPen(
+        QPen(Qt::black, std::max(1, map.penWidth()), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::white);
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.drawRect(deviceRect(map, printout.frame));
@@ -110,13 +110,14 @@ void TicketPrinter::paint(QPainter& painter, const Printout& printout, const Dev
 bool TicketPrinter::print(const GameState& state, const way::WayCountArray& wayCountsEdit,
                           QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Velloro ticket, game %1").arg(GameNumberText(state.GameNumber)));
+    printer.setDocName(
+        QStringLiteral("Velloro ticket, game %1").arg(GameNumberText(state.GameNumber)));
     if (!choose_(printer, parent)) return false;
     QPainter painter;
     if (!painter.begin(&printer))
-        throw IoError(printer.printerName().isEmpty() ? printer.outputFileName()
-                                                      : printer.printerName(),
-                      QStringLiteral("The printer could not start the ticket"));
+        throw IoError(
+            printer.printerName().isEmpty() ? printer.outputFileName() : printer.printerName(),
+            QStringLiteral("The printer could not start the ticket"));
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
     const DeviceMap map = DeviceMap::centred(page.width(), page.height(), printer.logicalDpiX(),
                                              printer.logicalDpiY());

@@ -125,7 +125,8 @@ TEST_F(TFormSaveLoadTest, DeletingTheOnlyTicketDeletesTheFileAndClosesTheField) 
 }
 
 TEST_F(TFormSaveLoadTest, ScrollButtonsMoveTheTopLineAndStopAtTheFirst) {
-    for (const char* name : {"a", "b", "c", "d", "e", "f", "g", "h", "i"}) save(plainTicket(1), name);
+    for (const char* name : {"a", "b", "c", "d", "e", "f", "g", "h", "i"})
+        save(plainTicket(1), name);
     auto form = open(TFormSaveLoad::Mode::Restore);
     form->show();
     pressAndRelease(*form->ImageUp);
@@ -226,11 +227,11 @@ TEST(TicketPrinterTest, ThePrintedTicketPutsItsLinesAndMarksWhereTheyBelong) {
             for (int x = area.left(); x <= area.right(); ++x) ink += dark(x, y) ? 1 : 0;
         return ink;
     };
-    EXPECT_TRUE(dark(0, 150));      // the frame
+    EXPECT_TRUE(dark(0, 150));  // the frame
     EXPECT_TRUE(dark(200, 0));
-    EXPECT_TRUE(dark(33, 110));     // a grid line
+    EXPECT_TRUE(dark(33, 110));  // a grid line
     EXPECT_TRUE(dark(150, 124));
-    EXPECT_FALSE(dark(150, 110));   // inside a cell of the upper grid
+    EXPECT_FALSE(dark(150, 110));  // inside a cell of the upper grid
     // Number 52's cell: its check mark and the "set 2" label under it.
     EXPECT_GT(inkIn({36, 208, 22, 18}), 40);
     EXPECT_GT(inkIn({36, 229, 22, 8}), 10);

@@ -29,7 +29,8 @@ QString TicketLine(const SavedTicket& ticket) {
 
 int Run(const QCommandLineParser& parser) {
     const TicketFile file(tool::fileValue(parser, kFile, kTicketsFile));
-    if (!file.exists()) throw IoError(tool::fileValue(parser, kFile, kTicketsFile), "File not found");
+    if (!file.exists())
+        throw IoError(tool::fileValue(parser, kFile, kTicketsFile), "File not found");
     for (const SavedTicket& ticket : file.tickets()) tool::printLine(TicketLine(ticket));
     return 0;
 }

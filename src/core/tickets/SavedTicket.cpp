@@ -19,8 +19,7 @@ void writeShortString(std::vector<std::uint8_t>& out, std::size_t offset, const 
 }
 
 // A damaged length must not reach past the field.
-QByteArray readShortString(const std::vector<std::uint8_t>& in, std::size_t offset,
-                           int maxLength) {
+QByteArray readShortString(const std::vector<std::uint8_t>& in, std::size_t offset, int maxLength) {
     const int length = std::min<int>(in[offset], maxLength);
     QByteArray text;
     for (int i = 0; i < length; ++i)
@@ -28,15 +27,11 @@ QByteArray readShortString(const std::vector<std::uint8_t>& in, std::size_t offs
     return text;
 }
 
-std::size_t setOffset(int k) {
-    return kSets + static_cast<std::size_t>(k - 1) * TicketSet::kSlots;
-}
+std::size_t setOffset(int k) { return kSets + static_cast<std::size_t>(k - 1) * TicketSet::kSlots; }
 
 }  // namespace
 
-QByteArray storedName(const QString& name) {
-    return windows1252::encode(name, kTicketNameLength);
-}
+QByteArray storedName(const QString& name) { return windows1252::encode(name, kTicketNameLength); }
 
 std::vector<std::uint8_t> encodeSavedTicket(const SavedTicket& ticket) {
     std::vector<std::uint8_t> out(kTicketRecordSize, 0);

@@ -56,9 +56,12 @@ QString wayDamage(const SavedTicket& t) {
     if (groups < 1 || groups * s > board::kNumbers)
         return QStringLiteral("a way ticket of %1 groups of %2").arg(groups).arg(s);
     if (t.CurrentSet != groups + 1)
-        return QStringLiteral("the set being filled is %1 after %2 groups").arg(t.CurrentSet).arg(groups);
+        return QStringLiteral("the set being filled is %1 after %2 groups")
+            .arg(t.CurrentSet)
+            .arg(groups);
     if (t.SpotsMarked != 0)
-        return QStringLiteral("a way ticket with %1 numbers of a group left open").arg(t.SpotsMarked);
+        return QStringLiteral("a way ticket with %1 numbers of a group left open")
+            .arg(t.SpotsMarked);
     for (int k = 1; k <= groups; ++k)
         if (QString damage = setCountDamage(t, k, s); !damage.isEmpty()) return damage;
     if (QString damage = setsEmptyFrom(t, groups + 1); !damage.isEmpty()) return damage;
@@ -74,8 +77,7 @@ QString wayDamage(const SavedTicket& t) {
         sum += bet;
     }
     if (sum == 0) return QStringLiteral("a way ticket with no ways bet");
-    if (t.Ways != sum)
-        return QStringLiteral("%1 ways bet instead of %2").arg(t.Ways).arg(sum);
+    if (t.Ways != sum) return QStringLiteral("%1 ways bet instead of %2").arg(t.Ways).arg(sum);
     return {};
 }
 
@@ -90,10 +92,12 @@ bool spotsFitChoice(const TicketChoiceEntry& entry, int spots) {
 QString kindDamage(const SavedTicket& t) {
     const auto kind = static_cast<TicketKind>(t.TicketKind);
     if (kind == TicketKind::Way) {
-        if (!t.KindCode.isEmpty()) return QStringLiteral("a way ticket has the code \"%1\"").arg(t.KindCode);
+        if (!t.KindCode.isEmpty())
+            return QStringLiteral("a way ticket has the code \"%1\"").arg(t.KindCode);
         return wayDamage(t);
     }
-    if (t.Ways != 1) return QStringLiteral("%1 ways on a ticket that is not a way ticket").arg(t.Ways);
+    if (t.Ways != 1)
+        return QStringLiteral("%1 ways on a ticket that is not a way ticket").arg(t.Ways);
     for (const std::int32_t bet : t.WayCounts)
         if (bet != 0) return QStringLiteral("way counts on a ticket that is not a way ticket");
     if (t.SpotsPerSet != 0 && t.SpotsPerSet != t.SpotsMarked)
@@ -101,21 +105,26 @@ QString kindDamage(const SavedTicket& t) {
 
     const TicketChoiceEntry* entry = nullptr;
     for (const TicketChoiceEntry& candidate : TicketChoices())
-        if (candidate.kind == kind && t.KindCode == QLatin1String(candidate.code)) entry = &candidate;
+        if (candidate.kind == kind && t.KindCode == QLatin1String(candidate.code))
+            entry = &candidate;
     if (entry == nullptr) {
         if (kind != TicketKind::Regular || !t.KindCode.isEmpty())
             return QStringLiteral("kind %1 has no code \"%2\"").arg(t.TicketKind).arg(t.KindCode);
         if (t.SpotsMarked < 1 || t.SpotsMarked > bet::kMostSpots)
             return QStringLiteral("a ticket of %1 spots").arg(t.SpotsMarked);
-        if (t.CurrentSet != 1) return QStringLiteral("a plain ticket filling set %1").arg(t.CurrentSet);
+        if (t.CurrentSet != 1)
+            return QStringLiteral("a plain ticket filling set %1").arg(t.CurrentSet);
         if (QString damage = setCountDamage(t, 1, t.SpotsMarked); !damage.isEmpty()) return damage;
         return setsEmptyFrom(t, 2);
     }
     if (!spotsFitChoice(*entry, t.SpotsMarked))
-        return QStringLiteral("\"%1\" is not played with %2 spots").arg(t.KindCode).arg(t.SpotsMarked);
+        return QStringLiteral("\"%1\" is not played with %2 spots")
+            .arg(t.KindCode)
+            .arg(t.SpotsMarked);
     const FixedNumberSets fixed = FixedNumbers(entry->choice);
     if (!fixed.first.empty()) {
-        if (t.CurrentSet != 2) return QStringLiteral("\"%1\" scanning %2 sets").arg(t.KindCode).arg(t.CurrentSet);
+        if (t.CurrentSet != 2)
+            return QStringLiteral("\"%1\" scanning %2 sets").arg(t.KindCode).arg(t.CurrentSet);
         for (int k = 1; k <= 2; ++k) {
             const auto& expected = k == 1 ? fixed.first : fixed.second;
             const TicketSet& set = t.Sets[static_cast<std::size_t>(k)];
@@ -124,7 +133,8 @@ QString kindDamage(const SavedTicket& t) {
         }
         return setsEmptyFrom(t, 3);
     }
-    if (t.CurrentSet != 1) return QStringLiteral("\"%1\" filling set %2").arg(t.KindCode).arg(t.CurrentSet);
+    if (t.CurrentSet != 1)
+        return QStringLiteral("\"%1\" filling set %2").arg(t.KindCode).arg(t.CurrentSet);
     // A quick pick not played yet has no numbers; once played, its picks.
     const int held = t.Sets[1].count();
     const bool unpickedQuickPick = entry->choice == TicketChoice::QuickPick && held == 0;

@@ -4,10 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 #include "core/records/IoError.h"
-
-#include <algorithm>
 
 namespace {
 

@@ -40,10 +40,12 @@ void addCheckMarks(Printout& out, const GameState& state) {
             const int n = state.Sets[static_cast<std::size_t>(s)].number(p);
             if (n < 1 || n > board::kNumbers) continue;
             const int x = kCellSize * (board::column(n) + 1) - 9;
-            const int y = n <= 40 ? 66 + kCellSize * board::row(n)
-                                  : 180 + kCellSize * (board::row(n) - 4);
-            out.texts.push_back(Text{QString(QChar(kCheckGlyph)), kSymbolFont, 31, Anchor::Centre, x, y, {}});
-            if (setCount > 1) out.texts.push_back(centred(QStringLiteral("set %1").arg(s), 9, x, y + 20));
+            const int y =
+                n <= 40 ? 66 + kCellSize * board::row(n) : 180 + kCellSize * (board::row(n) - 4);
+            out.texts.push_back(
+                Text{QString(QChar(kCheckGlyph)), kSymbolFont, 31, Anchor::Centre, x, y, {}});
+            if (setCount > 1)
+                out.texts.push_back(centred(QStringLiteral("set %1").arg(s), 9, x, y + 20));
         }
     }
 }
@@ -64,39 +66,49 @@ DeviceMap DeviceMap::centred(int pageWidthPixels, int pageHeightPixels, int dpiX
 Printout LayOut(const GameState& state, const way::WayCountArray& wayCountsEdit) {
     Printout out;
     out.frame = {0, 0, kWidth, kHeight};
-    for (const auto& [top, bottom] : {std::pair{6, 33}, {35, 62}, {64, 91}, {93, 120}, {122, 265}, {267, 294}})
+    for (const auto& [top, bottom] :
+         {std::pair{6, 33}, {35, 62}, {64, 91}, {93, 120}, {122, 265}, {267, 294}})
         out.roundedBoxes.push_back({287, top, 395, bottom});
     addGrid(out, 68);
     addGrid(out, 182);
 
     if (state.Kind == TicketKind::Way) {
         const QString summary = way::WaySummary(wayCountsEdit, state.SpotsPerSet);
-        out.texts.push_back(Text{summary, kTimes, waySummaryHeight(summary.size()),
-                                 Anchor::WrapCentre, 0, 0, {290, 144, 392, 260}});
+        out.texts.push_back(Text{summary,
+                                 kTimes,
+                                 waySummaryHeight(summary.size()),
+                                 Anchor::WrapCentre,
+                                 0,
+                                 0,
+                                 {290, 144, 392, 260}});
     } else {
-        out.texts.push_back(Text{state.KindCode, kTimes, 60, Anchor::WrapCentre, 0, 0, {290, 170, 392, 260}});
+        out.texts.push_back(
+            Text{state.KindCode, kTimes, 60, Anchor::WrapCentre, 0, 0, {290, 170, 392, 260}});
     }
     // The name stands between the logo and x 131; it shrinks rather than run under the logo.
-    out.texts.push_back(Text{QStringLiteral("VELLORO"), kTimes, 29, Anchor::Right, 131, 6, {},
-                             131 - kLogoRight - 2});
+    out.texts.push_back(Text{
+        QStringLiteral("VELLORO"), kTimes, 29, Anchor::Right, 131, 6, {}, 131 - kLogoRight - 2});
     out.texts.push_back(centred(money::currency(state.AggregateLimit, 0), 20, 208, 12));
-    out.texts.push_back(centred(QStringLiteral("Limit To Aggregate Players Each Game"), 9, 208, 34));
+    out.texts.push_back(
+        centred(QStringLiteral("Limit To Aggregate Players Each Game"), 9, 208, 34));
     const std::pair<const char*, int> captions[] = {
-        {"TOTAL PRICE", 6},     {"NUMBER OF GAMES", 35}, {"PRICE PER WAY", 64},
+        {"TOTAL PRICE", 6},     {"NUMBER OF GAMES", 35},  {"PRICE PER WAY", 64},
         {"PRICE PER GAME", 93}, {"NUMBER OF SPOTS", 122}, {"OR WAYS PLAYED", 134},
         {"GAME NUMBER", 267}};
-    for (const auto& [caption, y] : captions) out.texts.push_back(centred(QLatin1String(caption), 10, kBoxCentre, y));
+    for (const auto& [caption, y] : captions)
+        out.texts.push_back(centred(QLatin1String(caption), 10, kBoxCentre, y));
     out.texts.push_back(centred(money::currency(state.TotalPrice), 15, kBoxCentre, 16));
     out.texts.push_back(centred(QString::number(state.NumberOfGames), 15, kBoxCentre, 45));
     out.texts.push_back(centred(money::currency(state.PricePerWay), 15, kBoxCentre, 74));
     out.texts.push_back(centred(money::currency(state.PricePerGame), 15, kBoxCentre, 103));
     if (!HidesSpotBox(state.Kind))
-        out.texts.push_back(centred(QString::number(state.SpotsMarked) + QStringLiteral(" SPOT"), 15, kBoxCentre, 144));
-    out.texts.push_back(centred(GameNumberText(state.GameNumber), 15,
-                                kBoxCentre, 277));
+        out.texts.push_back(centred(QString::number(state.SpotsMarked) + QStringLiteral(" SPOT"),
+                                    15, kBoxCentre, 144));
+    out.texts.push_back(centred(GameNumberText(state.GameNumber), 15, kBoxCentre, 277));
     for (int n = 1; n <= board::kNumbers; ++n) {
         const int x = 19 + kCellSize * board::column(n);
-        const int y = n <= 40 ? 70 + kCellSize * board::row(n) : 184 + kCellSize * (board::row(n) - 4);
+        const int y =
+            n <= 40 ? 70 + kCellSize * board::row(n) : 184 + kCellSize * (board::row(n) - 4);
         out.texts.push_back(centred(QString::number(n), 19, x, y));
     }
     addCheckMarks(out, state);

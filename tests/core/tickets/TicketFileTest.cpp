@@ -104,7 +104,8 @@ TEST(SavedTicketCodec, NamesAreWindows1252CutToThirtyBytes) {
     const std::vector<std::uint8_t> record =
         encodeSavedTicket(plainTicket(QString::fromUtf8("Café €5 Ā")));
     const QByteArray name = file_bytes::fromRecord(record).mid(1, record[0]);
-    EXPECT_EQ(name, QByteArray("Caf\xE9 \x80" "5 ?"));
+    EXPECT_EQ(name, QByteArray("Caf\xE9 \x80"
+                               "5 ?"));
     EXPECT_EQ(decodeSavedTicket(record).TicketName, QString::fromUtf8("Café €5 ?"));
 
     const QString longName = QStringLiteral("abcdefghijklmnopqrstuvwxyz01234");  // 31
@@ -214,7 +215,10 @@ TEST_F(TicketFileTest, DamagedRecordsAreRefusedWithTheirReason) {
     // Numbers that do not fit the kind: an All Catches ticket of 5 spots.
     QByteArray data = sound;
     data[kRecord + 1640] = 1;
-    data.replace(kRecord + 1716, 3, QByteArray("\x02" "AC", 3));
+    data.replace(kRecord + 1716, 3,
+                 QByteArray("\x02"
+                            "AC",
+                            3));
     file_bytes::writeAll(path(), data);
     EXPECT_THROW(file_.restore("bad"), IoError);
     EXPECT_TRUE(file_.restore("good").has_value());  // its neighbour still restores
