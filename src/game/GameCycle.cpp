@@ -32,9 +32,8 @@ void GameCycle::ShowStatus(const QString& word) {
         ++state_.GameNumber;
         if (state_.GameNumber >= 1000 || state_.GameNumber < 0) state_.GameNumber = 0;
     }
-    view_.showStatus(
-        word, open ? palette::kLime : palette::kMaroon,
-        QStringLiteral("%1").arg(std::max(state_.GameNumber, 0), 3, 10, QLatin1Char('0')));
+    view_.showStatus(word, open ? palette::kLime : palette::kMaroon,
+                     GameNumberText(state_.GameNumber));
     view_.updateWindow();
 }
 

@@ -29,6 +29,7 @@
 #include "windows/TFormPause.h"
 #include "windows/TFormPayOffOd.h"
 #include "windows/TFormWay.h"
+#include "windows/TicketPrinter.h"
 
 namespace {
 
@@ -99,6 +100,8 @@ TFormKeno::TFormKeno(GameState& state, SoundPlayer& sound, HelpViewer& help, QSi
     cycleHooks.recordGame = [this] {
         if (historyStartup_.recordingEnabled) RecordGame(state_, kGamesFile);
     };
+    cycleHooks.printTicket = [this] { PrintTicket(); };
+    printer_ = std::make_unique<TicketPrinter>();
     cycle_ = std::make_unique<GameCycle>(*table_, *random_, cycleHooks);
     // The table logic starts from the menu as it is built.
     for (int i = 0; i < kMenuItemCount; ++i) {
@@ -205,6 +208,7 @@ void TFormKeno::routeEvents() {
     connect(menu_.PayoffsAndOdds, &QAction::triggered, this, &TFormKeno::MenuPayoffsAndOddsClick);
     connect(menu_.About, &QAction::triggered, this, [this] { ShowAboutBox(this); });
     routeTicketMenu();
+    routeSavedTickets();
 }
 
 std::function<void(int, QPoint)> TFormKeno::helpPopup() {

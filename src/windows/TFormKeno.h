@@ -26,6 +26,7 @@ class RandomSource;
 class SoundPlayer;
 class TableControls;
 class TFormWay;
+class TicketPrinter;
 class WindowScaler;
 struct GameState;
 struct WayRowClickResult;
@@ -92,6 +93,12 @@ class TFormKeno : public QMainWindow, public TableView {
     void WayBetChanged(const WayRowClickResult& result);
     void MenuPayoffsAndOddsClick();
     void MenuPauseGamesClick();
+    // Saved tickets and printing.
+    void MenuSaveTicketClick();
+    void MenuRestoreTicketClick();
+    void PutRestoredTicket();
+    void PrintTicket();
+    TicketPrinter& ticketPrinter();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -102,6 +109,7 @@ class TFormKeno : public QMainWindow, public TableView {
     void FormCreate(QSize screen);
     void paintInitialLook();
     void routeTicketMenu();
+    void routeSavedTickets();
     void WayGroupCompleted();
     // A refused command leaves Qt's own toggle of the check mark behind; the table decides.
     void restoreCheckMark(MenuItem item);
@@ -125,4 +133,5 @@ class TFormKeno : public QMainWindow, public TableView {
     std::unique_ptr<RandomSource> random_;
     std::unique_ptr<TableControls> table_;
     std::unique_ptr<GameCycle> cycle_;
+    std::unique_ptr<TicketPrinter> printer_;
 };

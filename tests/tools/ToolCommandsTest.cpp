@@ -8,6 +8,7 @@
 #include "core/records/ScheduleFile.h"
 #include "core/schedules/ScheduleDesign.h"
 #include "core/state/GameState.h"
+#include "core/tickets/TicketFile.h"
 #include "tools/ToolRun.h"
 
 namespace {
@@ -186,4 +187,28 @@ TEST_F(ToolCommandsTest, WaysPrintsTheWholeTicketsFigures) {
         RunTool({"ways", "--size", "1", "--groups", "2", "--rows", "1", "--file", "nowhere.vlr"},
                 dir_.path());
     EXPECT_EQ(missing.errors, "nowhere.vlr: File not found\n");
+
+TEST_F(ToolCommandsTest, TicketsListsTheSavedTicketsInFileOrder) {
+    GameState way;
+    way.Kind = TicketKind::Way;
+    way.SpotsPerSet = 4;
+    way.CompletedSets = 3;
+    way.CurrentSet = 4;
+    way.Ways = 7;
+    way.PricePerWay = 500;
+    way.NumberOfGames = 12;
+    GameState quickPick;
+    quickPick.KindCode = "QP";
+    quickPick.SpotsMarked = 7;
+    TicketFile saved(file("mine.vlr"));
+    saved.save(savedTicketFromState(way, QString::fromUtf8("Zoë's ways")));
+    saved.save(savedTicketFromState(quickPick, "Lucky"));
+
+    const ToolRun listed = RunTool({"tickets", "--file", "mine.vlr"}, dir_.path());
+    ASSERT_EQ(listed.status, 0);
+    EXPECT_EQ(listed.lines(), (QStringList{QString::fromUtf8("Zoë's ways\t-\t4 spots\t3 sets\t7 ways\t$0.05\t12 games"),
+                                         "Lucky\tQP\t7 spots\t1 set\t1 way\t$1.00\t1 game"}));
+    const ToolRun missing = RunTool({"tickets"}, dir_.path());
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(missing.errors.startsWith("Tickets.vlr: "));
 }

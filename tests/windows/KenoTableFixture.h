@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -69,6 +72,19 @@ class KenoTableFixture : public ::testing::Test {
         EXPECT_EQ(keno_->control(name)->image(),
                   expectedCaption(name, fill, colour, text, units, alignment))
             << name.toStdString() << " does not show " << text.toStdString();
+    }
+
+    // Acts on the modal window of this class once it is up (it runs its own loop).
+    template <class Dialog>
+    void whenShown(std::function<void(Dialog&)> act) {
+        auto* poll = new QTimer(keno_.get());
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
+            if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+                poll->stop();
+                act(*dialog);
+            }
+        });
+        poll->start(5);
     }
 
     QTemporaryDir dir_;

@@ -1,5 +1,7 @@
 #include "core/state/GameState.h"
 
+#include <algorithm>
+
 #include "core/state/Palette.h"
 
 void GameState::SetColour(int k) { CheckColor = setColour(k); }
@@ -9,4 +11,8 @@ QString BalanceCaption(Money balance) {
     // The lowest balance has no positive counterpart; its text is the same to the cent.
     const Money shortfall = money::saturatingSubtract(0, balance);
     return QStringLiteral("&You're Down ") + money::currency(shortfall);
+}
+
+QString GameNumberText(std::int32_t gameNumber) {
+    return QStringLiteral("%1").arg(std::max(gameNumber, 0), 3, 10, QLatin1Char('0'));
 }

@@ -74,6 +74,11 @@ std::optional<TicketChoiceView> ApplyTicketKind(GameState& state, TicketChoice c
     return view;
 }
 
+bool HidesSpotBox(TicketKind kind) {
+    // The kinds with a region of their own, and a way ticket, have no single spot count.
+    return kind == Kind::Way || kinds::RegionSize(kind) > 0;
+}
+
 std::optional<MenuItem> CheckedMenuItem(TicketKind kind, const QString& kindCode) {
     if (kind == Kind::Regular) {
         if (kindCode == QLatin1String("QP")) return MenuItem::QuickPick;

@@ -50,6 +50,11 @@ struct TicketChoiceView {
 // spot count its payoff table does not cover.
 std::optional<TicketChoiceView> ApplyTicketKind(GameState& state, TicketChoice choice);
 
+// The kinds that show no spot count: the spot box is hidden while they are on
+// the table and the printed ticket leaves it out (the region tickets and the
+// way ticket).
+bool HidesSpotBox(TicketKind kind);
+
 // The Tickets item that shows a ticket's kind with a check mark (a restored
 // ticket): none for a regular ticket or an unknown kind.
 std::optional<MenuItem> CheckedMenuItem(TicketKind kind, const QString& kindCode);

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "core/state/Money.h"
+#include "core/state/TicketSet.h"
+
+struct GameState;
+
+// Tickets.vlr: one record per saved ticket, no header, in no particular order.
+constexpr std::size_t kTicketRecordSize = 1720;
+constexpr int kTicketNameLength = 30;
+
+// Byte offsets of the fields inside one saved ticket record.
+namespace ticket_offsets {
+constexpr std::size_t kTicketName = 0;  // length byte and up to 30 characters
+constexpr std::size_t kSets = 31;       // 80 sets of 20 numbers; no hits bytes
+constexpr std::size_t kPricePerWay = 1632;
+constexpr std::size_t kTicketKind = 1640;
+constexpr std::size_t kCompletedSets = 1641;
+constexpr std::size_t kSpotsMarked = 1642;
+constexpr std::size_t kSpotsPerSet = 1643;
+constexpr std::size_t kCurrentSet = 1644;
+constexpr std::size_t kPayoffSpots = 1645;
+constexpr std::size_t kWays = 1648;
+constexpr std::size_t kNumberOfGames = 1652;
+constexpr std::size_t kWayCounts = 1656;
+constexpr std::size_t kKindCode = 1716;  // length byte and two characters
+}  // namespace ticket_offsets
+
+// One saved ticket: its name and the ticket and bet fields of the game state.
+struct SavedTicket {
+    QString TicketName;  // at most 30 characters of Windows-1252
+    TicketSets Sets{};   // Sets[1..80], numbers only; index 0 and the hits are not stored
+    Money PricePerWay = 0;
+    std::uint8_t TicketKind = 0;  // the kind byte as stored, 0..10 when sound
+    std::uint8_t CompletedSets = 0;
+    std::uint8_t SpotsMarked = 0;
+    std::uint8_t SpotsPerSet = 0;
+    std::uint8_t CurrentSet = 0;
+    std::uint8_t PayoffSpots = 0;
+    std::int32_t Ways = 0;
+    std::int32_t NumberOfGames = 0;
+    std::array<std::int32_t, 15> WayCounts{};
+    QString KindCode;  // at most 2 characters
+
+    bool operator==(const SavedTicket&) const = default;
+};
+
+// The bytes a name is stored as: its first 30 characters, "?" for a
+// character Windows-1252 has no byte for.
+QByteArray storedName(const QString& name);
+
+std::vector<std::uint8_t> encodeSavedTicket(const SavedTicket& ticket);
+// `bytes` must hold kTicketRecordSize bytes. Damaged string lengths are cut to
+// their field, so decoding never reads past it; SavedTicketDamage tells.
+SavedTicket decodeSavedTicket(const std::vector<std::uint8_t>& bytes);
+
+// Why this record cannot be put on the board ("number 93 in set 2 is above
+// 80"), or empty when it can: every byte within its range, and the numbers,
+// counts and kind code as the ticket's kind makes them.
+QString SavedTicketDamage(const std::vector<std::uint8_t>& bytes);
+
+// The ticket on the table under a name (cut to 30 characters).
+SavedTicket savedTicketFromState(const GameState& state, const QString& name);
+
+// Copies the ticket into the game state: the sets' numbers (their hits stay),
+// the bet, the kind and the counts. Only for a record without damage.
+void restoreTicketToState(const SavedTicket& ticket, GameState& state);
+
+// Sets the ticket plays: the groups of a way ticket, else the sets the draw scans.
+int playedSetCount(const SavedTicket& ticket);

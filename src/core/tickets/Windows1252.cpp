@@ -1,0 +1,45 @@
+#include "core/tickets/Windows1252.h"
+
+#include <QList>
+#include <array>
+
+namespace {
+
+// 0x80..0x9F; the five bytes the code page leaves undefined read as the C1 controls.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char byteFor(uint c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+    for (std::size_t i = 0; i < kHighControls.size(); ++i)
+        if (kHighControls[i] == c) return static_cast<char>(0x80 + i);
+    return '?';
+}
+
+}  // namespace
+
+namespace windows1252 {
+
+QByteArray encode(const QString& text, int maxBytes) {
+    QByteArray out;
+    // One byte per character, so a character outside the basic plane is one "?".
+    for (const uint c : text.toUcs4()) {
+        if (out.size() >= maxBytes) break;
+        out.append(byteFor(c));
+    }
+    return out;
+}
+
+QString decode(const QByteArray& bytes) {
+    QString out;
+    out.reserve(bytes.size());
+    for (const char b : bytes) {
+        const auto byte = static_cast<unsigned char>(b);
+        out.append(byte >= 0x80 && byte < 0xA0 ? QChar(kHighControls[byte - 0x80]) : QChar(byte));
+    }
+    return out;
+}
+
+}  // namespace windows1252
