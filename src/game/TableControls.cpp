@@ -7,8 +7,8 @@ TableControls::TableControls(GameState& state, TableView& view, SoundPlayer& sou
                              Hooks hooks)
     : state_(state), view_(view), sounds_(sounds), waiter_(waiter), hooks_(std::move(hooks)) {}
 
-void TableControls::sound(const QString& name, SoundPlayer::Wait wait) {
-    if (state_.SoundsOn) sounds_.play(name, wait);
+void TableControls::sound(const sounds::Request& request) {
+    PlayGameSound(sounds_, state_.SoundsOn, request);
 }
 
 void TableControls::ImageMouseDown(int number, bool leftButtonAlone) {
@@ -27,14 +27,14 @@ void TableControls::ImageMouseDown(int number, bool leftButtonAlone) {
             view_.paintCell(number, CellLook::Marked, state_.CheckColor);
             if (bet::AddOrRemoveNumber(state_, true) && hooks_.wayGroupCompleted)
                 hooks_.wayGroupCompleted();
-            sound(QStringLiteral("WAVE_83"), SoundPlayer::Wait::No);
+            sound({sounds::Cue::Mark});
             break;
         case CellAction::Unmark:
             cells_.set(number, board::kTagUnmarked + number);
             state_.CurrentNumber = static_cast<std::int16_t>(number);
             view_.paintCell(number, CellLook::Unmarked, palette::kSilver);
             bet::AddOrRemoveNumber(state_, false);
-            sound(QStringLiteral("WAVE_86"), SoundPlayer::Wait::No);
+            sound({sounds::Cue::Unmark});
             break;
     }
     repaintValue(ValueField::Spot);
@@ -77,7 +77,7 @@ RepeatTimer TableControls::ImageSmallMouseDown(int releasedTag, bool leftButtonA
     *tag = releasedTag + 1;
     const bool mayRepeat = step(*tag);
     view_.updateWindow();
-    sound(QStringLiteral("WAVE_89"), SoundPlayer::Wait::Yes);
+    sound({sounds::Cue::Click});
     if (!mayRepeat) {
         // The notice took the mouse: a repeating arrow would reopen it every 50 ms.
         releaseArrow(releasedTag);
@@ -101,11 +101,12 @@ RepeatTimer TableControls::Timer1Timer() {
 RepeatTimer TableControls::ImageSmallMouseUp(int releasedTag) {
     int* tag = arrowTag(releasedTag);
     if (tag == nullptr || *tag % 2 != 0) return RepeatTimer::Unchanged;
+    // The repeat ends before the click: timers still tick while a sound plays.
+    repeatingTag_ = 0;
     view_.paintArrow(releasedTag, false);
     view_.updateWindow();
-    sound(QStringLiteral("WAVE_89"), SoundPlayer::Wait::Yes);
+    sound({sounds::Cue::Click});
     *tag = releasedTag;
-    repeatingTag_ = 0;
     return RepeatTimer::Stop;
 }
 

@@ -90,6 +90,7 @@ class TFormKeno : public QMainWindow, public TableView {
     void WayBetChanged(const WayRowClickResult& result);
     void MenuPayoffsAndOddsClick();
     void MenuPauseGamesClick();
+    void MenuKenoSoundsClick();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -200,9 +200,7 @@ void TFormPause::paintButton(ImageButton& button, bool pressed) {
                           9);
 }
 
-void TFormPause::sound() {
-    if (state_.SoundsOn) sound_.play(QStringLiteral("WAVE_89"), SoundPlayer::Wait::Yes);
-}
+void TFormPause::sound() { PlayGameSound(sound_, state_.SoundsOn, {sounds::Cue::Click}); }
 
 void TFormPause::ImageMouseDown(ImageButton& arrow, Qt::MouseButtons buttons,
                                 Qt::KeyboardModifiers modifiers) {
@@ -210,7 +208,7 @@ void TFormPause::ImageMouseDown(ImageButton& arrow, Qt::MouseButtons buttons,
     arrow.setTag(arrow.tag() + 1);
     settings_.PauseStep(arrow.tag());
     paintArrow(arrow, true);
-    update();
+    repaint();
     sound();
     PauseShow(arrow.tag());
     timerTag_ = arrow.tag();
@@ -227,33 +225,34 @@ void TFormPause::TimerButtonTimer() {
 
 void TFormPause::ImageMouseUp(ImageButton& arrow) {
     if (arrow.tag() % 2 != 0) return;
+    // The repeat ends before the click: timers still tick while a sound plays.
+    TimerButton->stop();
+    timerTag_ = 0;
     paintArrow(arrow, false);
-    update();
+    repaint();
     sound();
     arrow.setTag(arrow.tag() - 1);
     settings_.released();
-    TimerButton->stop();
-    timerTag_ = 0;
 }
 
 void TFormPause::LabelNumbersLabelClick() {
     if (!settings_.clickNumbersLabel()) return;
     PauseShow(PauseSettings::kNumbersUp);
-    update();
+    repaint();
     sound();
 }
 
 void TFormPause::LabelGamesLabelClick() {
     settings_.clickGamesLabel();
     PauseShow(PauseSettings::kGamesUp);
-    update();
+    repaint();
     sound();
 }
 
 void TFormPause::LabelWinningLabelClick() {
     settings_.clickWinningLabel(state_.PricePerGame);
     PauseShow(PauseSettings::kWinningUp);
-    update();
+    repaint();
     sound();
 }
 
@@ -262,7 +261,7 @@ void TFormPause::ImageOKCancelMouseDown(ImageButton& button, Qt::MouseButtons bu
     if (!leftButtonAlone(buttons, modifiers)) return;
     pressedButton_ = &button;
     paintButton(button, true);
-    update();
+    repaint();
     sound();
 }
 
@@ -271,7 +270,7 @@ void TFormPause::ImageOKCancelMouseUp(ImageButton& button) {
     if (pressedButton_ != &button) return;
     pressedButton_ = nullptr;
     paintButton(button, false);
-    update();
+    repaint();
     sound();
     if (button.tag() == kOkTag) {
         settings_.commit(state_);

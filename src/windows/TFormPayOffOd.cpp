@@ -257,13 +257,14 @@ void TFormPayOffOd::TimerButtonTimer() {
 
 void TFormPayOffOd::ImageArrowMouseUp(ImageButton& arrow) {
     if (arrow.tag() % 2 != 0) return;
+    // The repeat ends before the click: timers still tick while a sound plays.
+    TimerButton->stop();
+    repeating_ = nullptr;
     paintArrow(arrow, false);
     repaint();
     sound();
     arrow.setTag(arrow.tag() - 1);
     browser_.RestartBetStep();
-    TimerButton->stop();
-    repeating_ = nullptr;
 }
 
 void TFormPayOffOd::ImageModeMouseDown(odds::OddsMode mode, Qt::MouseButtons buttons,
@@ -383,9 +384,7 @@ void TFormPayOffOd::resizeEvent(QResizeEvent* event) {
     fitTabs();
 }
 
-void TFormPayOffOd::sound() {
-    if (state_.SoundsOn) sound_.play(QStringLiteral("WAVE_89"), SoundPlayer::Wait::Yes);
-}
+void TFormPayOffOd::sound() { PlayGameSound(sound_, state_.SoundsOn, {sounds::Cue::Click}); }
 
 void ShowPayoffsAndOdds(GameState& state, SoundPlayer& sound, QWidget* parent,
                         TFormPayOffOd::ShowHelp showHelp) {
