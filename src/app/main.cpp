@@ -8,7 +8,8 @@
 #include "core/records/IoError.h"
 #include "core/records/PlayFolderLock.h"
 #include "core/state/GameState.h"
-#include "game/SoundPlayer.h"
+#include "devices/QtWaiter.h"
+#include "devices/SdlSoundPlayer.h"
 #include "shell/AboutBox.h"
 #include "shell/HelpViewer.h"
 #include "shell/TFormSplash.h"
@@ -47,7 +48,19 @@ int main(int argc, char** argv) {
 
     // Declared before the table, so that the table still has them while it closes.
     HelpViewer help;
-    SilentSoundPlayer sound;
+    QtWaiter soundWaiter;
+    SdlSoundPlayer sound(soundWaiter);
+    // The music is started while the table is built; a failure is told once,
+    // when the table is on screen, and the game goes on without music.
+    QString musicFailure;
+    bool tableShown = false;
+    sound.setMusicFailureReport([&musicFailure, &tableShown](const QString& reason) {
+        if (tableShown)
+            QMessageBox::warning(KenoApplication::activeWindow(), QStringLiteral("Velloro"),
+                                 reason);
+        else
+            musicFailure = reason;
+    });
     GameState state;
     std::unique_ptr<TFormKeno> keno;
     try {
@@ -63,6 +76,9 @@ int main(int argc, char** argv) {
     splash.reset();
 
     keno->show();
+    tableShown = true;
+    if (!musicFailure.isEmpty())
+        QMessageBox::warning(keno.get(), QStringLiteral("Velloro"), musicFailure);
     if (!keno->historyStartup().warning.isEmpty())
         QMessageBox::warning(keno.get(), QStringLiteral("Velloro"), keno->historyStartup().warning);
     return KenoApplication::exec();

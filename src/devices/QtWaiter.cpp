@@ -13,6 +13,15 @@ QtWaiter::QtWaiter() {
 bool QtWaiter::closing() const { return closing_ || QCoreApplication::closingDown(); }
 
 bool QtWaiter::waitUntil(const std::function<bool()>& done, int milliseconds) {
+    return wait(done, milliseconds, QEventLoop::AllEvents);
+}
+
+bool QtWaiter::waitForSound(const std::function<bool()>& done, int milliseconds) {
+    return wait(done, milliseconds, QEventLoop::ExcludeUserInputEvents);
+}
+
+bool QtWaiter::wait(const std::function<bool()>& done, int milliseconds,
+                    QEventLoop::ProcessEventsFlags flags) {
     bool timedOut = false;
     QTimer limit;
     limit.setSingleShot(true);
@@ -20,7 +29,7 @@ bool QtWaiter::waitUntil(const std::function<bool()>& done, int milliseconds) {
     if (milliseconds >= 0) limit.start(milliseconds);
     // Each pass sleeps until an event (a click, the limit's timer) arrives.
     while (!closing() && !timedOut && !done())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QCoreApplication::processEvents(flags | QEventLoop::WaitForMoreEvents);
     return !closing();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QEventLoop>
 #include <QObject>
 
 #include "game/Waiter.h"
@@ -11,6 +12,7 @@ class QtWaiter : public QObject, public Waiter {
     QtWaiter();
 
     bool waitUntil(const std::function<bool()>& done, int milliseconds) override;
+    bool waitForSound(const std::function<bool()>& done, int milliseconds) override;
     bool processPending() override;
     void waitForInput() override;
 
@@ -22,6 +24,9 @@ class QtWaiter : public QObject, public Waiter {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    bool wait(const std::function<bool()>& done, int milliseconds,
+              QEventLoop::ProcessEventsFlags flags);
+
     bool closing_ = false;
     bool sawInput_ = false;
 };

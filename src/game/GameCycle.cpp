@@ -39,7 +39,7 @@ void GameCycle::ShowStatus(const QString& word) {
 
 GameCycle::RunEnd GameCycle::MenuPlayClick() {
     if (phase_ != Phase::Idle) return RunEnd::NotAvailable;
-    play(QStringLiteral("WAVE_200"));
+    play(sounds::Cue::Play);
     state_.Balance = money::saturatingSubtract(state_.Balance, state_.TotalPrice);
     view_.setBalanceCaption(BalanceCaption(state_.Balance));
 
@@ -92,16 +92,18 @@ bool GameCycle::playOneGame() {
     ShowStatus(QStringLiteral("CLOSED"));
     view_.updateWindow();
 
-    play(QStringLiteral("WAVE_202"));
+    play(sounds::Cue::GameClosed);
     if (table_.isChecked(MenuItem::PrintTicket) && hooks_.printTicket) hooks_.printTicket();
-    play(QStringLiteral("WAVE_84"));
+    play(sounds::Cue::DrawStarts);
     if (!waiter_.processPending()) return false;
 
     if (!DrawBalls()) return false;
     const GameResult result = hooks_.evaluateGame();
     view_.showCentreMessage(result.centreText);
     view_.setBalanceCaption(BalanceCaption(state_.Balance));
-    if (result.sound) play(*result.sound);
+    // The result and the balance are on screen before the result is heard.
+    view_.updateWindow();
+    if (result.sound) table_.sound(*result.sound);
     if (hooks_.recordGame) hooks_.recordGame();
 
     if (state_.GamesToGo > 0) {
@@ -111,7 +113,7 @@ bool GameCycle::playOneGame() {
         view_.showCentreMessage(gamesToGoText(state_.GamesToGo));
         table_.ClearDraw();
         ShowStatus(QStringLiteral("OPEN"));
-        play(QStringLiteral("WAVE_201"));
+        play(sounds::Cue::GameOpened);
     }
     return true;
 }
@@ -153,8 +155,8 @@ bool GameCycle::DrawBalls() {
         }
         view_.updateWindow();
 
-        if (i == board::kBallsPerGame - 1) play(QStringLiteral("WAVE_0"));
-        play(QStringLiteral("WAVE_%1").arg(n));
+        if (i == board::kBallsPerGame - 1) play(sounds::Cue::LastBall);
+        play(sounds::Cue::CallOut, n);
 
         const std::int32_t pause = state_.PauseBetweenNumbers;
         const bool open =
@@ -178,7 +180,7 @@ void GameCycle::QuickPick() {
         state_.SetColour(1);
         view_.paintCell(n, CellLook::Marked, state_.CheckColor);
         view_.updateWindow();
-        play(QStringLiteral("WAVE_87"));
+        play(sounds::Cue::PlaceNumber);
     }
 }
 
@@ -186,7 +188,7 @@ void GameCycle::MenuOpenClick() {
     if (phase_ != Phase::Idle) return;
     table_.ClearDraw();
     ShowStatus(QStringLiteral("OPEN"));
-    play(QStringLiteral("WAVE_201"));
+    play(sounds::Cue::GameOpened);
     table_.setEnabled(MenuItem::Open, false);
     table_.setEnabled(MenuItem::Play, true);
     table_.setEnabled(MenuItem::Cast, true);
@@ -195,7 +197,7 @@ void GameCycle::MenuOpenClick() {
 
 void GameCycle::MenuCastClick() {
     if (phase_ != Phase::Idle) return;
-    table_.sound(QStringLiteral("WAVE_82"), SoundPlayer::Wait::No);
+    play(sounds::Cue::Cast);
     if (table_.isChecked(MenuItem::Way)) {
         if (hooks_.hideWayWindow) hooks_.hideWayWindow();
         view_.updateWindow();

@@ -47,7 +47,7 @@ class GameCycle {
     bool playOneGame();
     void finishRun();
     bool waitBetweenGames();
-    void play(const QString& name) { table_.sound(name, SoundPlayer::Wait::Yes); }
+    void play(sounds::Cue cue, int variant = 0) { table_.sound({cue, variant}); }
 
     TableControls& table_;
     GameState& state_;

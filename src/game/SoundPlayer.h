@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/sound/SoundCatalogue.h"
+
 // Every sound request of the game goes through this seam. The real player
 // mixes recordings and music into one audio stream; tests use the recorder.
 class SoundPlayer {
@@ -17,7 +19,18 @@ class SoundPlayer {
     virtual void play(const QString& name, Wait wait) = 0;
     virtual void startMusic() = 0;
     virtual void stopMusic() = 0;
+
+    // Plays a catalogue sound in the catalogue's mode.
+    void request(const sounds::Request& sound) {
+        play(sound.name(), sounds::blocks(sound.cue) ? Wait::Yes : Wait::No);
+    }
 };
+
+// The one gate of the game's sounds: nothing plays while the game sounds are
+// off, except the demonstrations of the Sounds window.
+inline void PlayGameSound(SoundPlayer& player, bool soundsOn, const sounds::Request& sound) {
+    if (soundsOn || sounds::playsWhenSoundsOff(sound.cue)) player.request(sound);
+}
 
 // Plays nothing.
 class SilentSoundPlayer : public SoundPlayer {

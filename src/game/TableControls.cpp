@@ -7,8 +7,8 @@ TableControls::TableControls(GameState& state, TableView& view, SoundPlayer& sou
                              Hooks hooks)
     : state_(state), view_(view), sounds_(sounds), waiter_(waiter), hooks_(std::move(hooks)) {}
 
-void TableControls::sound(const QString& name, SoundPlayer::Wait wait) {
-    if (state_.SoundsOn) sounds_.play(name, wait);
+void TableControls::sound(const sounds::Request& request) {
+    PlayGameSound(sounds_, state_.SoundsOn, request);
 }
 
 void TableControls::ImageMouseDown(int number, bool leftButtonAlone) {
@@ -27,14 +27,14 @@ void TableControls::ImageMouseDown(int number, bool leftButtonAlone) {
             view_.paintCell(number, CellLook::Marked, state_.CheckColor);
             if (bet::AddOrRemoveNumber(state_, true) && hooks_.wayGroupCompleted)
                 hooks_.wayGroupCompleted();
-            sound(QStringLiteral("WAVE_83"), SoundPlayer::Wait::No);
+            sound({sounds::Cue::Mark});
             break;
         case CellAction::Unmark:
             cells_.set(number, board::kTagUnmarked + number);
             state_.CurrentNumber = static_cast<std::int16_t>(number);
             view_.paintCell(number, CellLook::Unmarked, palette::kSilver);
             bet::AddOrRemoveNumber(state_, false);
-            sound(QStringLiteral("WAVE_86"), SoundPlayer::Wait::No);
+            sound({sounds::Cue::Unmark});
             break;
     }
     repaintValue(ValueField::Spot);

@@ -61,7 +61,7 @@ class TableControls {
     std::optional<MenuItem> checkedKind() const;
 
     // Requests a sound when the game sounds are on.
-    void sound(const QString& name, SoundPlayer::Wait wait);
+    void sound(const sounds::Request& request);
 
     CellTags& cells() { return cells_; }
     GameState& state() { return state_; }

@@ -13,6 +13,13 @@ class Waiter {
     // being closed, in which case the caller ends the run at once.
     virtual bool waitUntil(const std::function<bool()>& done, int milliseconds) = 0;
 
+    // Waits while a blocking sound plays: the windows keep repainting but take
+    // no input until the sound has ended (done() or the limit). Input that
+    // arrives meanwhile is handled afterwards.
+    virtual bool waitForSound(const std::function<bool()>& done, int milliseconds) {
+        return waitUntil(done, milliseconds);
+    }
+
     // Processes pending window messages once. False when the application is closing.
     virtual bool processPending() = 0;
 

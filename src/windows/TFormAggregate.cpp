@@ -65,7 +65,7 @@ QStringList TFormAggregate::Lines(Money aggregateLimit) {
 
 void TFormAggregate::done(int result) {
     Timer1->stop();
-    playIfSoundsOn("WAVE_83");
+    playIfSoundsOn(sounds::Cue::Mark);
     QDialog::done(result);
 }
 
@@ -85,7 +85,7 @@ void TFormAggregate::paintEvent(QPaintEvent*) {
         const int left = centreX - metrics.horizontalAdvance(line) / 2;
         painter.drawText(left, top + metrics.ascent(), line);
     }
-    playIfSoundsOn("WAVE_86");
+    playIfSoundsOn(sounds::Cue::Unmark);
 }
 
 void TFormAggregate::showEvent(QShowEvent* event) {
@@ -99,8 +99,8 @@ void TFormAggregate::mouseReleaseEvent(QMouseEvent* event) {
 
 void TFormAggregate::Timer1Timer() { close(); }
 
-void TFormAggregate::playIfSoundsOn(const char* name) {
-    if (state_.SoundsOn) sound_.play(QString::fromLatin1(name), SoundPlayer::Wait::No);
+void TFormAggregate::playIfSoundsOn(sounds::Cue cue) {
+    PlayGameSound(sound_, state_.SoundsOn, {cue});
 }
 
 void ShowAggregateAlert(const GameState& state, SoundPlayer& sound, QWidget* parent) {

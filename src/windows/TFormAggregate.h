@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QStringList>
 
+#include "core/sound/SoundCatalogue.h"
 #include "core/state/GameState.h"
 
 class QTimer;
@@ -34,7 +35,7 @@ class TFormAggregate : public QDialog {
 
   private:
     void Timer1Timer();
-    void playIfSoundsOn(const char* name);
+    void playIfSoundsOn(sounds::Cue cue);
 
     const GameState& state_;
     SoundPlayer& sound_;

@@ -28,6 +28,7 @@
 #include "windows/TFormAggregate.h"
 #include "windows/TFormPause.h"
 #include "windows/TFormPayOffOd.h"
+#include "windows/TFormSounds.h"
 #include "windows/TFormWay.h"
 #include "windows/TicketPrinter.h"
 
@@ -197,9 +198,10 @@ void TFormKeno::routeEvents() {
     connect(menu_.Next, &QAction::triggered, this, [this] { cycle_->MenuNextClick(); });
     connect(menu_.PrintTicket, &QAction::triggered, this, [this](bool checked) {
         table_->setChecked(MenuItem::PrintTicket, checked);
-        if (checked) table_->sound(QStringLiteral("WAVE_88"), SoundPlayer::Wait::Yes);
+        if (checked) table_->sound({sounds::Cue::PrintTicketOn});
     });
     connect(menu_.PauseGames, &QAction::triggered, this, &TFormKeno::MenuPauseGamesClick);
+    connect(menu_.KenoSounds, &QAction::triggered, this, &TFormKeno::MenuKenoSoundsClick);
     connect(menu_.Reset, &QAction::triggered, this, [this] { table_->MenuResetClick(); });
     connect(menu_.Exit, &QAction::triggered, this, &QWidget::close);
     connect(menu_.HelpTopics, &QAction::triggered, this, [this] { help_.showContents(); });
@@ -224,6 +226,11 @@ void TFormKeno::MenuPayoffsAndOddsClick() {
 void TFormKeno::MenuPauseGamesClick() {
     TFormPause form(state_, pauseSettings_, sound_, helpPopup(), this);
     form.exec();
+}
+
+void TFormKeno::MenuKenoSoundsClick() {
+    // The window decides the check mark, not the menu's own toggle.
+    menu_.KenoSounds->setChecked(ShowSoundSettings(state_, sound_, this, helpPopup()));
 }
 
 void TFormKeno::closeEvent(QCloseEvent* event) {

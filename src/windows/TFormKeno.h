@@ -99,6 +99,7 @@ class TFormKeno : public QMainWindow, public TableView {
     void PutRestoredTicket();
     void PrintTicket();
     TicketPrinter& ticketPrinter();
+    void MenuKenoSoundsClick();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -215,4 +215,10 @@ void TFormKeno::setBoardEnabled(bool enabled) {
 
 // Paints what changed since the last update, now, like the desktop's own
 // update of a window: only the dirty controls, not the whole table.
-void TFormKeno::updateWindow() { QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest); }
+void TFormKeno::updateWindow() {
+    // A control just shown asks for its first paint with an UpdateLater of its
+    // own; deliver those first, or a button shown by this step would still be
+    // missing when a blocking sound starts.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
+    QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
+}

@@ -206,28 +206,26 @@ void TFormPause::paintButton(ImageButton& button, bool pressed) {
                           CaptionAlignment::Centre, 9);
 }
 
-void TFormPause::sound() {
-    if (state_.SoundsOn) sound_.play(QStringLiteral("WAVE_89"), SoundPlayer::Wait::Yes);
-}
+void TFormPause::sound() { PlayGameSound(sound_, state_.SoundsOn, {sounds::Cue::Click}); }
 
 void TFormPause::LabelNumbersLabelClick() {
     if (!settings_.clickNumbersLabel()) return;
     PauseShow(PauseSettings::kNumbersUp);
-    update();
+    repaint();
     sound();
 }
 
 void TFormPause::LabelGamesLabelClick() {
     settings_.clickGamesLabel();
     PauseShow(PauseSettings::kGamesUp);
-    update();
+    repaint();
     sound();
 }
 
 void TFormPause::LabelWinningLabelClick() {
     settings_.clickWinningLabel(state_.PricePerGame);
     PauseShow(PauseSettings::kWinningUp);
-    update();
+    repaint();
     sound();
 }
 
@@ -236,7 +234,7 @@ void TFormPause::ImageOKCancelMouseDown(ImageButton& button, Qt::MouseButtons bu
     if (!leftButtonAlone(buttons, modifiers)) return;
     pressedButton_ = &button;
     paintButton(button, true);
-    update();
+    repaint();
     sound();
 }
 
@@ -245,7 +243,7 @@ void TFormPause::ImageOKCancelMouseUp(ImageButton& button) {
     if (pressedButton_ != &button) return;
     pressedButton_ = nullptr;
     paintButton(button, false);
-    update();
+    repaint();
     sound();
     if (button.tag() == kOkTag) {
         settings_.commit(state_);

@@ -335,9 +335,7 @@ void TFormPayOffOd::resizeEvent(QResizeEvent* event) {
     fitTabs();
 }
 
-void TFormPayOffOd::sound() {
-    if (state_.SoundsOn) sound_.play(QStringLiteral("WAVE_89"), SoundPlayer::Wait::Yes);
-}
+void TFormPayOffOd::sound() { PlayGameSound(sound_, state_.SoundsOn, {sounds::Cue::Click}); }
 
 void ShowPayoffsAndOdds(GameState& state, SoundPlayer& sound, QWidget* parent,
                         TFormPayOffOd::ShowHelp showHelp) {

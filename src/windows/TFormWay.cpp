@@ -135,8 +135,7 @@ void TFormWay::ImageWayRMouseDown(int k) {
     if (!result.changed()) return;
     paintRow(k);
     repaint();
-    if (!result.sound.isEmpty() && sound_ != nullptr)
-        sound_->play(result.sound, SoundPlayer::Wait::No);
+    if (result.sound && sound_ != nullptr) sound_->request(*result.sound);
     Q_EMIT betChanged(result);
 }
 

@@ -212,3 +212,16 @@ TEST_F(ToolCommandsTest, TicketsListsTheSavedTicketsInFileOrder) {
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(missing.errors.startsWith("Tickets.vlr: "));
 }
+
+TEST_F(ToolCommandsTest, MusicMakeWritesTheTuneAndNamesAFileItCannotWrite) {
+    ASSERT_EQ(RunTool({"music", "make"}, dir_.path()).status, 0);
+    const QByteArray tune = file_bytes::readAll(file("Keno.Mid"));
+    EXPECT_TRUE(tune.startsWith(QByteArray::fromHex("4d546864000000060001000501e0")));  // 5 tracks
+    EXPECT_EQ(RunTool({"music", "make", "--out", "copy.mid"}, dir_.path()).status, 0);
+    EXPECT_TRUE(tune == file_bytes::readAll(file("copy.mid")));
+
+    const ToolRun failed = RunTool({"music", "make", "--out", "no/such/dir/Keno.Mid"}, dir_.path());
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_TRUE(failed.errors.startsWith("no/such/dir/Keno.Mid: ")) << failed.errors.toStdString();
+    EXPECT_EQ(RunTool({"music", "make", "--out"}, dir_.path()).status, 2);
+}

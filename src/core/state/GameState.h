@@ -50,6 +50,10 @@ struct GameState {
     Money PauseWinThreshold = 0;
     bool SoundsOn = true;
     bool MusicOn = true;
+    // The Sounds window's working copies; MusicPlaying also says whether the
+    // music is meant to play now.
+    bool MusicPlaying = true;
+    bool SoundsPending = true;
 
     // Working values of the main window.
     std::int16_t CurrentNumber = 0;

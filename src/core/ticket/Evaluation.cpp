@@ -12,8 +12,9 @@ bool lastBallCaught(const GameState& state) {
     return last != 0 && state.Sets[1].contains(last);
 }
 
-QString pickSound(const char* const* names, std::uint32_t count, RandomSource& random) {
-    return QString::fromLatin1(names[random.below(count)]);
+sounds::Request pickSound(sounds::Cue cue, RandomSource& random) {
+    const auto count = static_cast<std::uint32_t>(sounds::variants(cue));
+    return {cue, static_cast<int>(random.below(count))};
 }
 
 }  // namespace
@@ -41,15 +42,12 @@ QString ResultText(Money gameWin) {
     return QStringLiteral("BUST");
 }
 
-std::optional<QString> ResultSound(Money gameWin, Money pricePerGame, bool soundsOn,
-                                   RandomSource& random) {
-    static constexpr const char* kBust[] = {"WAVE_85", "WAVE_96", "WAVE_97", "WAVE_98", "WAVE_99"};
-    static constexpr const char* kBigWin[] = {"WAVE_90", "WAVE_91", "WAVE_92",
-                                              "WAVE_93", "WAVE_94", "WAVE_95"};
+std::optional<sounds::Request> ResultSound(Money gameWin, Money pricePerGame, bool soundsOn,
+                                           RandomSource& random) {
     if (!soundsOn || gameWin < 0) return std::nullopt;
-    if (gameWin == 0) return pickSound(kBust, std::size(kBust), random);
-    if (gameWin <= pricePerGame) return QStringLiteral("WAVE_81");
-    return pickSound(kBigWin, std::size(kBigWin), random);
+    if (gameWin == 0) return pickSound(sounds::Cue::Bust, random);
+    if (gameWin <= pricePerGame) return sounds::Request{sounds::Cue::SmallWin};
+    return pickSound(sounds::Cue::BigWin, random);
 }
 
 GameResult EvaluateGame(GameState& state, RandomSource& random) {

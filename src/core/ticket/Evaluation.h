@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 
+#include "core/sound/SoundCatalogue.h"
 #include "core/state/GameState.h"
 
 class RandomSource;
@@ -11,8 +12,8 @@ class RandomSource;
 struct GameResult {
     QString centreText;      // "YOU WON $12.00" or "BUST"
     QString balanceCaption;  // the winnings menu's new caption
-    std::optional<QString>
-        sound;  // played to its end; none when sounds are off or the win is negative
+    // Played to its end; none when sounds are off or the win is negative.
+    std::optional<sounds::Request> sound;
 };
 
 // The table sum of the drawn game for a $1.00 ticket, in Money units: the
@@ -26,11 +27,11 @@ Money ScaledWin(long double sum, Money pricePerWay, Money aggregateLimit);
 // "YOU WON " and the amount for a win above 0, "BUST" otherwise.
 QString ResultText(Money gameWin);
 
-// The result sound: one of five for a bust, "WAVE_81" for a win up to the
+// The result sound: one of five for a bust, the small win for a win up to the
 // price per game, one of six above it, none for a negative win. Draws from the
 // generator only when a choice is made, and only when sounds are on.
-std::optional<QString> ResultSound(Money gameWin, Money pricePerGame, bool soundsOn,
-                                   RandomSource& random);
+std::optional<sounds::Request> ResultSound(Money gameWin, Money pricePerGame, bool soundsOn,
+                                           RandomSource& random);
 
 // Evaluates the game just drawn: sets GameWin, adds it to Balance and returns
 // what to show and play. The generator is the draw's own; it is not reseeded.

@@ -104,11 +104,11 @@ WayRowClickResult WayTicket::ClickRow(int k) {
         }
         rows_[index(k)] = WayRowState::Bet;
         result.outcome = WayRowClickResult::Outcome::Bet;
-        if (state_.SoundsOn) result.sound = QStringLiteral("WAVE_83");
+        if (state_.SoundsOn) result.sound = sounds::Request{sounds::Cue::Mark};
     } else {
         rows_[index(k)] = WayRowState::Offered;
         result.outcome = WayRowClickResult::Outcome::Unbet;
-        if (state_.SoundsOn) result.sound = QStringLiteral("WAVE_86");
+        if (state_.SoundsOn) result.sound = sounds::Request{sounds::Cue::Unmark};
     }
     std::int64_t total = 0;
     for (const std::int32_t bet : betWays()) total += bet;

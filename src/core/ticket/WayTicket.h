@@ -3,8 +3,10 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
+#include "core/sound/SoundCatalogue.h"
 #include "core/ticket/BetControls.h"
 
 struct GameState;
@@ -51,9 +53,9 @@ struct WayGroupDone {
 struct WayRowClickResult {
     enum class Outcome { Ignored, Bet, Unbet, RefusedByLimit };
     Outcome outcome = Outcome::Ignored;
-    QString sound;             // to play without waiting; empty when none (or sounds off)
-    bool boardEnabled = true;  // the board panels after the click
-    TotalsChange totals;       // price boxes to repaint
+    std::optional<sounds::Request> sound;  // none when sounds are off
+    bool boardEnabled = true;              // the board panels after the click
+    TotalsChange totals;                   // price boxes to repaint
     bool changed() const { return outcome == Outcome::Bet || outcome == Outcome::Unbet; }
 };
 

@@ -206,7 +206,7 @@ TEST(WayTicket, BetRowsFixThePriceTheSummaryAndTheBoard) {
     buildGroups(state, ticket, 3, 3);
 
     const WayRowClickResult first = ticket.ClickRow(1);
-    EXPECT_EQ(first.sound, "WAVE_83");
+    EXPECT_EQ(first.sound.value_or(sounds::Request{}).name(), "WAVE_83");
     EXPECT_FALSE(first.boardEnabled);
     EXPECT_TRUE(first.totals.pricePerGame);
     EXPECT_EQ(ticket.ClickRow(2).outcome, Outcome::Bet);
@@ -218,7 +218,7 @@ TEST(WayTicket, BetRowsFixThePriceTheSummaryAndTheBoard) {
 
     const WayRowClickResult unbet = ticket.ClickRow(1);
     EXPECT_EQ(unbet.outcome, Outcome::Unbet);
-    EXPECT_EQ(unbet.sound, "WAVE_86");
+    EXPECT_EQ(unbet.sound.value_or(sounds::Request{}).name(), "WAVE_86");
     EXPECT_FALSE(unbet.boardEnabled);
     EXPECT_TRUE(ticket.ClickRow(2).boardEnabled);
     EXPECT_EQ(state.Ways, 0);
@@ -226,7 +226,7 @@ TEST(WayTicket, BetRowsFixThePriceTheSummaryAndTheBoard) {
     EXPECT_EQ(ticket.summary(), "");
 
     state.SoundsOn = false;
-    EXPECT_EQ(ticket.ClickRow(1).sound, "");
+    EXPECT_FALSE(ticket.ClickRow(1).sound.has_value());
 }
 
 TEST(WayTicket, ClicksThatMustDoNothing) {
