@@ -8,12 +8,13 @@
 #include <array>
 
 #include "game/GameCycle.h"
+#include "support/QuietTable.h"
 #include "ui/WindowStyle.h"
 
 namespace {
 
 // Does what the window's painting does: each cell is its own image.
-class ImageTableView : public TableView {
+class ImageTableView : public QuietTableView {
   public:
     ImageTableView() {
         for (QImage& cell : cells_) cell = QImage(32, 32, QImage::Format_RGB32);
@@ -26,32 +27,15 @@ class ImageTableView : public TableView {
         painter.setPen(toQColor(colour));
         painter.drawText(cell.rect(), Qt::AlignCenter, QString::number(number));
     }
-    void paintButton(TableButton, bool) override {}
     void showStatus(const QString& word, Rgb, const QString& number) override {
         status_ = word + number;
     }
     void showCentreMessage(const QString& text) override { centre_ = text; }
-    void showValue(ValueField, const QString&) override {}
     void setBalanceCaption(const QString& caption) override { caption_ = caption; }
-    void setMenuItem(MenuItem, bool, bool) override {}
-    void setButtonVisible(TableButton, bool) override {}
-    void setBetArrowsVisible(bool) override {}
-    void setQuickPickArrowsVisible(bool) override {}
-    void setSpotVisible(bool) override {}
-    void clearSpecialBox() override {}
-    void setBoardEnabled(bool) override {}
-    void updateWindow() override {}
 
   private:
     std::array<QImage, 81> cells_;
     QString status_, centre_, caption_;
-};
-
-class InstantWaiter : public Waiter {
-  public:
-    bool waitUntil(const std::function<bool()>&, int) override { return true; }
-    bool processPending() override { return true; }
-    void waitForInput() override {}
 };
 
 void BM_ThousandGameRun(benchmark::State& bench) {

@@ -59,6 +59,7 @@ GameCycle::RunEnd GameCycle::MenuPlayClick() {
     }
 
     state_.GamesToGo = state_.NumberOfGames;
+    gamesSettled_ = 0;
     phase_ = Phase::Drawing;
     try {
         do {
@@ -70,12 +71,23 @@ GameCycle::RunEnd GameCycle::MenuPlayClick() {
     } catch (...) {
         // A failed recording or print abandons the run; without this the table
         // would be left with no Game item to go on with.
+        refundUnplayedGames();
         state_.GamesToGo = 0;
         finishRun();
         throw;
     }
     finishRun();
     return RunEnd::Finished;
+}
+
+void GameCycle::refundUnplayedGames() {
+    // The whole run was paid at PLAY; the games it will not play are not the
+    // player's loss.
+    const std::int32_t unplayed = state_.NumberOfGames - gamesSettled_;
+    if (unplayed <= 0) return;
+    state_.Balance =
+        money::saturatingAdd(state_.Balance, money::times(unplayed, state_.PricePerGame));
+    view_.setBalanceCaption(BalanceCaption(state_.Balance));
 }
 
 void GameCycle::finishRun() {
@@ -99,6 +111,7 @@ bool GameCycle::playOneGame() {
 
     if (!DrawBalls()) return false;
     const GameResult result = hooks_.evaluateGame();
+    ++gamesSettled_;
     view_.showCentreMessage(result.centreText);
     view_.setBalanceCaption(BalanceCaption(state_.Balance));
     // The result and the balance are on screen before the result is heard.

@@ -46,6 +46,7 @@ class GameCycle {
   private:
     bool playOneGame();
     void finishRun();
+    void refundUnplayedGames();
     bool waitBetweenGames();
     void play(sounds::Cue cue, int variant = 0) { table_.sound({cue, variant}); }
 
@@ -56,6 +57,7 @@ class GameCycle {
     RandomSource& random_;
     Hooks hooks_;
     Phase phase_ = Phase::Idle;
+    std::int32_t gamesSettled_ = 0;  // games of this run drawn and paid out
 };
 
 // "1 Game To Go", "2 Games To Go".

@@ -178,7 +178,7 @@ void TFormKeno::routeEvents() {
             return ArrowStep::unchanged();
         };
         actions.click = [this] {
-            table_->sound(QStringLiteral("WAVE_89"), SoundPlayer::Wait::Yes);
+            table_->sound({sounds::Cue::Click});
         };
         arrows_[index++] = new HeldArrow(*control(entry.name), painter_,
                                          {entry.up, entry.fontUnits, entry.offsetUnits}, actions);

@@ -62,7 +62,7 @@ void TFormKeno::PutRestoredTicket() {
             state_.SetColour(UsesSetOneColour(state_.Kind) ? 1 : s);
             paintCell(n, CellLook::Marked, state_.CheckColor);
             updateWindow();
-            table_->sound(QStringLiteral("WAVE_87"), SoundPlayer::Wait::Yes);
+            table_->sound({sounds::Cue::PlaceNumber});
             if (!table_->waiter().processPending()) return;
         }
     }

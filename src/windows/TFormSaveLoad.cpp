@@ -219,7 +219,7 @@ void TFormSaveLoad::paintArrow(ImageButton& arrow, bool pressed) {
 }
 
 void TFormSaveLoad::click() {
-    if (state_.SoundsOn) sound_.play(QStringLiteral("WAVE_89"), SoundPlayer::Wait::Yes);
+    PlayGameSound(sound_, state_.SoundsOn, {sounds::Cue::Click});
 }
 
 int TFormSaveLoad::topLine() const { return ListNames->verticalScrollBar()->value(); }

@@ -78,12 +78,13 @@ bool OddsBrowser::StepSpots(bool up) {
 }
 
 bool OddsBrowser::StepSchedule(bool up) {
-    const int current = state_.ScheduleNumber;
-    const int next = current + (up ? 1 : -1);
+    const std::int32_t current = state_.ScheduleNumber;
+    // Record 0 may name any number; stepping from the ends of the range must not wrap.
+    const std::int64_t next = std::int64_t{current} + (up ? 1 : -1);
     if (next < 0 || next > kLastSchedule) return false;
-    state_.ScheduleNumber = next;
+    state_.ScheduleNumber = static_cast<std::int32_t>(next);
     try {
-        loadSchedule_(state_, next);
+        loadSchedule_(state_, state_.ScheduleNumber);
     } catch (...) {
         // The number shown must stay that of the tables still in force.
         state_.ScheduleNumber = current;

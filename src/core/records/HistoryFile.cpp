@@ -1,5 +1,6 @@
 #include "core/records/HistoryFile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <stdexcept>
 
@@ -153,20 +154,51 @@ void CreateHistoryFile(const QString& path) {
         const auto slot = encodeGameRecord(emptySlot(game));
         all.insert(all.end(), slot.begin(), slot.end());
     }
-    RecordFile file(path, kGameRecordSize, RecordFile::Mode::Create);
-    file.append(all);
+    try {
+        RecordFile file(path, kGameRecordSize, RecordFile::Mode::Create);
+        file.append(all);
+    } catch (const IoError&) {
+        // A history cut short by a full disk would be refused as damaged on
+        // every later start; without it the next start simply tries again.
+        QFile::remove(path);
+        throw;
+    }
 }
 
+namespace {
+
+HistoryStartup recordingOff(const QString& text) {
+    HistoryStartup result;
+    result.recordingEnabled = false;
+    result.warning = text + QStringLiteral(" Games played now are not recorded.");
+    return result;
+}
+
+}  // namespace
+
 HistoryStartup OpenHistoryAtStartup(GameState& state, const QString& path) {
+    state.GameNumber = -1;
     if (!RecordFile::exists(path)) {
-        CreateHistoryFile(path);
-        state.GameNumber = -1;
+        try {
+            CreateHistoryFile(path);
+        } catch (const IoError& error) {
+            return recordingOff(QStringLiteral("The games history %1 could not be created: %2.")
+                                    .arg(error.fileName(), error.reason()));
+        }
         return {};
     }
-    RecordFile file(path, kGameRecordSize, RecordFile::Mode::Read);
-    const std::int64_t count = file.recordCount();
+    std::int64_t count = 0;
     GameRecord header;
-    if (count > 0) header = decodeGameRecord(file.read(0));
+    try {
+        RecordFile file(path, kGameRecordSize, RecordFile::Mode::Read);
+        count = file.recordCount();
+        if (count > 0) header = decodeGameRecord(file.read(0));
+    } catch (const IoError& error) {
+        // Unreadable (a folder of that name, no permission): the game is
+        // still playable, and the file is not touched.
+        return recordingOff(QStringLiteral("The games history %1 cannot be read: %2.")
+                                .arg(error.fileName(), error.reason()));
+    }
     const QString reason = damage(count, count > 0 ? &header : nullptr);
     if (reason.isEmpty()) {
         state.GameNumber = header.GameNumber;
@@ -175,14 +207,9 @@ HistoryStartup OpenHistoryAtStartup(GameState& state, const QString& path) {
     }
     // A header with a sound game number is still the player's balance.
     state.Balance = count > 0 && isGameNumber(header.GameNumber) ? balanceFromHeader(header) : 0;
-    state.GameNumber = -1;
-    HistoryStartup result;
-    result.recordingEnabled = false;
-    result.warning = QStringLiteral(
-                         "The games history %1 is damaged: %2. Games played now are not "
-                         "recorded and the file is left as it is.")
-                         .arg(displayName(path), reason);
-    return result;
+    return recordingOff(
+        QStringLiteral("The games history %1 is damaged: %2. The file is left as it is.")
+            .arg(displayName(path), reason));
 }
 
 std::array<RecordWrite, 2> PlanRecording(const GameState& state) {

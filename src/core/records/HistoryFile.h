@@ -79,8 +79,10 @@ struct HistoryStartup {
 
 // Start-up: creates the file when missing (GameNumber -1), else takes
 // GameNumber and Balance from the header. A damaged file (header game number
-// outside 0..999, fewer than 1001 records) is left untouched: the warning
-// names it, recording is off and the numbering starts at 000.
+// outside 0..999, fewer than 1001 records), one that cannot be read or one
+// that cannot be created (a full disk leaves no part of it behind) is left
+// untouched: the warning names it and the reason, recording is off and the
+// numbering starts at 000.
 HistoryStartup OpenHistoryAtStartup(GameState& state, const QString& path);
 
 // One write of the recorder, in the order they are made.

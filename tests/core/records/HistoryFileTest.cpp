@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <limits>
 
 #include "core/records/FileBytes.h"
 #include "core/records/HistoryFile.h"
@@ -223,7 +224,7 @@ TEST_F(HistoryFileTest, RecorderRefusesAGameNumberWithoutASlot) {
 }
 
 TEST_F(HistoryFileTest, DamagedHeaderIsReportedAndTheFileLeftAlone) {
-    for (std::int32_t damaged : {1000, 5000, -7}) {
+    for (std::int32_t damaged : {1000, 5000, -7, -5, std::numeric_limits<std::int32_t>::max()}) {
         CreateHistoryFile(path());
         writeHeaderGameNumber(damaged);
         const QByteArray before = content();

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "game/TableView.h"
+#include "game/Waiter.h"
+
+// A main window that shows nothing, for long headless runs of the table.
+class QuietTableView : public TableView {
+  public:
+    void paintCell(int, CellLook, Rgb) override {}
+    void paintButton(TableButton, bool) override {}
+    void showStatus(const QString&, Rgb, const QString&) override {}
+    void showCentreMessage(const QString&) override {}
+    void showValue(ValueField, const QString&) override {}
+    void setBalanceCaption(const QString&) override {}
+    void setMenuItem(MenuItem, bool, bool) override {}
+    void setButtonVisible(TableButton, bool) override {}
+    void setBetArrowsVisible(bool) override {}
+    void setQuickPickArrowsVisible(bool) override {}
+    void setSpotVisible(bool) override {}
+    void clearSpecialBox() override {}
+    void setBoardEnabled(bool) override {}
+    void updateWindow() override {}
+};
+
+// Every wait ends at once and the application never closes.
+class InstantWaiter : public Waiter {
+  public:
+    bool waitUntil(const std::function<bool()>&, int) override { return true; }
+    bool processPending() override { return true; }
+    void waitForInput() override {}
+};
