@@ -22,7 +22,7 @@ constexpr QRect kTopFrame(2, 2, 326, 94);
 constexpr QRect kBottomFrame(2, 99, 326, 114);
 constexpr QRect kIcon(14, 14, 70, 70);
 constexpr QRect kOk(132, 217, 65, 29);
-constexpr int kFrameStyle = 5;
+constexpr BevelStyle kFrameStyle = BevelStyle::Frame;
 
 // A text font whose pixel size follows the window's height, made smaller
 // until the text fits its width.
@@ -122,7 +122,7 @@ void AboutBox::paintEvent(QPaintEvent*) {
     // OK, a raised button like the game's.
     const QRect ok = scaled(kOk);
     QImage button(ok.size(), QImage::Format_RGB32);
-    ControlPainter::paintBevel(button, style.colourOf(1), 1, qMax(2, bevel / 2));
+    ControlPainter::paintBevel(button, style.colourOf(BevelStyle::Raised), BevelStyle::Raised, qMax(2, bevel / 2));
     painter.drawImage(ok.topLeft(), button);
     painter.setPen(Qt::black);
     painter.setFont(fittedFont(QStringLiteral("OK"), design::toPixels(height(), 13, kDesignHeight),

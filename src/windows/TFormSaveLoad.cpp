@@ -169,8 +169,8 @@ ImageButton* TFormSaveLoad::place(const char* name, const QRect& designRect, int
 void TFormSaveLoad::FormCreate() {
     loadNames();
     if (mode_ == Mode::Restore && !TicketFile(ticketsPath_).exists()) EditName->setEnabled(false);
-    painter_.PaintBevel(*ImageTop, 5);
-    painter_.PaintBevel(*ImageBottom, 5);
+    painter_.PaintBevel(*ImageTop, BevelStyle::Frame);
+    painter_.PaintBevel(*ImageBottom, BevelStyle::Frame);
     for (ImageButton* button : {ImageOK, ImageCancel, ImageDelete}) paintButton(*button, false);
     for (ImageButton* arrow : {ImageUp, ImageDown}) paintArrow(*arrow, false);
     ImageOK->hide();
@@ -205,17 +205,17 @@ void TFormSaveLoad::paintButton(ImageButton& button, bool pressed) {
                             : tag == kCancelTag ? QStringLiteral("CANCEL")
                                                 : QStringLiteral("DELETE");
     painter_.SetCaptionFont(button, 13);
-    painter_.PaintBevel(button, pressed ? 2 : 1);
-    painter_.PaintCaption(button, pressed ? kSilver : kBlack, caption, QStringLiteral("Arial"), 1,
-                          9);
+    painter_.PaintBevel(button, pressed ? BevelStyle::Sunken : BevelStyle::Raised);
+    painter_.PaintCaption(button, pressed ? kSilver : kBlack, caption, QStringLiteral("Arial"),
+                          CaptionAlignment::Centre, 9);
 }
 
 void TFormSaveLoad::paintArrow(ImageButton& arrow, bool pressed) {
     painter_.SetCaptionFont(arrow, 13);
-    painter_.PaintBevel(arrow, pressed ? 2 : 1);
+    painter_.PaintBevel(arrow, pressed ? BevelStyle::Sunken : BevelStyle::Raised);
     const QChar glyph(releasedTag(arrow) == kUpTag ? glyphs::kUpArrow : glyphs::kDownArrow);
-    painter_.PaintCaption(arrow, pressed ? kSilver : kBlack, QString(glyph), glyphs::kSymbolFont, 1,
-                          1);
+    painter_.PaintCaption(arrow, pressed ? kSilver : kBlack, QString(glyph), glyphs::kSymbolFont,
+                          CaptionAlignment::Centre, 1);
 }
 
 void TFormSaveLoad::click() {

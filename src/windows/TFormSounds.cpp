@@ -14,13 +14,13 @@
 
 namespace {
 
-constexpr int kPanelStyle = 5;
-constexpr int kRaised = 1;
-constexpr int kPressed = 2;
+constexpr BevelStyle kPanelStyle = BevelStyle::Frame;
+constexpr BevelStyle kRaised = BevelStyle::Raised;
+constexpr BevelStyle kPressed = BevelStyle::Sunken;
 constexpr int kButtonUnits = 13;
 constexpr int kButtonOffset = 9;
-constexpr int kCentred = 1;
-constexpr int kBoldStyle = 1;
+constexpr CaptionAlignment kCentred = CaptionAlignment::Centre;
+constexpr FontStyle kBoldStyle = FontStyle::Bold;
 constexpr int kLabelUnits = 11;
 const QColor kBlack(0, 0, 0);
 const QColor kSilver(192, 192, 192);

@@ -187,6 +187,7 @@ TEST_F(ToolCommandsTest, WaysPrintsTheWholeTicketsFigures) {
         RunTool({"ways", "--size", "1", "--groups", "2", "--rows", "1", "--file", "nowhere.vlr"},
                 dir_.path());
     EXPECT_EQ(missing.errors, "nowhere.vlr: File not found\n");
+}
 
 TEST_F(ToolCommandsTest, TicketsListsTheSavedTicketsInFileOrder) {
     GameState way;

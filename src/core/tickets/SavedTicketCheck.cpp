@@ -84,7 +84,7 @@ QString wayDamage(const SavedTicket& t) {
 // The spots each choice of the Tickets menu leaves in SpotsMarked.
 bool spotsFitChoice(const TicketChoiceEntry& entry, int spots) {
     if (entry.choice == TicketChoice::QuickPick) return spots >= 1 && spots <= bet::kMostSpots;
-    const FixedNumberSets fixed = FixedNumbers(entry.choice);
+    const kinds::FixedNumberSets fixed = FixedNumbers(entry.choice);
     if (!fixed.first.empty()) return spots == static_cast<int>(fixed.first.size());
     return IsOffered(entry.menuItem, spots);
 }
@@ -121,7 +121,7 @@ QString kindDamage(const SavedTicket& t) {
         return QStringLiteral("\"%1\" is not played with %2 spots")
             .arg(t.KindCode)
             .arg(t.SpotsMarked);
-    const FixedNumberSets fixed = FixedNumbers(entry->choice);
+    const kinds::FixedNumberSets fixed = FixedNumbers(entry->choice);
     if (!fixed.first.empty()) {
         if (t.CurrentSet != 2)
             return QStringLiteral("\"%1\" scanning %2 sets").arg(t.KindCode).arg(t.CurrentSet);
