@@ -10,6 +10,7 @@
 #include "core/state/GameState.h"
 #include "game/SoundPlayer.h"
 #include "shell/AboutBox.h"
+#include "shell/AppIcon.h"
 #include "shell/HelpViewer.h"
 #include "shell/TFormSplash.h"
 #include "windows/TFormKeno.h"
@@ -19,6 +20,10 @@ int main(int argc, char** argv) {
     KenoApplication app(argc, argv);
     KenoApplication::setApplicationName(QStringLiteral("Velloro"));
     KenoApplication::setApplicationVersion(QString::fromLatin1(kVelloroVersion));
+    // Every window, the splash and the dialogs included, carries the game's icon;
+    // the desktop entry's name lets the desktop match the windows to the entry.
+    KenoApplication::setWindowIcon(VelloroIcon());
+    KenoApplication::setDesktopFileName(QStringLiteral("velloro"));
     const QSize screen = KenoApplication::primaryScreen()->size();
 
     // One game per play folder, taken before any record file is read, so a

@@ -1,12 +1,149 @@
 #include "shell/AboutBox.h"
 
 #include <QCoreApplication>
-#include <QMessageBox>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "shell/AppIcon.h"
+#include "ui/ControlPainter.h"
+#include "ui/DesignUnits.h"
+#include "ui/WindowScaler.h"
+#include "ui/WindowStyle.h"
 
 const char* const kVelloroVersion = VELLORO_VERSION;
 
+namespace {
+
+constexpr QRect kTopFrame(2, 2, 326, 94);
+constexpr QRect kBottomFrame(2, 99, 326, 114);
+constexpr QRect kIcon(14, 14, 70, 70);
+constexpr QRect kOk(132, 217, 65, 29);
+constexpr int kFrameStyle = 5;
+
+// A text font whose pixel size follows the window's height, made smaller
+// until the text fits its width.
+QFont fittedFont(const QString& text, int pixelSize, int width) {
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setBold(true);
+    font.setPixelSize(qMax(1, pixelSize));
+    while (font.pixelSize() > 6 && QFontMetrics(font).horizontalAdvance(text) > width)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
+}  // namespace
+
+QStringList AboutBox::Credits() {
+    return {QStringLiteral("Qt 6, the windows and painting: LGPL-3.0"),
+            QStringLiteral("SDL2, the sound output: zlib licence"),
+            QStringLiteral("FluidSynth, the music synthesizer: LGPL-2.1"),
+            QStringLiteral("TimGM6mb General MIDI soundfont: GPL-2.0"),
+            QStringLiteral("espeak-ng, the call-out voice (at build time): GPL-3.0"),
+            QStringLiteral("Liberation fonts: SIL OFL 1.1; DejaVu fonts: free licence")};
+}
+
+std::vector<AboutBox::Line> AboutBox::Lines() {
+    std::vector<Line> lines{
+        {QRect(96, 8, 224, 36), QStringLiteral("Velloro"), 32, true},
+        {QRect(96, 44, 224, 16), QStringLiteral("Version %1").arg(QLatin1String(kVelloroVersion)),
+         13, false},
+        {QRect(96, 61, 224, 14), QStringLiteral("A single-player Keno game"), 11, false},
+        {QRect(96, 74, 224, 14), QStringLiteral("for the Linux desktop."), 11, false},
+        {QRect(12, 106, 306, 16), QStringLiteral("Built on"), 13, false},
+    };
+    int top = 124;
+    for (const QString& credit : Credits()) {
+        lines.push_back({QRect(12, top, 306, 14), credit, 10, false});
+        top += 14;
+    }
+    return lines;
+}
+
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("About Velloro"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setModal(true);
+    auto* scaler = new WindowScaler(this, QSize(kDesignWidth, kDesignHeight));
+    QScreen* screen = parent != nullptr && parent->screen() != nullptr
+                          ? parent->screen()
+                          : QGuiApplication::primaryScreen();
+    const QRect available = screen != nullptr ? screen->geometry() : QRect(0, 0, 640, 480);
+    scaler->fitToScreen(available.size());
+    move(available.center() - rect().center());
+}
+
+QRect AboutBox::scaled(const QRect& designRect) const {
+    return WindowScaler::scaled(designRect, QSize(kDesignWidth, kDesignHeight), size());
+}
+
+void AboutBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor::fromRgb(colours::kGreen));
+    // Bevels as thick as on the game table of this screen.
+    const int bevel = design::bevelWidthForScreen(width() * 640 / kDesignWidth);
+    const int inset = design::toPixels(height(), 5, kDesignHeight);
+    const WindowStyle& style = window_style::Keno;
+    for (const QRect& frame : {kTopFrame, kBottomFrame}) {
+        const QRect area = scaled(frame);
+        QImage image(area.size(), QImage::Format_RGB32);
+        ControlPainter::paintBevel(image, style.colourOf(kFrameStyle), kFrameStyle, bevel);
+        painter.drawImage(area.topLeft(), image);
+        // Inside the frame, the table again.
+        painter.fillRect(area.adjusted(inset, inset, -inset, -inset),
+                         QColor::fromRgb(colours::kGreen));
+    }
+
+    const QRect icon = scaled(kIcon);
+    const int iconSize = qMin(icon.width(), icon.height());
+    painter.drawImage(icon.topLeft(), PaintVelloroIcon(iconSize));
+
+    for (const Line& line : Lines()) {
+        const QRect area = scaled(line.designRect);
+        painter.setFont(fittedFont(line.text,
+                                   design::toPixels(height(), line.fontUnits, kDesignHeight),
+                                   area.width()));
+        const int flags = Qt::AlignLeft | Qt::AlignVCenter;
+        if (line.title) {
+            const int shadow = qMax(1, design::toPixels(height(), 2, kDesignHeight));
+            painter.setPen(Qt::black);
+            painter.drawText(area.translated(shadow, shadow), flags, line.text);
+            painter.setPen(toQColor(palette::kYellow));
+        } else {
+            painter.setPen(Qt::black);
+        }
+        painter.drawText(area, flags, line.text);
+    }
+
+    // OK, a raised button like the game's.
+    const QRect ok = scaled(kOk);
+    QImage button(ok.size(), QImage::Format_RGB32);
+    ControlPainter::paintBevel(button, style.colourOf(1), 1, qMax(2, bevel / 2));
+    painter.drawImage(ok.topLeft(), button);
+    painter.setPen(Qt::black);
+    painter.setFont(fittedFont(QStringLiteral("OK"), design::toPixels(height(), 13, kDesignHeight),
+                               ok.width()));
+    painter.drawText(ok, Qt::AlignCenter, QStringLiteral("OK"));
+}
+
+void AboutBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && scaled(kOk).contains(event->position().toPoint()))
+        accept();
+}
+
+void AboutBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void ShowAboutBox(QWidget* parent) {
-    QMessageBox::about(parent, QStringLiteral("About Velloro"),
-                       QStringLiteral("<h2>Velloro</h2><p>Version %1</p><p>A Keno game.</p>")
-                           .arg(QCoreApplication::applicationVersion()));
+    AboutBox box(parent);
+    box.exec();
 }
