@@ -5,6 +5,7 @@
 
 void AttachWhatsThis(QWidget* control, int helpNumber, std::function<void(int, QPoint)> show) {
     control->setContextMenuPolicy(Qt::CustomContextMenu);
+    control->setProperty(kHelpNumberProperty, helpNumber);
     QObject::connect(control, &QWidget::customContextMenuRequested, control,
                      [control, helpNumber, show](const QPoint& local) {
                          QMenu menu(control);

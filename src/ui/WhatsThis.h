@@ -5,6 +5,10 @@
 class QWidget;
 class QPoint;
 
+// The property that names a control's help number, so that the help can be
+// checked against every control that asks for it.
+inline constexpr const char* kHelpNumberProperty = "helpNumber";
+
 // Gives a control the right-click menu with the single item "What's this?",
 // which asks for the help pop-up of its number at the pointer.
 void AttachWhatsThis(QWidget* control, int helpNumber,

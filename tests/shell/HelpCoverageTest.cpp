@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <set>
+
+#include "game/SoundPlayer.h"
+#include "shell/HelpFile.h"
+#include "shell/HelpViewer.h"
+#include "ui/WhatsThis.h"
+#include "windows/TFormKeno.h"
+#include "windows/TFormPause.h"
+#include "windows/TFormPayOffOd.h"
+#include "windows/TFormWay.h"
+
+namespace {
+
+// Every help number a control of this window offers through "What's this?".
+void CollectHelpNumbers(const QWidget& window, std::set<int>& numbers) {
+    QList<const QWidget*> controls{&window};
+    for (const QWidget* child : window.findChildren<QWidget*>()) controls.append(child);
+    for (const QWidget* control : controls) {
+        const QVariant number = control->property(kHelpNumberProperty);
+        if (number.isValid()) numbers.insert(number.toInt());
+    }
+}
+
+}  // namespace
+
+TEST(HelpCoverage, EveryHelpNumberOfEveryWindowHasATopic) {
+    QTemporaryDir folder;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    const auto showHelp = [](int, QPoint) {};
+    std::set<int> numbers;
+    {
+        GameState state;
+        RecordingSoundPlayer sounds;
+        HelpViewer help;
+        PauseSettings settings;
+        QFile::copy(QStringLiteral(VELLORO_BUILD_DIR "/cpos.vlr"), QStringLiteral("cpos.vlr"));
+        TFormKeno keno(state, sounds, help, {640, 480});
+        auto* way = new TFormWay(&keno);
+        keno.attachWayWindow(way);
+        CollectHelpNumbers(keno, numbers);
+        CollectHelpNumbers(*way, numbers);
+        TFormPause pause(state, settings, sounds, showHelp);
+        CollectHelpNumbers(pause, numbers);
+        TFormPayOffOd payoffs(state, sounds, [](GameState&, int) {}, showHelp);
+        CollectHelpNumbers(payoffs, numbers);
+    }
+    QDir::setCurrent(previous);
+
+    // The main window, the way window, the pauses and the payoffs each offer help.
+    for (int sample : {72, 92, 69, 116, 136, 194}) EXPECT_TRUE(numbers.count(sample)) << sample;
+    const HelpFile file = HelpFile::builtIn();
+    for (int number : numbers) {
+        const HelpFile::Topic* topic = file.topic(number);
+        ASSERT_NE(topic, nullptr) << "no help topic " << number;
+        EXPECT_FALSE(topic->title.isEmpty()) << number;
+        EXPECT_GE(topic->text.size(), 40) << "topic " << number << " says too little";
+    }
+    // The Help menu's own two topics.
+    EXPECT_NE(file.topic(1), nullptr);
+    EXPECT_NE(file.topic(37), nullptr);
+}
