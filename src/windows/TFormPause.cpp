@@ -8,6 +8,7 @@
 
 #include "game/SoundPlayer.h"
 #include "ui/DesignUnits.h"
+#include "ui/DialogFrame.h"
 #include "ui/HeldArrow.h"
 #include "ui/ImageButton.h"
 #include "ui/WhatsThis.h"
@@ -57,15 +58,8 @@ TFormPause::TFormPause(GameState& state, PauseSettings& settings, SoundPlayer& s
       showHelp_(std::move(showHelp)),
       painter_(
           window_style::Pause, [this] { return height(); }, state.BevelWidth) {
-    setWindowTitle(QStringLiteral("Pause Games"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setModal(true);
+    SetUpGreenDialog(*this, QStringLiteral("Pause Games"));
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setAutoFillBackground(true);
-    QPalette green = palette();
-    green.setColor(QPalette::Window, QColor::fromRgb(colours::kGreen));
-    setPalette(green);
 
     scaler_ = new WindowScaler(this, QSize(kDesignWidth, kDesignHeight));
     WindowScaler* scaler = scaler_;

@@ -15,6 +15,7 @@
 #include "core/tickets/TicketFile.h"
 #include "game/SoundPlayer.h"
 #include "ui/DesignUnits.h"
+#include "ui/DialogFrame.h"
 #include "ui/Glyphs.h"
 #include "ui/ImageButton.h"
 #include "ui/WhatsThis.h"
@@ -70,14 +71,7 @@ TFormSaveLoad::TFormSaveLoad(Mode mode, GameState& state, SoundPlayer& sound, QS
           window_style::SaveLoad, [this] { return height(); }, state.BevelWidth),
       TimerButton(new QTimer(this)) {
     setObjectName(QStringLiteral("TFormSaveLoad"));
-    setWindowTitle(modeWord() + QStringLiteral(" YOUR FAVORITE TICKET"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setModal(true);
-    setAutoFillBackground(true);
-    QPalette green = palette();
-    green.setColor(QPalette::Window, QColor::fromRgb(colours::kGreen));
-    setPalette(green);
+    SetUpGreenDialog(*this, modeWord() + QStringLiteral(" YOUR FAVORITE TICKET"));
     QFont font(QStringLiteral("Times New Roman"));
     font.setBold(true);
     setFont(font);
@@ -218,9 +212,7 @@ void TFormSaveLoad::paintArrow(ImageButton& arrow, bool pressed) {
                           CaptionAlignment::Centre, 1);
 }
 
-void TFormSaveLoad::click() {
-    PlayGameSound(sound_, state_.SoundsOn, {sounds::Cue::Click});
-}
+void TFormSaveLoad::click() { PlayGameSound(sound_, state_.SoundsOn, {sounds::Cue::Click}); }
 
 int TFormSaveLoad::topLine() const { return ListNames->verticalScrollBar()->value(); }
 

@@ -7,6 +7,7 @@
 #include "core/state/GameState.h"
 #include "devices/QtWaiter.h"
 #include "ui/DesignUnits.h"
+#include "ui/DialogFrame.h"
 #include "ui/ImageButton.h"
 #include "ui/WhatsThis.h"
 #include "ui/WindowScaler.h"
@@ -40,14 +41,7 @@ TFormSounds::TFormSounds(GameState& state, SoundPlayer& sound, ShowHelp showHelp
       waiter_(std::make_unique<QtWaiter>()),
       settings_(state, sound, *waiter_, *this) {
     setObjectName(QStringLiteral("TFormSounds"));
-    setWindowTitle(QStringLiteral("Sounds"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setModal(true);
-    setAutoFillBackground(true);
-    QPalette green = palette();
-    green.setColor(QPalette::Window, QColor::fromRgb(colours::kGreen));
-    setPalette(green);
+    SetUpGreenDialog(*this, QStringLiteral("Sounds"));
     QFont font(QStringLiteral("Times New Roman"));
     font.setBold(true);
     setFont(font);
