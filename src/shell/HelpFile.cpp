@@ -24,10 +24,16 @@ QString joinParagraphs(const QStringList& lines) {
     return paragraphs.join(QStringLiteral("\n\n"));
 }
 
+const QRegularExpression& linkPattern() {
+    static const QRegularExpression pattern(QStringLiteral("\\[\\[(\\d+)(?:\\|([^\\]]*))?\\]\\]"));
+    return pattern;
+}
+
 }  // namespace
 
 HelpFile HelpFile::parse(const QString& source) {
     static const QRegularExpression heading(QStringLiteral("^@(\\d+)\\s+(.*)$"));
+    static const QRegularExpression sectionHeading(QStringLiteral("^==\\s*(.*)$"));
     HelpFile file;
     int number = -1;
     QString title;
@@ -38,6 +44,13 @@ HelpFile HelpFile::parse(const QString& source) {
     };
     for (const QString& line : source.split(QLatin1Char('\n'))) {
         if (line.startsWith(QLatin1Char('#'))) continue;
+        const QRegularExpressionMatch section = sectionHeading.match(line.trimmed());
+        if (section.hasMatch()) {
+            finish();
+            number = -1;
+            file.sections_.push_back({section.captured(1).trimmed(), {}});
+            continue;
+        }
         const QRegularExpressionMatch match = heading.match(line.trimmed());
         if (match.hasMatch()) {
             finish();
@@ -45,6 +58,10 @@ HelpFile HelpFile::parse(const QString& source) {
             number = match.captured(1).toInt(&ok);
             if (!ok) number = -1;
             title = match.captured(2).trimmed();
+            if (number >= 0) {
+                if (file.sections_.empty()) file.sections_.push_back({});
+                file.sections_.back().topics.push_back(number);
+            }
         } else if (number >= 0) {
             lines << line;
         }
@@ -63,4 +80,53 @@ HelpFile HelpFile::builtIn() {
 const HelpFile::Topic* HelpFile::topic(int number) const {
     const auto found = topics_.find(number);
     return found == topics_.end() ? nullptr : &found->second;
+}
+
+std::vector<HelpFile::Link> HelpFile::links(const QString& text) {
+    std::vector<Link> found;
+    auto matches = linkPattern().globalMatch(text);
+    while (matches.hasNext()) {
+        const QRegularExpressionMatch match = matches.next();
+        found.push_back({match.captured(1).toInt(), match.captured(2).trimmed()});
+    }
+    return found;
+}
+
+QString HelpFile::linkWords(const Link& link) const {
+    if (!link.words.isEmpty()) return link.words;
+    const Topic* target = topic(link.target);
+    return target ? target->title : QStringLiteral("topic %1").arg(link.target);
+}
+
+QString HelpFile::plainText(const QString& text) const {
+    QString plain;
+    qsizetype from = 0;
+    auto matches = linkPattern().globalMatch(text);
+    while (matches.hasNext()) {
+        const QRegularExpressionMatch match = matches.next();
+        plain += text.mid(from, match.capturedStart() - from);
+        plain += linkWords({match.captured(1).toInt(), match.captured(2).trimmed()});
+        from = match.capturedEnd();
+    }
+    return plain + text.mid(from);
+}
+
+QString HelpFile::html(const QString& text) const {
+    QString html;
+    for (const QString& paragraph : text.split(QStringLiteral("\n\n"))) {
+        html += QStringLiteral("<p>");
+        qsizetype from = 0;
+        auto matches = linkPattern().globalMatch(paragraph);
+        while (matches.hasNext()) {
+            const QRegularExpressionMatch match = matches.next();
+            const Link link{match.captured(1).toInt(), match.captured(2).trimmed()};
+            html += paragraph.mid(from, match.capturedStart() - from).toHtmlEscaped();
+            html += QStringLiteral("<a href=\"help:%1\">%2</a>")
+                        .arg(link.target)
+                        .arg(linkWords(link).toHtmlEscaped());
+            from = match.capturedEnd();
+        }
+        html += paragraph.mid(from).toHtmlEscaped() + QStringLiteral("</p>");
+    }
+    return html;
 }

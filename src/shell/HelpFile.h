@@ -2,14 +2,26 @@
 
 #include <QString>
 #include <map>
+#include <vector>
 
-// The help file: numbered topics, each with a title and a few paragraphs.
-// Lines "@<number> <title>" start a topic; "#" lines are notes.
+// The help file: numbered topics, each with a title and a few paragraphs,
+// grouped into the sections of the contents.
+// Lines "@<number> <title>" start a topic; "== <title>" starts a section of
+// the contents; "#" lines are notes. In a topic's text "[[37]]" links to topic
+// 37 under its title and "[[37|these words]]" links these words.
 class HelpFile {
   public:
     struct Topic {
         QString title;
-        QString text;  // paragraphs separated by blank lines
+        QString text;  // paragraphs separated by blank lines, links still marked up
+    };
+    struct Section {
+        QString title;
+        std::vector<int> topics;  // in the order of the file
+    };
+    struct Link {
+        int target = 0;
+        QString words;  // what the link says; empty for the target's title
     };
 
     static HelpFile parse(const QString& source);
@@ -18,7 +30,18 @@ class HelpFile {
 
     const Topic* topic(int number) const;
     const std::map<int, Topic>& topics() const { return topics_; }
+    const std::vector<Section>& sections() const { return sections_; }
+
+    // Every link in a topic's text, in order.
+    static std::vector<Link> links(const QString& text);
+    // The text as a reader sees it: each link replaced by its words.
+    QString plainText(const QString& text) const;
+    // The text as HTML paragraphs, links as "help:<number>" anchors.
+    QString html(const QString& text) const;
 
   private:
+    QString linkWords(const Link& link) const;
+
     std::map<int, Topic> topics_;
+    std::vector<Section> sections_;
 };

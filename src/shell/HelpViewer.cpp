@@ -1,99 +1,119 @@
 #include "shell/HelpViewer.h"
 
+#include <QApplication>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QLabel>
-#include <QTextBrowser>
+#include <QScreen>
+#include <QTreeWidget>
+
+#include "shell/HelpWindow.h"
 
 namespace {
-QString paragraphsHtml(const QString& text) {
-    QString html;
-    for (const QString& paragraph : text.split(QStringLiteral("\n\n")))
-        html += QStringLiteral("<p>") + paragraph.toHtmlEscaped() + QStringLiteral("</p>");
-    return html;
+
+constexpr int kPopupGap = 2;
+
+QRect screenGeometryAt(QPoint at) {
+    QScreen* screen = QGuiApplication::screenAt(at);
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 640, 480);
 }
+
 }  // namespace
 
 HelpViewer::HelpViewer(HelpFile file) : file_(std::move(file)) {}
 
-HelpViewer::~HelpViewer() { quit(); }
+HelpViewer::~HelpViewer() {
+    quit();
+    delete window_;
+}
 
-QTextBrowser* HelpViewer::browser() {
-    if (!browser_) {
-        browser_ = new QTextBrowser;
-        browser_->setAttribute(Qt::WA_DeleteOnClose);
-        // Help open on its own does not keep the game running.
-        browser_->setAttribute(Qt::WA_QuitOnClose, false);
-        browser_->setWindowTitle(QStringLiteral("Velloro Help"));
-        browser_->setOpenLinks(false);
-        browser_->resize(520, 420);
-        QObject::connect(browser_, &QTextBrowser::anchorClicked, browser_, [this](const QUrl& url) {
-            bool ok = false;
-            const int number = url.path().toInt(&ok);
-            if (ok)
-                showTopic(number);
-            else
-                showContents();
-        });
+HelpWindow* HelpViewer::window() {
+    if (!window_) {
+        QScreen* screen = QGuiApplication::primaryScreen();
+        const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 640, 480);
+        window_ = new HelpWindow(file_, screen ? screen->size() : available.size());
+        window_->move(available.center() - window_->rect().center());
     }
-    return browser_;
+    return window_;
 }
 
-QString HelpViewer::contentsHtml() const {
-    QString html = QStringLiteral("<h2>Velloro Help Topics</h2><ul>");
-    for (const auto& [number, topic] : file_.topics())
-        html += QStringLiteral("<li><a href=\"%1\">%2</a></li>")
-                    .arg(number)
-                    .arg(topic.title.toHtmlEscaped());
-    return html + QStringLiteral("</ul>");
-}
+HelpWindow* HelpViewer::helpWindow() const { return window_; }
 
-QString HelpViewer::topicHtml(int number) const {
-    const HelpFile::Topic* topic = file_.topic(number);
-    if (!topic) return QStringLiteral("<p>No help is available for this item.</p>");
-    return QStringLiteral("<h2>%1</h2>").arg(topic->title.toHtmlEscaped()) +
-           paragraphsHtml(topic->text) +
-           QStringLiteral("<p><a href=\"contents\">Help Topics</a></p>");
-}
+QTextBrowser* HelpViewer::topicWindow() const { return window_ ? window_->browser() : nullptr; }
 
 void HelpViewer::showContents() {
-    QTextBrowser* b = browser();
-    b->setHtml(contentsHtml());
-    b->show();
-    b->raise();
+    HelpWindow* help = window();
+    help->showContentsPage();
+    help->show();
+    help->raise();
+    help->activateWindow();
+    help->contents()->setFocus();
 }
 
 void HelpViewer::showTopic(int number) {
-    QTextBrowser* b = browser();
-    b->setHtml(topicHtml(number));
-    b->show();
-    b->raise();
+    HelpWindow* help = window();
+    help->showTopicPage(number);
+    help->show();
+    help->raise();
+    help->activateWindow();
 }
 
 QString HelpViewer::popupText(int number) const {
     const HelpFile::Topic* topic = file_.topic(number);
     if (!topic) return QStringLiteral("No help is available for this item.");
-    return topic->title + QStringLiteral("\n\n") + topic->text;
+    return topic->title + QStringLiteral("\n\n") + file_.plainText(topic->text);
+}
+
+QPoint HelpViewer::popupPosition(QRect control, QSize popup, QRect screen) {
+    const int x = qBound(screen.left(), control.left(), screen.right() + 1 - popup.width());
+    int y = control.bottom() + 1 + kPopupGap;
+    if (y + popup.height() > screen.bottom() + 1) y = control.top() - kPopupGap - popup.height();
+    if (y < screen.top())
+        y = qBound(screen.top(), control.bottom() + 1 + kPopupGap,
+                   screen.bottom() + 1 - popup.height());
+    return {x, qMax(screen.top(), y)};
 }
 
 void HelpViewer::showPopup(int number, QPoint at) {
+    if (at.x() < 0) at = QCursor::pos();
+    const QRect screen = screenGeometryAt(at);
     if (!popup_) {
         // A pop-up window closes itself on the next click anywhere.
         popup_ = new QLabel(nullptr, Qt::Popup);
         popup_->setAttribute(Qt::WA_DeleteOnClose);
         popup_->setAttribute(Qt::WA_QuitOnClose, false);
         popup_->setWordWrap(true);
-        popup_->setMargin(8);
-        popup_->setFixedWidth(300);
+        popup_->setTextFormat(Qt::RichText);
         popup_->setStyleSheet(QStringLiteral(
             "QLabel { background: #ffffe1; color: black; border: 1px solid black; }"));
+        // A link in a pop-up opens its topic in the help window.
+        QObject::connect(popup_, &QLabel::linkActivated, popup_, [this](const QString& link) {
+            if (popup_) popup_->close();
+            showTopic(QUrl(link).path().toInt());
+        });
     }
-    popup_->setText(popupText(number));
+    // Text and width keep their share of the screen, like the game's own windows.
+    QFont font = popup_->font();
+    font.setPixelSize(HelpWindow::textPixelSize(screen.size()));
+    popup_->setFont(font);
+    popup_->setMargin(font.pixelSize() / 2);
+    popup_->setFixedWidth(qMax(240, screen.width() * 7 / 20));
+    const HelpFile::Topic* topic = file_.topic(number);
+    popup_->setText(topic ? QStringLiteral("<b>%1</b>%2")
+                                .arg(topic->title.toHtmlEscaped(), file_.html(topic->text))
+                          : QStringLiteral("No help is available for this item."));
     popup_->adjustSize();
-    popup_->move(at.x() < 0 ? QCursor::pos() : at);
+    // Beside the control the help was asked for, not over it.
+    const QWidget* control = QApplication::widgetAt(at);
+    const QRect anchor = control && control != popup_
+                             ? QRect(control->mapToGlobal(QPoint(0, 0)), control->size())
+                             : QRect(at, QSize(1, 1));
+    popup_->move(popupPosition(anchor, popup_->size(), screen));
     popup_->show();
 }
 
 void HelpViewer::quit() {
     if (popup_) popup_->close();
-    if (browser_) browser_->close();
+    if (window_) window_->close();
 }

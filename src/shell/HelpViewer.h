@@ -3,10 +3,13 @@
 #include <QLabel>
 #include <QPoint>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 #include <QTextBrowser>
 
 #include "shell/HelpFile.h"
+
+class HelpWindow;
 
 // Shows the help file: its contents, one topic, or a small pop-up for the
 // "What's this?" of a control. One viewer serves every window.
@@ -19,7 +22,8 @@ class HelpViewer {
 
     void showContents();
     void showTopic(int number);
-    // The topic's text in a pop-up at a screen position (the pointer's by default).
+    // The topic's text in a pop-up next to the control under a screen position
+    // (the pointer's by default); at the position itself where no control is.
     void showPopup(int number, QPoint at = QPoint(-1, -1));
     // Closes every help window.
     void quit();
@@ -27,16 +31,19 @@ class HelpViewer {
     const HelpFile& file() const { return file_; }
     // What the pop-up for a number says; a number without topic still says something.
     QString popupText(int number) const;
+    // Where a pop-up of this size goes beside a control: below it, else above
+    // it, else wherever it fits, always inside the screen.
+    static QPoint popupPosition(QRect control, QSize popup, QRect screen);
+
     // The visible windows, for tests.
-    QTextBrowser* topicWindow() const { return browser_; }
+    HelpWindow* helpWindow() const;
+    QTextBrowser* topicWindow() const;
     QLabel* popupWindow() const { return popup_; }
 
   private:
-    QTextBrowser* browser();
-    QString contentsHtml() const;
-    QString topicHtml(int number) const;
+    HelpWindow* window();
 
     HelpFile file_;
-    QPointer<QTextBrowser> browser_;
+    QPointer<HelpWindow> window_;
     QPointer<QLabel> popup_;
 };

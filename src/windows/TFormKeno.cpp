@@ -236,6 +236,7 @@ void TFormKeno::MenuKenoSoundsClick() {
 void TFormKeno::closeEvent(QCloseEvent* event) {
     // Closing the window ends a run at once, from inside its wait.
     waiter_->markClosing();
+    help_.quit();
     QMainWindow::closeEvent(event);
 }
 

@@ -48,7 +48,8 @@ TEST(HelpCoverage, EveryHelpNumberOfEveryWindowHasATopic) {
         CollectHelpNumbers(*way, numbers);
         TFormPause pause(state, settings, sounds, showHelp);
         CollectHelpNumbers(pause, numbers);
-        TFormPayOffOd payoffs(state, sounds, [](GameState&, int) {}, showHelp);
+        TFormPayOffOd payoffs(
+            state, sounds, [](GameState&, int) {}, showHelp);
         CollectHelpNumbers(payoffs, numbers);
     }
     QDir::setCurrent(previous);
@@ -65,4 +66,9 @@ TEST(HelpCoverage, EveryHelpNumberOfEveryWindowHasATopic) {
     // The Help menu's own two topics.
     EXPECT_NE(file.topic(1), nullptr);
     EXPECT_NE(file.topic(37), nullptr);
+    // No link between topics leads nowhere.
+    for (const auto& [number, topic] : file.topics())
+        for (const HelpFile::Link& link : HelpFile::links(topic.text))
+            EXPECT_NE(file.topic(link.target), nullptr)
+                << "topic " << number << " links to " << link.target;
 }
