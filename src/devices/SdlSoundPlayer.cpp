@@ -44,6 +44,9 @@ SdlSoundPlayer::~SdlSoundPlayer() {
 }
 
 bool SdlSoundPlayer::openDevice() {
+    // SDL would otherwise catch SIGINT and SIGTERM and turn them into an event
+    // nobody reads, and the game would outlive a logout or a plain kill.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         deviceError_ = QString::fromUtf8(SDL_GetError());
         return false;

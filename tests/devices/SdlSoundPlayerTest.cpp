@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cmath>
+#include <csignal>
 
 #include "core/sound/MidiFile.h"
 #include "devices/Mixer.h"
@@ -124,6 +125,16 @@ TEST(SdlSoundPlayerTest, ABlockingRecordingLastsItsLengthANonBlockingOneDoesNot)
     // A name that is not a recording is skipped.
     player.play(QStringLiteral("WAVE_150"), SoundPlayer::Wait::Yes);
     EXPECT_EQ(mixer.finishedSerial(), 3u);
+}
+
+TEST(SdlSoundPlayerTest, TheSoundDeviceLeavesTermAndInterruptToEndTheGame) {
+    QtWaiter waiter;
+    SdlSoundPlayer player(waiter);
+    for (int signal : {SIGTERM, SIGINT}) {
+        struct sigaction action {};
+        ASSERT_EQ(sigaction(signal, nullptr, &action), 0);
+        EXPECT_EQ(action.sa_handler, SIG_DFL) << "signal " << signal;
+    }
 }
 
 TEST(SdlSoundPlayerTest, WithoutADeviceRecordingsKeepTheirLengthAndMusicFailsOnce) {
