@@ -8,6 +8,32 @@
 
 namespace {
 
+constexpr qreal kDesignWidth = 415.0;
+constexpr qreal kDesignHeight = 181.0;
+
+// The picture stretches with its window, but its balls and letters must not:
+// each is drawn around an anchor that moves with the stretch, at one scale in
+// both directions (the smaller of the two).
+class Stretch {
+  public:
+    explicit Stretch(QSize size)
+        : sx_(size.width() / kDesignWidth), sy_(size.height() / kDesignHeight) {}
+
+    template <class Draw>
+    void upright(QPainter& p, QPointF anchor, Draw draw) const {
+        p.save();
+        p.resetTransform();
+        p.translate(anchor.x() * sx_, anchor.y() * sy_);
+        p.scale(qMin(sx_, sy_), qMin(sx_, sy_));
+        p.translate(-anchor);
+        draw();
+        p.restore();
+    }
+
+  private:
+    qreal sx_, sy_;
+};
+
 struct Ball {
     qreal x, y, radius;  // in units of a 415 x 181 picture
     int number;
@@ -45,7 +71,7 @@ void paintBall(QPainter& p, const Ball& b) {
                   b.radius * 0.16);
 }
 
-void paintBoardHint(QPainter& p) {
+void paintBoardHint(QPainter& p, const Stretch& stretch) {
     // A faint grid of the 80 numbers behind everything.
     QFont font(QStringLiteral("Times New Roman"));
     font.setPixelSize(9);
@@ -53,12 +79,13 @@ void paintBoardHint(QPainter& p) {
     p.setPen(QColor(255, 255, 255, 28));
     for (int n = 1; n <= 80; ++n) {
         const int column = (n - 1) % 10, row = (n - 1) / 10;
-        p.drawText(QRectF(8 + column * 40.0, 6 + row * 21.0, 40, 21), Qt::AlignCenter,
-                   QString::number(n));
+        const QRectF cell(8 + column * 40.0, 6 + row * 21.0, 40, 21);
+        stretch.upright(p, cell.center(),
+                        [&] { p.drawText(cell, Qt::AlignCenter, QString::number(n)); });
     }
 }
 
-void paintTitle(QPainter& p) {
+void paintTitle(QPainter& p, const Stretch& stretch) {
     QFont font(QStringLiteral("Times New Roman"));
     font.setBold(true);
     font.setItalic(true);
@@ -67,16 +94,18 @@ void paintTitle(QPainter& p) {
     title.addText(0, 0, font, QStringLiteral("Velloro"));
     const QRectF bounds = title.boundingRect();
     title.translate(207.5 - bounds.center().x(), 78 - bounds.bottom() + bounds.height() * 0.1);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 110));
-    p.drawPath(title.translated(3, 3));
-    QLinearGradient gold(0, title.boundingRect().top(), 0, title.boundingRect().bottom());
-    gold.setColorAt(0.0, QColor(255, 246, 180));
-    gold.setColorAt(0.5, QColor(240, 190, 40));
-    gold.setColorAt(1.0, QColor(170, 110, 10));
-    p.setBrush(gold);
-    p.setPen(QPen(QColor(90, 50, 0), 1.2));
-    p.drawPath(title);
+    stretch.upright(p, title.boundingRect().center(), [&] {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 110));
+        p.drawPath(title.translated(3, 3));
+        QLinearGradient gold(0, title.boundingRect().top(), 0, title.boundingRect().bottom());
+        gold.setColorAt(0.0, QColor(255, 246, 180));
+        gold.setColorAt(0.5, QColor(240, 190, 40));
+        gold.setColorAt(1.0, QColor(170, 110, 10));
+        p.setBrush(gold);
+        p.setPen(QPen(QColor(90, 50, 0), 1.2));
+        p.drawPath(title);
+    });
 
     QFont small(QStringLiteral("Arial"));
     small.setBold(true);
@@ -84,8 +113,11 @@ void paintTitle(QPainter& p) {
     small.setLetterSpacing(QFont::AbsoluteSpacing, 5);
     p.setFont(small);
     p.setPen(QColor(255, 240, 200));
-    p.drawText(QRectF(0, 84, 415, 16), Qt::AlignHCenter,
-               QStringLiteral("KENO  \u2022  80 NUMBERS  \u2022  20 BALLS"));
+    const QRectF line(0, 84, kDesignWidth, 16);
+    stretch.upright(p, line.center(), [&] {
+        p.drawText(line, Qt::AlignHCenter,
+                   QStringLiteral("KENO  \u2022  80 NUMBERS  \u2022  20 BALLS"));
+    });
 }
 
 }  // namespace
@@ -95,19 +127,20 @@ QImage PaintSplashPicture(QSize size) {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    p.scale(size.width() / 415.0, size.height() / 181.0);
+    p.scale(size.width() / kDesignWidth, size.height() / kDesignHeight);
+    const Stretch stretch(size);
 
     QRadialGradient felt(QPointF(207, 70), 300);
     felt.setColorAt(0.0, QColor(20, 150, 60));
     felt.setColorAt(1.0, QColor(0, 60, 20));
     p.fillRect(QRectF(0, 0, 415, 181), felt);
-    paintBoardHint(p);
+    paintBoardHint(p, stretch);
 
     // Fuchsia and gold bands, as on the game table's frames.
     p.fillRect(QRectF(0, 104, 415, 3), QColor(255, 0, 255));
     p.fillRect(QRectF(0, 108, 415, 1), QColor(240, 190, 40));
 
-    paintTitle(p);
+    paintTitle(p, stretch);
 
     const std::array<Ball, 7> balls{{{40, 145, 22, 7, QColor(220, 30, 30)},
                                      {95, 152, 19, 23, QColor(20, 60, 220)},
@@ -116,6 +149,7 @@ QImage PaintSplashPicture(QSize size) {
                                      {262, 141, 24, 12, QColor(0, 160, 70)},
                                      {318, 152, 19, 66, QColor(240, 110, 0)},
                                      {372, 144, 22, 35, QColor(0, 150, 200)}}};
-    for (const Ball& ball : balls) paintBall(p, ball);
+    for (const Ball& ball : balls)
+        stretch.upright(p, QPointF(ball.x, ball.y), [&] { paintBall(p, ball); });
     return image;
 }
