@@ -29,6 +29,21 @@ constexpr int kPanelLeft = 358;
 constexpr int kPanelWidth = 140;
 constexpr int kArrowLeft = kPanelLeft + kPanelWidth / 2 - 8;
 
+// Compact tabs, the chosen one in the page's green, so all ten fit in one row.
+// Their padding keeps its share of the font, so on a small screen the room
+// goes to the words rather than to fixed margins.
+QString TabStyle(int fontPixels) {
+    const int across = qMax(2, fontPixels * 2 / 5), down = qMax(1, fontPixels / 5);
+    return QStringLiteral(
+               "QTabBar { background: rgb(0,128,0); }"
+               "QTabBar::tab { background: rgb(192,192,192); color: black; padding: %1px %2px;"
+               " margin: 2px 1px 0 0; border: 1px solid rgb(64,64,64); border-bottom: none;"
+               " border-top-left-radius: 4px; border-top-right-radius: 4px; }"
+               "QTabBar::tab:selected { background: rgb(0,128,0); color: white; margin-top: 0; }")
+        .arg(down)
+        .arg(across);
+}
+
 const char* const kTabNames[odds::kOddsTabs] = {
     "1 To 20 Spot", "All Catches", "All Or Nothing",  "Bet Against",   "Catch All",
     "Forty",        "Forty Forty", "Last Ball Drawn", "Super Special", "Thirty Two Spot",
@@ -119,13 +134,7 @@ TFormPayOffOd::TFormPayOffOd(GameState& state, SoundPlayer& sound,
     TabControl->setExpanding(false);
     for (const char* name : kTabNames) TabControl->addTab(QString::fromLatin1(name));
     TabControl->setAutoFillBackground(true);
-    // Compact tabs, the chosen one in the page's green, so all ten fit in one row.
-    TabControl->setStyleSheet(QStringLiteral(
-        "QTabBar { background: rgb(0,128,0); }"
-        "QTabBar::tab { background: rgb(192,192,192); color: black; padding: 3px 6px;"
-        " margin: 2px 1px 0 0; border: 1px solid rgb(64,64,64); border-bottom: none;"
-        " border-top-left-radius: 4px; border-top-right-radius: 4px; }"
-        "QTabBar::tab:selected { background: rgb(0,128,0); color: white; margin-top: 0; }"));
+    TabControl->setStyleSheet(TabStyle(TabControl->font().pixelSize()));
     scaler->place(TabControl, {0, 0, kDesignWidth, 24});
     help(TabControl, 136);
 
@@ -326,6 +335,7 @@ void TFormPayOffOd::fitTabs() {
     do {
         font.setPixelSize(pixels);
         TabControl->setFont(font);
+        TabControl->setStyleSheet(TabStyle(pixels));
     } while (TabControl->sizeHint().width() > TabControl->width() && --pixels > 6);
 }
 

@@ -119,3 +119,14 @@ TEST_F(PayOffOdWindow, FixedKindsHideTheSpotControls) {
     EXPECT_FALSE(form->arrow(OddsArrow::SpotUp)->button().isHidden());
     EXPECT_EQ(state.PayoffSpots, 7);
 }
+
+TEST_F(PayOffOdWindow, AllTenTabsShowOnTheSmallestScreen) {
+    auto form = Open();
+    form->show();
+    for (int width : {500, 800}) {  // a 640 and a 1024 pixel wide screen
+        form->setFixedSize(width, width * 434 / 500);
+        const QTabBar& tabs = *form->TabControl;
+        EXPECT_LE(tabs.tabRect(tabs.count() - 1).right(), tabs.width()) << width;
+        EXPECT_GE(tabs.font().pixelSize(), 7) << width;
+    }
+}
