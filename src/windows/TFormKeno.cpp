@@ -142,16 +142,18 @@ void TFormKeno::buildControls() {
         scaler_->place(widget, entry.rect);
         if (entry.helpNumber > 0) AttachWhatsThis(widget, entry.helpNumber, helpPopup());
     }
+    parts_ = KenoControls::pick([this](const QString& name) { return control(name); });
     for (int n = 1; n <= board::kNumbers; ++n) cell(n)->setTag(board::kTagUnmarked + n);
-    for (const keno_layout::Arrow& arrow : keno_layout::arrows())
-        control(arrow.name)->setTag(arrow.releasedTag);
-    for (const keno_layout::Button& entry : keno_layout::buttons()) {
-        control(entry.name)->setTag(entry.tag);
-        control(entry.name)->hide();
+    const auto& arrows = keno_layout::arrows();
+    for (std::size_t i = 0; i < arrows.size(); ++i) parts_.arrows[i]->setTag(arrows[i].releasedTag);
+    const auto& buttons = keno_layout::buttons();
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        parts_.buttons[i]->setTag(buttons[i].tag);
+        parts_.buttons[i]->hide();
     }
     setQuickPickArrowsVisible(false);
-    control(QStringLiteral("ImageSpecial"))->hide();
-    AttachLiveToolTip(control(QStringLiteral("ImageSpecial")), [this] {
+    parts_.special->hide();
+    AttachLiveToolTip(parts_.special, [this] {
         return state_.Kind == TicketKind::Way && way_ ? way_->worthTip() : QString();
     });
 }
@@ -162,8 +164,9 @@ void TFormKeno::routeEvents() {
                 [this, n](auto button, auto buttons, auto modifiers) {
                     table_->ImageMouseDown(n, leftButtonAlone(button, buttons, modifiers));
                 });
-    std::size_t index = 0;
-    for (const keno_layout::Arrow& entry : keno_layout::arrows()) {
+    const auto& arrows = keno_layout::arrows();
+    for (std::size_t index = 0; index < arrows.size(); ++index) {
+        const keno_layout::Arrow& entry = arrows[index];
         HeldArrow::Actions actions;
         actions.step = [this, pressedTag = entry.releasedTag + 1](HeldArrow::Phase phase) {
             if (phase == HeldArrow::Phase::Press) state_.TimerMode = 0;
@@ -180,12 +183,13 @@ void TFormKeno::routeEvents() {
         actions.click = [this] {
             table_->sound({sounds::Cue::Click});
         };
-        arrows_[index++] = new HeldArrow(*control(entry.name), painter_,
+        arrows_[index] = new HeldArrow(*parts_.arrows[index], painter_,
                                          {entry.up, entry.fontUnits, entry.offsetUnits}, actions);
     }
-    for (const keno_layout::Button& entry : keno_layout::buttons()) {
-        const auto which = static_cast<TableButton>(entry.tag);
-        connect(control(entry.name), &ImageButton::mousePressed, this,
+    const auto& buttons = keno_layout::buttons();
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        const auto which = static_cast<TableButton>(buttons[i].tag);
+        connect(parts_.buttons[i], &ImageButton::mousePressed, this,
                 [this, which](auto button, auto buttons, auto modifiers) {
                     cycle_->ImageButtonMouseDown(which,
                                                  leftButtonAlone(button, buttons, modifiers));

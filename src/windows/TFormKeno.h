@@ -14,6 +14,7 @@
 #include "core/ticket/TicketKinds.h"
 #include "game/TableView.h"
 #include "ui/ControlPainter.h"
+#include "windows/KenoControls.h"
 #include "windows/KenoMenu.h"
 
 class GameCycle;
@@ -58,7 +59,7 @@ class TFormKeno : public QMainWindow, public TableView {
     const HistoryStartup& historyStartup() const { return historyStartup_; }
     PauseSettings& pauseSettings() { return pauseSettings_; }
 
-    // Controls by name ("ImagePlay", "Image17"); nullptr for an unknown name.
+    // Controls by layout name ("ImagePlay", "Image17"); nullptr for an unknown name.
     ImageButton* control(const QString& name) const;
     ImageButton* cell(int n) const;
     ImageButton* button(TableButton which) const;
@@ -126,7 +127,8 @@ class TFormKeno : public QMainWindow, public TableView {
     HistoryStartup historyStartup_;
     PauseSettings pauseSettings_;
     QPointer<TFormWay> way_;
-    std::map<QString, ImageButton*> controls_;
+    std::map<QString, ImageButton*> controls_;  // by layout name, for building and tests
+    KenoControls parts_;
     std::array<HeldArrow*, 10> arrows_{};  // in the order of keno_layout::arrows()
     QWidget* panelTop_ = nullptr;
     QWidget* panelBottom_ = nullptr;

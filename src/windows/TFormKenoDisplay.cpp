@@ -28,62 +28,32 @@ constexpr int kCellUnits = 23;
 constexpr int kCellOffset = 3;
 constexpr int kSpecialUnits = 80;
 
-const char* valueFieldName(ValueField field) {
-    switch (field) {
-        case ValueField::TotalPrice:
-            return "ImageTPN";
-        case ValueField::NumberOfGames:
-            return "ImageNOGN";
-        case ValueField::PricePerWay:
-            return "ImagePPWN";
-        case ValueField::PricePerGame:
-            return "ImagePPGN";
-        case ValueField::Spot:
-            return "ImageSpot";
-    }
-    return "ImageSpot";
-}
-
 }  // namespace
 
 void TFormKeno::paintInitialLook() {
-    for (const char* box :
-         {"ImageTotal", "ImageGames", "ImagePriceWay", "ImagePriceGame", "ImageSpotWay"})
-        painter_.PaintRoundedBox(*control(QLatin1String(box)), kGreen);
-    for (const char* frame : {"ImageTop", "ImageStatus", "ImageNumber", "ImageBottom"})
-        painter_.PaintBevel(*control(QLatin1String(frame)), BevelStyle::Frame);
-    for (int n = 1; n <= 80; ++n) painter_.SetCaptionFont(*cell(n), kCellUnits);
-    for (const keno_layout::Button& entry : keno_layout::buttons()) {
-        painter_.SetCaptionFont(*control(entry.name), kButtonUnits);
+    for (ImageButton* box : parts_.roundedBoxes) painter_.PaintRoundedBox(*box, kGreen);
+    for (ImageButton* frame : parts_.frames) painter_.PaintBevel(*frame, BevelStyle::Frame);
+    for (ImageButton* cell : parts_.cells) painter_.SetCaptionFont(*cell, kCellUnits);
+    for (const keno_layout::Button& entry : keno_layout::buttons())
         paintButton(static_cast<TableButton>(entry.tag), false);
-    }
     for (HeldArrow* arrow : arrows_) arrow->paint(false);
-    for (const char* status : {"ImageGOC", "ImageOC", "ImageGN", "ImageN"}) {
-        painter_.Fill(*control(QLatin1String(status)), kFuchsia);
-        painter_.SetCaptionFont(*control(QLatin1String(status)), kStatusUnits);
+    for (ImageButton* status : parts_.status) {
+        painter_.Fill(*status, kFuchsia);
+        painter_.SetCaptionFont(*status, kStatusUnits);
     }
-    painter_.Fill(*control(QStringLiteral("ImageCenter")), kGreen);
-    painter_.SetCaptionFont(*control(QStringLiteral("ImageCenter")), kCentreUnits);
-    const std::pair<const char*, const char*> captions[] = {
-        {"ImageTP", "TOTAL PRICE"},      {"ImageNOG", "NUMBER OF GAMES"},
-        {"ImagePPW", "PRICE PER WAY"},   {"ImagePPG", "PRICE PER GAME"},
-        {"ImageNOS", "NUMBER OF SPOTS"}, {"ImageWP", "OR WAYS PLAYED"}};
-    for (const auto& [name, text] : captions) {
-        ImageButton& caption = *control(QLatin1String(name));
-        painter_.Fill(caption, kGreen);
-        painter_.SetCaptionFont(caption, kCaptionUnits);
-        painter_.PaintCaption(caption, kBlack, QLatin1String(text), kTimes,
-                              CaptionAlignment::Centre, 0);
+    painter_.Fill(*parts_.centre, kGreen);
+    painter_.SetCaptionFont(*parts_.centre, kCentreUnits);
+    for (const auto& [caption, text] : parts_.captions) {
+        painter_.Fill(*caption, kGreen);
+        painter_.SetCaptionFont(*caption, kCaptionUnits);
+        painter_.PaintCaption(*caption, kBlack, text, kTimes, CaptionAlignment::Centre, 0);
     }
-    for (ValueField field : {ValueField::TotalPrice, ValueField::NumberOfGames,
-                             ValueField::PricePerWay, ValueField::PricePerGame, ValueField::Spot}) {
-        ImageButton& value = *control(QLatin1String(valueFieldName(field)));
-        painter_.Fill(value, kGreen);
-        painter_.SetCaptionFont(value, kValueUnits);
+    for (ImageButton* value : parts_.values) {
+        painter_.Fill(*value, kGreen);
+        painter_.SetCaptionFont(*value, kValueUnits);
     }
-    ImageButton& special = *control(QStringLiteral("ImageSpecial"));
-    painter_.Fill(special, kGreen);
-    painter_.SetCaptionFont(special, kSpecialUnits);
+    painter_.Fill(*parts_.special, kGreen);
+    painter_.SetCaptionFont(*parts_.special, kSpecialUnits);
 }
 
 ImageButton* TFormKeno::control(const QString& name) const {
@@ -91,16 +61,9 @@ ImageButton* TFormKeno::control(const QString& name) const {
     return found == controls_.end() ? nullptr : found->second;
 }
 
-ImageButton* TFormKeno::cell(int n) const {
-    if (n < 1 || n > 80) return nullptr;
-    return control(QStringLiteral("Image%1").arg(n));
-}
+ImageButton* TFormKeno::cell(int n) const { return parts_.cell(n); }
 
-ImageButton* TFormKeno::button(TableButton which) const {
-    for (const keno_layout::Button& entry : keno_layout::buttons())
-        if (entry.tag == static_cast<int>(which)) return control(entry.name);
-    return nullptr;
-}
+ImageButton* TFormKeno::button(TableButton which) const { return parts_.button(which); }
 
 HeldArrow* TFormKeno::arrow(int releasedTag) const {
     const auto& entries = keno_layout::arrows();
@@ -140,25 +103,22 @@ void TFormKeno::paintButton(TableButton which, bool pressed) {
 }
 
 void TFormKeno::showStatus(const QString& word, Rgb colour, const QString& gameNumber) {
-    const std::pair<const char*, QString> boxes[] = {{"ImageGOC", QStringLiteral("GAME")},
-                                                     {"ImageOC", word},
-                                                     {"ImageGN", QStringLiteral("GAME")},
-                                                     {"ImageN", gameNumber}};
-    for (const auto& [name, text] : boxes) {
-        ImageButton& box = *control(QLatin1String(name));
-        painter_.Fill(box, kFuchsia);
-        painter_.PaintCaption(box, toQColor(colour), text, kTimes, CaptionAlignment::Centre, 0);
+    const QString texts[] = {QStringLiteral("GAME"), word, QStringLiteral("GAME"), gameNumber};
+    for (std::size_t i = 0; i < parts_.status.size(); ++i) {
+        painter_.Fill(*parts_.status[i], kFuchsia);
+        painter_.PaintCaption(*parts_.status[i], toQColor(colour), texts[i], kTimes,
+                              CaptionAlignment::Centre, 0);
     }
 }
 
 void TFormKeno::showCentreMessage(const QString& text) {
-    ImageButton& centre = *control(QStringLiteral("ImageCenter"));
+    ImageButton& centre = *parts_.centre;
     painter_.Fill(centre, kGreen);
     painter_.PaintCaption(centre, kBlack, text, kTimes, CaptionAlignment::Centre, 0);
 }
 
 void TFormKeno::showValue(ValueField field, const QString& text) {
-    ImageButton& value = *control(QLatin1String(valueFieldName(field)));
+    ImageButton& value = *parts_.value(field);
     painter_.Fill(value, kGreen);
     painter_.PaintCaption(value, kBlack, text, kTimes, CaptionAlignment::Centre, 0);
 }
@@ -176,34 +136,36 @@ void TFormKeno::setButtonVisible(TableButton which, bool visible) {
 }
 
 void TFormKeno::setBetArrowsVisible(bool visible) {
-    for (const keno_layout::Arrow& arrow : keno_layout::arrows())
-        if (arrow.betArrow) control(arrow.name)->setVisible(visible);
+    const auto& layout = keno_layout::arrows();
+    for (std::size_t i = 0; i < layout.size(); ++i)
+        if (layout[i].betArrow) parts_.arrows[i]->setVisible(visible);
 }
 
 void TFormKeno::setQuickPickArrowsVisible(bool visible) {
-    for (const keno_layout::Arrow& arrow : keno_layout::arrows())
-        if (!arrow.betArrow) control(arrow.name)->setVisible(visible);
+    const auto& layout = keno_layout::arrows();
+    for (std::size_t i = 0; i < layout.size(); ++i)
+        if (!layout[i].betArrow) parts_.arrows[i]->setVisible(visible);
 }
 
 void TFormKeno::setSpotVisible(bool visible) {
-    control(QStringLiteral("ImageSpot"))->setVisible(visible);
+    parts_.value(ValueField::Spot)->setVisible(visible);
 }
 
 void TFormKeno::showKindCode(const QString& kindCode) {
-    ImageButton& special = *control(QStringLiteral("ImageSpecial"));
+    ImageButton& special = *parts_.special;
     painter_.Fill(special, kGreen);
     painter_.PaintCaption(special, kBlack, kindCode, kTimes, CaptionAlignment::KindCode, 0);
     special.show();
 }
 
 void TFormKeno::showWaySummary(const QString& summary) {
-    ImageButton& special = *control(QStringLiteral("ImageSpecial"));
+    ImageButton& special = *parts_.special;
     painter_.PaintCaption(special, kBlack, summary, kTimes, CaptionAlignment::WaySummary, 0);
     special.show();
 }
 
 void TFormKeno::clearSpecialBox() {
-    ImageButton& special = *control(QStringLiteral("ImageSpecial"));
+    ImageButton& special = *parts_.special;
     painter_.Fill(special, kGreen);
     special.hide();
 }

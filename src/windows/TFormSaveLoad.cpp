@@ -9,7 +9,6 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTimer>
 
 #include "core/state/GameState.h"
 #include "core/tickets/TicketFile.h"
@@ -17,6 +16,7 @@
 #include "ui/DesignUnits.h"
 #include "ui/DialogFrame.h"
 #include "ui/Glyphs.h"
+#include "ui/HeldArrow.h"
 #include "ui/ImageButton.h"
 #include "ui/WhatsThis.h"
 #include "ui/WindowScaler.h"
@@ -68,8 +68,7 @@ TFormSaveLoad::TFormSaveLoad(Mode mode, GameState& state, SoundPlayer& sound, QS
       confirm_(askYesNo),
       dialogMode_(modeWord()),
       painter_(
-          window_style::SaveLoad, [this] { return height(); }, state.BevelWidth),
-      TimerButton(new QTimer(this)) {
+          window_style::SaveLoad, [this] { return height(); }, state.BevelWidth) {
     setObjectName(QStringLiteral("TFormSaveLoad"));
     SetUpGreenDialog(*this, modeWord() + QStringLiteral(" YOUR FAVORITE TICKET"));
     QFont font(QStringLiteral("Times New Roman"));
@@ -118,8 +117,6 @@ TFormSaveLoad::TFormSaveLoad(Mode mode, GameState& state, SoundPlayer& sound, QS
         AttachWhatsThis(EditName, 103, showHelp_);
         AttachWhatsThis(ListNames, 104, showHelp_);
     }
-    TimerButton->setInterval(500);
-    connect(TimerButton, &QTimer::timeout, this, &TFormSaveLoad::TimerButtonTimer);
 
     QScreen* screen =
         parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
@@ -140,24 +137,27 @@ ImageButton* TFormSaveLoad::place(const char* name, const QRect& designRect, int
     image->setObjectName(QLatin1String(name));
     image->setTag(tag);
     scaler_->place(image, designRect);
-    if (tag == 0) return image;
-    const bool arrow = tag == kUpTag || tag == kDownTag;
+    if (showHelp_ && helpNumber > 0) AttachWhatsThis(image, helpNumber, showHelp_);
+    if (tag == 0 || tag == kUpTag || tag == kDownTag) return image;
     connect(image, &ImageButton::mousePressed, this,
-            [this, image, arrow](Qt::MouseButton, Qt::MouseButtons buttons,
-                                 Qt::KeyboardModifiers modifiers) {
-                if (arrow)
-                    ImageArrowMouseDown(*image, buttons, modifiers);
-                else
-                    ImageButtonMouseDown(*image, buttons, modifiers);
+            [this, image](Qt::MouseButton, Qt::MouseButtons buttons,
+                          Qt::KeyboardModifiers modifiers) {
+                ImageButtonMouseDown(*image, buttons, modifiers);
             });
-    connect(image, &ImageButton::mouseReleased, this, [this, image, arrow] {
-        if (arrow)
-            ImageArrowMouseUp(*image);
-        else
-            ImageButtonMouseUp(*image);
-    });
-    if (showHelp_) AttachWhatsThis(image, helpNumber, showHelp_);
+    connect(image, &ImageButton::mouseReleased, this, [this, image] { ImageButtonMouseUp(*image); });
     return image;
+}
+
+// A scroll button moves the list's top line by one on its press and while held.
+HeldArrow* TFormSaveLoad::scrollArrow(ImageButton& image, bool up) {
+    HeldArrow::Actions actions;
+    actions.step = [this, up](HeldArrow::Phase) {
+        QScrollBar* bar = ListNames->verticalScrollBar();
+        bar->setValue(bar->value() + (up ? -1 : 1));
+        return ArrowStep::stepped();
+    };
+    actions.click = [this] { click(); };
+    return new HeldArrow(image, painter_, {up, 13, 1}, actions);
 }
 
 void TFormSaveLoad::FormCreate() {
@@ -166,7 +166,8 @@ void TFormSaveLoad::FormCreate() {
     painter_.PaintBevel(*ImageTop, BevelStyle::Frame);
     painter_.PaintBevel(*ImageBottom, BevelStyle::Frame);
     for (ImageButton* button : {ImageOK, ImageCancel, ImageDelete}) paintButton(*button, false);
-    for (ImageButton* arrow : {ImageUp, ImageDown}) paintArrow(*arrow, false);
+    ArrowUp = scrollArrow(*ImageUp, true);
+    ArrowDown = scrollArrow(*ImageDown, false);
     ImageOK->hide();
     ImageDelete->hide();
     applyFonts();
@@ -202,14 +203,6 @@ void TFormSaveLoad::paintButton(ImageButton& button, bool pressed) {
     painter_.PaintBevel(button, pressed ? BevelStyle::Sunken : BevelStyle::Raised);
     painter_.PaintCaption(button, pressed ? kSilver : kBlack, caption, QStringLiteral("Arial"),
                           CaptionAlignment::Centre, 9);
-}
-
-void TFormSaveLoad::paintArrow(ImageButton& arrow, bool pressed) {
-    painter_.SetCaptionFont(arrow, 13);
-    painter_.PaintBevel(arrow, pressed ? BevelStyle::Sunken : BevelStyle::Raised);
-    const QChar glyph(releasedTag(arrow) == kUpTag ? glyphs::kUpArrow : glyphs::kDownArrow);
-    painter_.PaintCaption(arrow, pressed ? kSilver : kBlack, QString(glyph), glyphs::kSymbolFont,
-                          CaptionAlignment::Centre, 1);
 }
 
 void TFormSaveLoad::click() { PlayGameSound(sound_, state_.SoundsOn, {sounds::Cue::Click}); }
@@ -285,40 +278,6 @@ void TFormSaveLoad::ImageButtonMouseUp(ImageButton& button) {
             DeleteRecord();
             break;
     }
-}
-
-void TFormSaveLoad::scroll(int pressedTag) {
-    QScrollBar* bar = ListNames->verticalScrollBar();
-    bar->setValue(bar->value() + (pressedTag == kUpTag + 1 ? -1 : 1));
-}
-
-void TFormSaveLoad::ImageArrowMouseDown(ImageButton& arrow, Qt::MouseButtons buttons,
-                                        Qt::KeyboardModifiers modifiers) {
-    if (!leftButtonAlone(buttons, modifiers) || arrow.tag() % 2 == 0) return;
-    arrow.setTag(arrow.tag() + 1);
-    scroll(arrow.tag());
-    paintArrow(arrow, true);
-    repaint();
-    click();
-    timerTag_ = arrow.tag();
-    TimerButton->setInterval(500);
-    TimerButton->start();
-}
-
-void TFormSaveLoad::TimerButtonTimer() {
-    if (timerTag_ == 0) return TimerButton->stop();
-    TimerButton->setInterval(50);
-    scroll(timerTag_);
-}
-
-void TFormSaveLoad::ImageArrowMouseUp(ImageButton& arrow) {
-    if (arrow.tag() % 2 != 0) return;
-    paintArrow(arrow, false);
-    repaint();
-    click();
-    arrow.setTag(arrow.tag() - 1);
-    TimerButton->stop();
-    timerTag_ = 0;
 }
 
 void TFormSaveLoad::SaveRecord() {

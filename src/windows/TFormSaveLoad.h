@@ -11,7 +11,7 @@ class ImageButton;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QTimer;
+class HeldArrow;
 class SoundPlayer;
 class WindowScaler;
 struct GameState;
@@ -52,10 +52,9 @@ class TFormSaveLoad : public QDialog {
     void ImageButtonMouseDown(ImageButton& button, Qt::MouseButtons buttons,
                               Qt::KeyboardModifiers modifiers);
     void ImageButtonMouseUp(ImageButton& button);
-    void ImageArrowMouseDown(ImageButton& arrow, Qt::MouseButtons buttons,
-                             Qt::KeyboardModifiers modifiers);
-    void ImageArrowMouseUp(ImageButton& arrow);
-    void TimerButtonTimer();
+    // The scroll buttons' press cycles (press, repeat while held, release).
+    HeldArrow* ArrowUp = nullptr;
+    HeldArrow* ArrowDown = nullptr;
 
     // The top line of the names list.
     int topLine() const;
@@ -69,9 +68,8 @@ class TFormSaveLoad : public QDialog {
     void FormCreate();
     void loadNames();
     void paintButton(ImageButton& button, bool pressed);
-    void paintArrow(ImageButton& arrow, bool pressed);
+    HeldArrow* scrollArrow(ImageButton& image, bool up);
     void applyFonts();
-    void scroll(int pressedTag);
     void click();
     void SaveRecord();
     void RestoreRecord();
@@ -88,8 +86,6 @@ class TFormSaveLoad : public QDialog {
     ControlPainter painter_;
     WindowScaler* scaler_ = nullptr;
     QLabel* LabelName = nullptr;
-    QTimer* TimerButton = nullptr;
-    int timerTag_ = 0;                      // pressed tag of the held scroll button
     ImageButton* pressedButton_ = nullptr;  // OK, CANCEL or DELETE held down
     ImageButton* ImageTop = nullptr;
     ImageButton* ImageBottom = nullptr;

@@ -13,26 +13,15 @@
 #include "windows/TFormSaveLoad.h"
 #include "windows/TFormWay.h"
 #include "windows/TicketPrinter.h"
+#include "support/SampleTickets.h"
 
 namespace {
 
-// Three groups of 4 with rows 1 to 3 bet: 3 ways of 4, 3 of 8, 1 of 12.
+// The sample way ticket at $2.00 a way for 4 games.
 GameState wayTicket() {
-    GameState state;
-    state.Kind = TicketKind::Way;
-    state.SpotsPerSet = 4;
-    state.CompletedSets = 3;
-    state.CurrentSet = 4;
-    state.Sets[1].Numbers = {1, 2, 3, 4};
-    state.Sets[2].Numbers = {41, 52, 63, 80};
-    state.Sets[3].Numbers = {17, 18, 19, 20};
-    state.WayCounts[0] = 3;
-    state.WayCounts[1] = 3;
-    state.WayCounts[2] = 1;
-    state.Ways = 7;
+    GameState state = ThreeGroupsOfFour();
     state.PricePerWay = money::dollars(2);
     state.NumberOfGames = 4;
-    state.PayoffSpots = 4;
     return state;
 }
 

@@ -12,7 +12,10 @@ namespace {
 
 using namespace game_offsets;
 
-constexpr int kKindCodeLength = 2;
+// The ticket and bet block lies in the record as BetFields lays it out.
+static_assert(kWays == kPricePerWay + bet_offsets::kWays &&
+              kWayCounts == kPricePerWay + bet_offsets::kWayCounts &&
+              kKindCode == kPricePerWay + bet_offsets::kKindCode);
 
 QString displayName(const QString& path) { return QFileInfo(path).fileName(); }
 
@@ -63,21 +66,7 @@ std::vector<std::uint8_t> encodeGameRecord(const GameRecord& record) {
         out[at + TicketSet::kSlots] = set.Hits;
     }
     for (std::size_t i = 0; i < record.Drawn.size(); ++i) out[kDrawn + i] = record.Drawn[i];
-    bytes::writeInt(out, kPricePerWay, 8, record.PricePerWay);
-    out[kTicketKind] = record.TicketKind;
-    out[kCompletedSets] = record.CompletedSets;
-    out[kSpotsMarked] = record.SpotsMarked;
-    out[kSpotsPerSet] = record.SpotsPerSet;
-    out[kCurrentSet] = record.CurrentSet;
-    out[kPayoffSpots] = record.PayoffSpots;
-    bytes::writeInt(out, kWays, 4, record.Ways);
-    bytes::writeInt(out, kNumberOfGames, 4, record.NumberOfGames);
-    for (std::size_t k = 0; k < record.WayCounts.size(); ++k)
-        bytes::writeInt(out, kWayCounts + 4 * k, 4, record.WayCounts[k]);
-    const QByteArray code = record.KindCode.left(kKindCodeLength).toLatin1();
-    out[kKindCode] = static_cast<std::uint8_t>(code.size());
-    for (qsizetype i = 0; i < code.size(); ++i)
-        out[kKindCode + 1 + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(code[i]);
+    writeBetFields(out, kPricePerWay, record);
     return out;
 }
 
@@ -94,23 +83,7 @@ GameRecord decodeGameRecord(const std::vector<std::uint8_t>& in) {
         set.Hits = in[at + TicketSet::kSlots];
     }
     for (std::size_t i = 0; i < record.Drawn.size(); ++i) record.Drawn[i] = in[kDrawn + i];
-    record.PricePerWay = bytes::readInt64(in, kPricePerWay);
-    record.TicketKind = in[kTicketKind];
-    record.CompletedSets = in[kCompletedSets];
-    record.SpotsMarked = in[kSpotsMarked];
-    record.SpotsPerSet = in[kSpotsPerSet];
-    record.CurrentSet = in[kCurrentSet];
-    record.PayoffSpots = in[kPayoffSpots];
-    record.Ways = bytes::readInt32(in, kWays);
-    record.NumberOfGames = bytes::readInt32(in, kNumberOfGames);
-    for (std::size_t k = 0; k < record.WayCounts.size(); ++k)
-        record.WayCounts[k] = bytes::readInt32(in, kWayCounts + 4 * k);
-    // A damaged length must not reach past the field.
-    const int length = std::min<int>(in[kKindCode], kKindCodeLength);
-    QByteArray code;
-    for (int i = 0; i < length; ++i)
-        code.append(static_cast<char>(in[kKindCode + 1 + static_cast<std::size_t>(i)]));
-    record.KindCode = QString::fromLatin1(code);
+    static_cast<BetFields&>(record) = readBetFields(in, kPricePerWay);
     return record;
 }
 
@@ -121,17 +94,7 @@ GameRecord slotFromState(const GameState& state) {
     slot.Sets = state.Sets;
     slot.Sets[0] = TicketSet{};
     slot.Drawn = state.Drawn;
-    slot.PricePerWay = state.PricePerWay;
-    slot.TicketKind = kindByte(state.Kind);
-    slot.CompletedSets = state.CompletedSets;
-    slot.SpotsMarked = state.SpotsMarked;
-    slot.SpotsPerSet = state.SpotsPerSet;
-    slot.CurrentSet = state.CurrentSet;
-    slot.PayoffSpots = state.PayoffSpots;
-    slot.Ways = state.Ways;
-    slot.NumberOfGames = state.NumberOfGames;
-    slot.WayCounts = state.WayCounts;
-    slot.KindCode = state.KindCode.left(kKindCodeLength);
+    static_cast<BetFields&>(slot) = betFieldsOf(state);
     return slot;
 }
 

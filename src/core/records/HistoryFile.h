@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/records/BetFields.h"
 #include "core/state/Money.h"
 #include "core/state/TicketSet.h"
 
@@ -36,23 +37,13 @@ constexpr std::size_t kKindCode = 1796;  // length byte and two characters
 }  // namespace game_offsets
 
 // One record of the games history: a played game, or the header (game number
-// of the last game recorded and the balance in GameWin, all else zero).
-struct GameRecord {
+// of the last game recorded and the balance in GameWin, all else zero). The
+// ticket and bet fields follow the sets and the drawn balls.
+struct GameRecord : BetFields {
     std::int32_t GameNumber = 0;
     Money GameWin = 0;
     TicketSets Sets{};  // Sets[1..80]; index 0 is not stored
     std::array<std::uint8_t, 20> Drawn{};
-    Money PricePerWay = 0;
-    std::uint8_t TicketKind = 0;  // the kind byte as stored, 0..10 when sound
-    std::uint8_t CompletedSets = 0;
-    std::uint8_t SpotsMarked = 0;
-    std::uint8_t SpotsPerSet = 0;
-    std::uint8_t CurrentSet = 0;
-    std::uint8_t PayoffSpots = 0;
-    std::int32_t Ways = 0;
-    std::int32_t NumberOfGames = 0;
-    std::array<std::int32_t, 15> WayCounts{};
-    QString KindCode;  // at most 2 characters
 
     // An unplayed slot has no first ball.
     bool played() const { return Drawn[0] != 0; }

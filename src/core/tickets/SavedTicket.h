@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/records/BetFields.h"
 #include "core/state/Money.h"
 #include "core/state/TicketSet.h"
 
@@ -32,20 +33,9 @@ constexpr std::size_t kKindCode = 1716;  // length byte and two characters
 }  // namespace ticket_offsets
 
 // One saved ticket: its name and the ticket and bet fields of the game state.
-struct SavedTicket {
+struct SavedTicket : BetFields {
     QString TicketName;  // at most 30 characters of Windows-1252
     TicketSets Sets{};   // Sets[1..80], numbers only; index 0 and the hits are not stored
-    Money PricePerWay = 0;
-    std::uint8_t TicketKind = 0;  // the kind byte as stored, 0..10 when sound
-    std::uint8_t CompletedSets = 0;
-    std::uint8_t SpotsMarked = 0;
-    std::uint8_t SpotsPerSet = 0;
-    std::uint8_t CurrentSet = 0;
-    std::uint8_t PayoffSpots = 0;
-    std::int32_t Ways = 0;
-    std::int32_t NumberOfGames = 0;
-    std::array<std::int32_t, 15> WayCounts{};
-    QString KindCode;  // at most 2 characters
 
     bool operator==(const SavedTicket&) const = default;
 };

@@ -7,6 +7,7 @@
 #include "core/state/GameState.h"
 #include "core/tickets/SavedTicket.h"
 #include "core/tickets/TicketFile.h"
+#include "support/SampleTickets.h"
 
 using file_bytes::intAt;
 
@@ -26,23 +27,8 @@ SavedTicket plainTicket(const QString& name, std::uint8_t firstNumber = 3) {
     return savedTicketFromState(state, name);
 }
 
-// Three groups of 4 with every row bet: 3 ways of 4, 3 of 8, 1 of 12.
-GameState wayTicketState() {
-    GameState state;
-    state.Kind = TicketKind::Way;
-    state.SpotsPerSet = 4;
-    state.CompletedSets = 3;
-    state.CurrentSet = 4;
-    state.Sets[1].Numbers = {1, 2, 3, 4};
-    state.Sets[2].Numbers = {11, 12, 13, 14};
-    state.Sets[3].Numbers = {21, 22, 23, 24};
-    state.WayCounts[0] = 3;
-    state.WayCounts[1] = 3;
-    state.WayCounts[2] = 1;
-    state.Ways = 7;
-    state.PayoffSpots = 4;
-    return state;
-}
+// The sample way ticket with the groups 1-4, 11-14 and 21-24.
+GameState wayTicketState() { return ThreeGroupsOfFour({1, 2, 3, 4}, {11, 12, 13, 14}, {21, 22, 23, 24}); }
 
 class TicketFileTest : public ::testing::Test {
   protected:

@@ -2,6 +2,7 @@
 
 #include "core/state/GameState.h"
 #include "core/tickets/TicketPrintLayout.h"
+#include "support/SampleTickets.h"
 
 using namespace ticket_print;
 
@@ -29,14 +30,7 @@ int labelCount(const Printout& out) {
 }  // namespace
 
 TEST(TicketPrintLayout, AWayTicketChecksEveryGroupAndLabelsIt) {
-    GameState state;
-    state.Kind = TicketKind::Way;
-    state.SpotsPerSet = 4;
-    state.CompletedSets = 3;
-    state.CurrentSet = 4;
-    state.Sets[1].Numbers = {1, 2, 3, 4};
-    state.Sets[2].Numbers = {41, 52, 63, 80};
-    state.Sets[3].Numbers = {17, 18, 19, 20};
+    GameState state = ThreeGroupsOfFour();
     state.GameNumber = 7;
     const Printout out = LayOut(state, {3, 3, 1});
 
