@@ -1,5 +1,6 @@
 #include "devices/QtWaiter.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
@@ -17,7 +18,12 @@ bool QtWaiter::waitUntil(const std::function<bool()>& done, int milliseconds) {
 }
 
 bool QtWaiter::waitForSound(const std::function<bool()>& done, int milliseconds) {
-    return wait(done, milliseconds, QEventLoop::ExcludeUserInputEvents);
+    const bool open = wait(done, milliseconds, QEventLoop::ExcludeUserInputEvents);
+    // Clicks held back during the sound are still queued, and nothing else
+    // would wake the loop for them: a release would wait for the next move.
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+        dispatcher->wakeUp();
+    return open;
 }
 
 bool QtWaiter::wait(const std::function<bool()>& done, int milliseconds,

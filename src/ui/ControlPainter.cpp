@@ -40,6 +40,13 @@ int ControlPainter::units(double designUnits) const {
                             style_.designHeight);
 }
 
+QFont ControlPainter::boldFont(const QString& family, int sizeUnits) const {
+    QFont font(family);
+    font.setBold(true);
+    font.setPixelSize(qMax(1, units(sizeUnits)));
+    return font;
+}
+
 void ControlPainter::paintBevel(QImage& image, const QColor& base, BevelStyle style,
                                 int bevelWidth) {
     QPainter p(&image);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 #include <functional>
 
@@ -39,6 +40,8 @@ class ControlPainter {
     // Text in a colour and font at an alignment and a vertical offset in design units.
     void PaintCaption(ImageButton& control, const QColor& colour, const QString& text,
                       const QString& fontName, CaptionAlignment alignment, int offsetUnits) const;
+    // A bold font of this family, sized in design units, for the window's labels and texts.
+    QFont boldFont(const QString& family, int sizeUnits) const;
     // Fills the whole control with a plain colour (the information boxes).
     void Fill(ImageButton& control, const QColor& colour) const;
     // A green box with a black rounded border, as the main window's bet boxes.

@@ -1,8 +1,11 @@
 #include "ui/DialogFrame.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QPalette>
+#include <QScreen>
 
+#include "ui/WindowScaler.h"
 #include "ui/WindowStyle.h"
 
 void SetUpGreenDialog(QDialog& dialog, const QString& title) {
@@ -15,3 +18,16 @@ void SetUpGreenDialog(QDialog& dialog, const QString& title) {
     green.setColor(QPalette::Window, QColor::fromRgb(colours::kGreen));
     dialog.setPalette(green);
 }
+
+void FitAndCentre(QDialog& dialog, WindowScaler& scaler) {
+    const QWidget* parent = dialog.parentWidget();
+    QScreen* screen =
+        parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->geometry() : QRect(0, 0, 640, 480);
+    scaler.fitToScreen(available.size());
+    dialog.move(available.center() - dialog.rect().center());
+}
+
+Hourglass::Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+
+Hourglass::~Hourglass() { QApplication::restoreOverrideCursor(); }

@@ -4,7 +4,7 @@
 #include <QEvent>
 #include <QTimer>
 
-#include "ui/Glyphs.h"
+#include "ui/ButtonLook.h"
 #include "ui/ImageButton.h"
 
 HeldArrow::HeldArrow(ImageButton& button, const ControlPainter& painter, Look look, Actions actions)
@@ -32,12 +32,8 @@ bool HeldArrow::isRepeating() const { return timer_->isActive(); }
 int HeldArrow::repeatInterval() const { return timer_->interval(); }
 
 void HeldArrow::paint(bool pressed) {
-    painter_.SetCaptionFont(button_, look_.fontUnits, FontStyle::Bold);
-    painter_.PaintBevel(button_, pressed ? BevelStyle::Sunken : BevelStyle::Raised);
-    const QChar glyph(look_.up ? glyphs::kUpArrow : glyphs::kDownArrow);
-    painter_.PaintCaption(button_, QColor::fromRgb(pressed ? colours::kSilver : colours::kBlack),
-                          QString(glyph), glyphs::kSymbolFont, CaptionAlignment::Centre,
-                          look_.offsetUnits);
+    PaintButtonLook(painter_, button_,
+                    ButtonLook::arrow(look_.up, look_.fontUnits, look_.offsetUnits), pressed);
 }
 
 // Paints what has changed now, before the click sound holds the handler up.

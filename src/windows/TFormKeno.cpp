@@ -26,6 +26,8 @@
 #include "ui/WindowScaler.h"
 #include "windows/KenoLayout.h"
 #include "windows/TFormAggregate.h"
+#include "windows/TFormBalls.h"
+#include "windows/TFormHistory.h"
 #include "windows/TFormPause.h"
 #include "windows/TFormPayOffOd.h"
 #include "windows/TFormSounds.h"
@@ -212,6 +214,10 @@ void TFormKeno::routeEvents() {
     connect(menu_.IntroToKeno, &QAction::triggered, this, [this] { help_.showTopic(1); });
     connect(menu_.KenoHistory, &QAction::triggered, this, [this] { help_.showTopic(37); });
     connect(menu_.PayoffsAndOdds, &QAction::triggered, this, &TFormKeno::MenuPayoffsAndOddsClick);
+    connect(menu_.GamesHistory, &QAction::triggered, this,
+            [this] { ShowGamesHistory(state_, sound_, this, helpPopup(), kGamesFile); });
+    connect(menu_.BallFrequency, &QAction::triggered, this,
+            [this] { ShowBallFrequency(state_, sound_, this, helpPopup(), kGamesFile); });
     connect(menu_.About, &QAction::triggered, this, [this] { ShowAboutBox(this); });
     routeTicketMenu();
     routeSavedTickets();

@@ -10,6 +10,8 @@
 #include "shell/HelpFile.h"
 #include "shell/HelpViewer.h"
 #include "ui/WhatsThis.h"
+#include "windows/TFormBalls.h"
+#include "windows/TFormHistory.h"
 #include "windows/TFormKeno.h"
 #include "windows/TFormPause.h"
 #include "windows/TFormPayOffOd.h"
@@ -51,11 +53,18 @@ TEST(HelpCoverage, EveryHelpNumberOfEveryWindowHasATopic) {
         TFormPayOffOd payoffs(
             state, sounds, [](GameState&, int) {}, showHelp);
         CollectHelpNumbers(payoffs, numbers);
+        // The main window has written Games.vlr into this folder.
+        TFormHistory history(state, sounds, QStringLiteral("Games.vlr"), {}, showHelp);
+        CollectHelpNumbers(history, numbers);
+        TFormBalls balls(state, sounds, QStringLiteral("Games.vlr"), showHelp);
+        CollectHelpNumbers(balls, numbers);
     }
     QDir::setCurrent(previous);
 
-    // The main window, the way window, the pauses and the payoffs each offer help.
-    for (int sample : {72, 92, 69, 116, 136, 194}) EXPECT_TRUE(numbers.count(sample)) << sample;
+    // The main window, the way window, the pauses, the payoffs, the history
+    // and the frequency chart each offer help.
+    for (int sample : {72, 92, 69, 116, 136, 194, 151, 162, 171})
+        EXPECT_TRUE(numbers.count(sample)) << sample;
     const HelpFile file = HelpFile::builtIn();
     for (int number : numbers) {
         const HelpFile::Topic* topic = file.topic(number);

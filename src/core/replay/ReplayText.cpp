@@ -5,6 +5,7 @@
 
 #include "core/records/RecordFile.h"
 #include "core/state/TicketKind.h"
+#include "core/ticket/KindTable.h"
 #include "core/ticket/WaySum.h"
 
 namespace replay {
@@ -16,52 +17,34 @@ constexpr int kSlots = TicketSet::kSlots;
 // How the record's kind and code are written.
 enum class Wording { None, Spot, QuickPick, LastBall, Region, TwoRegions, Way };
 
-struct KindWording {
-    Wording wording = Wording::None;
-    const char* ticket = "";     // " Spot Ticket", " Top Ticket", ...
-    const char* hit = "";        // " On The Top"; the first region of two
-    const char* secondHit = "";  // " On The Bottom"
-};
+// The row of the kind table a recorded kind and code are told as. A code the
+// table does not know is told as the kind's last row (a regular ticket with
+// any code as a quick pick, Forty Forty as Left And Right, Thirty-Two Spot as
+// Inside), except a Forty ticket, which has no row to fall back on.
+const kinds::KindRule* ToldAs(std::uint8_t kind, const QString& code) {
+    const auto ticketKind = static_cast<TicketKind>(kind);
+    if (const kinds::KindRule* rule = kinds::Find(ticketKind, code)) return rule;
+    if (ticketKind == TicketKind::Forty) return nullptr;
+    const kinds::KindRule* last = nullptr;
+    for (const kinds::KindRule& rule : kinds::Rules())
+        if (rule.kind == ticketKind) last = &rule;
+    return last;
+}
 
-KindWording ChooseWording(std::uint8_t kind, const QString& code) {
-    switch (static_cast<TicketKind>(kind)) {
-        case TicketKind::Regular:
-            if (!code.isEmpty()) return {Wording::QuickPick, " Spot Quick Pick Ticket"};
-            return {Wording::Spot, " Spot Ticket"};
-        case TicketKind::AllCatches:
-            return {Wording::Spot, " Spot All Catches Ticket"};
-        case TicketKind::AllOrNothing:
-            return {Wording::Spot, " Spot All Or Nothing Ticket"};
-        case TicketKind::BetAgainst:
-            return {Wording::Spot, " Spot Bet Against Ticket"};
-        case TicketKind::CatchAll:
-            return {Wording::Spot, " Spot Catch All Ticket"};
-        case TicketKind::SuperSpecial:
-            return {Wording::Spot, " Spot Super Special Ticket"};
-        case TicketKind::LastBallDrawn:
-            return {Wording::LastBall, " Spot Last Ball Ticket"};
-        case TicketKind::Forty:
-            if (code == QLatin1String("T")) return {Wording::Region, " Top Ticket", " On The Top"};
-            if (code == QLatin1String("B"))
-                return {Wording::Region, " Bottom Ticket", " On The Bottom"};
-            if (code == QLatin1String("L"))
-                return {Wording::Region, " Left Ticket", " On The Left"};
-            if (code == QLatin1String("R"))
-                return {Wording::Region, " Right Ticket", " On The Right"};
-            return {};
-        case TicketKind::FortyForty:
-            if (code == QLatin1String("TB"))
-                return {Wording::TwoRegions, " Top And Bottom Ticket", " On The Top",
-                        " On The Bottom"};
-            return {Wording::TwoRegions, " Left And Right Ticket", " On The Left", " On The Right"};
-        case TicketKind::ThirtyTwoSpot:
-            if (code == QLatin1String("E"))
-                return {Wording::Region, " Edge Ticket", " Along The Edge"};
-            return {Wording::Region, " Inside Ticket", " On The Inside"};
-        case TicketKind::Way:
-            return {Wording::Way};
-    }
-    return {};
+Wording WordingOf(const kinds::KindRule* rule) {
+    if (!rule) return Wording::None;
+    if (rule->kind == TicketKind::Way) return Wording::Way;
+    if (*rule->otherWhere) return Wording::TwoRegions;
+    if (*rule->where) return Wording::Region;
+    if (rule->choice == TicketChoice::QuickPick) return Wording::QuickPick;
+    if (rule->kind == TicketKind::LastBallDrawn) return Wording::LastBall;
+    return Wording::Spot;
+}
+
+// " Spot Ticket", " Spot All Catches Ticket": a marked ticket's kind after its spot count.
+QString SpotTicketWords(const kinds::KindRule& rule) {
+    return *rule.name ? QStringLiteral(" Spot %1 Ticket").arg(QLatin1String(rule.name))
+                      : QStringLiteral(" Spot Ticket");
 }
 
 QString number(int n) { return QString::number(n); }
@@ -102,30 +85,32 @@ void writeOpening(const GameRecord& record, const QString& ticketLine, QStringLi
     writeDrawnBalls(record, lines);
 }
 
-void writeSpotTicket(const GameRecord& record, const KindWording& kind, QStringList& lines) {
+void writeSpotTicket(const GameRecord& record, const kinds::KindRule& rule, Wording wording,
+                     QStringList& lines) {
     const int s = record.PayoffSpots;
     const int h = record.Sets[1].Hits;
     const std::uint8_t lastBall = record.Drawn.back();  // before the draw is sorted
-    writeOpening(record, QStringLiteral("Playing This ") + number(s) + QLatin1String(kind.ticket),
+    writeOpening(record, QStringLiteral("Playing This ") + number(s) + SpotTicketWords(rule),
                  lines);
-    if (kind.wording == Wording::LastBall)
+    if (wording == Wording::LastBall)
         lines << QStringLiteral("The Last Ball Drawn Was ") + number(lastBall);
-    lines << (kind.wording == Wording::QuickPick
-                  ? QStringLiteral("The Randomly Marked Numbers Were ")
-                  : QStringLiteral("You Marked "));
+    lines << (wording == Wording::QuickPick ? QStringLiteral("The Randomly Marked Numbers Were ")
+                                            : QStringLiteral("You Marked "));
     lines << QStringLiteral("    ") + markedList(record);
     lines << QStringLiteral("You Hit ") + number(h) + QStringLiteral(" Out Of  ") + number(s);
-    if (kind.wording == Wording::LastBall && h == record.SpotsPerSet && lastBall != 0 &&
+    if (wording == Wording::LastBall && h == record.SpotsPerSet && lastBall != 0 &&
         record.Sets[1].contains(lastBall))
         lines << QStringLiteral("And You Hit The Last Ball Drawn");
 }
 
-void writeRegionTicket(const GameRecord& record, const KindWording& kind, QStringList& lines) {
+void writeRegionTicket(const GameRecord& record, const kinds::KindRule& rule, QStringList& lines) {
     const int h = record.Sets[1].Hits;
-    writeOpening(record, QStringLiteral("Playing This") + QLatin1String(kind.ticket), lines);
-    lines << QStringLiteral("You Hit ") + number(h) + QLatin1String(kind.hit);
-    if (kind.wording == Wording::TwoRegions)
-        lines << QStringLiteral("And ") + number(20 - h) + QLatin1String(kind.secondHit);
+    writeOpening(record, QStringLiteral("Playing This %1 Ticket").arg(QLatin1String(rule.name)),
+                 lines);
+    lines << QStringLiteral("You Hit ") + number(h) + QLatin1Char(' ') + QLatin1String(rule.where);
+    if (*rule.otherWhere)
+        lines << QStringLiteral("And ") + number(20 - h) + QLatin1Char(' ') +
+                     QLatin1String(rule.otherWhere);
 }
 
 void writeWayTicket(const GameRecord& record, const PayoffTables& payoffs, QStringList& lines) {
@@ -187,18 +172,19 @@ int NextGame(int gameIndex) { return gameIndex >= kHistorySlots - 1 ? 0 : gameIn
 
 QStringList Lines(const GameRecord& record, const PayoffTables& payoffs) {
     QStringList lines;
-    const KindWording kind = ChooseWording(record.TicketKind, record.KindCode);
-    switch (kind.wording) {
+    const kinds::KindRule* rule = ToldAs(record.TicketKind, record.KindCode);
+    const Wording wording = WordingOf(rule);
+    switch (wording) {
         case Wording::None:
             break;
         case Wording::Spot:
         case Wording::QuickPick:
         case Wording::LastBall:
-            writeSpotTicket(record, kind, lines);
+            writeSpotTicket(record, *rule, wording, lines);
             break;
         case Wording::Region:
         case Wording::TwoRegions:
-            writeRegionTicket(record, kind, lines);
+            writeRegionTicket(record, *rule, lines);
             break;
         case Wording::Way:
             writeWayTicket(record, payoffs, lines);

@@ -106,6 +106,13 @@ struct KindRule {
     SpotRange offered;      // SpotsMarked at which the Tickets menu offers it
     bool (*region)(int n);  // its region, or the first half it counts; null when none
     FixedSets fixedSets;    // the numbers it marks itself
+    // Its words in a replayed game: the ticket's name ("All Catches", "Last
+    // Ball", "Edge"; "" for regular), where its region's catches lie ("On The
+    // Top", "Along The Edge"; "" without a region) and, for Forty Forty, where
+    // the other half's lie ("On The Bottom").
+    const char* name;
+    const char* where;
+    const char* otherWhere;
 };
 
 // Every row: regular, the fifteen menu choices in menu order, way.

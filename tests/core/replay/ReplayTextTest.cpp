@@ -116,6 +116,20 @@ TEST(ReplayText, EveryKindHasItsOwnTicketLine) {
     EXPECT_TRUE(Lines(record, PayoffTables{}).isEmpty());
     record.TicketKind = 11;
     EXPECT_TRUE(Lines(record, PayoffTables{}).isEmpty());
+
+    // A code the kinds do not know is written as the kind's other wording.
+    const std::tuple<int, const char*, const char*> unknownCodes[] = {
+        {6, "", "Playing This Left And Right Ticket"},
+        {9, "X", "Playing This Inside Ticket"},
+        {0, "Z", "Playing This 0 Spot Quick Pick Ticket"},
+        {1, "", "Playing This 0 Spot All Catches Ticket"},
+        {7, "QP", "Playing This 0 Spot Last Ball Ticket"},
+    };
+    for (const auto& [kind, code, ticketLine] : unknownCodes) {
+        record.TicketKind = static_cast<std::uint8_t>(kind);
+        record.KindCode = QString::fromLatin1(code);
+        EXPECT_EQ(Lines(record, PayoffTables{}).value(1), ticketLine) << kind << code;
+    }
 }
 
 TEST(ReplayText, LastBallLineOnlyWhenEveryMarkAndTheLastBallHit) {

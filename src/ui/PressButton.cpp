@@ -1,0 +1,43 @@
+#include "ui/PressButton.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+#include "ui/ImageButton.h"
+
+PressButton::PressButton(ImageButton& button, const ControlPainter& painter, ButtonLook look,
+                         std::function<void()> click, std::function<void()> action)
+    : QObject(&button),
+      button_(button),
+      painter_(painter),
+      look_(std::move(look)),
+      click_(std::move(click)),
+      action_(std::move(action)) {
+    connect(&button_, &ImageButton::mousePressed, this,
+            [this](Qt::MouseButton, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+                press(buttons, modifiers);
+            });
+    connect(&button_, &ImageButton::mouseReleased, this, &PressButton::release);
+    paint(false);
+}
+
+void PressButton::paint(bool pressed) {
+    PaintButtonLook(painter_, button_, look_, pressed);
+    // Shown before the click sound holds the handler up.
+    QCoreApplication::sendPostedEvents(button_.window(), QEvent::UpdateRequest);
+}
+
+void PressButton::press(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+    if (buttons != Qt::LeftButton || modifiers != Qt::NoModifier || pressed_) return;
+    pressed_ = true;
+    paint(true);
+    if (click_) click_();
+}
+
+void PressButton::release() {
+    if (!pressed_) return;
+    pressed_ = false;
+    paint(false);
+    if (click_) click_();
+    if (action_) action_();
+}

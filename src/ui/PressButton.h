@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+#include "ui/ButtonLook.h"
+
+class ControlPainter;
+class ImageButton;
+
+// A painted push button (SHOW, CANCEL, PREVIOUS, NEXT): the pressed look and a
+// click when the left button goes down alone, then the raised look and a click
+// when it comes up, then the button's action.
+class PressButton : public QObject {
+    Q_OBJECT
+  public:
+    // Takes over `button`: paints it raised and follows its mouse. Lives as the
+    // button's child; `painter` must outlive it.
+    PressButton(ImageButton& button, const ControlPainter& painter, ButtonLook look,
+                std::function<void()> click, std::function<void()> action);
+
+    // The picture control this button drives.
+    ImageButton& button() const { return button_; }
+    // True from a press until its release.
+    bool isPressed() const { return pressed_; }
+
+    // The mouse went down; only the left button with no other button or key presses.
+    void press(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    // The mouse came up: raised look, click, then the action.
+    void release();
+
+  private:
+    void paint(bool pressed);
+
+    ImageButton& button_;
+    const ControlPainter& painter_;
+    ButtonLook look_;
+    std::function<void()> click_;
+    std::function<void()> action_;
+    bool pressed_ = false;
+};
