@@ -11,10 +11,13 @@
 #include "shell/HelpViewer.h"
 #include "shell/HelpWindow.h"
 #include "windows/TFormAggregate.h"
+#include "windows/TFormBalls.h"
+#include "windows/TFormHistory.h"
 #include "windows/TFormKeno.h"
 #include "windows/TFormPause.h"
 #include "windows/TFormPayOffOd.h"
 #include "windows/TFormSaveLoad.h"
+#include "windows/TFormShowGame.h"
 #include "windows/TFormSounds.h"
 #include "windows/TFormWay.h"
 
@@ -41,16 +44,21 @@ TEST(WindowSizes, EveryWindowTakesItsShareOfTheScreenCentred) {
         TFormPayOffOd payoffs(state, sounds, [](GameState&, int) {});
         TFormSaveLoad save(TFormSaveLoad::Mode::Save, state, sounds, QStringLiteral("Tickets.vlr"));
         TFormAggregate aggregate(state, sounds);
+        // The main window has written Games.vlr here.
+        TFormHistory history(state, sounds, QStringLiteral("Games.vlr"), {});
+        TFormShowGame replay(state, sounds, QStringLiteral("Games.vlr"));
+        TFormBalls balls(state, sounds, QStringLiteral("Games.vlr"));
         AboutBox about;
         help.showContents();
 
         EXPECT_EQ(keno.centralWidget()->size(), QSize(625, 667));
         EXPECT_EQ(way->size(), QSize(140, 650));
         const std::vector<std::pair<QWidget*, QSize>> centred{
-            {&pause, {338, 225}},           {&soundsWindow, {228, 180}},
-            {&payoffs, {625, 723}},         {&save, {375, 313}},
-            {&aggregate, {250, 123}},       {&about, {412, 417}},
-            {help.helpWindow(), {550, 567}}};
+            {&pause, {338, 225}},     {&soundsWindow, {228, 180}},
+            {&payoffs, {625, 723}},   {&save, {375, 313}},
+            {&aggregate, {250, 123}}, {&about, {412, 417}},
+            {&history, {212, 667}},   {&replay, {438, 583}},
+            {&balls, {669, 622}},     {help.helpWindow(), {550, 567}}};
         for (const auto& [window, size] : centred) {
             EXPECT_EQ(window->size(), size) << window->windowTitle().toStdString();
             // A shown window's frame may shift it by its border.
