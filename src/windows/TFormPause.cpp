@@ -1,12 +1,11 @@
 #include "windows/TFormPause.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
 
 #include "game/SoundPlayer.h"
+#include "ui/ButtonLook.h"
 #include "ui/DesignUnits.h"
 #include "ui/DialogFrame.h"
 #include "ui/HeldArrow.h"
@@ -21,8 +20,6 @@ constexpr int kOkTag = 113;
 constexpr int kCancelTag = 115;
 constexpr int kLabelFontUnits = 11;
 constexpr int kCaptionUnits = 13;
-const QColor kBlack(0, 0, 0);
-const QColor kSilver(192, 192, 192);
 
 // A picture control of the window: where it stands, its released tag, its help.
 struct PlacedImage {
@@ -97,11 +94,7 @@ TFormPause::TFormPause(GameState& state, PauseSettings& settings, SoundPlayer& s
     LabelWinning = makeLabel({185, 71, 76, 15}, Qt::AlignLeft, 122);
     LabelWinningLabel->setText(QStringLiteral("After Winning At Least"));
 
-    QScreen* screen =
-        parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
-    const QRect available = screen ? screen->geometry() : QRect(0, 0, 640, 480);
-    scaler->fitToScreen(available.size());
-    move(available.center() - rect().center());
+    FitAndCentre(*this, *scaler);
 
     painter_.PaintBevel(*top, BevelStyle::Frame);
     painter_.PaintBevel(*bottom, BevelStyle::Frame);
@@ -194,10 +187,8 @@ void TFormPause::paintButton(ImageButton& button, bool pressed) {
     const QString caption = ok        ? QStringLiteral("OK")
                             : pressed ? QStringLiteral("Cancel")
                                       : QStringLiteral("CANCEL");
-    painter_.SetCaptionFont(button, kCaptionUnits, FontStyle::Bold);
-    painter_.PaintBevel(button, pressed ? BevelStyle::Sunken : BevelStyle::Raised);
-    painter_.PaintCaption(button, pressed ? kSilver : kBlack, caption, QStringLiteral("Arial"),
-                          CaptionAlignment::Centre, 9);
+    PaintButtonLook(painter_, button, {caption, QStringLiteral("Arial"), kCaptionUnits, 9},
+                    pressed);
 }
 
 void TFormPause::sound() { PlayGameSound(sound_, state_.SoundsOn, {sounds::Cue::Click}); }

@@ -1,13 +1,12 @@
 #include "windows/TFormPayOffOd.h"
 
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QTabBar>
 
 #include "core/records/IoError.h"
 #include "core/records/ScheduleFile.h"
 #include "game/SoundPlayer.h"
+#include "ui/DialogFrame.h"
 #include "ui/HeldArrow.h"
 #include "ui/ImageButton.h"
 #include "ui/WhatsThis.h"
@@ -206,11 +205,7 @@ TFormPayOffOd::TFormPayOffOd(GameState& state, SoundPlayer& sound,
                 ImageModeMouseDown(odds::OddsMode::Percent, buttons, modifiers);
             });
 
-    QScreen* screen =
-        parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
-    const QRect available = screen ? screen->geometry() : QRect(0, 0, 640, 480);
-    scaler->fitToScreen(available.size());
-    move(available.center() - rect().center());
+    FitAndCentre(*this, *scaler);
 
     FormCreate();
 }

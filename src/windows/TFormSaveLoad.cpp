@@ -7,12 +7,12 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QScrollBar>
 
 #include "core/state/GameState.h"
 #include "core/tickets/TicketFile.h"
 #include "game/SoundPlayer.h"
+#include "ui/ButtonLook.h"
 #include "ui/DesignUnits.h"
 #include "ui/DialogFrame.h"
 #include "ui/Glyphs.h"
@@ -31,8 +31,6 @@ constexpr int kCancelTag = 107;
 constexpr int kDeleteTag = 109;
 constexpr int kLineUnits = 15;
 constexpr int kTextUnits = 12;
-const QColor kBlack(0, 0, 0);
-const QColor kSilver(192, 192, 192);
 
 bool leftButtonAlone(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
     return buttons == Qt::LeftButton && modifiers == Qt::NoModifier;
@@ -118,11 +116,7 @@ TFormSaveLoad::TFormSaveLoad(Mode mode, GameState& state, SoundPlayer& sound, QS
         AttachWhatsThis(ListNames, 104, showHelp_);
     }
 
-    QScreen* screen =
-        parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
-    const QRect available = screen ? screen->geometry() : QRect(0, 0, 640, 480);
-    scaler_->fitToScreen(available.size());
-    move(available.center() - rect().center());
+    FitAndCentre(*this, *scaler_);
     FormCreate();
     EditName->setFocus();
 }
@@ -199,10 +193,7 @@ void TFormSaveLoad::paintButton(ImageButton& button, bool pressed) {
     const QString caption = tag == kOkTag       ? modeWord()
                             : tag == kCancelTag ? QStringLiteral("CANCEL")
                                                 : QStringLiteral("DELETE");
-    painter_.SetCaptionFont(button, 13);
-    painter_.PaintBevel(button, pressed ? BevelStyle::Sunken : BevelStyle::Raised);
-    painter_.PaintCaption(button, pressed ? kSilver : kBlack, caption, QStringLiteral("Arial"),
-                          CaptionAlignment::Centre, 9);
+    PaintButtonLook(painter_, button, {caption, QStringLiteral("Arial"), 13, 9}, pressed);
 }
 
 void TFormSaveLoad::click() { PlayGameSound(sound_, state_.SoundsOn, {sounds::Cue::Click}); }

@@ -1,11 +1,10 @@
 #include "windows/TFormSounds.h"
 
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 
 #include "core/state/GameState.h"
 #include "devices/QtWaiter.h"
+#include "ui/ButtonLook.h"
 #include "ui/DesignUnits.h"
 #include "ui/DialogFrame.h"
 #include "ui/ImageButton.h"
@@ -20,11 +19,7 @@ constexpr BevelStyle kRaised = BevelStyle::Raised;
 constexpr BevelStyle kPressed = BevelStyle::Sunken;
 constexpr int kButtonUnits = 13;
 constexpr int kButtonOffset = 9;
-constexpr CaptionAlignment kCentred = CaptionAlignment::Centre;
-constexpr FontStyle kBoldStyle = FontStyle::Bold;
 constexpr int kLabelUnits = 11;
-const QColor kBlack(0, 0, 0);
-const QColor kSilver(192, 192, 192);
 
 bool leftButtonAlone(Qt::MouseButton button, Qt::MouseButtons buttons,
                      Qt::KeyboardModifiers modifiers) {
@@ -71,11 +66,7 @@ TFormSounds::TFormSounds(GameState& state, SoundPlayer& sound, ShowHelp showHelp
                 ImageOKCancelMouseDown(*button, buttons, keys);
             });
 
-    QScreen* screen =
-        parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
-    const QRect available = screen ? screen->geometry() : QRect(0, 0, 640, 480);
-    scaler_->fitToScreen(available.size());
-    move(available.center() - rect().center());
+    FitAndCentre(*this, *scaler_);
 
     painter_.PaintBevel(*panelMusic, kPanelStyle);
     painter_.PaintBevel(*panelSounds, kPanelStyle);
@@ -134,11 +125,9 @@ void TFormSounds::showSoundsToggle(bool on) {
 }
 
 void TFormSounds::paintButton(ImageButton& button, bool pressed) {
-    painter_.SetCaptionFont(button, kButtonUnits, kBoldStyle);
-    painter_.PaintBevel(button, pressed ? kPressed : kRaised);
-    painter_.PaintCaption(button, pressed ? kSilver : kBlack,
-                          &button == ImageOK ? QStringLiteral("OK") : QStringLiteral("CANCEL"),
-                          QStringLiteral("Arial"), kCentred, kButtonOffset);
+    const QString caption = &button == ImageOK ? QStringLiteral("OK") : QStringLiteral("CANCEL");
+    PaintButtonLook(painter_, button,
+                    {caption, QStringLiteral("Arial"), kButtonUnits, kButtonOffset}, pressed);
 }
 
 void TFormSounds::ImageOKCancelMouseDown(ImageButton& button, Qt::MouseButtons buttons,
