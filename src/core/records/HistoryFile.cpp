@@ -12,11 +12,6 @@ namespace {
 
 using namespace game_offsets;
 
-// The ticket and bet block lies in the record as BetFields lays it out.
-static_assert(kWays == kPricePerWay + bet_offsets::kWays &&
-              kWayCounts == kPricePerWay + bet_offsets::kWayCounts &&
-              kKindCode == kPricePerWay + bet_offsets::kKindCode);
-
 QString displayName(const QString& path) { return QFileInfo(path).fileName(); }
 
 bool isGameNumber(std::int64_t number) { return number >= 0 && number < kHistorySlots; }
@@ -66,7 +61,7 @@ std::vector<std::uint8_t> encodeGameRecord(const GameRecord& record) {
         out[at + TicketSet::kSlots] = set.Hits;
     }
     for (std::size_t i = 0; i < record.Drawn.size(); ++i) out[kDrawn + i] = record.Drawn[i];
-    writeBetFields(out, kPricePerWay, record);
+    writeBetFields(out, kBetFields, record);
     return out;
 }
 
@@ -83,7 +78,7 @@ GameRecord decodeGameRecord(const std::vector<std::uint8_t>& in) {
         set.Hits = in[at + TicketSet::kSlots];
     }
     for (std::size_t i = 0; i < record.Drawn.size(); ++i) record.Drawn[i] = in[kDrawn + i];
-    static_cast<BetFields&>(record) = readBetFields(in, kPricePerWay);
+    static_cast<BetFields&>(record) = readBetFields(in, kBetFields);
     return record;
 }
 

@@ -23,17 +23,9 @@ constexpr std::size_t kGameWin = 4;  // the header keeps the balance here
 constexpr std::size_t kSets = 12;    // 80 sets of 20 numbers and a hits byte
 constexpr std::size_t kSetSize = 21;
 constexpr std::size_t kDrawn = 1692;
-constexpr std::size_t kPricePerWay = 1712;
-constexpr std::size_t kTicketKind = 1720;
-constexpr std::size_t kCompletedSets = 1721;
-constexpr std::size_t kSpotsMarked = 1722;
-constexpr std::size_t kSpotsPerSet = 1723;
-constexpr std::size_t kCurrentSet = 1724;
-constexpr std::size_t kPayoffSpots = 1725;
-constexpr std::size_t kWays = 1728;
-constexpr std::size_t kNumberOfGames = 1732;
-constexpr std::size_t kWayCounts = 1736;
-constexpr std::size_t kKindCode = 1796;  // length byte and two characters
+// The ticket and bet fields, laid out as BetFields lays them out.
+constexpr std::size_t kBetFields = 1712;
+constexpr std::size_t kKindCode = kBetFields + bet_offsets::kKindCode;
 }  // namespace game_offsets
 
 // One record of the games history: a played game, or the header (game number

@@ -10,11 +10,6 @@ namespace {
 
 using namespace ticket_offsets;
 
-// The ticket and bet block lies in the record as BetFields lays it out.
-static_assert(kWays == kPricePerWay + bet_offsets::kWays &&
-              kWayCounts == kPricePerWay + bet_offsets::kWayCounts &&
-              kKindCode == kPricePerWay + bet_offsets::kKindCode);
-
 std::size_t setOffset(int k) { return kSets + static_cast<std::size_t>(k - 1) * TicketSet::kSlots; }
 
 }  // namespace
@@ -28,7 +23,7 @@ std::vector<std::uint8_t> encodeSavedTicket(const SavedTicket& ticket) {
         const TicketSet& set = ticket.Sets[static_cast<std::size_t>(k)];
         for (std::size_t i = 0; i < set.Numbers.size(); ++i) out[setOffset(k) + i] = set.Numbers[i];
     }
-    writeBetFields(out, kPricePerWay, ticket);
+    writeBetFields(out, kBetFields, ticket);
     return out;
 }
 
@@ -41,7 +36,7 @@ SavedTicket decodeSavedTicket(const std::vector<std::uint8_t>& in) {
         TicketSet& set = ticket.Sets[static_cast<std::size_t>(k)];
         for (std::size_t i = 0; i < set.Numbers.size(); ++i) set.Numbers[i] = in[setOffset(k) + i];
     }
-    static_cast<BetFields&>(ticket) = readBetFields(in, kPricePerWay);
+    static_cast<BetFields&>(ticket) = readBetFields(in, kBetFields);
     return ticket;
 }
 

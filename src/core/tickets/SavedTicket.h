@@ -19,17 +19,9 @@ constexpr int kTicketNameLength = 30;
 namespace ticket_offsets {
 constexpr std::size_t kTicketName = 0;  // length byte and up to 30 characters
 constexpr std::size_t kSets = 31;       // 80 sets of 20 numbers; no hits bytes
-constexpr std::size_t kPricePerWay = 1632;
-constexpr std::size_t kTicketKind = 1640;
-constexpr std::size_t kCompletedSets = 1641;
-constexpr std::size_t kSpotsMarked = 1642;
-constexpr std::size_t kSpotsPerSet = 1643;
-constexpr std::size_t kCurrentSet = 1644;
-constexpr std::size_t kPayoffSpots = 1645;
-constexpr std::size_t kWays = 1648;
-constexpr std::size_t kNumberOfGames = 1652;
-constexpr std::size_t kWayCounts = 1656;
-constexpr std::size_t kKindCode = 1716;  // length byte and two characters
+// The ticket and bet fields, laid out as BetFields lays them out.
+constexpr std::size_t kBetFields = 1632;
+constexpr std::size_t kKindCode = kBetFields + bet_offsets::kKindCode;
 }  // namespace ticket_offsets
 
 // One saved ticket: its name and the ticket and bet fields of the game state.
