@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 
 #include "core/records/FileBytes.h"
 #include "core/records/HistoryFile.h"
@@ -11,35 +9,13 @@
 #include "core/schedules/ScheduleDesign.h"
 #include "game/GameCycle.h"
 #include "game/TableFakes.h"
+#include "support/FileSizeLimit.h"
 
 using file_bytes::intAt;
 
 namespace {
 
 constexpr qsizetype kRecord = 1800;
-
-// Files of this process may not grow past `bytes` while it lives: a write
-// beyond fails as on a full disk (EFBIG), and nothing else is written.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        signal_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = previous_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, signal_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  private:
-    rlimit previous_{};
-    void (*signal_)(int) = nullptr;
-};
 
 struct WriteFaultTest : ::testing::Test {
     QTemporaryDir dir;

@@ -18,7 +18,7 @@ int Run(const QCommandLineParser& parser) {
     // Written whole or not at all: a game may be playing the old one.
     QSaveFile file(out);
     if (!file.open(QIODevice::WriteOnly) || file.write(WriteMidiFile(KenoTune())) < 0 ||
-        !file.commit())
+        !file.flush() || !file.commit())  // commit() alone misses a full disk
         throw IoError(out, file.errorString());
     return 0;
 }

@@ -62,6 +62,12 @@ void TicketFile::writeRecords(const std::vector<Record>& records) const {
             fail(QStringLiteral("Disk write error"));
         }
     }
+    // commit() renames the file into place even when its own flush met a full
+    // disk, so the buffered bytes are pushed out and checked first.
+    if (!file.flush()) {
+        file.cancelWriting();
+        fail(QStringLiteral("Disk write error"));
+    }
     if (!file.commit()) fail(QStringLiteral("Disk write error"));
 }
 

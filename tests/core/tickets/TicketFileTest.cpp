@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include "core/records/FileBytes.h"
@@ -7,6 +9,7 @@
 #include "core/state/GameState.h"
 #include "core/tickets/SavedTicket.h"
 #include "core/tickets/TicketFile.h"
+#include "support/FileSizeLimit.h"
 #include "support/SampleTickets.h"
 
 using file_bytes::intAt;
@@ -237,4 +240,62 @@ TEST_F(TicketFileTest, AFileWithATornRecordIsNeverRewritten) {
     EXPECT_THROW(file_.save(plainTicket("three")), IoError);
     EXPECT_THROW(file_.remove("one"), IoError);
     EXPECT_EQ(content(), torn);
+}
+
+// Files a save must not touch: half a record, a folder, a disk that takes no
+// more. Each is refused by name and reason, and every byte stays where it was.
+TEST_F(TicketFileTest, DamagedOrUnwritableFilesRefuseTheSaveAndKeepEveryRecord) {
+    const auto expectRefused = [&](const char* what) {
+        SCOPED_TRACE(what);
+        const QByteArray before = content();
+        try {
+            file_.save(plainTicket("new"));
+            ADD_FAILURE() << "the save was not refused";
+        } catch (const IoError& error) {
+            EXPECT_EQ(error.fileName(), "Tickets.vlr");
+            EXPECT_FALSE(error.reason().isEmpty());
+        }
+        EXPECT_EQ(content(), before);
+        // Nothing written beside it is left behind.
+        EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden),
+                  QFileInfo(path()).isFile() ? QStringList{"Tickets.vlr"} : QStringList{});
+    };
+
+    // A file of no records takes a save; half a record does not.
+    file_bytes::writeAll(path(), {});
+    EXPECT_TRUE(file_.names().isEmpty());
+    EXPECT_EQ(file_.remove("new"), TicketFile::Deleted::NotFound);
+    EXPECT_EQ(file_.save(plainTicket("new")), TicketFile::Saved::Appended);
+    EXPECT_EQ(content().size(), kRecord);
+    file_bytes::writeAll(path(), QByteArray(kRecord / 2, '\x05'));
+    EXPECT_TRUE(file_.names().isEmpty());
+    EXPECT_FALSE(file_.restore("new").has_value());
+    expectRefused("half a record");
+
+    ASSERT_TRUE(QFile::remove(path()));
+    saveAll({"one", "two"});
+    // No room for the whole file written anew: neither an added nor an overwritten record.
+    {
+        FileSizeLimit full(2 * kRecord + 100);
+        expectRefused("full disk, appending");
+    }
+    {
+        FileSizeLimit full(kRecord / 2);
+        const QByteArray before = content();
+        EXPECT_THROW(file_.save(plainTicket("two", 60)), IoError);
+        EXPECT_THROW(file_.remove("one"), IoError);
+        EXPECT_EQ(content(), before);
+    }
+    if (geteuid() != 0) {  // the superuser writes whatever the permissions say
+        QFile(path()).setPermissions(QFile::ReadOwner);
+        expectRefused("read-only file");
+        QFile(path()).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    }
+
+    ASSERT_TRUE(QFile::remove(path()));
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("Tickets.vlr"));
+    expectRefused("folder");
+    EXPECT_THROW(file_.names(), IoError);
+    EXPECT_THROW(file_.remove("one"), IoError);
+    EXPECT_TRUE(QFileInfo(path()).isDir());
 }

@@ -1,0 +1,101 @@
+// A games history of any content as the replay and ball frequency windows
+// read it: the wording of a replayed game of every kind (a way ticket's
+// tallies over the payoffs in force included), and the counts of the last N
+// games as the arrows step N.
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
+#include "FuzzInput.h"
+#include "core/records/BallFrequency.h"
+#include "core/records/HistoryFile.h"
+#include "core/records/IoError.h"
+#include "core/replay/ReplayText.h"
+#include "core/schedules/ScheduleDesign.h"
+
+namespace {
+
+const QString& historyPath() {
+    static QTemporaryDir dir;
+    static const QString path = dir.filePath(QStringLiteral("Games.vlr"));
+    return path;
+}
+
+// Every count belongs to one drawn byte of a counted slot.
+void checkCounts(const frequency::BallCounts& counts) {
+    long long total = 0;
+    for (const int count : counts) {
+        if (count < 0) std::abort();
+        total += count;
+    }
+    if (total % 20 != 0 || total > 20LL * kHistorySlots) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzInput input(data, size);
+    // The game replayed, the steps of the frequency arrows, a payoff entry of
+    // the schedule in force and its value; then the file from its start
+    // (header, then the first slots) over a history of unplayed slots, cut
+    // short when the first byte is odd.
+    const std::uint8_t shape = input.byte();
+    const std::uint16_t cut = static_cast<std::uint16_t>(input.byte() << 8 | input.byte());
+    const int replayed = (input.byte() << 8 | input.byte()) % kHistorySlots;
+    const std::uint8_t steps = input.byte();
+    const std::uint8_t spots = input.byte();
+    const std::uint8_t hits = input.byte();
+    const Money entry = input.int64();
+
+    QByteArray content(static_cast<qsizetype>(kGameRecordSize * kHistoryRecords), '\0');
+    for (int slot = 1; slot <= kHistorySlots; ++slot)
+        content[static_cast<qsizetype>(slot * kGameRecordSize)] = static_cast<char>(slot - 1);
+    content[0] = static_cast<char>(0xE7);  // header game 999
+    content[1] = 3;
+    for (qsizetype i = 0; input.left() > 0 && i < content.size(); ++i)
+        content[i] = static_cast<char>(input.byte());
+    if (shape & 1) content.truncate(static_cast<qsizetype>(cut) * 29);
+    {
+        QFile file(historyPath());
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::abort();
+        file.write(content);
+    }
+
+    PayoffTables payoffs = schedule_design::Design(0).Tables;
+    payoffs.RegularPayoffs[spots % payoffs.RegularPayoffs.size()][hits % 21] = entry;
+    for (const int game : {replayed, 0, 1}) {
+        try {
+            if (const std::optional<GameRecord> record = replay::ReadGame(historyPath(), game))
+                replay::Lines(*record, payoffs);
+        } catch (const IoError&) {
+            if (content.size() >= static_cast<qsizetype>((game + 2) * kGameRecordSize))
+                std::abort();  // the slot is there, yet reading it failed
+        }
+    }
+
+    try {
+        const frequency::FrequencyChart chart = frequency::OpenFrequencyChart(historyPath());
+        checkCounts(chart.counts);
+        frequency::GamesCounted games = chart.games;
+        for (int step = 0; step < 8; ++step) {
+            if (steps >> step & 1)
+                games.stepUp();
+            else
+                games.stepDown();
+            // Within 1..Max; with Max 0 (game 0 alone) the value stays at 0 or 1.
+            if (games.n() < std::min(1, games.max()) || games.n() > std::max(games.max(), 1))
+                std::abort();
+        }
+        checkCounts(frequency::CountBallsInFile(historyPath(), games.n()));
+    } catch (const IoError&) {
+    }
+    return 0;
+}
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    static QCoreApplication app(*argc, *argv);
+    return 0;
+}
