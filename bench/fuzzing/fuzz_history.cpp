@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "FuzzInput.h"
+#include "FuzzHistory.h"
 #include "core/records/HistoryFile.h"
 #include "core/records/HistorySummary.h"
 #include "core/records/IoError.h"
@@ -24,24 +24,11 @@ const QString& historyPath() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    // The input lies over a sound file from its start (header, then the first
-    // slots); an odd first byte also cuts the file to a length it chooses.
-    QByteArray content(static_cast<qsizetype>(kGameRecordSize * kHistoryRecords), '\0');
-    for (int slot = 1; slot <= kHistorySlots; ++slot)
-        content[static_cast<qsizetype>(slot * kGameRecordSize)] = static_cast<char>(slot - 1);
-    content[0] = static_cast<char>(0xE7);  // header game 999
-    content[1] = 3;
+    // The input lies over a sound file; its first bytes may cut it short.
     FuzzInput input(data, size);
     const std::uint8_t shape = input.byte();
     const std::uint16_t cut = static_cast<std::uint16_t>(input.byte() << 8 | input.byte());
-    for (qsizetype i = 0; input.left() > 0 && i < content.size(); ++i)
-        content[i] = static_cast<char>(input.byte());
-    if (shape & 1) content.truncate(static_cast<qsizetype>(cut) * 29);
-    {
-        QFile file(historyPath());
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::abort();
-        file.write(content);
-    }
+    const QByteArray content = WriteHistoryUnder(historyPath(), input, shape, cut);
 
     GameState state;
     const HistoryStartup startup = OpenHistoryAtStartup(state, historyPath());

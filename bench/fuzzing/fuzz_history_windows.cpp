@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "FuzzInput.h"
+#include "FuzzHistory.h"
 #include "core/records/BallFrequency.h"
 #include "core/records/HistoryFile.h"
 #include "core/records/IoError.h"
@@ -39,9 +39,7 @@ void checkCounts(const frequency::BallCounts& counts) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput input(data, size);
     // The game replayed, the steps of the frequency arrows, a payoff entry of
-    // the schedule in force and its value; then the file from its start
-    // (header, then the first slots) over a history of unplayed slots, cut
-    // short when the first byte is odd.
+    // the schedule in force and its value; then the file.
     const std::uint8_t shape = input.byte();
     const std::uint16_t cut = static_cast<std::uint16_t>(input.byte() << 8 | input.byte());
     const int replayed = (input.byte() << 8 | input.byte()) % kHistorySlots;
@@ -50,19 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t hits = input.byte();
     const Money entry = input.int64();
 
-    QByteArray content(static_cast<qsizetype>(kGameRecordSize * kHistoryRecords), '\0');
-    for (int slot = 1; slot <= kHistorySlots; ++slot)
-        content[static_cast<qsizetype>(slot * kGameRecordSize)] = static_cast<char>(slot - 1);
-    content[0] = static_cast<char>(0xE7);  // header game 999
-    content[1] = 3;
-    for (qsizetype i = 0; input.left() > 0 && i < content.size(); ++i)
-        content[i] = static_cast<char>(input.byte());
-    if (shape & 1) content.truncate(static_cast<qsizetype>(cut) * 29);
-    {
-        QFile file(historyPath());
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::abort();
-        file.write(content);
-    }
+    const QByteArray content = WriteHistoryUnder(historyPath(), input, shape, cut);
 
     PayoffTables payoffs = schedule_design::Design(0).Tables;
     payoffs.RegularPayoffs[spots % payoffs.RegularPayoffs.size()][hits % 21] = entry;
