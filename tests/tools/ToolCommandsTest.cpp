@@ -118,8 +118,8 @@ TEST_F(ToolCommandsTest, ReplayAndFrequencyPrintTheWindowsTexts) {
     const ToolRun opening = RunTool({"frequency"}, dir_.path());
     ASSERT_EQ(opening.status, 0);
     ASSERT_EQ(opening.lines().size(), 81);
-    EXPECT_EQ(opening.lines()[0], "GAME");  // only game 0: nothing offered until the file wraps
-    EXPECT_EQ(opening.lines()[1], "   1 Drawn 0 Times");
+    EXPECT_EQ(opening.lines()[0], "GAME");  // only game 0: that game is counted
+    EXPECT_EQ(opening.lines()[1], "   1 Drawn 1 Times");
     const ToolRun one = RunTool({"frequency", "--games", "1"}, dir_.path());
     EXPECT_EQ(one.lines().value(1), "   1 Drawn 1 Times");
     EXPECT_EQ(one.lines().value(21), "21 Drawn 0 Times");

@@ -1,5 +1,7 @@
 #include "core/records/BallFrequency.h"
 
+#include <algorithm>
+
 #include "core/records/RecordFile.h"
 
 namespace frequency {
@@ -7,7 +9,9 @@ namespace frequency {
 int ProbeRecord(int lastGame) { return lastGame == kHistorySlots - 1 ? 2 : lastGame + 2; }
 
 int GamesAtOpening(int lastGame, const GameRecord& probe) {
-    return probe.played() ? kHistorySlots : lastGame;
+    // After game 0 alone the last game's number is 0, which would offer no
+    // game at all while one has been played: that game is offered instead.
+    return probe.played() ? kHistorySlots : std::max(lastGame, 1);
 }
 
 BallCounts CountBalls(const std::vector<GameRecord>& games, int lastGame, int n) {

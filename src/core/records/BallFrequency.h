@@ -18,7 +18,8 @@ int ProbeRecord(int lastGame);
 
 // N at opening: 1000 once the probe slot holds a played game, else the last
 // game's number (game 0 stays outside until the file wraps; a file never
-// played, whose header says 999, offers 999).
+// played, whose header says 999, offers 999), but at least 1: after game 0
+// alone, that game.
 int GamesAtOpening(int lastGame, const GameRecord& probe);
 
 // The last n game numbers ending at lastGame, taken cyclically over 0..999:

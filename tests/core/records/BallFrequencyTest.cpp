@@ -46,6 +46,13 @@ TEST(BallFrequency, NewFileAfterTwoGamesAndAfterAWrap) {
         for (int i = 0; i < 20; ++i)
             state.Drawn[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(g * 40 + i + 1);
         RecordGame(state, path);
+        if (g == 0) {
+            // One game played: it is counted, not an empty chart under "GAME".
+            chart = OpenFrequencyChart(path);
+            EXPECT_EQ(chart.games.n(), 1);
+            EXPECT_EQ(chart.games.max(), 1);
+            EXPECT_EQ(Sum(chart.counts), 20);
+        }
     }
     chart = OpenFrequencyChart(path);
     EXPECT_EQ(chart.games.n(), 1);
