@@ -6,7 +6,9 @@ OddsBrowser::OddsBrowser(GameState& state, ScheduleLoader loadSchedule)
     : state_(state),
       loadSchedule_(std::move(loadSchedule)),
       tab_(OpeningTab(state.Kind)),
-      bet_(state.PricePerWay) {}
+      // A damaged price (a fuzzed or foreign state) would overflow the bet
+      // arrows' arithmetic; the window's bet stays within its own range.
+      bet_(std::clamp(state.PricePerWay, kLowestBet, kHighestBet)) {}
 
 int OddsBrowser::OpeningTab(TicketKind kind) {
     const int tab = kindByte(kind);

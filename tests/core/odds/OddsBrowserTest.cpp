@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <limits>
 
 #include "core/odds/OddsBrowser.h"
 #include "core/records/IoError.h"
@@ -127,6 +128,17 @@ TEST(OddsBrowser, BetDownStopsAtFiveCents) {
     EXPECT_EQ(held.bet(), 7000);
     for (int i = 0; i < 3; ++i) held.ArrowAction(OddsArrow::BetDown);
     EXPECT_EQ(held.bet(), OddsBrowser::kLowestBet);
+
+    // The extreme prices a damaged state may carry open at the ends of the range
+    // (the smallest one overflowed BET down before).
+    state.PricePerWay = std::numeric_limits<Money>::min();
+    OddsBrowser lowest(state, {});
+    EXPECT_EQ(lowest.bet(), OddsBrowser::kLowestBet);
+    EXPECT_FALSE(lowest.ArrowAction(OddsArrow::BetDown));
+    state.PricePerWay = std::numeric_limits<Money>::max();
+    OddsBrowser highest(state, {});
+    EXPECT_EQ(highest.bet(), OddsBrowser::kHighestBet);
+    EXPECT_FALSE(highest.ArrowAction(OddsArrow::BetUp));
 }
 
 TEST(OddsBrowser, CasinoArrowsStopAtTheEnds) {
