@@ -3,6 +3,7 @@
 
 #include "ToolCommand.h"
 #include "core/records/IoError.h"
+#include "core/records/RecordFile.h"
 #include "core/sound/KenoTune.h"
 #include "core/sound/MidiFile.h"
 
@@ -18,7 +19,7 @@ int Run(const QCommandLineParser& parser) {
     // Written whole or not at all: a game may be playing the old one.
     QSaveFile file(out);
     if (!file.open(QIODevice::WriteOnly) || file.write(WriteMidiFile(KenoTune())) < 0 ||
-        !file.flush() || !file.commit())  // commit() alone misses a full disk
+        !commitWhole(file))
         throw IoError(out, file.errorString());
     return 0;
 }

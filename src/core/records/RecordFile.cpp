@@ -94,3 +94,11 @@ void writeInt(std::vector<std::uint8_t>& record, std::size_t offset, int width,
 }
 
 }  // namespace bytes
+
+bool commitWhole(QSaveFile& file) {
+    if (!file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFile>
+#include <QSaveFile>
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -35,6 +36,11 @@ class RecordFile {
 };
 
 // Little-endian field access on a record's bytes.
+// Puts a QSaveFile's new file in place, or cancels it and leaves the old one.
+// commit() alone renames the file into place even when its last buffered write
+// met a full disk, so the buffer is pushed out and checked first.
+bool commitWhole(QSaveFile& file);
+
 namespace bytes {
 
 std::int64_t readInt(const std::vector<std::uint8_t>& record, std::size_t offset, int width);

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "core/records/IoError.h"
+#include "core/records/RecordFile.h"
 
 namespace {
 
@@ -62,13 +63,7 @@ void TicketFile::writeRecords(const std::vector<Record>& records) const {
             fail(QStringLiteral("Disk write error"));
         }
     }
-    // commit() renames the file into place even when its own flush met a full
-    // disk, so the buffered bytes are pushed out and checked first.
-    if (!file.flush()) {
-        file.cancelWriting();
-        fail(QStringLiteral("Disk write error"));
-    }
-    if (!file.commit()) fail(QStringLiteral("Disk write error"));
+    if (!commitWhole(file)) fail(QStringLiteral("Disk write error"));
 }
 
 QStringList TicketFile::names() const {
