@@ -18,6 +18,7 @@
 #include "ui/Glyphs.h"
 #include "ui/HeldArrow.h"
 #include "ui/ImageButton.h"
+#include "ui/PressButton.h"
 #include "ui/WhatsThis.h"
 #include "ui/WindowScaler.h"
 #include "ui/WindowStyle.h"
@@ -31,12 +32,6 @@ constexpr int kCancelTag = 107;
 constexpr int kDeleteTag = 109;
 constexpr int kLineUnits = 15;
 constexpr int kTextUnits = 12;
-
-bool leftButtonAlone(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
-    return buttons == Qt::LeftButton && modifiers == Qt::NoModifier;
-}
-
-int releasedTag(const ImageButton& control) { return control.tag() | 1; }
 
 void setFuchsia(QWidget* widget) {
     QPalette palette = widget->palette();
@@ -132,13 +127,6 @@ ImageButton* TFormSaveLoad::place(const char* name, const QRect& designRect, int
     image->setTag(tag);
     scaler_->place(image, designRect);
     if (showHelp_ && helpNumber > 0) AttachWhatsThis(image, helpNumber, showHelp_);
-    if (tag == 0 || tag == kUpTag || tag == kDownTag) return image;
-    connect(image, &ImageButton::mousePressed, this,
-            [this, image](Qt::MouseButton, Qt::MouseButtons buttons,
-                          Qt::KeyboardModifiers modifiers) {
-                ImageButtonMouseDown(*image, buttons, modifiers);
-            });
-    connect(image, &ImageButton::mouseReleased, this, [this, image] { ImageButtonMouseUp(*image); });
     return image;
 }
 
@@ -159,7 +147,20 @@ void TFormSaveLoad::FormCreate() {
     if (mode_ == Mode::Restore && !TicketFile(ticketsPath_).exists()) EditName->setEnabled(false);
     painter_.PaintBevel(*ImageTop, BevelStyle::Frame);
     painter_.PaintBevel(*ImageBottom, BevelStyle::Frame);
-    for (ImageButton* button : {ImageOK, ImageCancel, ImageDelete}) paintButton(*button, false);
+    const auto pushButton = [this](ImageButton& image, const QString& caption,
+                                   std::function<void()> action) {
+        new PressButton(
+            image, painter_, {caption, QStringLiteral("Arial"), 13, 9}, [this] { click(); },
+            std::move(action));
+    };
+    pushButton(*ImageOK, modeWord(), [this] {
+        if (mode_ == Mode::Save)
+            SaveRecord();
+        else
+            RestoreRecord();
+    });
+    pushButton(*ImageCancel, QStringLiteral("CANCEL"), [this] { reject(); });
+    pushButton(*ImageDelete, QStringLiteral("DELETE"), [this] { DeleteRecord(); });
     ArrowUp = scrollArrow(*ImageUp, true);
     ArrowDown = scrollArrow(*ImageDown, false);
     ImageOK->hide();
@@ -186,14 +187,6 @@ void TFormSaveLoad::applyFonts() {
 void TFormSaveLoad::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     if (ListNames != nullptr) applyFonts();
-}
-
-void TFormSaveLoad::paintButton(ImageButton& button, bool pressed) {
-    const int tag = releasedTag(button);
-    const QString caption = tag == kOkTag       ? modeWord()
-                            : tag == kCancelTag ? QStringLiteral("CANCEL")
-                                                : QStringLiteral("DELETE");
-    PaintButtonLook(painter_, button, {caption, QStringLiteral("Arial"), 13, 9}, pressed);
 }
 
 void TFormSaveLoad::click() { PlayGameSound(sound_, state_.SoundsOn, {sounds::Cue::Click}); }
@@ -237,38 +230,6 @@ void TFormSaveLoad::EditNameDblClick() {
         SaveRecord();
     else
         RestoreRecord();
-}
-
-void TFormSaveLoad::ImageButtonMouseDown(ImageButton& button, Qt::MouseButtons buttons,
-                                         Qt::KeyboardModifiers modifiers) {
-    if (!leftButtonAlone(buttons, modifiers)) return;
-    pressedButton_ = &button;
-    paintButton(button, true);
-    repaint();
-    click();
-}
-
-// The release ends the press: raised again, then the button's action.
-void TFormSaveLoad::ImageButtonMouseUp(ImageButton& button) {
-    if (pressedButton_ != &button) return;
-    pressedButton_ = nullptr;
-    paintButton(button, false);
-    repaint();
-    click();
-    switch (releasedTag(button)) {
-        case kOkTag:
-            if (mode_ == Mode::Save)
-                SaveRecord();
-            else
-                RestoreRecord();
-            break;
-        case kCancelTag:
-            reject();
-            break;
-        case kDeleteTag:
-            DeleteRecord();
-            break;
-    }
 }
 
 void TFormSaveLoad::SaveRecord() {

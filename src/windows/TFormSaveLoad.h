@@ -49,9 +49,6 @@ class TFormSaveLoad : public QDialog {
     void ListNamesClick(int row);
     void ListNamesDblClick();
     void EditNameDblClick();
-    void ImageButtonMouseDown(ImageButton& button, Qt::MouseButtons buttons,
-                              Qt::KeyboardModifiers modifiers);
-    void ImageButtonMouseUp(ImageButton& button);
     // The scroll buttons' press cycles (press, repeat while held, release).
     HeldArrow* ArrowUp = nullptr;
     HeldArrow* ArrowDown = nullptr;
@@ -67,7 +64,6 @@ class TFormSaveLoad : public QDialog {
     ImageButton* place(const char* name, const QRect& designRect, int tag, int helpNumber);
     void FormCreate();
     void loadNames();
-    void paintButton(ImageButton& button, bool pressed);
     HeldArrow* scrollArrow(ImageButton& image, bool up);
     void applyFonts();
     void click();
@@ -86,7 +82,6 @@ class TFormSaveLoad : public QDialog {
     ControlPainter painter_;
     WindowScaler* scaler_ = nullptr;
     QLabel* LabelName = nullptr;
-    ImageButton* pressedButton_ = nullptr;  // OK, CANCEL or DELETE held down
     ImageButton* ImageTop = nullptr;
     ImageButton* ImageBottom = nullptr;
 };
