@@ -123,16 +123,15 @@ WayRowClickResult WayTicket::ClickRow(int k) {
 }
 
 void WayTicket::HandOverAtPlay() {
-    for (int k = 1; k <= way::kRows; ++k) {
-        if (rows_[index(k)] != WayRowState::Bet) counts_[index(k)] = 0;
-        // An unbet row is cleared too, so no stale count is ever paid.
-        state_.WayCounts[index(k)] = counts_[index(k)];
-    }
+    // An unbet row is cleared too, so no stale count is ever paid.
+    counts_ = betWays();
+    CopyBetRowsToWayCounts();
 }
 
 void WayTicket::CopyBetRowsToWayCounts() {
-    for (int k = 1; k <= way::kRows; ++k)
-        if (rows_[index(k)] == WayRowState::Bet) state_.WayCounts[index(k)] = counts_[index(k)];
+    // Every row not bet counts 0: a row unbet since an earlier save or PLAY
+    // must not stay in the ticket's counts.
+    state_.WayCounts = betWays();
 }
 
 void WayTicket::RestoreRows() {

@@ -83,7 +83,7 @@ class WayTicket {
     // At PLAY: the bet rows' counts become WayCounts; unbet rows count 0.
     void HandOverAtPlay();
 
-    // Before saving: WayCounts takes the counts of the bet rows.
+    // Before saving: WayCounts takes the counts of the bet rows, 0 for the others.
     void CopyBetRowsToWayCounts();
 
     // A restored way ticket: rows with WayCounts > 0 are bet with those counts.
