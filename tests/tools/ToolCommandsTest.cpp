@@ -62,6 +62,13 @@ TEST_F(ToolCommandsTest, HistoryListsTheWindowsLinesInTheChosenOrder) {
         state.GameWin = 20000;
         RecordGame(state, file("Games.vlr"));
     }
+    // The widest wins sort by their amount, as in the window.
+    for (const auto& [game, win] :
+         {std::pair{3, money::dollars(1'000'000)}, std::pair{4, money::dollars(100'000)}}) {
+        state.GameNumber = game;
+        state.GameWin = win;
+        RecordGame(state, file("Games.vlr"));
+    }
     const ToolRun run = RunTool({"history"}, dir_.path());
     ASSERT_EQ(run.status, 0);
     ASSERT_EQ(run.lines().size(), 1000);
@@ -71,9 +78,9 @@ TEST_F(ToolCommandsTest, HistoryListsTheWindowsLinesInTheChosenOrder) {
 
     const ToolRun byWin = RunTool({"history", "--sort", "win-desc"}, dir_.path());
     ASSERT_EQ(byWin.lines().size(), 1000);
-    EXPECT_EQ(
-        byWin.lines().mid(0, 3),
-        (QStringList{"002\t           $2.00", "001\t           $2.00", "999\t           $0.00"}));
+    EXPECT_EQ(byWin.lines().mid(0, 5),
+              (QStringList{"003\t$1,000,000.00", "004\t$100,000.00", "002\t           $2.00",
+                           "001\t           $2.00", "999\t           $0.00"}));
     EXPECT_EQ(byWin.lines().last(), "000\t           $0.00");
 
     const ToolRun detail = RunTool({"history", "--detail"}, dir_.path());
@@ -207,8 +214,10 @@ TEST_F(ToolCommandsTest, TicketsListsTheSavedTicketsInFileOrder) {
 
     const ToolRun listed = RunTool({"tickets", "--file", "mine.vlr"}, dir_.path());
     ASSERT_EQ(listed.status, 0);
-    EXPECT_EQ(listed.lines(), (QStringList{QString::fromUtf8("Zoë's ways\t-\t4 spots\t3 sets\t7 ways\t$0.05\t12 games"),
-                                         "Lucky\tQP\t7 spots\t1 set\t1 way\t$1.00\t1 game"}));
+    EXPECT_EQ(
+        listed.lines(),
+        (QStringList{QString::fromUtf8("Zoë's ways\t-\t4 spots\t3 sets\t7 ways\t$0.05\t12 games"),
+                     "Lucky\tQP\t7 spots\t1 set\t1 way\t$1.00\t1 game"}));
     const ToolRun missing = RunTool({"tickets"}, dir_.path());
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(missing.errors.startsWith("Tickets.vlr: "));

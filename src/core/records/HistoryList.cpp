@@ -1,6 +1,7 @@
 #include "core/records/HistoryList.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace history {
 
@@ -23,6 +24,27 @@ QStringView AfterFirstTab(const QString& line) {
 
 // Character codes: the space before "$", the digits in their numeric order.
 int CompareText(QStringView s1, QStringView s2) { return s1.compare(s2, Qt::CaseSensitive); }
+
+// The amount a winnings text shows, in cents: its digits read as one number,
+// so neither the padding, the currency symbol nor the group separators count.
+// A win of $1,000,000.00 is then above $100,000.00, and $9.9999 (shown as
+// $10.00) equals $10.00 whatever its padding.
+std::int64_t ShownCents(QStringView winnings) {
+    std::int64_t cents = 0;
+    bool negative = false;
+    for (const QChar c : winnings) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            cents = cents * 10 + (c.unicode() - u'0');
+        else if (c == QLatin1Char('-') || c == QChar(0x2212))
+            negative = true;  // only a damaged record holds a loss
+    }
+    return negative ? -cents : cents;
+}
+
+int CompareAmounts(QStringView s1, QStringView s2) {
+    const std::int64_t a = ShownCents(s1), b = ShownCents(s2);
+    return a < b ? -1 : (a > b ? 1 : 0);
+}
 
 }  // namespace
 
@@ -57,9 +79,9 @@ int CompareLines(HistoryOrder order, const QString& s1, const QString& s2) {
         case HistoryOrder::GameDescending:
             return CompareText(s2, s1);
         case HistoryOrder::WinningsAscending:
-            return CompareText(AfterFirstTab(s1), AfterFirstTab(s2));
+            return CompareAmounts(AfterFirstTab(s1), AfterFirstTab(s2));
         case HistoryOrder::WinningsDescending:
-            return CompareText(AfterFirstTab(s2), AfterFirstTab(s1));
+            return CompareAmounts(AfterFirstTab(s2), AfterFirstTab(s1));
     }
     return 0;
 }

@@ -10,9 +10,8 @@
 // The lines of the Games History list and the orders it can be sorted in.
 namespace history {
 
-// The win with leading spaces by size, so amounts line up on the right in a
-// proportional font and a text comparison orders them by value:
-// "           $0.00", "         $12.50", "   $1,000.00".
+// The win with leading spaces by its size, so amounts line up on the right
+// in a proportional font: "           $0.00", "         $12.50", "    $1,000.00".
 QString WinningsText(Money gameWin);
 
 // "042\t" followed by the winnings text.
@@ -32,7 +31,8 @@ int OpeningTopLine(int lastGame);
 enum class HistoryOrder { GameAscending, GameDescending, WinningsAscending, WinningsDescending };
 
 // The list's comparison: negative when s1 sorts before s2. Games compare the
-// whole lines, winnings the parts after the first tab.
+// whole lines as text, winnings the amounts shown after the first tab (two
+// lines showing the same amount compare equal, whatever their padding).
 int CompareLines(HistoryOrder order, const QString& s1, const QString& s2);
 
 // The list re-sorted: each line in its current order is inserted where a

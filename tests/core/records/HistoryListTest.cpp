@@ -59,3 +59,37 @@ TEST(HistoryList, ResortsAndReversesEqualLines) {
     EXPECT_EQ(games(byGameDown), (QList<int>{6, 5, 4, 3, 2, 1, 0}));
     EXPECT_EQ(Resorted(byGameDown, HistoryOrder::GameAscending), fileOrder);
 }
+
+// Wins of every width, at the places where the shown amount gains a digit or
+// rounds up to the next: the order is that of the amounts as shown, and wins
+// showing the same amount are reversed like any equal lines.
+TEST(HistoryList, WinningsSortByTheAmountShownAtEveryWidth) {
+    const Money wins[] = {
+        99949,        // 0: $9.99
+        99950,        // 1: $10.00, half to even
+        100000,       // 2: $10.00
+        20000,        // 3: $2.00
+        999999950,    // 4: $100,000.00, half to even
+        1000000000,   // 5: $100,000.00
+        999999900,    // 6: $99,999.99
+        9999999900,   // 7: $999,999.99
+        10000000000,  // 8: $1,000,000.00
+        99999,        // 9: $10.00
+        0,            // 10: $0.00
+    };
+    QStringList fileOrder;
+    for (int game = 0; game < static_cast<int>(std::size(wins)); ++game)
+        fileOrder << HistoryLine(game, wins[game]);
+    const auto games = [](const QStringList& lines) {
+        QList<int> numbers;
+        for (const QString& line : lines) numbers << GameOfLine(line);
+        return numbers;
+    };
+    EXPECT_EQ(games(Resorted(fileOrder, HistoryOrder::WinningsDescending)),
+              (QList<int>{8, 7, 5, 4, 6, 9, 2, 1, 0, 3, 10}));
+    EXPECT_EQ(games(Resorted(fileOrder, HistoryOrder::WinningsAscending)),
+              (QList<int>{10, 3, 0, 9, 2, 1, 6, 5, 4, 7, 8}));
+    // The game-number orders still compare whole lines.
+    EXPECT_EQ(games(Resorted(fileOrder, HistoryOrder::GameDescending)),
+              (QList<int>{10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0}));
+}
