@@ -114,6 +114,9 @@ void ControlPainter::drawCaption(ImageButton& control, const Caption& caption) c
     // A negative height in the caption font is a character height: the em size.
     font.setPixelSize(qMax(1, units(heightUnits)));
     font.setBold(caption.bold);
+    control.captionPixels = control.captionPixels == 0
+                                ? font.pixelSize()
+                                : qMin(control.captionPixels, font.pixelSize());
     font.setStyleStrategy(QFont::PreferAntialias);
 
     QImage& image = control.image();

@@ -10,7 +10,10 @@ ImageButton::ImageButton(QWidget* parent) : QWidget(parent) {
 
 void ImageButton::draw(const Drawing& step, bool coversWholeImage) {
     fitImage();
-    if (coversWholeImage) steps_.clear();
+    if (coversWholeImage) {
+        steps_.clear();
+        captionPixels = 0;
+    }
     steps_.push_back(step);
     step(*this);
     update();
@@ -29,6 +32,7 @@ void ImageButton::fitImage() {
     // Until it is painted again at the new size it shows the old picture stretched.
     image_ = image_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const std::vector<Drawing> steps = steps_;
+    captionPixels = 0;
     for (const Drawing& step : steps) step(*this);
     update();
 }

@@ -35,6 +35,8 @@ class ImageButton : public QWidget {
     bool fontBold = true;
     QColor fontColour = Qt::black;
     QColor fillColour{0, 128, 0};
+    // The pixel size of the smallest caption the bitmap shows now; 0 for none.
+    int captionPixels = 0;
 
   Q_SIGNALS:
     void mousePressed(Qt::MouseButton button, Qt::MouseButtons buttons,

@@ -11,6 +11,7 @@
 #include "ui/ImageButton.h"
 #include "ui/PressButton.h"
 #include "ui/WhatsThis.h"
+#include "ui/WholeRows.h"
 #include "ui/WindowScaler.h"
 #include "ui/WindowStyle.h"
 #include "windows/TFormShowGame.h"
@@ -190,7 +191,7 @@ void TFormHistory::applyFonts() {
     LabelHeader->setFont(font);
     ListBox->setFont(font);
     // Whole lines only: twenty of them fill the list.
-    ListBox->setLineHeight(ListBox->height() / kVisibleLines);
+    ListBox->setLineHeight(FitWholeRows(*ListBox, kVisibleLines));
 }
 
 void TFormHistory::resizeEvent(QResizeEvent* event) {

@@ -1,5 +1,6 @@
 #include "windows/TFormPayOffOd.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QTabBar>
 
@@ -20,8 +21,10 @@ const QColor kRed = QColor::fromRgb(colours::kRed);
 const QColor kSilver = QColor::fromRgb(colours::kSilver);
 const QColor kGreen = QColor::fromRgb(colours::kGreen);
 const QString kArial = QStringLiteral("Arial");
+const QString kNarrow = QStringLiteral("Arial Narrow");
 constexpr int kCaptionUnits = 13;
 constexpr int kTableUnits = 11;
+constexpr int kSmallestTextPixels = 9;
 constexpr int kRowTop = 48;
 constexpr int kRowHeight = 18;
 constexpr int kPanelLeft = 358;
@@ -323,15 +326,20 @@ void TFormPayOffOd::applyLabelFont() {
 }
 
 // The ten tabs stand in one row: their font shrinks until every tab fits the
-// window's width, so none hides behind scroll buttons on a small screen.
+// window's width, so none hides behind scroll buttons on a small screen. It
+// stays readable: where the desktop's face would have to go below the
+// smallest text size, the narrow face takes over.
 void TFormPayOffOd::fitTabs() {
-    QFont font = TabControl->font();
-    int pixels = qMax(1, painter_.units(kTableUnits));
-    do {
-        font.setPixelSize(pixels);
-        TabControl->setFont(font);
-        TabControl->setStyleSheet(TabStyle(pixels));
-    } while (TabControl->sizeHint().width() > TabControl->width() && --pixels > 6);
+    const int largest = qMax(kSmallestTextPixels, painter_.units(kTableUnits));
+    for (const QString& family : {QApplication::font(TabControl).family(), kNarrow}) {
+        QFont font(family);
+        for (int pixels = largest; pixels >= kSmallestTextPixels; --pixels) {
+            font.setPixelSize(pixels);
+            TabControl->setFont(font);
+            TabControl->setStyleSheet(TabStyle(pixels));
+            if (TabControl->sizeHint().width() <= TabControl->width()) return;
+        }
+    }
 }
 
 void TFormPayOffOd::resizeEvent(QResizeEvent* event) {

@@ -20,6 +20,7 @@
 #include "ui/ImageButton.h"
 #include "ui/PressButton.h"
 #include "ui/WhatsThis.h"
+#include "ui/WholeRows.h"
 #include "ui/WindowScaler.h"
 #include "ui/WindowStyle.h"
 
@@ -30,7 +31,7 @@ constexpr int kDownTag = 103;
 constexpr int kOkTag = 105;
 constexpr int kCancelTag = 107;
 constexpr int kDeleteTag = 109;
-constexpr int kLineUnits = 15;
+constexpr int kVisibleLines = 6;  // 15 design units each
 constexpr int kTextUnits = 12;
 
 void setFuchsia(QWidget* widget) {
@@ -179,7 +180,7 @@ void TFormSaveLoad::applyFonts() {
     LabelName->setFont(font);
     EditName->setFont(font);
     ListNames->setFont(font);
-    const int line = qMax(1, design::toPixels(height(), kLineUnits, kDesignHeight));
+    const int line = FitWholeRows(*ListNames, kVisibleLines);
     for (int row = 0; row < ListNames->count(); ++row)
         ListNames->item(row)->setSizeHint(QSize(0, line));
 }

@@ -2,14 +2,20 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
 #include <QGuiApplication>
+#include <QListView>
+#include <QListWidget>
+#include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
 
+#include "core/tickets/TicketFile.h"
 #include "game/SoundPlayer.h"
 #include "shell/AboutBox.h"
 #include "shell/HelpViewer.h"
 #include "shell/HelpWindow.h"
+#include "ui/ImageButton.h"
 #include "windows/TFormAggregate.h"
 #include "windows/TFormBalls.h"
 #include "windows/TFormHistory.h"
@@ -20,6 +26,123 @@
 #include "windows/TFormShowGame.h"
 #include "windows/TFormSounds.h"
 #include "windows/TFormWay.h"
+#include "windows/TListBoxComp.h"
+
+namespace {
+
+// Every window of the game, opened in a scratch play folder on the screen
+// the test runs on.
+struct EveryWindow {
+    explicit EveryWindow(QScreen& screen) : keno(state, sounds, help, screen.size()) {
+        // A way ticket of one group of 3 shows its first row.
+        for (int n : {5, 15, 25})
+            Q_EMIT keno.cell(n)->mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        keno.attachWayWindow(way);
+        keno.menu().Way->trigger();
+        help.showContents();
+    }
+
+    // The windows opened from the menus.
+    std::vector<QWidget*> sideWindows() {
+        return {&pause, &soundsWindow, &payoffs, &save,  &aggregate,
+                &about, &history,      &replay,  &balls, help.helpWindow()};
+    }
+
+    GameState state;
+    RecordingSoundPlayer sounds;
+    HelpViewer help;
+    PauseSettings settings;
+    TFormKeno keno;
+    TFormWay* way = new TFormWay(&keno);
+    TFormPause pause{state, settings, sounds};
+    TFormSounds soundsWindow{state, sounds};
+    TFormPayOffOd payoffs{state, sounds, [](GameState&, int) {}};
+    TFormSaveLoad save{TFormSaveLoad::Mode::Save, state, sounds, QStringLiteral("Tickets.vlr")};
+    TFormAggregate aggregate{state, sounds};
+    // The main window has written Games.vlr here.
+    TFormHistory history{state, sounds, QStringLiteral("Games.vlr"), {}};
+    TFormShowGame replay{state, sounds, QStringLiteral("Games.vlr")};
+    TFormBalls balls{state, sounds, QStringLiteral("Games.vlr")};
+    AboutBox about;
+};
+
+// A scratch play folder with the delivered schedules and eight saved tickets.
+class PlayFolder {
+  public:
+    PlayFolder() : previous_(QDir::currentPath()) {
+        QDir::setCurrent(folder_.path());
+        QFile::copy(QStringLiteral(VELLORO_BUILD_DIR "/cpos.vlr"), QStringLiteral("cpos.vlr"));
+        GameState ticket;
+        ticket.Sets[1].Numbers[0] = 7;
+        ticket.SpotsMarked = 1;
+        for (const char* name : {"a", "b", "c", "d", "e", "f", "g", "h"})
+            TicketFile(kTicketsFile).save(savedTicketFromState(ticket, QLatin1String(name)));
+    }
+    ~PlayFolder() { QDir::setCurrent(previous_); }
+
+  private:
+    QTemporaryDir folder_;
+    QString previous_;
+};
+
+constexpr char kScreenVariable[] = "VELLORO_TEST_SCREEN";
+constexpr int kSmallestTextPixels = 9;
+
+std::string nameOf(const QWidget& widget) {
+    const QString name = widget.objectName().isEmpty()
+                             ? QString::fromLatin1(widget.metaObject()->className())
+                             : widget.objectName();
+    return (widget.window()->windowTitle() + QLatin1String(": ") + name).toStdString();
+}
+
+// A list without a scroll bar pages through its rows: it must show whole rows.
+void expectWholeRows(const QListView& list) {
+    if (list.verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff || list.model() == nullptr ||
+        list.model()->rowCount() == 0)
+        return;
+    const int row = list.visualRect(list.model()->index(0, 0)).height();
+    ASSERT_GT(row, 0) << nameOf(list);
+    const int shown = list.viewport()->height();
+    EXPECT_EQ(shown % row, 0) << nameOf(list) << ": " << shown << " pixels for rows of " << row;
+}
+
+// Text in a widget's font and painted captions.
+void expectReadable(const QWidget& widget) {
+    const auto* image = qobject_cast<const ImageButton*>(&widget);
+    if (image != nullptr && image->captionPixels != 0) {
+        EXPECT_GE(image->captionPixels, kSmallestTextPixels) << nameOf(widget) << " caption";
+    }
+    EXPECT_GE(QFontInfo(widget.font()).pixelSize(), kSmallestTextPixels) << nameOf(widget);
+}
+
+void checkEveryWindowOnThisScreen(const QSize expected) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    ASSERT_EQ(screen->geometry().size(), expected);
+    PlayFolder folder;
+    EveryWindow windows(*screen);
+    std::vector<QWidget*> all = windows.sideWindows();
+    all.push_back(&windows.keno);
+    all.push_back(windows.way);
+    // A window lays itself out for its size when it is shown.
+    for (QWidget* window : all) window->show();
+    for (QWidget* window : all) {
+        QList<QWidget*> widgets = window->findChildren<QWidget*>();
+        widgets.prepend(window);
+        for (const QWidget* widget : widgets) {
+            if (const auto* list = qobject_cast<const QListView*>(widget)) expectWholeRows(*list);
+            if (expected == QSize(640, 480)) expectReadable(*widget);
+        }
+    }
+    // The two lists that page show the rows they are laid out for.
+    const int historyRow =
+        windows.history.ListBox->visualItemRect(windows.history.ListBox->item(0)).height();
+    EXPECT_EQ(windows.history.ListBox->viewport()->height(), 20 * historyRow);
+    const int namesRow =
+        windows.save.ListNames->visualItemRect(windows.save.ListNames->item(0)).height();
+    EXPECT_EQ(windows.save.ListNames->viewport()->height(), 6 * namesRow);
+}
+
+}  // namespace
 
 // Every window opens at its share of the screen, centred on it. The test
 // screen is 800 x 800: 1.25 times as wide and 5/3 times as high as the
@@ -28,43 +151,60 @@
 TEST(WindowSizes, EveryWindowTakesItsShareOfTheScreenCentred) {
     QScreen* screen = QGuiApplication::primaryScreen();
     ASSERT_EQ(screen->geometry().size(), QSize(800, 800));
-    QTemporaryDir folder;
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(folder.path());
-    QFile::copy(QStringLiteral(VELLORO_BUILD_DIR "/cpos.vlr"), QStringLiteral("cpos.vlr"));
-    {
-        GameState state;
-        RecordingSoundPlayer sounds;
-        HelpViewer help;
-        PauseSettings settings;
-        TFormKeno keno(state, sounds, help, screen->size());
-        auto* way = new TFormWay(&keno);
-        TFormPause pause(state, settings, sounds);
-        TFormSounds soundsWindow(state, sounds);
-        TFormPayOffOd payoffs(state, sounds, [](GameState&, int) {});
-        TFormSaveLoad save(TFormSaveLoad::Mode::Save, state, sounds, QStringLiteral("Tickets.vlr"));
-        TFormAggregate aggregate(state, sounds);
-        // The main window has written Games.vlr here.
-        TFormHistory history(state, sounds, QStringLiteral("Games.vlr"), {});
-        TFormShowGame replay(state, sounds, QStringLiteral("Games.vlr"));
-        TFormBalls balls(state, sounds, QStringLiteral("Games.vlr"));
-        AboutBox about;
-        help.showContents();
-
-        EXPECT_EQ(keno.centralWidget()->size(), QSize(625, 667));
-        EXPECT_EQ(way->size(), QSize(140, 650));
-        const std::vector<std::pair<QWidget*, QSize>> centred{
-            {&pause, {338, 225}},     {&soundsWindow, {228, 180}},
-            {&payoffs, {625, 723}},   {&save, {375, 313}},
-            {&aggregate, {250, 123}}, {&about, {412, 417}},
-            {&history, {212, 667}},   {&replay, {438, 583}},
-            {&balls, {669, 622}},     {help.helpWindow(), {550, 567}}};
-        for (const auto& [window, size] : centred) {
-            EXPECT_EQ(window->size(), size) << window->windowTitle().toStdString();
-            // A shown window's frame may shift it by its border.
-            const QPoint offCentre = window->geometry().center() - screen->geometry().center();
-            EXPECT_LE(offCentre.manhattanLength(), 4) << window->windowTitle().toStdString();
-        }
+    PlayFolder folder;
+    EveryWindow windows(*screen);
+    EXPECT_EQ(windows.keno.centralWidget()->size(), QSize(625, 667));
+    EXPECT_EQ(windows.way->size(), QSize(140, 650));
+    const std::vector<std::pair<QWidget*, QSize>> centred{
+        {&windows.pause, {338, 225}},     {&windows.soundsWindow, {228, 180}},
+        {&windows.payoffs, {625, 723}},   {&windows.save, {375, 313}},
+        {&windows.aggregate, {250, 123}}, {&windows.about, {412, 417}},
+        {&windows.history, {212, 667}},   {&windows.replay, {438, 583}},
+        {&windows.balls, {669, 622}},     {windows.help.helpWindow(), {550, 567}}};
+    for (const auto& [window, size] : centred) {
+        EXPECT_EQ(window->size(), size) << window->windowTitle().toStdString();
+        // A shown window's frame may shift it by its border.
+        const QPoint offCentre = window->geometry().center() - screen->geometry().center();
+        EXPECT_LE(offCentre.manhattanLength(), 4) << window->windowTitle().toStdString();
     }
-    QDir::setCurrent(previous);
+}
+
+// On each screen the game is played on, every list shows whole rows only; on
+// the smallest, no text is smaller than 9 pixels. Each screen is a run of
+// this test in a process of its own, whose off-screen platform has that one
+// screen.
+TEST(WindowSizes, ListsShowWholeRowsAndTextStaysReadableOnEveryScreen) {
+    if (const QString screen = qEnvironmentVariable(kScreenVariable); !screen.isEmpty()) {
+        const QStringList size = screen.split(QLatin1Char('x'));
+        return checkEveryWindowOnThisScreen(QSize(size.value(0).toInt(), size.value(1).toInt()));
+    }
+    const ::testing::TestInfo& self = *::testing::UnitTest::GetInstance()->current_test_info();
+    const QString filter =
+        QStringLiteral("--gtest_filter=%1.%2").arg(self.test_suite_name(), self.name());
+    QTemporaryDir folder;
+    for (const QSize size : {QSize(640, 480), QSize(1024, 768), QSize(1920, 1080)}) {
+        const QString name = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+        const QString config = folder.filePath(name + QStringLiteral(".json"));
+        QFile file(config);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral("{\"screens\": [{\"name\": \"screen\", \"x\": 0, \"y\": 0, "
+                                  "\"width\": %1, \"height\": %2, \"logicalDpi\": 96, "
+                                  "\"logicalBaseDpi\": 96, \"dpr\": 1.0}]}")
+                       .arg(size.width())
+                       .arg(size.height())
+                       .toUtf8());
+        file.close();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                           QStringLiteral("offscreen:configfile=") + config);
+        environment.insert(QLatin1String(kScreenVariable), name);
+        QProcess run;
+        run.setProcessEnvironment(environment);
+        run.setProcessChannelMode(QProcess::MergedChannels);
+        run.start(QCoreApplication::applicationFilePath(), {filter});
+        ASSERT_TRUE(run.waitForFinished(120000)) << name.toStdString();
+        const QByteArray output = run.readAll();
+        EXPECT_EQ(run.exitCode(), 0) << name.toStdString() << "\n" << output.toStdString();
+        EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
+    }
 }
