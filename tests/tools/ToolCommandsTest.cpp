@@ -235,3 +235,41 @@ TEST_F(ToolCommandsTest, MusicMakeWritesTheTuneAndNamesAFileItCannotWrite) {
     EXPECT_TRUE(failed.errors.startsWith("no/such/dir/Keno.Mid: ")) << failed.errors.toStdString();
     EXPECT_EQ(RunTool({"music", "make", "--out"}, dir_.path()).status, 2);
 }
+
+TEST_F(ToolCommandsTest, AuditRepaysEachGameFromTheScheduleThatPaysIt) {
+    // Two schedules: a caught 1 spot pays $2.00 under the first, $7.00 under the second.
+    QByteArray schedules;
+    for (const int dollars : {2, 7}) {
+        PayoffSchedule schedule;
+        schedule.ScheduleNumber = dollars == 2 ? 0 : 1;
+        schedule.AggregateLimit = money::dollars(50000);
+        schedule.Tables.RegularPayoffs[0][1] = money::dollars(dollars);
+        schedules += file_bytes::fromRecord(encodeSchedule(schedule));
+    }
+    file_bytes::writeAll(file("cpos.vlr"), schedules);
+
+    // Number 9 marked and drawn, at $1.00: won $2, $7, $5 (no schedule pays
+    // that), then $0 with its catch left out of the record.
+    CreateHistoryFile(file("Games.vlr"));
+    GameState state;
+    state.SpotsMarked = state.SpotsPerSet = 1;
+    state.Ways = 1;
+    state.PricePerWay = money::dollars(1);
+    state.Sets[1].Numbers[0] = 9;
+    for (int i = 0; i < 20; ++i)
+        state.Drawn[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i + 1);
+    const int wins[] = {2, 7, 5, 0};
+    for (int game = 0; game < 4; ++game) {
+        state.GameNumber = game;
+        state.GameWin = money::dollars(wins[game]);
+        state.Sets[1].Hits = game == 3 ? 0 : 1;
+        RecordGame(state, file("Games.vlr"));
+    }
+    const ToolRun run = RunTool({"audit"}, dir_.path());
+    ASSERT_EQ(run.status, 0) << run.errors.toStdString();
+    EXPECT_EQ(run.lines(), (QStringList{"Game #000\t$2.00\tre-paid by schedule 0",
+                                        "Game #001\t$7.00\tre-paid by schedule 1",
+                                        "Game #002\t$5.00\tNOT RE-PAID by any schedule",
+                                        "Game #003\t$0.00\tNOT RE-PAID: set 1 caught 1, recorded 0",
+                                        "Re-paid\t2 of 4"}));
+}
