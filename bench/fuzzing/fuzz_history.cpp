@@ -15,10 +15,10 @@
 
 namespace {
 
-const QString& historyPath() {
+FuzzHistoryFile& history() {
     static QTemporaryDir dir;
-    static const QString path = dir.filePath(QStringLiteral("Games.vlr"));
-    return path;
+    static FuzzHistoryFile file(dir.filePath(QStringLiteral("Games.vlr")));
+    return file;
 }
 
 }  // namespace
@@ -28,12 +28,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzInput input(data, size);
     const std::uint8_t shape = input.byte();
     const std::uint16_t cut = static_cast<std::uint16_t>(input.byte() << 8 | input.byte());
-    const QByteArray content = WriteHistoryUnder(historyPath(), input, shape, cut);
+    const qsizetype fileSize = history().write(input, shape, cut);
+    const QString& historyPath = history().path();
 
     GameState state;
-    const HistoryStartup startup = OpenHistoryAtStartup(state, historyPath());
+    const HistoryStartup startup = OpenHistoryAtStartup(state, historyPath);
     try {
-        const std::vector<GameRecord> games = ReadHistory(historyPath());
+        const std::vector<GameRecord> games = ReadHistory(historyPath);
         for (std::size_t slot = 0; slot < games.size(); ++slot)
             HistorySummaryLine(static_cast<int>(slot), games[slot]);
     } catch (const IoError&) {
@@ -41,12 +42,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     state.GameNumber = (state.GameNumber + 1) % kHistorySlots;
     state.Drawn.fill(1);
+    history().changed();
     try {
-        RecordGame(state, historyPath());
+        RecordGame(state, historyPath);
         if (!startup.recordingEnabled) std::abort();  // a damaged file was written
     } catch (const IoError&) {
     }
-    if (QFile(historyPath()).size() != content.size()) std::abort();
+    if (QFile(historyPath).size() != fileSize) std::abort();
     return 0;
 }
 
