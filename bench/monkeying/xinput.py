@@ -1,0 +1,110 @@
+"""An Xvfb of the monkey's own and real input to it through xdotool (XTest)."""
+
+import os
+import subprocess
+import time
+
+
+class Display:
+    def __init__(self, screen):
+        number = 90
+        while os.path.exists("/tmp/.X11-unix/X%d" % number) or os.path.exists(
+                "/tmp/.X%d-lock" % number):
+            number += 1
+        self.name = ":%d" % number
+        self.server = subprocess.Popen(["Xvfb", self.name, "-screen", "0", screen, "-nolisten",
+                                        "tcp"], stdout=subprocess.DEVNULL,
+                                       stderr=subprocess.DEVNULL)
+        self.env = dict(os.environ, DISPLAY=self.name)
+        deadline = time.monotonic() + 10
+        while not os.path.exists("/tmp/.X11-unix/X%d" % number):
+            if time.monotonic() > deadline or self.server.poll() is not None:
+                raise RuntimeError("Xvfb did not start on " + self.name)
+            time.sleep(0.1)
+        self.names = {}
+
+    def close(self):
+        self.server.terminate()
+        try:
+            self.server.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            self.server.kill()
+
+    def xdotool(self, *args, timeout=10):
+        try:
+            done = subprocess.run(["xdotool", *map(str, args)], env=self.env, timeout=timeout,
+                                  stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        except subprocess.TimeoutExpired:
+            return ""
+        return done.stdout
+
+    # -- windows --------------------------------------------------------------
+    def windows(self, pid):
+        """The game's mapped windows (menus and pop-ups included)."""
+        out = self.xdotool("search", "--onlyvisible", "--pid", pid)
+        return sorted(int(w) for w in out.split())
+
+    def geometry(self, window):
+        values = {}
+        for line in self.xdotool("getwindowgeometry", "--shell", window).splitlines():
+            key, _, value = line.partition("=")
+            values[key] = value
+        try:
+            return (int(values["X"]), int(values["Y"]), int(values["WIDTH"]),
+                    int(values["HEIGHT"]))
+        except (KeyError, ValueError):
+            return None
+
+    def name_of(self, window):
+        if window not in self.names:
+            self.names[window] = self.xdotool("getwindowname", window).strip()
+        return self.names[window]
+
+    def main_window(self, pid):
+        """The largest window of the game once it shows one."""
+        best, area = None, 0
+        for w in self.windows(pid):
+            g = self.geometry(w)
+            if g and g[2] * g[3] > area:
+                best, area = w, g[2] * g[3]
+        return best if area > 200 * 200 else None
+
+    def wait_new_window(self, pid, before, seconds):
+        deadline = time.monotonic() + seconds
+        while True:
+            new = set(self.windows(pid)) - before
+            if new:
+                return max(new)
+            if time.monotonic() > deadline:
+                return None
+            time.sleep(0.05)
+
+    def wait_gone(self, pid, window, seconds):
+        deadline = time.monotonic() + max(seconds, 0.5)
+        while window in self.windows(pid):
+            if time.monotonic() > deadline:
+                return False
+            time.sleep(0.05)
+        return True
+
+    def focus(self, window):
+        self.xdotool("windowfocus", window)
+
+    # -- input ------------------------------------------------------------------
+    def click(self, at, button):
+        self.xdotool("mousemove", at[0], at[1], "click", button)
+
+    def hold(self, at, seconds):
+        self.xdotool("mousemove", at[0], at[1], "mousedown", 1)
+        time.sleep(seconds)
+        self.xdotool("mouseup", 1)
+
+    def key(self, name):
+        self.xdotool("key", "--delay", "30", name)
+
+    def type(self, text):
+        self.xdotool("type", "--delay", "40", text)
+
+    def screenshot(self, path):
+        subprocess.run(["import", "-window", "root", path], env=self.env,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=30)
