@@ -17,3 +17,8 @@ class KenoApplication : public QApplication {
 // The one message box of file errors: the file and the system's reason.
 void ShowIoError(QWidget* parent, const IoError& error);
 QString IoErrorText(const IoError& error);
+
+// Ends the event loop when the table window closes. Qt alone quits only when
+// no window is left open at that moment; a window opened by input queued
+// behind Exit would keep the game running, with no table and its folder locked.
+void EndWithTable(QWidget& table);

@@ -81,6 +81,7 @@ int main(int argc, char** argv) {
     splash.reset();
 
     keno->show();
+    EndWithTable(*keno);
     tableShown = true;
     if (!musicFailure.isEmpty())
         QMessageBox::warning(keno.get(), QStringLiteral("Velloro"), musicFailure);
