@@ -194,6 +194,8 @@ class Monkey:
         getattr(self, "do_" + action.replace(" ", "_").replace("'", ""))(r)
         self.check_alive()
         self.track_windows()
+        if self.args.shots:
+            self.x.screenshot(os.path.join(self.args.shots, "%05d.png" % self.count["events"]))
 
     def main_geometry(self):
         g = self.x.geometry(self.main)
@@ -271,7 +273,9 @@ class Monkey:
         self.note("button", "%s at %d,%d" % (name, *at))
 
     def do_run_of_games(self, r):
-        # A few numbers, sometimes more games, PLAY, then time for the run.
+        # The other windows closed, a few numbers, sometimes more games, PLAY,
+        # then time for the run.
+        self.close_others()
         g = self.main_geometry()
         if not g:
             self.note("skipped", "no main window")
@@ -355,18 +359,22 @@ class Monkey:
         time.sleep(pause)
 
     # -- does it still answer? -------------------------------------------------
+    def close_others(self):
+        """Escape to each window but the table, newest first, a few times."""
+        for _ in range(4):
+            others = [w for w in self.track_windows() if w != self.main]
+            if not others:
+                return
+            self.x.focus(max(others))
+            self.x.key("Escape")
+            self.check_alive()
+
     def answers(self):
         """Closes what Escape closes, then the Game menu must open and close again."""
         self.count["checks"] += 1
         deadline = time.monotonic() + self.args.hang
         while time.monotonic() < deadline:
-            for _ in range(4):
-                others = [w for w in self.track_windows() if w != self.main]
-                if not others:
-                    break
-                self.x.focus(max(others))
-                self.x.key("Escape")
-                self.check_alive()
+            self.close_others()
             # Windows that Escape leaves open (the help) are not modal.
             before = set(self.x.windows(self.game.pid))
             self.x.focus(self.main)
@@ -437,6 +445,7 @@ def main():
     parser.add_argument("--without", default="",
                         help="kinds of event left out, comma-separated: " +
                              ", ".join(a for a, _ in ACTIONS))
+    parser.add_argument("--shots", help="a folder for a screenshot after every event")
     parser.add_argument("--verbose", action="store_true")
     args = parser.parse_args()
     if args.seed is None:
