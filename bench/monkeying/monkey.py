@@ -205,19 +205,18 @@ class Monkey:
             g = self.x.geometry(self.main)
         return g
 
-    def do_click(self, r):
+    def click_in_a_window(self, r, button, kind):
         w = self.pick_window(r[1])
         at = w and self.point_in(w, r[2], r[3])
         if at:
-            self.x.click(at, 1)
-            self.note("click", "left %s at %d,%d" % (self.x.name_of(w) or hex(w), *at))
+            self.x.click(at, button)
+            self.note(kind, "%s at %d,%d" % (self.x.name_of(w) or hex(w), *at))
+
+    def do_click(self, r):
+        self.click_in_a_window(r, 1, "click")
 
     def do_right_click(self, r):
-        w = self.pick_window(r[1])
-        at = w and self.point_in(w, r[2], r[3])
-        if at:
-            self.x.click(at, 3)
-            self.note("right click", "%s at %d,%d" % (self.x.name_of(w) or hex(w), *at))
+        self.click_in_a_window(r, 3, "right click")
 
     def do_whats_this(self, r):
         # A right click on a control of the main window, then its one item.
