@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 #include "shell/AppIcon.h"
 #include "ui/ControlPainter.h"
@@ -19,9 +20,14 @@ const char* const kVelloroVersion = VELLORO_VERSION;
 namespace {
 
 constexpr QRect kTopFrame(2, 2, 326, 94);
-constexpr QRect kBottomFrame(2, 99, 326, 114);
+constexpr QRect kPictureFrame(2, 99, 326, 56);
+// What lies below the picture, moved down by its height.
+constexpr int kBelowPicture = 59;
+constexpr QRect kBottomFrame(2, 99 + kBelowPicture, 326, 114);
 constexpr QRect kIcon(14, 14, 70, 70);
-constexpr QRect kOk(132, 217, 65, 29);
+constexpr QRect kMemory(12, 273, 306, 14);
+constexpr int kMemoryFontUnits = 10;
+constexpr QRect kOk(132, 290, 65, 29);
 constexpr BevelStyle kFrameStyle = BevelStyle::Frame;
 
 // A text font whose pixel size follows the window's height, made smaller
@@ -53,9 +59,9 @@ std::vector<AboutBox::Line> AboutBox::Lines() {
          13, false},
         {QRect(96, 61, 224, 14), QStringLiteral("A single-player Keno game"), 11, false},
         {QRect(96, 74, 224, 14), QStringLiteral("for the Linux desktop."), 11, false},
-        {QRect(12, 106, 306, 16), QStringLiteral("Built on"), 13, false},
+        {QRect(12, 106 + kBelowPicture, 306, 16), QStringLiteral("Built on"), 13, false},
     };
-    int top = 124;
+    int top = 124 + kBelowPicture;
     for (const QString& credit : Credits()) {
         lines.push_back({QRect(12, top, 306, 14), credit, 10, false});
         top += 14;
@@ -63,7 +69,8 @@ std::vector<AboutBox::Line> AboutBox::Lines() {
     return lines;
 }
 
-AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
+AboutBox::AboutBox(QWidget* parent, std::function<QString()> readMemory)
+    : QDialog(parent), readMemory_(std::move(readMemory)) {
     setWindowTitle(QStringLiteral("About Velloro"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -75,6 +82,42 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     const QRect available = screen != nullptr ? screen->geometry() : QRect(0, 0, 640, 480);
     scaler->fitToScreen(available.size());
     move(available.center() - rect().center());
+
+    frameClock_ = new QTimer(this);
+    frameClock_->setInterval(BallAnimation::kFrameMilliseconds);
+    connect(frameClock_, &QTimer::timeout, this, &AboutBox::nextFrame);
+    memoryClock_ = new QTimer(this);
+    memoryClock_->setInterval(kMemoryRefreshMilliseconds);
+    connect(memoryClock_, &QTimer::timeout, this, &AboutBox::refreshMemory);
+    memory_ = readMemory_();
+}
+
+void AboutBox::nextFrame() {
+    animation_.advance();
+    update(scaled(kPictureFrame));
+}
+
+void AboutBox::refreshMemory() {
+    const QString now = readMemory_();
+    if (now == memory_) return;
+    memory_ = now;
+    update(scaled(kMemory));
+}
+
+bool AboutBox::isLive() const { return frameClock_->isActive() || memoryClock_->isActive(); }
+
+void AboutBox::showEvent(QShowEvent* event) {
+    refreshMemory();
+    frameClock_->start();
+    memoryClock_->start();
+    QDialog::showEvent(event);
+}
+
+void AboutBox::hideEvent(QHideEvent* event) {
+    // A closed box costs nothing.
+    frameClock_->stop();
+    memoryClock_->stop();
+    QDialog::hideEvent(event);
 }
 
 QRect AboutBox::scaled(const QRect& designRect) const {
@@ -88,7 +131,7 @@ void AboutBox::paintEvent(QPaintEvent*) {
     const int bevel = design::bevelWidthForScreen(width() * 640 / kDesignWidth);
     const int inset = design::toPixels(height(), 5, kDesignHeight);
     const WindowStyle& style = window_style::Keno;
-    for (const QRect& frame : {kTopFrame, kBottomFrame}) {
+    for (const QRect& frame : {kTopFrame, kPictureFrame, kBottomFrame}) {
         const QRect area = scaled(frame);
         QImage image(area.size(), QImage::Format_RGB32);
         ControlPainter::paintBevel(image, style.colourOf(kFrameStyle), kFrameStyle, bevel);
@@ -98,15 +141,17 @@ void AboutBox::paintEvent(QPaintEvent*) {
                          QColor::fromRgb(colours::kGreen));
     }
 
+    const QRect picture = scaled(kPictureFrame).adjusted(inset, inset, -inset, -inset);
+    animation_.paint(painter, picture);
+
     const QRect icon = scaled(kIcon);
     const int iconSize = qMin(icon.width(), icon.height());
     painter.drawImage(icon.topLeft(), PaintVelloroIcon(iconSize));
 
     for (const Line& line : Lines()) {
         const QRect area = scaled(line.designRect);
-        painter.setFont(fittedFont(line.text,
-                                   design::toPixels(height(), line.fontUnits, kDesignHeight),
-                                   area.width()));
+        painter.setFont(fittedFont(
+            line.text, design::toPixels(height(), line.fontUnits, kDesignHeight), area.width()));
         const int flags = Qt::AlignLeft | Qt::AlignVCenter;
         if (line.title) {
             const int shadow = qMax(1, design::toPixels(height(), 2, kDesignHeight));
@@ -119,10 +164,17 @@ void AboutBox::paintEvent(QPaintEvent*) {
         painter.drawText(area, flags, line.text);
     }
 
+    const QRect memory = scaled(kMemory);
+    painter.setPen(Qt::black);
+    painter.setFont(fittedFont(memory_, design::toPixels(height(), kMemoryFontUnits, kDesignHeight),
+                               memory.width()));
+    painter.drawText(memory, Qt::AlignHCenter | Qt::AlignVCenter, memory_);
+
     // OK, a raised button like the game's.
     const QRect ok = scaled(kOk);
     QImage button(ok.size(), QImage::Format_RGB32);
-    ControlPainter::paintBevel(button, style.colourOf(BevelStyle::Raised), BevelStyle::Raised, qMax(2, bevel / 2));
+    ControlPainter::paintBevel(button, style.colourOf(BevelStyle::Raised), BevelStyle::Raised,
+                               qMax(2, bevel / 2));
     painter.drawImage(ok.topLeft(), button);
     painter.setPen(Qt::black);
     painter.setFont(fittedFont(QStringLiteral("OK"), design::toPixels(height(), 13, kDesignHeight),

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
+#include <algorithm>
 
 static void initHelpResource() { Q_INIT_RESOURCE(shell); }
 
@@ -129,4 +130,30 @@ QString HelpFile::html(const QString& text) const {
         html += paragraph.mid(from).toHtmlEscaped() + QStringLiteral("</p>");
     }
     return html;
+}
+
+QStringList HelpFile::wordsOf(const QString& typed) {
+    static const QRegularExpression space(QStringLiteral("\\s+"));
+    return typed.split(space, Qt::SkipEmptyParts);
+}
+
+std::vector<int> HelpFile::find(const QString& words) const {
+    const QStringList wanted = wordsOf(words);
+    auto holdsAll = [&wanted](const QString& read) {
+        return std::all_of(wanted.begin(), wanted.end(), [&read](const QString& word) {
+            return read.contains(word, Qt::CaseInsensitive);
+        });
+    };
+    std::vector<int> byTitle, byText;
+    if (wanted.isEmpty()) return byTitle;
+    for (const Section& section : sections_)
+        for (int number : section.topics) {
+            const Topic& topic = topics_.at(number);
+            if (holdsAll(topic.title))
+                byTitle.push_back(number);
+            else if (holdsAll(topic.title + QLatin1Char('\n') + plainText(topic.text)))
+                byText.push_back(number);
+        }
+    byTitle.insert(byTitle.end(), byText.begin(), byText.end());
+    return byTitle;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <map>
 #include <vector>
 
@@ -38,6 +39,12 @@ class HelpFile {
     QString plainText(const QString& text) const;
     // The text as HTML paragraphs, links as "help:<number>" anchors.
     QString html(const QString& text) const;
+    // The topics whose title and text, as a reader sees them, hold every one of
+    // the words (letter case aside): those whose title holds them all first,
+    // then the others, each in the order of the contents.
+    std::vector<int> find(const QString& words) const;
+    // The words of what a reader typed into find.
+    static QStringList wordsOf(const QString& typed);
 
   private:
     QString linkWords(const Link& link) const;

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QScreen>
 #include <QTreeWidget>
 
@@ -79,31 +78,18 @@ void HelpViewer::showPopup(int number, QPoint at) {
     if (at.x() < 0) at = QCursor::pos();
     const QRect screen = screenGeometryAt(at);
     if (!popup_) {
-        // A pop-up window closes itself on the next click anywhere.
-        popup_ = new QLabel(nullptr, Qt::Popup);
-        popup_->setAttribute(Qt::WA_DeleteOnClose);
-        popup_->setAttribute(Qt::WA_QuitOnClose, false);
-        popup_->setWordWrap(true);
-        popup_->setTextFormat(Qt::RichText);
-        popup_->setStyleSheet(QStringLiteral(
-            "QLabel { background: #ffffe1; color: black; border: 1px solid black; }"));
+        popup_ = new HelpPopup;
         // A link in a pop-up opens its topic in the help window.
-        QObject::connect(popup_, &QLabel::linkActivated, popup_, [this](const QString& link) {
-            if (popup_) popup_->close();
-            showTopic(QUrl(link).path().toInt());
-        });
+        QObject::connect(popup_, &HelpPopup::linkActivated, popup_,
+                         [this](const QString& link) { showTopic(QUrl(link).path().toInt()); });
     }
     // Text and width keep their share of the screen, like the game's own windows.
-    QFont font = popup_->font();
-    font.setPixelSize(HelpWindow::textPixelSize(screen.size()));
-    popup_->setFont(font);
-    popup_->setMargin(font.pixelSize() / 2);
-    popup_->setFixedWidth(qMax(240, screen.width() * 7 / 20));
     const HelpFile::Topic* topic = file_.topic(number);
-    popup_->setText(topic ? QStringLiteral("<b>%1</b>%2")
-                                .arg(topic->title.toHtmlEscaped(), file_.html(topic->text))
-                          : QStringLiteral("No help is available for this item."));
-    popup_->adjustSize();
+    popup_->setContents(topic ? QStringLiteral("<b>%1</b>%2")
+                                    .arg(topic->title.toHtmlEscaped(), file_.html(topic->text))
+                              : QStringLiteral("No help is available for this item."),
+                        qMax(240, screen.width() * 7 / 20),
+                        HelpWindow::textPixelSize(screen.size()));
     // Beside the control the help was asked for, not over it.
     const QWidget* control = QApplication::widgetAt(at);
     const QRect anchor = control && control != popup_

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLabel>
 #include <QPoint>
 #include <QPointer>
 #include <QRect>
@@ -8,6 +7,7 @@
 #include <QTextBrowser>
 
 #include "shell/HelpFile.h"
+#include "shell/HelpPopup.h"
 
 class HelpWindow;
 
@@ -38,12 +38,12 @@ class HelpViewer {
     // The visible windows, for tests.
     HelpWindow* helpWindow() const;
     QTextBrowser* topicWindow() const;
-    QLabel* popupWindow() const { return popup_; }
+    HelpPopup* popupWindow() const { return popup_; }
 
   private:
     HelpWindow* window();
 
     HelpFile file_;
     QPointer<HelpWindow> window_;
-    QPointer<QLabel> popup_;
+    QPointer<HelpPopup> popup_;
 };

@@ -2,15 +2,18 @@
 
 #include <QAction>
 #include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QRegularExpression>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/WindowScaler.h"
@@ -21,6 +24,8 @@ constexpr int kDesignWidth = 440;
 constexpr int kDesignHeight = 340;
 const QString kScheme = QStringLiteral("help");
 constexpr int kTopicRole = Qt::UserRole;
+// The contents' share of the window's width, in percent.
+constexpr int kIndexShare = 45;
 
 QUrl pageUrl(int number) { return QUrl(kScheme + QStringLiteral(":%1").arg(number)); }
 QUrl contentsUrl() { return QUrl(kScheme + QStringLiteral(":contents")); }
@@ -95,10 +100,13 @@ HelpWindow::HelpWindow(const HelpFile& file, QSize screen) : file_(file) {
     back_->setEnabled(false);
     forward_->setEnabled(false);
     toolBar->addSeparator();
-    toolBar->addWidget(new QLabel(QStringLiteral(" Find: "), toolBar));
     findField_ = new QLineEdit(toolBar);
     findField_->setClearButtonEnabled(true);
-    findField_->setMaximumWidth(sizeForScreen(screen).width() / 5);
+    // The field names itself, so that the bar fits a small screen with both arrows.
+    findField_->setPlaceholderText(QStringLiteral("Find"));
+    findField_->setToolTip(QStringLiteral("Find the topics that hold these words (Ctrl+F)"));
+    // Fixed, so that the clear button showing up does not push the arrows off the bar.
+    findField_->setFixedWidth(sizeForScreen(screen).width() / 6);
     toolBar->addWidget(findField_);
     QAction* previous =
         toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowUp), QStringLiteral("Previous"));
@@ -112,8 +120,6 @@ HelpWindow::HelpWindow(const HelpFile& file, QSize screen) : file_(file) {
         if (auto* button = qobject_cast<QToolButton*>(toolBar->widgetForAction(step)))
             button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     }
-    findResult_ = new QLabel(toolBar);
-    toolBar->addWidget(findResult_);
     auto* focusFind = new QAction(this);
     focusFind->setShortcut(QKeySequence::Find);
     addAction(focusFind);
@@ -123,13 +129,20 @@ HelpWindow::HelpWindow(const HelpFile& file, QSize screen) : file_(file) {
 
     contents_ = new QTreeWidget;
     contents_->header()->hide();
+    // Indented by the text's size, so that small screens keep room for the titles.
+    contents_->setIndentation(textPixelSize(screen));
+    found_ = new QListWidget;
+    index_ = new QStackedWidget;
+    index_->addWidget(contents_);
+    index_->addWidget(found_);
     browser_ = new HelpBrowser(file_, nullptr);
     auto* splitter = new QSplitter(this);
-    splitter->addWidget(contents_);
+    splitter->addWidget(index_);
     splitter->addWidget(browser_);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes(
-        {sizeForScreen(screen).width() * 7 / 20, sizeForScreen(screen).width() * 13 / 20});
+    // Wide enough for nearly every title; the few longer ones show whole in their tooltips.
+    const int width = sizeForScreen(screen).width();
+    splitter->setSizes({width * kIndexShare / 100, width - width * kIndexShare / 100});
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -143,21 +156,21 @@ HelpWindow::HelpWindow(const HelpFile& file, QSize screen) : file_(file) {
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QAction::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QAction::setEnabled);
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::followSource);
-    connect(contents_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
-        const QVariant number = item->data(0, kTopicRole);
-        if (number.isValid()) showTopicPage(number.toInt());
-    });
-    connect(contents_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        const QVariant number = item->data(0, kTopicRole);
-        if (number.isValid()) showTopicPage(number.toInt());
-    });
+    for (auto signal : {&QTreeWidget::itemActivated, &QTreeWidget::itemClicked})
+        connect(contents_, signal, this, [this](QTreeWidgetItem* item) {
+            const QVariant number = item->data(0, kTopicRole);
+            if (number.isValid()) showTopicPage(number.toInt());
+        });
+    for (auto signal : {&QListWidget::itemActivated, &QListWidget::itemClicked})
+        connect(found_, signal, this, [this](QListWidgetItem* item) {
+            const QVariant number = item->data(kTopicRole);
+            if (number.isValid()) openFound(number.toInt());
+        });
     connect(findField_, &QLineEdit::returnPressed, this, [this] { findNext(); });
-    connect(findField_, &QLineEdit::textEdited, this, [this] {
+    connect(findField_, &QLineEdit::textChanged, this, [this] {
+        listFound();
         // Searching as one types starts again from the top of the page.
-        QTextCursor cursor = browser_->textCursor();
-        cursor.movePosition(QTextCursor::Start);
-        browser_->setTextCursor(cursor);
-        findNext();
+        selectFirstPlace();
     });
     connect(next, &QAction::triggered, this, [this] { findNext(); });
     connect(previous, &QAction::triggered, this, [this] { findNext(true); });
@@ -175,6 +188,7 @@ void HelpWindow::fillContents() {
         QTreeWidgetItem* parent = nullptr;
         if (!section.title.isEmpty()) {
             parent = new QTreeWidgetItem(contents_, {section.title});
+            parent->setToolTip(0, section.title);
             parent->setFlags(Qt::ItemIsEnabled);
             parent->setExpanded(true);
         }
@@ -183,11 +197,16 @@ void HelpWindow::fillContents() {
             auto* item = parent ? new QTreeWidgetItem(parent, {title})
                                 : new QTreeWidgetItem(contents_, {title});
             item->setData(0, kTopicRole, number);
+            item->setToolTip(0, title);
         }
     }
 }
 
-void HelpWindow::showContentsPage() { browser_->setSource(contentsUrl()); }
+void HelpWindow::showContentsPage() {
+    // The contents come back in place of any topics found.
+    findField_->clear();
+    browser_->setSource(contentsUrl());
+}
 
 void HelpWindow::showTopicPage(int number) {
     // A click and an activation of one entry open the topic once, not twice in the history.
@@ -208,21 +227,69 @@ void HelpWindow::followSource(const QUrl& source) {
     }
     contents_->setCurrentItem(current);
     if (current) contents_->scrollToItem(current);
-    findResult_->clear();
+}
+
+void HelpWindow::listFound() {
+    const QString words = findField_->text();
+    found_->clear();
+    if (words.trimmed().isEmpty()) {
+        index_->setCurrentWidget(contents_);
+        return;
+    }
+    const std::vector<int> topics = file_.find(words);
+    for (int number : topics) {
+        const QString title = file_.topic(number)->title;
+        auto* item = new QListWidgetItem(title, found_);
+        item->setData(kTopicRole, number);
+        item->setToolTip(title);
+    }
+    if (topics.empty()) {
+        auto* none = new QListWidgetItem(QStringLiteral("No topic holds these words."), found_);
+        none->setFlags(Qt::NoItemFlags);
+    }
+    index_->setCurrentWidget(found_);
+}
+
+void HelpWindow::openFound(int number) {
+    showTopicPage(number);
+    selectFirstPlace();
+}
+
+void HelpWindow::selectFirstPlace() {
+    QTextCursor cursor = browser_->textCursor();
+    cursor.movePosition(QTextCursor::Start);
+    browser_->setTextCursor(cursor);
+    selectInPage(false);
 }
 
 bool HelpWindow::findNext(bool backward) {
-    const QString text = findField_->text();
-    findResult_->clear();
-    if (text.isEmpty()) return false;
+    const std::vector<int> topics = file_.find(findField_->text());
+    if (topics.empty()) return false;
+    bool ok = false;
+    const int open = browser_->source().path().toInt(&ok);
+    if (ok && std::find(topics.begin(), topics.end(), open) != topics.end())
+        return selectInPage(backward);
+    // From the contents, or a topic without the words, to the first topic that has them.
+    openFound(topics.front());
+    return true;
+}
+
+bool HelpWindow::selectInPage(bool backward) {
+    // Every place where one of the words stands, the longest words first so
+    // that a word inside another is not taken for it.
+    QStringList words = HelpFile::wordsOf(findField_->text());
+    if (words.isEmpty()) return false;
+    std::sort(words.begin(), words.end(),
+              [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    for (QString& word : words) word = QRegularExpression::escape(word);
+    const QRegularExpression places(words.join(QLatin1Char('|')),
+                                    QRegularExpression::CaseInsensitiveOption);
     const QTextDocument::FindFlags flags =
         backward ? QTextDocument::FindBackward : QTextDocument::FindFlags();
-    if (browser_->find(text, flags)) return true;
+    if (browser_->find(places, flags)) return true;
     // Round the end of the page and once more from the other end.
     QTextCursor cursor = browser_->textCursor();
     cursor.movePosition(backward ? QTextCursor::End : QTextCursor::Start);
     browser_->setTextCursor(cursor);
-    if (browser_->find(text, flags)) return true;
-    findResult_->setText(QStringLiteral(" Not found"));
-    return false;
+    return browser_->find(places, flags);
 }

@@ -34,14 +34,9 @@ class Stretch {
     qreal sx_, sy_;
 };
 
-struct Ball {
-    qreal x, y, radius;  // in units of a 415 x 181 picture
-    int number;
-    QColor colour;
-};
+}  // namespace
 
-void paintBall(QPainter& p, const Ball& b) {
-    const QPointF centre(b.x, b.y);
+void PaintSplashBall(QPainter& p, const SplashBall& b, QPointF centre, qreal turn) {
     // Shadow on the felt.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 70));
@@ -60,16 +55,33 @@ void paintBall(QPainter& p, const Ball& b) {
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
     font.setPixelSize(qMax(4, static_cast<int>(b.radius * 0.55)));
+    p.save();
+    p.translate(centre);
+    p.rotate(turn);
     p.setFont(font);
     p.setPen(QColor(30, 30, 30));
-    const QRectF disc(centre - QPointF(b.radius * 0.5, b.radius * 0.5), QSizeF(b.radius, b.radius));
+    const QRectF disc(-b.radius * 0.5, -b.radius * 0.5, b.radius, b.radius);
     p.drawText(disc, Qt::AlignCenter, QString::number(b.number));
+    p.restore();
     // Gloss.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 120));
     p.drawEllipse(centre - QPointF(b.radius * 0.45, b.radius * 0.55), b.radius * 0.28,
                   b.radius * 0.16);
 }
+
+const std::array<SplashBall, 7>& SplashBalls() {
+    static const std::array<SplashBall, 7> balls{{{40, 145, 22, 7, QColor(220, 30, 30)},
+                                                  {95, 152, 19, 23, QColor(20, 60, 220)},
+                                                  {150, 140, 24, 41, QColor(250, 190, 0)},
+                                                  {207, 150, 21, 80, QColor(150, 0, 150)},
+                                                  {262, 141, 24, 12, QColor(0, 160, 70)},
+                                                  {318, 152, 19, 66, QColor(240, 110, 0)},
+                                                  {372, 144, 22, 35, QColor(0, 150, 200)}}};
+    return balls;
+}
+
+namespace {
 
 void paintBoardHint(QPainter& p, const Stretch& stretch) {
     // A faint grid of the 80 numbers behind everything.
@@ -142,14 +154,8 @@ QImage PaintSplashPicture(QSize size) {
 
     paintTitle(p, stretch);
 
-    const std::array<Ball, 7> balls{{{40, 145, 22, 7, QColor(220, 30, 30)},
-                                     {95, 152, 19, 23, QColor(20, 60, 220)},
-                                     {150, 140, 24, 41, QColor(250, 190, 0)},
-                                     {207, 150, 21, 80, QColor(150, 0, 150)},
-                                     {262, 141, 24, 12, QColor(0, 160, 70)},
-                                     {318, 152, 19, 66, QColor(240, 110, 0)},
-                                     {372, 144, 22, 35, QColor(0, 150, 200)}}};
-    for (const Ball& ball : balls)
-        stretch.upright(p, QPointF(ball.x, ball.y), [&] { paintBall(p, ball); });
+    for (const SplashBall& ball : SplashBalls())
+        stretch.upright(p, QPointF(ball.x, ball.y),
+                        [&] { PaintSplashBall(p, ball, QPointF(ball.x, ball.y)); });
     return image;
 }

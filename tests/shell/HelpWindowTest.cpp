@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QLabel>
+#include <QApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -90,7 +91,7 @@ TEST(HelpWindowTest, PopupOpensBesideItsControlInsideTheScreen) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&control, 5000));
     HelpViewer viewer;
     viewer.showPopup(93, control.mapToGlobal(QPoint(40, 15)));
-    QLabel* popup = viewer.popupWindow();
+    HelpPopup* popup = viewer.popupWindow();
     ASSERT_NE(popup, nullptr);
     ASSERT_TRUE(popup->isVisible());
     // Just below the control, not over it or at the pointer (window frames
@@ -105,4 +106,136 @@ TEST(HelpWindowTest, PopupOpensBesideItsControlInsideTheScreen) {
     const QRect screen(0, 0, 640, 480);
     EXPECT_EQ(HelpViewer::popupPosition({600, 440, 30, 20}, {200, 100}, screen), QPoint(440, 338));
     EXPECT_EQ(HelpViewer::popupPosition({10, 10, 30, 20}, {200, 500}, screen), QPoint(10, 0));
+
+    // A press on a link closes the pop-up and opens the linked topic.
+    QPoint link(-1, -1);
+    for (int y = 0; y < popup->height() && link.x() < 0; y += 2)
+        for (int x = 0; x < popup->width() && link.x() < 0; x += 2)
+            if (popup->linkAt({x, y}) == QStringLiteral("help:3")) link = {x, y};
+    ASSERT_GE(link.x(), 0) << "no link to Kinds Of Ticket in the pop-up";
+    QTest::mouseClick(popup->windowHandle(), Qt::LeftButton, Qt::NoModifier, link);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    ASSERT_NE(viewer.helpWindow(), nullptr);
+    EXPECT_TRUE(viewer.helpWindow()->isVisible());
+    EXPECT_TRUE(viewer.topicWindow()->toPlainText().startsWith(QStringLiteral("Kinds Of Ticket")));
+    viewer.quit();
+}
+
+namespace {
+
+QStringList FoundTitles(const HelpWindow& help) {
+    QStringList titles;
+    for (int row = 0; row < help.found()->count(); ++row) {
+        const QListWidgetItem* item = help.found()->item(row);
+        if (item->flags() & Qt::ItemIsEnabled) titles << item->text();
+    }
+    return titles;
+}
+
+}  // namespace
+
+// Find looks through every topic as the reader sees it (link words and the
+// titles a link shows included), not through the open page alone.
+TEST(HelpWindowTest, FindListsEveryTopicHoldingTheWordsAndOpensOneAtItsFirstPlace) {
+    HelpViewer viewer(
+        HelpFile::parse(QStringLiteral("== Money\n"
+                                       "@1 Your Balance\n"
+                                       "What you have won or lost.\n"
+                                       "@2 Playing\n"
+                                       "Press PLAY; the price comes off\n"
+                                       "your [[1|balance]].\n"
+                                       "== Ways\n"
+                                       "@3 Ways\n"
+                                       "Groups of numbers, paid on [[1]].\n"
+                                       "@4 Balance Reset\n"
+                                       "Sets the BALANCE to zero.\n")));
+    viewer.showTopic(3);
+    HelpWindow& help = *viewer.helpWindow();
+    QTextBrowser& text = *help.browser();
+    auto find = [&](const QString& words) {
+        help.findField()->clear();
+        QTest::keyClicks(help.findField(), words);
+        return FoundTitles(help);
+    };
+
+    // Titles that hold the words come first.
+    EXPECT_EQ(find(QStringLiteral("balance")),
+              (QStringList{"Your Balance", "Balance Reset", "Playing", "Ways"}));
+    EXPECT_TRUE(help.found()->isVisible());
+    EXPECT_FALSE(help.contents()->isVisible());
+    EXPECT_EQ(find(QStringLiteral("groups")), QStringList{"Ways"});
+    EXPECT_EQ(find(QStringLiteral("  price   BALANCE ")), QStringList{"Playing"});
+    EXPECT_EQ(find(QStringLiteral("your balance")),
+              (QStringList{"Your Balance", "Playing", "Ways"}));
+    EXPECT_EQ(find(QStringLiteral("zebra")), QStringList{});
+    EXPECT_EQ(help.found()->count(), 1);  // a line that says nothing was found
+    EXPECT_FALSE(help.findNext());
+
+    // A topic opened from the list shows its first place selected.
+    find(QStringLiteral("zero"));
+    QListWidgetItem* reset = help.found()->item(0);
+    QTest::mouseClick(help.found()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      help.found()->visualItemRect(reset).center());
+    EXPECT_TRUE(text.toPlainText().startsWith(QStringLiteral("Balance Reset")));
+    EXPECT_EQ(text.textCursor().selectedText(), QStringLiteral("zero"));
+    find(QStringLiteral("balance"));
+    help.openFound(1);
+    EXPECT_EQ(text.textCursor().selectedText(), QStringLiteral("Balance"));
+    EXPECT_TRUE(text.textCursor().block().text().startsWith(QStringLiteral("Your")));
+    // Enter goes on through the open topic, from one place of any of the words to the next.
+    find(QStringLiteral("balance price"));
+    help.openFound(2);
+    EXPECT_EQ(text.textCursor().selectedText(), QStringLiteral("price"));
+    QTest::keyClick(help.findField(), Qt::Key_Return);
+    EXPECT_EQ(text.textCursor().selectedText(), QStringLiteral("balance"));
+    QTest::keyClick(help.findField(), Qt::Key_Return);
+    EXPECT_EQ(text.textCursor().selectedText(), QStringLiteral("price"));
+    // From the contents (where every title stands) or a topic without the
+    // words, Enter opens the first topic that has them.
+    help.showContentsPage();
+    find(QStringLiteral("your balance"));
+    QTest::keyClick(help.findField(), Qt::Key_Return);
+    EXPECT_TRUE(text.toPlainText().startsWith(QStringLiteral("Your Balance")));
+    find(QStringLiteral("groups"));
+    QTest::keyClick(help.findField(), Qt::Key_Return);
+    EXPECT_TRUE(text.toPlainText().startsWith(QStringLiteral("Ways")));
+    EXPECT_EQ(text.textCursor().selectedText(), QStringLiteral("Groups"));
+
+    // The game's own help: "balance" finds "Your Balance" first.
+    const HelpFile builtIn = HelpFile::builtIn();
+    ASSERT_FALSE(builtIn.find(QStringLiteral("balance")).empty());
+    EXPECT_EQ(builtIn.topic(builtIn.find(QStringLiteral("balance")).front())->title,
+              QStringLiteral("Your Balance"));
+
+    // Emptied, the field gives the contents back.
+    help.findField()->clear();
+    EXPECT_TRUE(help.contents()->isVisible());
+    viewer.quit();
+}
+
+// No title of the contents is ever cut short without a way to read it whole.
+TEST(HelpWindowTest, EveryContentsTitleFitsOrShowsWholeInItsTooltip) {
+    const HelpFile file = HelpFile::builtIn();
+    for (const QSize screen : {QSize(640, 480), QSize(1024, 768), QSize(1920, 1080)}) {
+        HelpWindow help(file, screen);
+        help.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&help, 5000));
+        const QTreeWidget& contents = *help.contents();
+        const QFontMetrics metrics(contents.font());
+        int entries = 0, fitting = 0;
+        for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(&contents)); *it; ++it) {
+            const QTreeWidgetItem& item = **it;
+            const QRect row = contents.visualItemRect(&item);
+            // The text's width and a margin either side, as an item is drawn.
+            const bool fits = row.left() + metrics.horizontalAdvance(item.text(0)) +
+                                  2 * metrics.averageCharWidth() <=
+                              contents.viewport()->width();
+            ++entries;
+            if (fits) ++fitting;
+            EXPECT_TRUE(fits || item.toolTip(0) == item.text(0))
+                << item.text(0).toStdString() << " at " << screen.width();
+        }
+        // Four in five titles at least are read without pointing at them.
+        EXPECT_GE(fitting * 5, entries * 4) << screen.width();
+    }
 }
