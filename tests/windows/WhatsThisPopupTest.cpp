@@ -86,7 +86,6 @@ TEST_F(WhatsThisPopupTest, EveryWayOfClosingThePopupGivesTheTableBackItsClicks) 
     ImageButton& oneMoreGame = *keno.control(QStringLiteral("ImageNOGSU"));
     int marked = 0;
     auto clickFiveAgain = [&] {
-        ASSERT_EQ(QApplication::activePopupWidget(), nullptr);
         click(inTable(&five, five.rect().center()));
         marked = 1 - marked;
         EXPECT_EQ(state_.SpotsMarked, marked);
