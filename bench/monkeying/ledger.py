@@ -37,25 +37,34 @@ def read_slot(data, game):
 
 def session_problems(data, start, end):
     """A session's header moves from `start` to `end` by its runs: each run pays
-    its games at PLAY (number of games x price per game) and adds each win."""
+    its games at PLAY (number of games x price per game) and adds each win.
+    Balance, Reset (which random input may reach) puts the balance to $0 at
+    some moment: then the header holds what the games after it added, less the
+    runs they started."""
     (first, balance), (last, final) = start, end
     count = (last - first) % SLOTS
     games = [read_slot(data, (first + 1 + i) % SLOTS) for i in range(count)]
-    problems = []
-    expected, left = balance, 0
     for slot in games:
         if not slot["played"]:
-            problems.append("game %03d is named by the header but not played" % slot["game"])
-            return problems, count
+            return ["game %03d is named by the header but not played" % slot["game"]], count
+    # What each game adds: its win, less its run's price when it starts a run.
+    adds, left = [], 0
+    for slot in games:
+        paid = 0
         if left == 0:  # a new run starts here
             left = max(slot["run"], 1)
-            expected -= left * slot["price"]
-        expected += slot["win"]
+            paid = left * slot["price"]
+        adds.append(slot["win"] - paid)
         left -= 1
-    if expected != final:
-        problems.append("games %03d..%03d: the header's balance is %s, the games add up to %s" %
-                        ((first + 1) % SLOTS, last, money(final), money(expected)))
-    return problems, count
+    # Without a reset; then with the last one before game j, or after game j's
+    # run was paid at PLAY and before game j was drawn.
+    if final == balance + sum(adds):
+        return [], count
+    for j in range(count):
+        if final in (sum(adds[j:]), games[j]["win"] + sum(adds[j + 1:])):
+            return [], count
+    return ["games %03d..%03d: the header's balance is %s, the games add up to %s" %
+            ((first + 1) % SLOTS, last, money(final), money(balance + sum(adds)))], count
 
 
 def money(units):
