@@ -54,10 +54,10 @@ void BM_ThousandGameRun(benchmark::State& bench) {
             return GameResult{QStringLiteral("BUST"), {}, {}};
         };
         GameCycle cycle(table, random, hooks);
-        for (int n : {5, 17, 23, 38, 44, 61, 79}) table.ImageMouseDown(n, true);
+        for (int n : {5, 17, 23, 38, 44, 61, 79}) table.onCellPressed(n, true);
         state.NumberOfGames = 1000;
         bet::UpdateTotals(state);
-        cycle.MenuPlayClick();
+        cycle.play();
         benchmark::DoNotOptimize(state.Balance);
     }
 }

@@ -15,7 +15,7 @@
 #include "game/SoundPlayer.h"
 #include "game/TableControls.h"
 #include "shell/HelpViewer.h"
-#include "windows/TFormKeno.h"
+#include "windows/TableWindow.h"
 
 namespace {
 
@@ -37,14 +37,14 @@ void BM_ThousandGameRunOnTheMainWindow(benchmark::State& bench) {
         GameState state;
         SilentSoundPlayer sound;
         HelpViewer help{HelpFile{}};
-        TFormKeno keno(state, sound, help, QSize(1024, 768));
+        TableWindow keno(state, sound, help, QSize(1024, 768));
         keno.show();
         state.SoundsOn = false;
-        for (int n : {5, 17, 23, 38, 44, 61, 79}) keno.table().ImageMouseDown(n, true);
+        for (int n : {5, 17, 23, 38, 44, 61, 79}) keno.table().onCellPressed(n, true);
         state.NumberOfGames = 1000;
         bet::UpdateTotals(state);
         bench.ResumeTiming();
-        keno.cycle().MenuPlayClick();
+        keno.cycle().play();
         benchmark::DoNotOptimize(state.Balance);
     }
     QDir::setCurrent(previous);

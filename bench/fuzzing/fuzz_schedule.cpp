@@ -47,10 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ReturnToPlayer(state.Payoffs, tab, spots);
 
     OddsBrowser browser(state, [](GameState&, int) {});
-    browser.SelectTab(input.byte() % 12);
+    browser.selectTab(input.byte() % 12);
     constexpr OddsArrow kArrows[] = {OddsArrow::BetUp,    OddsArrow::BetDown,
                                      OddsArrow::SpotUp,   OddsArrow::SpotDown,
                                      OddsArrow::CasinoUp, OddsArrow::CasinoDown};
-    for (int i = 0; i < 8 && input.left() > 0; ++i) browser.ArrowAction(kArrows[input.byte() % 6]);
+    for (int i = 0; i < 8 && input.left() > 0; ++i) browser.stepArrow(kArrows[input.byte() % 6]);
     return 0;
 }

@@ -61,10 +61,10 @@ void putOnBoardAndPlay(const SavedTicket& ticket, std::minstd_rand& choice) {
     HidesSpotBox(state.Kind);
     WayTicket way(state);
     if (state.Kind == TicketKind::Way) {
-        way.RestoreRows();
+        way.restoreRows();
         way.summary();
     }
-    table.UpdateTicketMenus(true);
+    table.updateTicketMenus(true);
     for (int s = 1; s <= kSetCount && state.Sets[static_cast<std::size_t>(s)].number(1) != 0; ++s) {
         const TicketSet& set = state.Sets[static_cast<std::size_t>(s)];
         for (int p = 1; p <= TicketSet::kSlots && set.number(p) != 0; ++p) {

@@ -13,9 +13,9 @@
 #include "shell/AboutBox.h"
 #include "shell/AppIcon.h"
 #include "shell/HelpViewer.h"
-#include "shell/TFormSplash.h"
-#include "windows/TFormKeno.h"
-#include "windows/TFormWay.h"
+#include "shell/SplashScreen.h"
+#include "windows/TableWindow.h"
+#include "windows/WayWindow.h"
 
 int main(int argc, char** argv) {
     KenoApplication app(argc, argv);
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
             break;
     }
 
-    auto splash = std::make_unique<TFormSplash>(screen);
+    auto splash = std::make_unique<SplashScreen>(screen);
     splash->show();
     splash->repaint();
     KenoApplication::processEvents();
@@ -67,9 +67,9 @@ int main(int argc, char** argv) {
             musicFailure = reason;
     });
     GameState state;
-    std::unique_ptr<TFormKeno> keno;
+    std::unique_ptr<TableWindow> table;
     try {
-        keno = std::make_unique<TFormKeno>(state, sound, help, screen);
+        table = std::make_unique<TableWindow>(state, sound, help, screen);
     } catch (const IoError& error) {
         // Without its payoff schedules the game cannot be played at all.
         splash.reset();
@@ -77,15 +77,16 @@ int main(int argc, char** argv) {
         return 1;
     }
     // The way window stays hidden until a way ticket is chosen.
-    keno->attachWayWindow(new TFormWay(keno.get()));
+    table->attachWayWindow(new WayWindow(table.get()));
     splash.reset();
 
-    keno->show();
-    EndWithTable(*keno);
+    table->show();
+    EndWithTable(*table);
     tableShown = true;
     if (!musicFailure.isEmpty())
-        QMessageBox::warning(keno.get(), QStringLiteral("Velloro"), musicFailure);
-    if (!keno->historyStartup().warning.isEmpty())
-        QMessageBox::warning(keno.get(), QStringLiteral("Velloro"), keno->historyStartup().warning);
+        QMessageBox::warning(table.get(), QStringLiteral("Velloro"), musicFailure);
+    if (!table->historyStartup().warning.isEmpty())
+        QMessageBox::warning(table.get(), QStringLiteral("Velloro"),
+                             table->historyStartup().warning);
     return KenoApplication::exec();
 }

@@ -25,7 +25,7 @@ GameCycle::GameCycle(TableControls& table, RandomSource& random, Hooks hooks)
         hooks_.evaluateGame = [this] { return EvaluateGame(state_, random_); };
 }
 
-void GameCycle::ShowStatus(const QString& word) {
+void GameCycle::showStatus(const QString& word) {
     const bool open = word == QLatin1String("OPEN");
     if (open) {
         // A damaged number from the history file restarts the count rather than running off.
@@ -37,21 +37,21 @@ void GameCycle::ShowStatus(const QString& word) {
     view_.updateWindow();
 }
 
-GameCycle::RunEnd GameCycle::MenuPlayClick() {
+GameCycle::RunEnd GameCycle::play() {
     if (phase_ != Phase::Idle) return RunEnd::NotAvailable;
-    play(sounds::Cue::Play);
+    playSound(sounds::Cue::Play);
     state_.Balance = money::saturatingSubtract(state_.Balance, state_.TotalPrice);
     view_.setBalanceCaption(BalanceCaption(state_.Balance));
 
-    table_.ShowBetArrows(false);
+    table_.showBetArrows(false);
     table_.setBoardEnabled(false);
     table_.setEnabled(MenuItem::Play, false);
     table_.setEnabled(MenuItem::Cast, false);
-    table_.SyncButtons();
-    table_.UpdateTicketMenus(true);
+    table_.syncButtons();
+    table_.updateTicketMenus(true);
     view_.setQuickPickArrowsVisible(false);
 
-    if (table_.isChecked(MenuItem::QuickPick) && state_.Sets[1].count() == 0) QuickPick();
+    if (table_.isChecked(MenuItem::QuickPick) && state_.Sets[1].count() == 0) quickPick();
     if (table_.isChecked(MenuItem::Way)) {
         if (hooks_.takeWayBets) hooks_.takeWayBets();
     } else {
@@ -94,22 +94,22 @@ void GameCycle::finishRun() {
     phase_ = Phase::Idle;
     table_.setEnabled(MenuItem::Next, false);
     table_.setEnabled(MenuItem::Open, true);
-    table_.SyncButtons();
+    table_.syncButtons();
 }
 
 bool GameCycle::playOneGame() {
     --state_.GamesToGo;
     table_.setEnabled(MenuItem::Next, false);
-    table_.SyncButtons();
-    ShowStatus(QStringLiteral("CLOSED"));
+    table_.syncButtons();
+    showStatus(QStringLiteral("CLOSED"));
     view_.updateWindow();
 
-    play(sounds::Cue::GameClosed);
+    playSound(sounds::Cue::GameClosed);
     if (table_.isChecked(MenuItem::PrintTicket) && hooks_.printTicket) hooks_.printTicket();
-    play(sounds::Cue::DrawStarts);
+    playSound(sounds::Cue::DrawStarts);
     if (!waiter_.processPending()) return false;
 
-    if (!DrawBalls()) return false;
+    if (!drawBalls()) return false;
     const GameResult result = hooks_.evaluateGame();
     ++gamesSettled_;
     view_.showCentreMessage(result.centreText);
@@ -121,12 +121,12 @@ bool GameCycle::playOneGame() {
 
     if (state_.GamesToGo > 0) {
         table_.setEnabled(MenuItem::Next, true);
-        table_.SyncButtons();
+        table_.syncButtons();
         if (!waitBetweenGames()) return false;
         view_.showCentreMessage(gamesToGoText(state_.GamesToGo));
-        table_.ClearDraw();
-        ShowStatus(QStringLiteral("OPEN"));
-        play(sounds::Cue::GameOpened);
+        table_.clearDraw();
+        showStatus(QStringLiteral("OPEN"));
+        playSound(sounds::Cue::GameOpened);
     }
     return true;
 }
@@ -148,7 +148,7 @@ bool GameCycle::waitBetweenGames() {
     return open;
 }
 
-bool GameCycle::DrawBalls() {
+bool GameCycle::drawBalls() {
     random_.reseed();
     std::array<std::uint8_t, board::kBallsPerGame>& drawn = state_.Drawn;
     drawn.fill(0);
@@ -168,8 +168,8 @@ bool GameCycle::DrawBalls() {
         }
         view_.updateWindow();
 
-        if (i == board::kBallsPerGame - 1) play(sounds::Cue::LastBall);
-        play(sounds::Cue::CallOut, n);
+        if (i == board::kBallsPerGame - 1) playSound(sounds::Cue::LastBall);
+        playSound(sounds::Cue::CallOut, n);
 
         const std::int32_t pause = state_.PauseBetweenNumbers;
         const bool open =
@@ -180,7 +180,7 @@ bool GameCycle::DrawBalls() {
     return true;
 }
 
-void GameCycle::QuickPick() {
+void GameCycle::quickPick() {
     random_.reseed();
     TicketSet& set = state_.Sets[1];
     // A damaged count (from a saved ticket) must not run past the set's 20 slots.
@@ -193,46 +193,46 @@ void GameCycle::QuickPick() {
         state_.SetColour(1);
         view_.paintCell(n, CellLook::Marked, state_.CheckColor);
         view_.updateWindow();
-        play(sounds::Cue::PlaceNumber);
+        playSound(sounds::Cue::PlaceNumber);
     }
 }
 
-void GameCycle::MenuOpenClick() {
+void GameCycle::open() {
     if (phase_ != Phase::Idle) return;
-    table_.ClearDraw();
-    ShowStatus(QStringLiteral("OPEN"));
-    play(sounds::Cue::GameOpened);
+    table_.clearDraw();
+    showStatus(QStringLiteral("OPEN"));
+    playSound(sounds::Cue::GameOpened);
     table_.setEnabled(MenuItem::Open, false);
     table_.setEnabled(MenuItem::Play, true);
     table_.setEnabled(MenuItem::Cast, true);
-    table_.SyncButtons();
+    table_.syncButtons();
 }
 
-void GameCycle::MenuCastClick() {
+void GameCycle::cast() {
     if (phase_ != Phase::Idle) return;
-    play(sounds::Cue::Cast);
+    playSound(sounds::Cue::Cast);
     if (table_.isChecked(MenuItem::Way)) {
         if (hooks_.hideWayWindow) hooks_.hideWayWindow();
         view_.updateWindow();
     }
-    table_.ResetTicket();
+    table_.resetTicket();
     table_.setBoardEnabled(true);
     for (MenuItem item : kTicketItems) table_.setChecked(item, false);
-    table_.UpdateMenus();
-    table_.SyncButtons();
-    table_.UpdateTicketMenus(false);
-    table_.ShowBetArrows(true);
+    table_.updateMenus();
+    table_.syncButtons();
+    table_.updateTicketMenus(false);
+    table_.showBetArrows(true);
     view_.setSpotVisible(true);
     view_.clearSpecialBox();
     table_.cells().resetAll();
 }
 
-void GameCycle::MenuNextClick() {
+void GameCycle::next() {
     table_.setEnabled(MenuItem::Next, false);
-    table_.SyncButtons();
+    table_.syncButtons();
 }
 
-void GameCycle::ImageButtonMouseDown(TableButton button, bool leftButtonAlone) {
+void GameCycle::onButtonPressed(TableButton button, bool leftButtonAlone) {
     if (!leftButtonAlone) return;
     view_.paintButton(button, true);
     view_.updateWindow();
@@ -241,16 +241,16 @@ void GameCycle::ImageButtonMouseDown(TableButton button, bool leftButtonAlone) {
     view_.updateWindow();
     switch (button) {
         case TableButton::Play:
-            if (table_.isEnabled(MenuItem::Play)) MenuPlayClick();
+            if (table_.isEnabled(MenuItem::Play)) play();
             break;
         case TableButton::Open:
-            if (table_.isEnabled(MenuItem::Open)) MenuOpenClick();
+            if (table_.isEnabled(MenuItem::Open)) open();
             break;
         case TableButton::Cast:
-            if (table_.isEnabled(MenuItem::Cast)) MenuCastClick();
+            if (table_.isEnabled(MenuItem::Cast)) cast();
             break;
         case TableButton::Next:
-            if (table_.isEnabled(MenuItem::Next)) MenuNextClick();
+            if (table_.isEnabled(MenuItem::Next)) next();
             break;
     }
 }

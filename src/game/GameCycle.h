@@ -29,17 +29,17 @@ class GameCycle {
     GameCycle(TableControls& table, RandomSource& random, Hooks hooks);
 
     // The Game menu items and their picture buttons.
-    RunEnd MenuPlayClick();
-    void MenuOpenClick();
-    void MenuCastClick();
-    void MenuNextClick();
+    RunEnd play();
+    void open();
+    void cast();
+    void next();
     // Pressed look until the release, then the item's handler when it is enabled.
-    void ImageButtonMouseDown(TableButton button, bool leftButtonAlone);
+    void onButtonPressed(TableButton button, bool leftButtonAlone);
 
     // Draws one game; false when the application is closing.
-    bool DrawBalls();
-    void QuickPick();
-    void ShowStatus(const QString& word);
+    bool drawBalls();
+    void quickPick();
+    void showStatus(const QString& word);
 
     Phase phase() const { return phase_; }
 
@@ -48,7 +48,7 @@ class GameCycle {
     void finishRun();
     void refundUnplayedGames();
     bool waitBetweenGames();
-    void play(sounds::Cue cue, int variant = 0) { table_.sound({cue, variant}); }
+    void playSound(sounds::Cue cue, int variant = 0) { table_.sound({cue, variant}); }
 
     TableControls& table_;
     GameState& state_;

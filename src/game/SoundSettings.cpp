@@ -4,14 +4,14 @@ SoundSettings::SoundSettings(GameState& state, SoundPlayer& sounds, Waiter& wait
                              SoundSettingsView& view)
     : state_(state), sounds_(sounds), waiter_(waiter), view_(view) {}
 
-void SoundSettings::FormShow() {
+void SoundSettings::open() {
     state_.MusicPlaying = state_.MusicOn;
     state_.SoundsPending = state_.SoundsOn;
     view_.showMusicToggle(state_.MusicPlaying);
     view_.showSoundsToggle(state_.SoundsPending);
 }
 
-void SoundSettings::MusicToggleMouseDown() {
+void SoundSettings::onMusicTogglePressed() {
     const bool wasOn = state_.MusicPlaying;
     if (!wasOn) {
         view_.showMusicToggle(true);
@@ -27,7 +27,7 @@ void SoundSettings::MusicToggleMouseDown() {
     }
 }
 
-void SoundSettings::SoundsToggleMouseDown() {
+void SoundSettings::onSoundsTogglePressed() {
     const bool wasOn = state_.SoundsPending;
     if (!wasOn) {
         view_.showSoundsToggle(true);
@@ -43,12 +43,12 @@ void SoundSettings::SoundsToggleMouseDown() {
     }
 }
 
-void SoundSettings::Commit() {
+void SoundSettings::commit() {
     state_.MusicOn = state_.MusicPlaying;
     state_.SoundsOn = state_.SoundsPending;
 }
 
-void SoundSettings::FormClose() {
+void SoundSettings::close() {
     if (state_.MusicPlaying == state_.MusicOn) return;
     state_.MusicPlaying = state_.MusicOn;
     if (state_.MusicOn)

@@ -20,15 +20,15 @@ class SoundSettings {
     SoundSettings(GameState& state, SoundPlayer& sounds, Waiter& waiter, SoundSettingsView& view);
 
     // Opening: the working copies from the switches, both toggles painted.
-    void FormShow();
+    void open();
     // A toggle pressed with the left button alone: its look, the wait for the
     // release, then its new setting.
-    void MusicToggleMouseDown();
-    void SoundsToggleMouseDown();
+    void onMusicTogglePressed();
+    void onSoundsTogglePressed();
     // OK: the working copies become the switches.
-    void Commit();
+    void commit();
     // Any close (OK, CANCEL, the close box): the music follows MusicOn again.
-    void FormClose();
+    void close();
 
     // "&Keno Sounds" is checked while either switch is on.
     static bool menuChecked(const GameState& state) { return state.MusicOn || state.SoundsOn; }

@@ -11,7 +11,7 @@ void TableControls::sound(const sounds::Request& request) {
     PlayGameSound(sounds_, state_.SoundsOn, request);
 }
 
-void TableControls::ImageMouseDown(int number, bool leftButtonAlone) {
+void TableControls::onCellPressed(int number, bool leftButtonAlone) {
     if (!leftButtonAlone || !boardEnabled_ || number < 1 || number > board::kNumbers) return;
     const bool way = isChecked(MenuItem::Way);
     switch (bet::cellAction(cells_.tag(number), state_, way)) {
@@ -38,12 +38,12 @@ void TableControls::ImageMouseDown(int number, bool leftButtonAlone) {
             break;
     }
     repaintValue(ValueField::Spot);
-    UpdateMenus();
-    if (!way) UpdateTicketMenus(false);
-    SyncButtons();
+    updateMenus();
+    if (!way) updateTicketMenus(false);
+    syncButtons();
 }
 
-SpinnerOutcome TableControls::SpinnerStep(int pressedTag) {
+SpinnerOutcome TableControls::stepArrow(int pressedTag) {
     const SpinnerResult result = bet::SpinnerStep(state_, pressedTag);
     if (result.stepped) repaintValue(result.field);
     repaintTotals(result.totals);
@@ -51,11 +51,11 @@ SpinnerOutcome TableControls::SpinnerStep(int pressedTag) {
     return result.stepped ? SpinnerOutcome::Stepped : SpinnerOutcome::Unchanged;
 }
 
-void TableControls::ShowAggregateNotice() {
+void TableControls::showAggregateNotice() {
     if (hooks_.showAggregateNotice) hooks_.showAggregateNotice();
 }
 
-void TableControls::MenuResetClick() { view_.setBalanceCaption(bet::MenuResetClick(state_)); }
+void TableControls::resetBalance() { view_.setBalanceCaption(bet::ResetBalance(state_)); }
 
 void TableControls::repaintValue(ValueField field) {
     view_.showValue(field, bet::valueText(state_, field));
@@ -69,7 +69,7 @@ void TableControls::repaintTotals(const TotalsChange& totals) {
     }
 }
 
-void TableControls::ResetTicket() {
+void TableControls::resetTicket() {
     const QString oneDollar = money::currency(money::kOneDollar);
     view_.showValue(ValueField::TotalPrice, oneDollar);
     view_.showValue(ValueField::NumberOfGames, QStringLiteral("1"));
@@ -81,10 +81,10 @@ void TableControls::ResetTicket() {
     if (hooks_.clearWayCounts) hooks_.clearWayCounts();
     for (int n = 1; n <= board::kNumbers; ++n)
         view_.paintCell(n, CellLook::Unmarked, palette::kSilver);
-    ClearDraw();
+    clearDraw();
 }
 
-void TableControls::ClearDraw() {
+void TableControls::clearDraw() {
     for (const ClearedCell& cell : ClearedCells(state_)) {
         if (cell.marked)
             view_.paintCell(cell.number, CellLook::Marked, setColour(cell.colourSet));
@@ -92,10 +92,10 @@ void TableControls::ClearDraw() {
             view_.paintCell(cell.number, CellLook::Unmarked, palette::kSilver);
     }
     ForgetDraw(state_);
-    if (state_.GamesToGo == 0) ShowIdleMessage();
+    if (state_.GamesToGo == 0) showIdleMessage();
 }
 
-void TableControls::ShowIdleMessage() {
+void TableControls::showIdleMessage() {
     view_.showCentreMessage(money::currency(state_.AggregateLimit, 0) + QStringLiteral(" VELLORO"));
 }
 
@@ -115,7 +115,7 @@ void TableControls::setChecked(MenuItem item, bool checked) {
     view_.setMenuItem(item, enabled_.has(item), checked);
 }
 
-void TableControls::UpdateMenus() {
+void TableControls::updateMenus() {
     const GameItems items =
         menu_rules::UpdateMenus({checkedKind(), state_.Ways, state_.SpotsMarked});
     setEnabled(MenuItem::Play, items.play);
@@ -124,12 +124,12 @@ void TableControls::UpdateMenus() {
     setEnabled(MenuItem::Save, items.save);
 }
 
-void TableControls::UpdateTicketMenus(bool disableAll) {
+void TableControls::updateTicketMenus(bool disableAll) {
     const MenuFlags offered = menu_rules::UpdateTicketMenus(disableAll, state_.SpotsMarked);
     for (MenuItem item : kTicketItems) setEnabled(item, offered.has(item));
 }
 
-void TableControls::SyncButtons() {
+void TableControls::syncButtons() {
     const ButtonsVisible visible = menu_rules::SyncButtons(enabled_);
     view_.setButtonVisible(TableButton::Play, visible.play);
     view_.setButtonVisible(TableButton::Open, visible.open);
@@ -139,7 +139,7 @@ void TableControls::SyncButtons() {
 
 // A held arrow that is hidden lets go by itself: PLAY from the keyboard
 // cannot leave the price repeating through a paid run.
-void TableControls::ShowBetArrows(bool visible) { view_.setBetArrowsVisible(visible); }
+void TableControls::showBetArrows(bool visible) { view_.setBetArrowsVisible(visible); }
 
 void TableControls::setBoardEnabled(bool enabled) {
     boardEnabled_ = enabled;

@@ -32,23 +32,23 @@ class TableControls {
                   Hooks hooks = {});
 
     // Board cell n was pressed; leftButtonAlone: no other button or modifier key.
-    void ImageMouseDown(int number, bool leftButtonAlone);
+    void onCellPressed(int number, bool leftButtonAlone);
     // One step of the bet arrow whose pressed tag is given (108, 110, ..., 18, 20):
     // repaints the value and the totals. An over-limit price changes nothing and
     // asks for the notice, which the caller shows once its arrow has let go.
-    SpinnerOutcome SpinnerStep(int pressedTag);
+    SpinnerOutcome stepArrow(int pressedTag);
     // The aggregate notice, modal; returns when it closes.
-    void ShowAggregateNotice();
-    void MenuResetClick();
+    void showAggregateNotice();
+    void resetBalance();
 
-    void ResetTicket();
-    void ClearDraw();
+    void resetTicket();
+    void clearDraw();
     // The idle centre message: the aggregate limit in force and " VELLORO".
-    void ShowIdleMessage();
-    void UpdateMenus();
-    void UpdateTicketMenus(bool disableAll);
-    void SyncButtons();
-    void ShowBetArrows(bool visible);
+    void showIdleMessage();
+    void updateMenus();
+    void updateTicketMenus(bool disableAll);
+    void syncButtons();
+    void showBetArrows(bool visible);
     void setBoardEnabled(bool enabled);
     bool boardEnabled() const { return boardEnabled_; }
 

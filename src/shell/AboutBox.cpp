@@ -43,7 +43,7 @@ QFont fittedFont(const QString& text, int pixelSize, int width) {
 
 }  // namespace
 
-QStringList AboutBox::Credits() {
+QStringList AboutBox::credits() {
     return {QStringLiteral("Qt 6, the windows and painting: LGPL-3.0"),
             QStringLiteral("SDL2, the sound output: zlib licence"),
             QStringLiteral("FluidSynth, the music synthesizer: LGPL-2.1"),
@@ -52,7 +52,7 @@ QStringList AboutBox::Credits() {
             QStringLiteral("Liberation fonts: SIL OFL 1.1; DejaVu fonts: free licence")};
 }
 
-std::vector<AboutBox::Line> AboutBox::Lines() {
+std::vector<AboutBox::Line> AboutBox::lines() {
     std::vector<Line> lines{
         {QRect(96, 8, 224, 36), QStringLiteral("Velloro"), 32, true},
         {QRect(96, 44, 224, 16), QStringLiteral("Version %1").arg(QLatin1String(kVelloroVersion)),
@@ -62,7 +62,7 @@ std::vector<AboutBox::Line> AboutBox::Lines() {
         {QRect(12, 106 + kBelowPicture, 306, 16), QStringLiteral("Built on"), 13, false},
     };
     int top = 124 + kBelowPicture;
-    for (const QString& credit : Credits()) {
+    for (const QString& credit : credits()) {
         lines.push_back({QRect(12, top, 306, 14), credit, 10, false});
         top += 14;
     }
@@ -130,7 +130,7 @@ void AboutBox::paintEvent(QPaintEvent*) {
     // Bevels as thick as on the game table of this screen.
     const int bevel = design::bevelWidthForScreen(width() * 640 / kDesignWidth);
     const int inset = design::toPixels(height(), 5, kDesignHeight);
-    const WindowStyle& style = window_style::Keno;
+    const WindowStyle& style = window_style::Table;
     for (const QRect& frame : {kTopFrame, kPictureFrame, kBottomFrame}) {
         const QRect area = scaled(frame);
         QImage image(area.size(), QImage::Format_RGB32);
@@ -148,7 +148,7 @@ void AboutBox::paintEvent(QPaintEvent*) {
     const int iconSize = qMin(icon.width(), icon.height());
     painter.drawImage(icon.topLeft(), PaintVelloroIcon(iconSize));
 
-    for (const Line& line : Lines()) {
+    for (const Line& line : lines()) {
         const QRect area = scaled(line.designRect);
         painter.setFont(fittedFont(
             line.text, design::toPixels(height(), line.fontUnits, kDesignHeight), area.width()));

@@ -36,9 +36,9 @@ class AboutBox : public QDialog {
         bool title;  // the name, in the check colour over a shadow
     };
     // Every text of the box, top to bottom.
-    static std::vector<Line> Lines();
+    static std::vector<Line> lines();
     // The third-party parts and their licences, one line each.
-    static QStringList Credits();
+    static QStringList credits();
 
     // readMemory: the memory line as it stands now.
     explicit AboutBox(QWidget* parent = nullptr,

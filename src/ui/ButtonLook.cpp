@@ -1,6 +1,7 @@
 #include "ui/ButtonLook.h"
 
 #include "ui/ControlPainter.h"
+#include "ui/Fonts.h"
 #include "ui/Glyphs.h"
 
 ButtonLook ButtonLook::arrow(bool up, int fontUnits, int offsetUnits) {
@@ -8,10 +9,12 @@ ButtonLook ButtonLook::arrow(bool up, int fontUnits, int offsetUnits) {
             fontUnits, offsetUnits};
 }
 
+ButtonLook ButtonLook::push(const QString& caption) { return {caption, fonts::kArial, 13, 9}; }
+
 void PaintButtonLook(const ControlPainter& painter, ImageButton& button, const ButtonLook& look,
                      bool pressed) {
-    painter.SetCaptionFont(button, look.fontUnits, FontStyle::Bold);
-    painter.PaintBevel(button, pressed ? BevelStyle::Sunken : BevelStyle::Raised);
-    painter.PaintCaption(button, QColor::fromRgb(pressed ? colours::kSilver : colours::kBlack),
+    painter.setCaptionFont(button, look.fontUnits, FontStyle::Bold);
+    painter.paintBevel(button, pressed ? BevelStyle::Sunken : BevelStyle::Raised);
+    painter.paintCaption(button, QColor::fromRgb(pressed ? colours::kSilver : colours::kBlack),
                          look.caption, look.fontName, CaptionAlignment::Centre, look.offsetUnits);
 }

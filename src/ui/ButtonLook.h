@@ -15,6 +15,8 @@ struct ButtonLook {
 
     // The up or down arrowhead of the arrows, scroll and sort buttons.
     static ButtonLook arrow(bool up, int fontUnits = 13, int offsetUnits = 1);
+    // A push button of the side windows (OK, CANCEL, SHOW, DELETE): Arial, 13 units.
+    static ButtonLook push(const QString& caption);
 };
 
 // Paints the raised look (style 1, black caption) or the pressed one (style 2,

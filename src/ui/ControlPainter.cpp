@@ -70,7 +70,7 @@ void ControlPainter::paintBevel(QImage& image, const QColor& base, BevelStyle st
     }
 }
 
-void ControlPainter::PaintBevel(ImageButton& control, BevelStyle style) const {
+void ControlPainter::paintBevel(ImageButton& control, BevelStyle style) const {
     const QColor base = style_.colourOf(style);
     const int bevel = bevelWidth_;
     control.draw(
@@ -81,13 +81,13 @@ void ControlPainter::PaintBevel(ImageButton& control, BevelStyle style) const {
         true);
 }
 
-void ControlPainter::SetCaptionFont(ImageButton& control, int sizeUnits,
+void ControlPainter::setCaptionFont(ImageButton& control, int sizeUnits,
                                     FontStyle fontStyle) const {
     control.fontUnits = sizeUnits;
     control.fontBold = fontStyle == FontStyle::Bold;
 }
 
-void ControlPainter::PaintCaption(ImageButton& control, const QColor& colour, const QString& text,
+void ControlPainter::paintCaption(ImageButton& control, const QColor& colour, const QString& text,
                                   const QString& fontName, CaptionAlignment alignment,
                                   int offsetUnits) const {
     if (!style_.offers(alignment)) alignment = CaptionAlignment::Centre;
@@ -162,7 +162,7 @@ void ControlPainter::drawCaption(ImageButton& control, const Caption& caption) c
     }
 }
 
-void ControlPainter::Fill(ImageButton& control, const QColor& colour) const {
+void ControlPainter::fill(ImageButton& control, const QColor& colour) const {
     control.draw(
         [colour](ImageButton& c) {
             c.fillColour = colour;
@@ -171,7 +171,7 @@ void ControlPainter::Fill(ImageButton& control, const QColor& colour) const {
         true);
 }
 
-void ControlPainter::PaintRoundedBox(ImageButton& control, const QColor& fill) const {
+void ControlPainter::paintRoundedBox(ImageButton& control, const QColor& fill) const {
     const int bevel = bevelWidth_;
     control.draw(
         [fill, bevel](ImageButton& c) {

@@ -33,19 +33,19 @@ class ControlPainter {
     int units(double designUnits) const;
 
     // Fills the control in the style's colour and draws its bevel.
-    void PaintBevel(ImageButton& control, BevelStyle style) const;
+    void paintBevel(ImageButton& control, BevelStyle style) const;
     // The control's caption size in design units and its face.
-    void SetCaptionFont(ImageButton& control, int sizeUnits,
+    void setCaptionFont(ImageButton& control, int sizeUnits,
                         FontStyle fontStyle = FontStyle::Bold) const;
     // Text in a colour and font at an alignment and a vertical offset in design units.
-    void PaintCaption(ImageButton& control, const QColor& colour, const QString& text,
+    void paintCaption(ImageButton& control, const QColor& colour, const QString& text,
                       const QString& fontName, CaptionAlignment alignment, int offsetUnits) const;
     // A bold font of this family, sized in design units, for the window's labels and texts.
     QFont boldFont(const QString& family, int sizeUnits) const;
     // Fills the whole control with a plain colour (the information boxes).
-    void Fill(ImageButton& control, const QColor& colour) const;
+    void fill(ImageButton& control, const QColor& colour) const;
     // A green box with a black rounded border, as the main window's bet boxes.
-    void PaintRoundedBox(ImageButton& control, const QColor& fill) const;
+    void paintRoundedBox(ImageButton& control, const QColor& fill) const;
 
     // The bevel alone, on any image: base fill then BevelWidth lines per edge.
     static void paintBevel(QImage& image, const QColor& base, BevelStyle style, int bevelWidth);

@@ -7,6 +7,8 @@
 #include <functional>
 #include <vector>
 
+#include "ui/Fonts.h"
+
 // A picture control: owns a bitmap of its own size and shows it stretched.
 // Whatever is painted stays until painted over. Every drawing step is kept
 // (back to the last one that covered the whole bitmap) so that a resized
@@ -30,7 +32,7 @@ class ImageButton : public QWidget {
 
     // The caption font: name, size in design units (the pixel height follows
     // the window's size), bold, colour; and the colour of the last fill.
-    QString fontName = QStringLiteral("Times New Roman");
+    QString fontName = fonts::kTimes;
     int fontUnits = 13;
     bool fontBold = true;
     QColor fontColour = Qt::black;

@@ -3,7 +3,7 @@
 #include <QMenu>
 #include <QWidget>
 
-void AttachWhatsThis(QWidget* control, int helpNumber, std::function<void(int, QPoint)> show) {
+void AttachWhatsThis(QWidget* control, int helpNumber, ShowHelp show) {
     control->setContextMenuPolicy(Qt::CustomContextMenu);
     control->setProperty(kHelpNumberProperty, helpNumber);
     QObject::connect(control, &QWidget::customContextMenuRequested, control,

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QPoint>
 #include <functional>
 
 class QWidget;
-class QPoint;
+
+// Shows the "What's this?" pop-up of a help number at a screen position.
+using ShowHelp = std::function<void(int helpNumber, QPoint at)>;
 
 // The property that names a control's help number, so that the help can be
 // checked against every control that asks for it.
@@ -11,5 +14,4 @@ inline constexpr const char* kHelpNumberProperty = "helpNumber";
 
 // Gives a control the right-click menu with the single item "What's this?",
 // which asks for the help pop-up of its number at the pointer.
-void AttachWhatsThis(QWidget* control, int helpNumber,
-                     std::function<void(int helpNumber, QPoint at)> show);
+void AttachWhatsThis(QWidget* control, int helpNumber, ShowHelp show);

@@ -39,14 +39,14 @@ namespace window_style {
 using namespace colours;
 // Blue buttons with fuchsia frames: the bevel colours of most windows.
 inline constexpr std::array<QRgb, 5> kFuchsiaFrames{kBlue, kBlue, kFuchsia, kFuchsia, kFuchsia};
-inline constexpr WindowStyle Keno{
+inline constexpr WindowStyle Table{
     400, {kBlue, kBlue, kRed, kRed, kFuchsia}, CaptionAlignment::WaySummary};
 inline constexpr WindowStyle History{400, kFuchsiaFrames, CaptionAlignment::Right};
-inline constexpr WindowStyle PayOffOd{
+inline constexpr WindowStyle Payoffs{
     434, {kBlue, kBlue, kBlue, kBlue, kBlue}, CaptionAlignment::Right};
-inline constexpr WindowStyle ShowGame{350, kFuchsiaFrames, CaptionAlignment::Right};
-inline constexpr WindowStyle Balls{373, kFuchsiaFrames, CaptionAlignment::Right};
-inline constexpr WindowStyle SaveLoad{188, kFuchsiaFrames, CaptionAlignment::Right};
+inline constexpr WindowStyle Replay{350, kFuchsiaFrames, CaptionAlignment::Right};
+inline constexpr WindowStyle Frequency{373, kFuchsiaFrames, CaptionAlignment::Right};
+inline constexpr WindowStyle SavedTickets{188, kFuchsiaFrames, CaptionAlignment::Right};
 inline constexpr WindowStyle Pause{135, kFuchsiaFrames, CaptionAlignment::Right};
 inline constexpr WindowStyle Sounds{108, kFuchsiaFrames, CaptionAlignment::Right};
 }  // namespace window_style

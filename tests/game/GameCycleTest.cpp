@@ -51,8 +51,8 @@ struct GameCycleTest : ::testing::Test {
     void SetUp() override {
         state.AggregateLimit = money::dollars(50000);
         state.GameNumber = 0;  // as start-up's OPEN leaves it
-        table.ResetTicket();
-        for (int n : {3, 14, 40, 41, 77}) table.ImageMouseDown(n, true);
+        table.resetTicket();
+        for (int n : {3, 14, 40, 41, 77}) table.onCellPressed(n, true);
         log.lines.clear();
         sounds.requests.clear();
     }
@@ -72,7 +72,7 @@ struct GameCycleTest : ::testing::Test {
 
 TEST_F(GameCycleTest, GoldenDrawFromAFixedClock) {
     EXPECT_EQ(cycle.phase(), GameCycle::Phase::Idle);
-    cycle.MenuPlayClick();
+    cycle.play();
     ASSERT_EQ(draws.size(), 1u);
     const std::array<std::uint8_t, 20> golden{40, 22, 29, 2,  56, 37, 9,  41, 65, 7,
                                               13, 78, 75, 80, 51, 15, 50, 72, 45, 17};
@@ -88,18 +88,18 @@ TEST_F(GameCycleTest, DrawsNeverRepeatANumber) {
     RandomSource varied{[&clock] { return clock += 7919; }};
     GameCycle other{table, varied, hooks()};
     for (int run = 0; run < 200; ++run) {
-        ASSERT_TRUE(other.DrawBalls());
+        ASSERT_TRUE(other.drawBalls());
         const std::set<int> distinct(state.Drawn.begin(), state.Drawn.end());
         ASSERT_EQ(distinct.size(), 20u);
         ASSERT_GE(*distinct.begin(), 1);
         ASSERT_LE(*distinct.rbegin(), 80);
-        table.ClearDraw();
+        table.clearDraw();
     }
 }
 
 TEST_F(GameCycleTest, OneGameSoundsAndSteps) {
     state.Balance = money::dollars(10);
-    cycle.MenuPlayClick();
+    cycle.play();
     EXPECT_EQ(balanceAtFirstBall, money::dollars(9));  // the whole run is paid first
     QStringList expected{"WAVE_200 wait", "WAVE_202 wait", "WAVE_84 wait"};
     expected += ballSounds(draws.at(0));
@@ -118,7 +118,7 @@ TEST_F(GameCycleTest, OneGameSoundsAndSteps) {
 
 TEST_F(GameCycleTest, ThreeGamesCountDownInTheCentre) {
     games(3);
-    cycle.MenuPlayClick();
+    cycle.play();
     EXPECT_EQ(log.matching("centre ").filter("To Go"),
               (QStringList{"centre 2 Games To Go", "centre 1 Game To Go"}));
     EXPECT_EQ(log.matching("status "),
@@ -133,9 +133,9 @@ TEST_F(GameCycleTest, PauseUntilNextWaitsForNextEveryGame) {
     state.PauseBetweenGames = kPauseUntilNext;
     waiter.duringWait = [this](int) {
         EXPECT_TRUE(view.buttons[TableButton::Next]);
-        cycle.MenuNextClick();
+        cycle.next();
     };
-    cycle.MenuPlayClick();
+    cycle.play();
     EXPECT_EQ(log.matching("wait"), (QStringList{"wait until NEXT", "wait until NEXT"}));
     EXPECT_EQ(waiter.endedByDone, (QList<bool>{true, true}));
     EXPECT_FALSE(view.buttons[TableButton::Next]);
@@ -146,7 +146,7 @@ TEST_F(GameCycleTest, PauseBetweenGamesOnlyAfterAWinAtTheThreshold) {
     state.PauseBetweenGames = 5;
     state.PauseWinThreshold = money::dollars(10);
     wins = {money::dollars(8), money::dollars(12), 0};
-    cycle.MenuPlayClick();
+    cycle.play();
     const int afterFirst = static_cast<int>(log.lines.indexOf("centre 2 Games To Go"));
     const int wait = static_cast<int>(log.lines.indexOf("wait 5000"));
     EXPECT_EQ(log.matching("wait"), QStringList{"wait 5000"});
@@ -156,15 +156,15 @@ TEST_F(GameCycleTest, PauseBetweenGamesOnlyAfterAWinAtTheThreshold) {
 
 TEST_F(GameCycleTest, PauseBetweenNumbersAfterEveryBall) {
     state.PauseBetweenNumbers = 2;
-    cycle.MenuPlayClick();
+    cycle.play();
     EXPECT_EQ(log.matching("wait 2000").size(), 20);
 }
 
 TEST_F(GameCycleTest, GameNumberWrapsOnOpen) {
     state.GameNumber = 999;
-    cycle.MenuPlayClick();
+    cycle.play();
     EXPECT_EQ(view.gameNumber, "999");
-    cycle.MenuOpenClick();
+    cycle.open();
     EXPECT_EQ(view.gameNumber, "000");
     EXPECT_EQ(view.statusWord, "OPEN");
     EXPECT_EQ(view.statusColour, (Rgb{0, 255, 0}));
@@ -181,19 +181,19 @@ TEST_F(GameCycleTest, GameNumberWrapsOnOpen) {
 TEST_F(GameCycleTest, ClosingDuringARunEndsItWithoutRecording) {
     games(2);
     waiter.closeAfter = 10;  // during the first draw
-    EXPECT_EQ(cycle.MenuPlayClick(), GameCycle::RunEnd::Closing);
+    EXPECT_EQ(cycle.play(), GameCycle::RunEnd::Closing);
     EXPECT_TRUE(draws.empty());
     EXPECT_TRUE(log.matching("evaluate").isEmpty());
     EXPECT_EQ(cycle.phase(), GameCycle::Phase::Idle);
 }
 
 TEST_F(GameCycleTest, QuickPickFillsSetOneAtPlay) {
-    table.ResetTicket();
+    table.resetTicket();
     table.cells().resetAll();
     table.setChecked(MenuItem::QuickPick, true);
     state.SpotsMarked = 6;
     sounds.requests.clear();
-    cycle.MenuPlayClick();
+    cycle.play();
     EXPECT_EQ(state.Sets[1].count(), 6);
     const std::set<int> picked(state.Sets[1].Numbers.begin(), state.Sets[1].Numbers.begin() + 6);
     EXPECT_EQ(picked.size(), 6u);
@@ -205,12 +205,12 @@ TEST_F(GameCycleTest, QuickPickFillsSetOneAtPlay) {
 // With sounds off the quick pick and the draw come in the same millisecond;
 // seeded alike, the draw would replay the picked numbers and catch them all.
 TEST_F(GameCycleTest, AQuickPickInTheSameMillisecondIsNotDrawnBack) {
-    table.ResetTicket();
+    table.resetTicket();
     table.cells().resetAll();
     table.setChecked(MenuItem::QuickPick, true);
     state.SpotsMarked = 8;
     state.SoundsOn = false;
-    cycle.MenuPlayClick();
+    cycle.play();
     ASSERT_EQ(draws.size(), 1u);
     const std::vector<int> picked(state.Sets[1].Numbers.begin(), state.Sets[1].Numbers.begin() + 8);
     const std::vector<int> firstBalls(draws[0].begin(), draws[0].begin() + 8);
@@ -225,36 +225,36 @@ TEST_F(GameCycleTest, AFailedRecordingAbandonsTheRunButLeavesOpen) {
         throw IoError(QStringLiteral("Games.vlr"), QStringLiteral("Disk full"));
     };
     GameCycle other{table, random, failing};
-    EXPECT_THROW(other.MenuPlayClick(), IoError);
+    EXPECT_THROW(other.play(), IoError);
     EXPECT_EQ(other.phase(), GameCycle::Phase::Idle);
     EXPECT_EQ(state.GamesToGo, 0);
     EXPECT_TRUE(table.isEnabled(MenuItem::Open));
     EXPECT_TRUE(view.buttons[TableButton::Open]);
-    other.MenuOpenClick();
+    other.open();
     EXPECT_TRUE(table.isEnabled(MenuItem::Play));
 }
 
 TEST_F(GameCycleTest, PlayFromTheLowestBalanceDoesNotWrapItRound) {
     // A damaged history header can hand over any balance at start-up.
     state.Balance = std::numeric_limits<Money>::min() + 5000;
-    cycle.MenuPlayClick();
+    cycle.play();
     EXPECT_EQ(balanceAtFirstBall, std::numeric_limits<Money>::min());
     EXPECT_TRUE(view.caption.startsWith("&You're Down $922,337,203,685,477.5"))
         << view.caption.toStdString();
 }
 
 TEST_F(GameCycleTest, QuickPickOfADamagedCountStopsAtTwenty) {
-    table.ResetTicket();
+    table.resetTicket();
     state.SpotsMarked = 25;  // as a damaged saved ticket could bring
-    cycle.QuickPick();
+    cycle.quickPick();
     EXPECT_EQ(state.Sets[1].count(), 20);
 }
 
 TEST_F(GameCycleTest, CastReturnsToAnEmptyTicket) {
-    cycle.MenuPlayClick();
-    cycle.MenuOpenClick();
+    cycle.play();
+    cycle.open();
     table.setChecked(MenuItem::CatchAll, true);
-    cycle.MenuCastClick();
+    cycle.cast();
     EXPECT_EQ(sounds.requests.last(), "WAVE_82");
     EXPECT_EQ(state.Sets[1].count(), 0);
     EXPECT_EQ(table.cells().tag(40), 140);
@@ -272,9 +272,9 @@ TEST_F(GameCycleTest, CastReturnsToAnEmptyTicket) {
 TEST_F(GameCycleTest, SoundsOffPlaysNothing) {
     state.SoundsOn = false;
     games(2);
-    cycle.MenuPlayClick();
-    cycle.MenuOpenClick();
-    cycle.MenuCastClick();
+    cycle.play();
+    cycle.open();
+    cycle.cast();
     EXPECT_TRUE(sounds.requests.isEmpty());
 }
 
@@ -306,7 +306,7 @@ TEST_F(GameCycleTest, AThousandGameRunFollowsTheGoldenLog) {
     const std::vector<GoldenGame> golden = readGoldenGames();
     ASSERT_EQ(golden.size(), 1000u) << "the golden log is missing or damaged";
     games(1000);
-    cycle.MenuPlayClick();
+    cycle.play();
     ASSERT_EQ(draws.size(), 1000u);
 
     QStringList expected{"sound WAVE_200 wait"};

@@ -22,12 +22,12 @@ struct SoundSettingsTest : ::testing::Test {
 };
 
 TEST_F(SoundSettingsTest, MusicSwitchedInTheWindowIsHeardAtOnceAndCancelUndoesIt) {
-    settings.FormShow();
-    settings.MusicToggleMouseDown();  // off: stops at once
-    settings.MusicToggleMouseDown();  // on again: from the beginning
-    settings.MusicToggleMouseDown();  // off
+    settings.open();
+    settings.onMusicTogglePressed();  // off: stops at once
+    settings.onMusicTogglePressed();  // on again: from the beginning
+    settings.onMusicTogglePressed();  // off
     EXPECT_EQ(looks.music, (QList<bool>{true, false, true, false}));
-    settings.FormClose();  // CANCEL: back on, from the beginning
+    settings.close();  // CANCEL: back on, from the beginning
     EXPECT_EQ(player.requests, (QStringList{"music off", "music on", "music off", "music on"}));
     EXPECT_TRUE(state.MusicOn);
     EXPECT_TRUE(state.MusicPlaying);
@@ -35,10 +35,10 @@ TEST_F(SoundSettingsTest, MusicSwitchedInTheWindowIsHeardAtOnceAndCancelUndoesIt
 
     // OK keeps it off, and closing changes nothing more.
     player.requests.clear();
-    settings.FormShow();
-    settings.MusicToggleMouseDown();
-    settings.Commit();
-    settings.FormClose();
+    settings.open();
+    settings.onMusicTogglePressed();
+    settings.commit();
+    settings.close();
     EXPECT_EQ(player.requests, QStringList{"music off"});
     EXPECT_FALSE(state.MusicOn);
     EXPECT_TRUE(SoundSettings::menuChecked(state));  // the sounds are still on
@@ -47,15 +47,15 @@ TEST_F(SoundSettingsTest, MusicSwitchedInTheWindowIsHeardAtOnceAndCancelUndoesIt
 TEST_F(SoundSettingsTest, DemonstrationsPlayWithSoundsOffAndTheMarkFollowsBothSwitches) {
     state.SoundsOn = false;
     state.MusicOn = false;
-    settings.FormShow();
+    settings.open();
     EXPECT_FALSE(SoundSettings::menuChecked(state));
-    settings.SoundsToggleMouseDown();  // on: the demonstration without waiting
-    settings.SoundsToggleMouseDown();  // off
+    settings.onSoundsTogglePressed();  // on: the demonstration without waiting
+    settings.onSoundsTogglePressed();  // off
     EXPECT_EQ(player.requests, (QStringList{"WAVE_87", "WAVE_86"}));
     EXPECT_EQ(looks.sounds, (QList<bool>{false, true, false}));
-    settings.SoundsToggleMouseDown();
-    settings.Commit();
-    settings.FormClose();
+    settings.onSoundsTogglePressed();
+    settings.commit();
+    settings.close();
     EXPECT_TRUE(state.SoundsOn);
     EXPECT_FALSE(state.MusicOn);
     EXPECT_TRUE(SoundSettings::menuChecked(state));

@@ -16,13 +16,13 @@ struct TableControlsTest : ::testing::Test {
     TableControls table{
         state, view, sounds, waiter, {[this] { ++notices; }, [this] { ++groupsHandedOver; }, {}}};
 
-    void click(int n) { table.ImageMouseDown(n, true); }
+    void click(int n) { table.onCellPressed(n, true); }
     std::vector<int> set1() const {
         return {state.Sets[1].Numbers.begin(), state.Sets[1].Numbers.begin() + 4};
     }
     // The steps of an arrow pressed and held for `repeats` more steps.
     void hold(int pressedTag, int repeats) {
-        for (int i = 0; i <= repeats; ++i) table.SpinnerStep(pressedTag);
+        for (int i = 0; i <= repeats; ++i) table.stepArrow(pressedTag);
     }
 };
 
@@ -59,7 +59,7 @@ TEST_F(TableControlsTest, TheTwentyFirstNumberIsRefusedSilently) {
 }
 
 TEST_F(TableControlsTest, OtherButtonsLockedCellsAndAClosedBoardDoNothing) {
-    table.ImageMouseDown(7, false);
+    table.onCellPressed(7, false);
     table.cells().lock(8);
     click(8);
     table.setBoardEnabled(false);
@@ -84,7 +84,7 @@ TEST_F(TableControlsTest, AFullWayGroupIsHandedOver) {
 TEST_F(TableControlsTest, HoldingTheLargeGamesArrowCountsByTensToTheTop) {
     std::vector<int> seen;
     for (int i = 0; i < 102; ++i) {
-        const SpinnerOutcome outcome = table.SpinnerStep(bet::kGamesUpLarge);
+        const SpinnerOutcome outcome = table.stepArrow(bet::kGamesUpLarge);
         EXPECT_EQ(outcome, i < 100 ? SpinnerOutcome::Stepped : SpinnerOutcome::Unchanged) << i;
         seen.push_back(state.NumberOfGames);
     }
@@ -106,7 +106,7 @@ TEST_F(TableControlsTest, DownArrowsStopAtTheirFloors) {
     hold(bet::kPriceDownLarge, 0);
     EXPECT_EQ(state.PricePerWay, 500);
     view.values.erase(ValueField::PricePerWay);
-    EXPECT_EQ(table.SpinnerStep(bet::kPriceDown), SpinnerOutcome::Unchanged);
+    EXPECT_EQ(table.stepArrow(bet::kPriceDown), SpinnerOutcome::Unchanged);
     EXPECT_EQ(view.values.count(ValueField::PricePerWay), 0u);  // a refused step paints nothing
     EXPECT_EQ(state.PricePerWay, 500);
     EXPECT_EQ(view.values[ValueField::PricePerGame], "$0.05");
@@ -117,22 +117,22 @@ TEST_F(TableControlsTest, APriceOverTheAggregateLimitIsRefusedForTheNotice) {
     state.AggregateLimit = money::dollars(50000);
     state.Ways = 600;
     state.PricePerWay = money::dollars(83);
-    EXPECT_EQ(table.SpinnerStep(bet::kPriceUpLarge), SpinnerOutcome::AggregateRefused);
+    EXPECT_EQ(table.stepArrow(bet::kPriceUpLarge), SpinnerOutcome::AggregateRefused);
     EXPECT_EQ(notices, 0);
     EXPECT_EQ(state.PricePerWay, money::dollars(83));
-    table.ShowAggregateNotice();
+    table.showAggregateNotice();
     EXPECT_EQ(notices, 1);
     // $83.05 x 600 = $49,830 still fits.
-    EXPECT_EQ(table.SpinnerStep(bet::kPriceUp), SpinnerOutcome::Stepped);
+    EXPECT_EQ(table.stepArrow(bet::kPriceUp), SpinnerOutcome::Stepped);
     EXPECT_EQ(state.PricePerWay, money::dollars(83) + 500);
 }
 
 TEST_F(TableControlsTest, AHeldPriceArrowIsRefusedWhenItReachesTheLimit) {
     state.AggregateLimit = money::dollars(5);
     state.PricePerWay = money::dollars(3);
-    EXPECT_EQ(table.SpinnerStep(bet::kPriceUpLarge), SpinnerOutcome::Stepped);  // $4.00
-    EXPECT_EQ(table.SpinnerStep(bet::kPriceUpLarge), SpinnerOutcome::Stepped);  // $5.00
-    EXPECT_EQ(table.SpinnerStep(bet::kPriceUpLarge), SpinnerOutcome::AggregateRefused);
+    EXPECT_EQ(table.stepArrow(bet::kPriceUpLarge), SpinnerOutcome::Stepped);  // $4.00
+    EXPECT_EQ(table.stepArrow(bet::kPriceUpLarge), SpinnerOutcome::Stepped);  // $5.00
+    EXPECT_EQ(table.stepArrow(bet::kPriceUpLarge), SpinnerOutcome::AggregateRefused);
     EXPECT_EQ(state.PricePerWay, money::dollars(5));
 }
 
@@ -141,7 +141,7 @@ TEST_F(TableControlsTest, ResetTicketAndResetBalance) {
     state.NumberOfGames = 7;
     state.Balance = -25000;
     state.AggregateLimit = money::dollars(50000);
-    table.ResetTicket();
+    table.resetTicket();
     EXPECT_EQ(state.SpotsMarked, 0);
     EXPECT_EQ(state.Sets[1].count(), 0);
     EXPECT_EQ(state.NumberOfGames, 1);
@@ -149,7 +149,7 @@ TEST_F(TableControlsTest, ResetTicketAndResetBalance) {
     EXPECT_EQ(view.values[ValueField::Spot], "0 SPOT");
     EXPECT_EQ(view.centre, "$50,000 VELLORO");
     EXPECT_EQ(table.cells().tag(3), 203);  // CAST resets the tags, not the ticket reset
-    table.MenuResetClick();
+    table.resetBalance();
     EXPECT_EQ(state.Balance, 0);
     EXPECT_EQ(view.caption, "&You're Ahead $0.00");
 }

@@ -48,9 +48,9 @@ struct WriteFaultTest : ::testing::Test {
         state.AggregateLimit = schedule.AggregateLimit;
         state.SoundsOn = false;
         ASSERT_TRUE(OpenHistoryAtStartup(state, path).recordingEnabled);
-        cycle.ShowStatus(QStringLiteral("OPEN"));
-        table.ResetTicket();
-        for (int n : {7, 8, 9, 10, 17, 18, 19, 20}) table.ImageMouseDown(n, true);
+        cycle.showStatus(QStringLiteral("OPEN"));
+        table.resetTicket();
+        for (int n : {7, 8, 9, 10, 17, 18, 19, 20}) table.onCellPressed(n, true);
         state.NumberOfGames = 6;
         bet::UpdateTotals(state);
     }
@@ -61,7 +61,7 @@ struct WriteFaultTest : ::testing::Test {
 TEST_F(WriteFaultTest, AFullDiskEndsTheRunWithTheBooksStraightAndTheFileIntact) {
     try {
         FileSizeLimit full(3 * kRecord);
-        cycle.MenuPlayClick();
+        cycle.play();
         FAIL() << "the failed write went unreported";
     } catch (const IoError& error) {
         EXPECT_EQ(error.fileName(), "Games.vlr");
@@ -83,11 +83,11 @@ TEST_F(WriteFaultTest, AFullDiskEndsTheRunWithTheBooksStraightAndTheFileIntact) 
     EXPECT_EQ(after.at(3 * kRecord + 1692), 0);  // game 2 never reached its slot
 
     // With room again the numbering goes on from the game shown, no gap, no repeat.
-    cycle.MenuOpenClick();
+    cycle.open();
     EXPECT_EQ(view.gameNumber, "003");
     state.NumberOfGames = 1;
     bet::UpdateTotals(state);
-    cycle.MenuPlayClick();
+    cycle.play();
     const QByteArray resumed = content();
     EXPECT_EQ(intAt(resumed, 0, 4), 3);
     EXPECT_EQ(intAt(resumed, 4, 8), state.Balance);

@@ -10,12 +10,12 @@
 #include "shell/HelpFile.h"
 #include "shell/HelpViewer.h"
 #include "ui/WhatsThis.h"
-#include "windows/TFormBalls.h"
-#include "windows/TFormHistory.h"
-#include "windows/TFormKeno.h"
-#include "windows/TFormPause.h"
-#include "windows/TFormPayOffOd.h"
-#include "windows/TFormWay.h"
+#include "windows/FrequencyWindow.h"
+#include "windows/HistoryWindow.h"
+#include "windows/PauseDialog.h"
+#include "windows/PayoffsWindow.h"
+#include "windows/TableWindow.h"
+#include "windows/WayWindow.h"
 
 namespace {
 
@@ -43,20 +43,19 @@ TEST(HelpCoverage, EveryHelpNumberOfEveryWindowHasATopic) {
         HelpViewer help;
         PauseSettings settings;
         QFile::copy(QStringLiteral(VELLORO_BUILD_DIR "/cpos.vlr"), QStringLiteral("cpos.vlr"));
-        TFormKeno keno(state, sounds, help, {640, 480});
-        auto* way = new TFormWay(&keno);
+        TableWindow keno(state, sounds, help, {640, 480});
+        auto* way = new WayWindow(&keno);
         keno.attachWayWindow(way);
         CollectHelpNumbers(keno, numbers);
         CollectHelpNumbers(*way, numbers);
-        TFormPause pause(state, settings, sounds, showHelp);
+        PauseDialog pause({state, sounds, showHelp}, settings);
         CollectHelpNumbers(pause, numbers);
-        TFormPayOffOd payoffs(
-            state, sounds, [](GameState&, int) {}, showHelp);
+        PayoffsWindow payoffs({state, sounds, showHelp}, [](GameState&, int) {});
         CollectHelpNumbers(payoffs, numbers);
         // The main window has written Games.vlr into this folder.
-        TFormHistory history(state, sounds, QStringLiteral("Games.vlr"), {}, showHelp);
+        HistoryWindow history({state, sounds, showHelp}, QStringLiteral("Games.vlr"), {});
         CollectHelpNumbers(history, numbers);
-        TFormBalls balls(state, sounds, QStringLiteral("Games.vlr"), showHelp);
+        FrequencyWindow balls({state, sounds, showHelp}, QStringLiteral("Games.vlr"));
         CollectHelpNumbers(balls, numbers);
     }
     QDir::setCurrent(previous);

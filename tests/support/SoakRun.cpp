@@ -79,9 +79,9 @@ class Soak {
         state_.SoundsOn = false;
         OpenHistoryAtStartup(state_, options_.historyPath);
         expectedGame_ = 0;
-        cycle_.ShowStatus(QStringLiteral("OPEN"));
-        table_.ResetTicket();
-        table_.UpdateTicketMenus(false);
+        cycle_.showStatus(QStringLiteral("OPEN"));
+        table_.resetTicket();
+        table_.updateTicketMenus(false);
         expectedBalance_ = state_.Balance;
 
         while (report_.games < options_.games && report_.faults.size() < kMostFaults) {
@@ -89,7 +89,7 @@ class Soak {
             setBet(options_.games - report_.games);
             if (!table_.isEnabled(MenuItem::Play)) {
                 // Nothing playable (a way ticket with no row bet): start again.
-                cycle_.MenuCastClick();
+                cycle_.cast();
                 continue;
             }
             // A reopened ticket may be played again, as the player would.
@@ -108,19 +108,19 @@ class Soak {
     TableControls::Hooks tableHooks() {
         TableControls::Hooks hooks;
         hooks.wayGroupCompleted = [this] {
-            const WayGroupDone done = way_.CompleteGroup();
+            const WayGroupDone done = way_.completeGroup();
             for (const int n : done.lockedNumbers) table_.cells().lock(n);
             if (done.boardClosed) table_.setBoardEnabled(false);
         };
-        hooks.clearWayCounts = [this] { way_.Clear(); };
+        hooks.clearWayCounts = [this] { way_.clear(); };
         hooks.showAggregateNotice = [] {};
         return hooks;
     }
 
     GameCycle::Hooks cycleHooks() {
         GameCycle::Hooks hooks;
-        hooks.takeWayBets = [this] { way_.HandOverAtPlay(); };
-        hooks.hideWayWindow = [this] { way_.Clear(); };
+        hooks.takeWayBets = [this] { way_.handOverAtPlay(); };
+        hooks.hideWayWindow = [this] { way_.clear(); };
         hooks.recordGame = [this] { recordAndCheck(); };
         return hooks;
     }
@@ -143,7 +143,7 @@ class Soak {
         while (marked < n && table_.boardEnabled()) {
             const int number = below(80) + 1;
             if (!table_.cells().isUnmarked(number)) continue;
-            table_.ImageMouseDown(number, true);
+            table_.onCellPressed(number, true);
             ++marked;
         }
     }
@@ -167,14 +167,14 @@ class Soak {
             if (!chosen) return;
             table_.setBoardEnabled(false);
             table_.setChecked(chosen->checkedItem, true);
-            table_.UpdateMenus();
-            table_.SyncButtons();
-            table_.UpdateTicketMenus(true);
+            table_.updateMenus();
+            table_.syncButtons();
+            table_.updateTicketMenus(true);
             if (entry.choice == TicketChoice::QuickPick) {
                 const int steps = below(20);
                 for (int i = 0; i < steps; ++i) bet::SpinnerStep(state_, bet::kSpotsUp);
-                table_.UpdateMenus();
-                table_.SyncButtons();
+                table_.updateMenus();
+                table_.syncButtons();
             }
         }
     }
@@ -182,12 +182,12 @@ class Soak {
     void buildWayTicket() {
         const int groupSize = 1 + below(way::kLargestGroup);
         markRandom(groupSize);
-        if (!way_.CanChoose()) return;
-        for (const int n : way_.Choose()) table_.cells().lock(n);
+        if (!way_.canChoose()) return;
+        for (const int n : way_.choose()) table_.cells().lock(n);
         table_.setChecked(MenuItem::Way, true);
-        table_.UpdateMenus();
-        table_.UpdateTicketMenus(true);
-        table_.SyncButtons();
+        table_.updateMenus();
+        table_.updateTicketMenus(true);
+        table_.syncButtons();
         // Small enough that the way sum stays quick: at most 12 groups.
         const int groups = 1 + below(std::min(12, 80 / groupSize));
         markRandom((groups - 1) * groupSize);
@@ -198,11 +198,11 @@ class Soak {
         for (int k = 1; k <= way::kRows; ++k) {
             if (way_.rowState(k) != WayRowState::Offered || way_.rowWays(k) > 400 || chance(2))
                 continue;
-            const WayRowClickResult result = way_.ClickRow(k);
+            const WayRowClickResult result = way_.clickRow(k);
             table_.setBoardEnabled(result.boardEnabled);
         }
-        table_.UpdateMenus();
-        table_.SyncButtons();
+        table_.updateMenus();
+        table_.syncButtons();
     }
 
     void setBet(int gamesLeft) {
@@ -218,11 +218,11 @@ class Soak {
     // OPEN after a run; then CAST unless the same ticket is to be played again.
     bool reopen(bool playAgain) {
         if (!table_.isEnabled(MenuItem::Open)) fault(QStringLiteral("OPEN is not offered"));
-        cycle_.MenuOpenClick();
+        cycle_.open();
         const bool fits = state_.NumberOfGames <= options_.games - report_.games;
         if (playAgain && fits && table_.isEnabled(MenuItem::Play)) return true;
         if (!table_.isEnabled(MenuItem::Cast)) fault(QStringLiteral("CAST is not offered"));
-        cycle_.MenuCastClick();
+        cycle_.cast();
         return false;
     }
 
@@ -231,7 +231,7 @@ class Soak {
         expectedBalance_ -= price;
         report_.paid += price;
         ++report_.runs;
-        if (cycle_.MenuPlayClick() != GameCycle::RunEnd::Finished)
+        if (cycle_.play() != GameCycle::RunEnd::Finished)
             fault(QStringLiteral("the run did not finish"));
         if (state_.GamesToGo != 0) fault(QStringLiteral("games left after the run"));
     }

@@ -16,7 +16,7 @@ const QRgb kSunken = qRgb(0, 0, 57);       // top-left pixel of blue style 2
 struct HeldArrowTest : ::testing::Test {
     QWidget window;
     ImageButton* button = new ImageButton(&window);
-    ControlPainter painter{window_style::Keno, [] { return 400; }, 5};
+    ControlPainter painter{window_style::Table, [] { return 400; }, 5};
     QStringList log;
     ArrowStep next = ArrowStep::stepped();  // what the following steps report
     HeldArrow* arrow = nullptr;

@@ -93,7 +93,7 @@ TEST(DesignUnitsTest, RoundHalvesToEven) {
 TEST(CaptionTest, FontsGrowWithTheWindow) {
     int height = 400;
     const ControlPainter painter(
-        window_style::Keno, [&height] { return height; }, 5);
+        window_style::Table, [&height] { return height; }, 5);
     EXPECT_EQ(painter.units(23), 23);
     height = 800;
     EXPECT_EQ(painter.units(23), 46);
@@ -101,9 +101,9 @@ TEST(CaptionTest, FontsGrowWithTheWindow) {
     auto inkOfEight = [&painter](int size) {
         ImageButton button;
         button.resize(size, size);
-        painter.Fill(button, Qt::white);
-        painter.SetCaptionFont(button, 23);
-        painter.PaintCaption(button, Qt::black, QStringLiteral("8"),
+        painter.fill(button, Qt::white);
+        painter.setCaptionFont(button, 23);
+        painter.paintCaption(button, Qt::black, QStringLiteral("8"),
                              QStringLiteral("Times New Roman"), CaptionAlignment::Centre, 3);
         return inkHeight(button.image(), qRgb(255, 255, 255));
     };
@@ -133,8 +133,8 @@ TEST(CaptionTest, RightAlignedTextEndsAtTheRightEdge) {
         window_style::History, [] { return 400; }, 5);
     ImageButton button;
     button.resize(120, 20);
-    painter.Fill(button, Qt::white);
-    painter.PaintCaption(button, Qt::black, QStringLiteral("TOTAL"), QStringLiteral("Arial"),
+    painter.fill(button, Qt::white);
+    painter.paintCaption(button, Qt::black, QStringLiteral("TOTAL"), QStringLiteral("Arial"),
                          CaptionAlignment::Right, 0);
     int rightmost = -1, leftmost = 1000;
     for (int y = 0; y < 20; ++y)
@@ -149,10 +149,10 @@ TEST(CaptionTest, RightAlignedTextEndsAtTheRightEdge) {
 
 TEST(ImageButtonTest, PaintsAgainAtANewSize) {
     const ControlPainter painter(
-        window_style::Keno, [] { return 400; }, 5);
+        window_style::Table, [] { return 400; }, 5);
     ImageButton button;
     button.resize(20, 20);
-    painter.PaintBevel(button, BevelStyle::Raised);
+    painter.paintBevel(button, BevelStyle::Raised);
     button.resize(40, 40);
     QResizeEvent resize({40, 40}, {20, 20});
     QCoreApplication::sendEvent(&button, &resize);
@@ -176,15 +176,15 @@ TEST(WindowScalerTest, ClientFollowsTheScreenInProportion) {
 
 TEST(CaptionTest, WaySummaryReplacesWhateverTheBoxShowed) {
     const ControlPainter painter(
-        window_style::Keno, [] { return 400; }, 5);
+        window_style::Table, [] { return 400; }, 5);
     ImageButton box;
     box.resize(125, 185);
-    painter.Fill(box, QColor(0, 128, 0));
-    painter.SetCaptionFont(box, 80);
-    painter.PaintCaption(box, Qt::black, QStringLiteral("QP"), QStringLiteral("Times New Roman"),
+    painter.fill(box, QColor(0, 128, 0));
+    painter.setCaptionFont(box, 80);
+    painter.paintCaption(box, Qt::black, QStringLiteral("QP"), QStringLiteral("Times New Roman"),
                          CaptionAlignment::KindCode, 0);
     ASSERT_GT(inkHeight(box.image(), qRgb(0, 128, 0)), 50);
-    painter.PaintCaption(box, Qt::black,
+    painter.paintCaption(box, Qt::black,
                          QStringLiteral("  3/3    3/6    1/9    2/12    1/15    4/18    2/21  "),
                          QStringLiteral("Times New Roman"), CaptionAlignment::WaySummary, 0);
     const int summary = inkHeight(box.image(), qRgb(0, 128, 0));

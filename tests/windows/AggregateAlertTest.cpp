@@ -8,7 +8,7 @@
 #include "core/state/AggregateLimit.h"
 #include "game/SoundPlayer.h"
 #include "support/ModalWait.h"
-#include "windows/TFormAggregate.h"
+#include "windows/AggregateNotice.h"
 
 namespace {
 
@@ -35,14 +35,14 @@ TEST(AggregateLimit, APricePerGameUpToTheLimitIsAllowed) {
 }
 
 TEST(AggregateAlert, ShowsTheFourLinesWithTheLimitWithoutCents) {
-    EXPECT_EQ(TFormAggregate::Lines(money::dollars(50000)),
+    EXPECT_EQ(AggregateNotice::lines(money::dollars(50000)),
               (QStringList{"Velloro Will Not Allow", "You To Waste Your Money.",
                            "Maximum Aggregate Payoff", "Per Game Is Only $50,000"}));
 
     GameState state;
     state.AggregateLimit = money::dollars(1000);
     RecordingSoundPlayer sound;
-    TFormAggregate form(state, sound);
+    AggregateNotice form(state, sound);
     EXPECT_EQ(form.windowTitle(), "Aggregate Alert !");
     const QImage image = form.grab().toImage();
     EXPECT_EQ(image.pixelColor(0, 0), QColor(0, 128, 0));
@@ -60,7 +60,7 @@ TEST(AggregateAlert, ShowsTheFourLinesWithTheLimitWithoutCents) {
 TEST(AggregateAlert, ClosesOnAClickWithItsClosingSound) {
     GameState state;
     RecordingSoundPlayer sound;
-    TFormAggregate form(state, sound);
+    AggregateNotice form(state, sound);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(10, 10));
@@ -74,7 +74,7 @@ TEST(AggregateAlert, ClosesByItselfAndStaysSilentWithSoundsOff) {
     GameState state;
     state.SoundsOn = false;
     RecordingSoundPlayer sound;
-    TFormAggregate form(state, sound, nullptr, 20);
+    AggregateNotice form(state, sound, nullptr, 20);
     form.show();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !form.isVisible(); }, 2000));
     EXPECT_TRUE(sound.requests.isEmpty());
@@ -84,7 +84,7 @@ TEST(AggregateAlert, ShowAggregateAlertReturnsWhenTheNoticeCloses) {
     GameState state;
     RecordingSoundPlayer sound;
     QObject owner;
-    modal_wait::whenShown<TFormAggregate>(&owner, [](TFormAggregate& notice) {
+    modal_wait::whenShown<AggregateNotice>(&owner, [](AggregateNotice& notice) {
         QTest::mouseClick(&notice, Qt::LeftButton, {}, QPoint(5, 5));
     });
     ShowAggregateAlert(state, sound, nullptr);

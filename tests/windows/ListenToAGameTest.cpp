@@ -5,14 +5,14 @@
 // and then: sox -t f32 -r 44100 -c 2 /tmp/game.raw /tmp/game.wav
 #include <QFile>
 
-#include "KenoTableFixture.h"
+#include "TableWindowFixture.h"
 #include "core/sound/KenoTune.h"
 #include "devices/QtWaiter.h"
 #include "devices/SdlSoundPlayer.h"
 
 namespace {
 
-class ListenTest : public KenoTableFixture {};
+class ListenTest : public TableWindowFixture {};
 
 TEST_F(ListenTest, DISABLED_ListenToAWholeGame) {
     PayoffSchedule schedule;
@@ -30,15 +30,15 @@ TEST_F(ListenTest, DISABLED_ListenToAWholeGame) {
     QtWaiter waiter;
     SdlSoundPlayer player(waiter);
     ASSERT_TRUE(player.hasDevice());
-    keno_ = std::make_unique<TFormKeno>(state_, player, help_, QSize(640, 480));
+    keno_ = std::make_unique<TableWindow>(state_, player, help_, QSize(640, 480));
     keno_->show();
     for (int n : {7, 21, 33, 48, 64})
         Q_EMIT keno_->cell(n)->mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     ImageButton& gamesUp = *keno_->control(QStringLiteral("ImageNOGSU"));
     Q_EMIT gamesUp.mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     Q_EMIT gamesUp.mouseReleased(Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    keno_->menu().Play->trigger();
-    keno_->menu().Cast->trigger();
+    keno_->menu().play->trigger();
+    keno_->menu().cast->trigger();
     waiter.waitUntil([] { return false; }, 1500);
 }
 

@@ -6,14 +6,15 @@
 
 #include "core/records/FileBytes.h"
 #include "core/records/HistoryFile.h"
+#include "core/state/GameState.h"
 #include "game/SoundPlayer.h"
 #include "ui/HeldArrow.h"
 #include "ui/ImageButton.h"
 #include "ui/PressButton.h"
-#include "windows/TFormBalls.h"
-#include "windows/TFormHistory.h"
-#include "windows/TFormShowGame.h"
-#include "windows/TListBoxComp.h"
+#include "windows/FrequencyWindow.h"
+#include "windows/HistoryListBox.h"
+#include "windows/HistoryWindow.h"
+#include "windows/ReplayWindow.h"
 
 namespace {
 
@@ -57,35 +58,35 @@ TEST_F(RecordWindowsTest, HistoryOpensOnTheLastGameAndSortsByItsButtons) {
     {
         // The last game is selected, but no line past 990; the list keeps a
         // whole page of lines below its top.
-        TFormHistory late(state, sounds, path(), {});
-        EXPECT_EQ(late.ListBox->currentRow(), 990);
-        EXPECT_EQ(late.ListBox->topIndex(), 1000 - late.ListBox->visibleLines());
+        HistoryWindow late({state, sounds}, path(), {});
+        EXPECT_EQ(late.gameList->currentRow(), 990);
+        EXPECT_EQ(late.gameList->topIndex(), 1000 - late.gameList->visibleLines());
     }
     play(5);
     int replays = 0;
-    TFormHistory form(state, sounds, path(), [&] { ++replays; });
+    HistoryWindow form({state, sounds}, path(), [&] { ++replays; });
     EXPECT_EQ(form.windowTitle(), "Games History");
-    ASSERT_EQ(form.ListBox->count(), 1000);
-    EXPECT_EQ(form.ListBox->currentRow(), 5);
-    EXPECT_EQ(form.ListBox->topIndex(), 5);
-    EXPECT_EQ(form.ListBox->item(5)->text(), "005\t           $2.00");
-    EXPECT_EQ(form.ImageSort[0]->tag(), 106);
-    EXPECT_FALSE(form.ImageSort[0]->isEnabled());
+    ASSERT_EQ(form.gameList->count(), 1000);
+    EXPECT_EQ(form.gameList->currentRow(), 5);
+    EXPECT_EQ(form.gameList->topIndex(), 5);
+    EXPECT_EQ(form.gameList->item(5)->text(), "005\t           $2.00");
+    EXPECT_EQ(form.sortButtons[0]->tag(), 106);
+    EXPECT_FALSE(form.sortButtons[0]->isEnabled());
 
-    form.ImageSortMouseDown(HistoryOrder::WinningsDescending, Qt::LeftButton, Qt::NoModifier);
-    EXPECT_EQ(form.ListBox->item(0)->text(), "005\t           $2.00");
-    EXPECT_EQ(form.ListBox->item(1)->text(), "002\t           $2.00");
-    EXPECT_EQ(form.ListBox->currentRow(), 0);
-    EXPECT_EQ(form.ImageSort[0]->tag(), 105);
-    EXPECT_TRUE(form.ImageSort[0]->isEnabled());
-    EXPECT_EQ(form.ImageSort[3]->tag(), 112);
+    form.onSortPressed(HistoryOrder::WinningsDescending, Qt::LeftButton, Qt::NoModifier);
+    EXPECT_EQ(form.gameList->item(0)->text(), "005\t           $2.00");
+    EXPECT_EQ(form.gameList->item(1)->text(), "002\t           $2.00");
+    EXPECT_EQ(form.gameList->currentRow(), 0);
+    EXPECT_EQ(form.sortButtons[0]->tag(), 105);
+    EXPECT_TRUE(form.sortButtons[0]->isEnabled());
+    EXPECT_EQ(form.sortButtons[3]->tag(), 112);
     // The pressed button is left alone: a second press keeps the order.
-    const QStringList sorted = form.ListBox->lines();
-    form.ImageSortMouseDown(HistoryOrder::WinningsDescending, Qt::LeftButton, Qt::NoModifier);
-    EXPECT_EQ(form.ListBox->lines(), sorted);
+    const QStringList sorted = form.gameList->lines();
+    form.onSortPressed(HistoryOrder::WinningsDescending, Qt::LeftButton, Qt::NoModifier);
+    EXPECT_EQ(form.gameList->lines(), sorted);
 
-    form.ListBox->setCurrentRow(1);
-    click(form.ImageShow->button());
+    form.gameList->setCurrentRow(1);
+    click(form.showButton->button());
     EXPECT_EQ(replays, 1);
     EXPECT_EQ(state.ReplayGameNumber, 2);
     EXPECT_EQ(sounds.requests.size(), 3);  // sort, SHOW down, SHOW up
@@ -93,54 +94,55 @@ TEST_F(RecordWindowsTest, HistoryOpensOnTheLastGameAndSortsByItsButtons) {
 
 TEST_F(RecordWindowsTest, ScrollButtonsMoveTheTopLineAndStopAtTheTop) {
     play(0);
-    TFormHistory form(state, sounds, path(), {});
-    ASSERT_EQ(form.ListBox->topIndex(), 0);
-    click(form.ImageUp->button());
-    EXPECT_EQ(form.ListBox->topIndex(), 0);
-    click(form.ImageDown->button());
-    click(form.ImageDown->button());
-    EXPECT_EQ(form.ListBox->topIndex(), 2);
-    EXPECT_EQ(form.ListBox->currentRow(), 0);  // scrolling leaves the selection
+    HistoryWindow form({state, sounds}, path(), {});
+    ASSERT_EQ(form.gameList->topIndex(), 0);
+    click(form.scrollUp->button());
+    EXPECT_EQ(form.gameList->topIndex(), 0);
+    click(form.scrollDown->button());
+    click(form.scrollDown->button());
+    EXPECT_EQ(form.gameList->topIndex(), 2);
+    EXPECT_EQ(form.gameList->currentRow(), 0);  // scrolling leaves the selection
 }
 
 TEST_F(RecordWindowsTest, ReplayStepsRoundTheRing) {
     play(1);
     state.ReplayGameNumber = 0;
-    TFormShowGame form(state, sounds, path());
+    ReplayWindow form({state, sounds}, path());
     EXPECT_EQ(form.windowTitle(), "Game #000");
-    EXPECT_TRUE(form.Memo->toPlainText().startsWith("You Won $0.00\nPlaying This 1 Spot Ticket\n"));
-    click(form.ImagePrevious->button());
+    EXPECT_TRUE(
+        form.sentences->toPlainText().startsWith("You Won $0.00\nPlaying This 1 Spot Ticket\n"));
+    click(form.previousButton->button());
     EXPECT_EQ(form.windowTitle(), "Game #999");
-    EXPECT_TRUE(form.Memo->toPlainText().contains("You Hit 0 Out Of  0"));  // never played
-    click(form.ImageNext->button());
-    click(form.ImageNext->button());
+    EXPECT_TRUE(form.sentences->toPlainText().contains("You Hit 0 Out Of  0"));  // never played
+    click(form.nextButton->button());
+    click(form.nextButton->button());
     EXPECT_EQ(form.windowTitle(), "Game #001");
-    EXPECT_TRUE(form.Memo->toPlainText().startsWith("You Won $1.00\n"));
+    EXPECT_TRUE(form.sentences->toPlainText().startsWith("You Won $1.00\n"));
 
     // Without a history only the caption follows.
-    TFormShowGame none(state, sounds, dir.filePath("none.vlr"));
-    EXPECT_TRUE(none.Memo->toPlainText().isEmpty());
+    ReplayWindow none({state, sounds}, dir.filePath("none.vlr"));
+    EXPECT_TRUE(none.sentences->toPlainText().isEmpty());
 }
 
 TEST_F(RecordWindowsTest, FrequencyCountsAgainOnlyWhenTheArrowIsReleased) {
     play(999);
-    TFormBalls form(state, sounds, path());
+    FrequencyWindow form({state, sounds}, path());
     EXPECT_EQ(form.windowTitle(), "Ball Frequency Chart");
-    EXPECT_EQ(form.LabelDuring->text(), "DURING THE LAST");
-    EXPECT_EQ(form.LabelGames->text(), "1000 GAMES");
-    EXPECT_EQ(form.LabelCount[6]->text(), "   7 Drawn 247 Times");
+    EXPECT_EQ(form.duringLabel->text(), "DURING THE LAST");
+    EXPECT_EQ(form.gamesLabel->text(), "1000 GAMES");
+    EXPECT_EQ(form.countLabels[6]->text(), "   7 Drawn 247 Times");
 
-    ImageButton& up = form.ImageUp->button();
+    ImageButton& up = form.upArrow->button();
     emit up.mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    EXPECT_EQ(form.LabelGames->text(), "GAME");  // 1000 wraps to 1
-    EXPECT_EQ(form.LabelCount[6]->text(), "   7 Drawn 247 Times");
+    EXPECT_EQ(form.gamesLabel->text(), "GAME");  // 1000 wraps to 1
+    EXPECT_EQ(form.countLabels[6]->text(), "   7 Drawn 247 Times");
     emit up.mouseReleased(Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     // Game 999 drew 40..59.
-    EXPECT_EQ(form.LabelCount[6]->text(), "   7 Drawn 0 Times");
-    EXPECT_EQ(form.LabelCount[39]->text(), "40 Drawn 1 Times");
+    EXPECT_EQ(form.countLabels[6]->text(), "   7 Drawn 0 Times");
+    EXPECT_EQ(form.countLabels[39]->text(), "40 Drawn 1 Times");
 
-    click(form.ImageDown->button());
-    EXPECT_EQ(form.LabelGames->text(), "1000 GAMES");
+    click(form.downArrow->button());
+    EXPECT_EQ(form.gamesLabel->text(), "1000 GAMES");
 }
 
 TEST_F(RecordWindowsTest, DamagedSlotsAreShownWithoutReachingOutside) {
@@ -157,21 +159,21 @@ TEST_F(RecordWindowsTest, DamagedSlotsAreShownWithoutReachingOutside) {
     file_bytes::writeAll(path(), data);
 
     bool replayed = false;
-    TFormHistory form(state, sounds, path(), [&] { replayed = true; });
-    form.ListBox->setCurrentRow(2);
-    form.ShowSelectedGame();
+    HistoryWindow form({state, sounds}, path(), [&] { replayed = true; });
+    form.gameList->setCurrentRow(2);
+    form.replaySelectedGame();
     EXPECT_TRUE(replayed);
     EXPECT_EQ(state.ReplayGameNumber, 2);  // not the damaged 5000
 
-    TFormShowGame replay(state, sounds, path());
+    ReplayWindow replay({state, sounds}, path());
     EXPECT_EQ(replay.windowTitle(), "Game #002");
-    EXPECT_TRUE(replay.Memo->toPlainText().isEmpty());  // kind 200 has no wording
-    data[slot2 + 1720] = char(10);                      // a way ticket of nonsense counts
+    EXPECT_TRUE(replay.sentences->toPlainText().isEmpty());  // kind 200 has no wording
+    data[slot2 + 1720] = char(10);                           // a way ticket of nonsense counts
     file_bytes::putInt(data, slot2 + 1736, 4, 7);
     file_bytes::writeAll(path(), data);
-    replay.ShowReplayGame();
-    EXPECT_TRUE(replay.Memo->toPlainText().contains("You Bet On 7 Groups Of  90"));
+    replay.showGame();
+    EXPECT_TRUE(replay.sentences->toPlainText().contains("You Bet On 7 Groups Of  90"));
 
-    TFormBalls balls(state, sounds, path());
-    EXPECT_EQ(balls.LabelGames->text(), "3 GAMES");
+    FrequencyWindow balls({state, sounds}, path());
+    EXPECT_EQ(balls.gamesLabel->text(), "3 GAMES");
 }

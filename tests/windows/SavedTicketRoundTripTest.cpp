@@ -10,15 +10,15 @@
 #include <map>
 #include <random>
 
-#include "KenoTableFixture.h"
+#include "TableWindowFixture.h"
 #include "core/records/IoError.h"
 #include "core/ticket/TicketKinds.h"
 #include "core/ticket/WayTicket.h"
 #include "core/tickets/TicketFile.h"
 #include "game/TableControls.h"
 #include "support/ModalWait.h"
-#include "windows/TFormSaveLoad.h"
-#include "windows/TFormWay.h"
+#include "windows/SavedTicketsDialog.h"
+#include "windows/WayWindow.h"
 
 namespace {
 
@@ -67,14 +67,14 @@ struct Case {
 const QStringList kBoxes = {"ImageSpot", "ImageSpecial", "ImagePPWN",
                             "ImageNOGN", "ImagePPGN",    "ImageTPN"};
 
-class SavedTicketRoundTripTest : public KenoTableFixture {
+class SavedTicketRoundTripTest : public TableWindowFixture {
   protected:
     void SetUp() override {
-        KenoTableFixture::SetUp();
+        TableWindowFixture::SetUp();
         // Room for every way ticket built here at $100.00 a way.
         writeSchedules(money::dollars(1'000'000));
         build();
-        keno_->attachWayWindow(new TFormWay(keno_.get()));
+        keno_->attachWayWindow(new WayWindow(keno_.get()));
     }
 
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(pick_); }
@@ -140,7 +140,7 @@ class SavedTicketRoundTripTest : public KenoTableFixture {
     void buildWay() {
         const int size = 1 + below(way::kLargestGroup);
         markRandom(size);
-        keno_->menu().Way->trigger();
+        keno_->menu().way->trigger();
         // At most 12 groups: every row together stays within the aggregate limit.
         const int groups = 1 + below(std::min(12, 80 / size));
         markRandom((groups - 1) * size);
@@ -221,11 +221,12 @@ class SavedTicketRoundTripTest : public KenoTableFixture {
     void save(const QString& typed) {
         ASSERT_TRUE(enabled(MenuItem::Save));
         const TableShows shown = shows();
-        modal_wait::whenShown<TFormSaveLoad>(keno_.get(), [typed, this](TFormSaveLoad& form) {
-            form.EditName->setText(typed);
-            press(*form.ImageOK);
-        });
-        keno_->menu().SaveTicket->trigger();
+        modal_wait::whenShown<SavedTicketsDialog>(keno_.get(),
+                                                  [typed, this](SavedTicketsDialog& form) {
+                                                      form.nameEdit->setText(typed);
+                                                      press(*form.okButton);
+                                                  });
+        keno_->menu().saveTicket->trigger();
         saved_[typed.left(kTicketNameLength)] = shown;
         savedThisCase_ << typed.left(kTicketNameLength);
         step(QStringLiteral("saved \"%1\"").arg(typed));
@@ -237,7 +238,7 @@ class SavedTicketRoundTripTest : public KenoTableFixture {
 
     void cast() {
         ASSERT_TRUE(enabled(MenuItem::Cast));
-        keno_->menu().Cast->trigger();
+        keno_->menu().cast->trigger();
     }
 
     // RESTORE through the menu and the dialog onto an empty table.
@@ -251,11 +252,12 @@ class SavedTicketRoundTripTest : public KenoTableFixture {
             FAIL() << error.message().toStdString();
         }
         ASSERT_TRUE(enabled(MenuItem::Restore));
-        modal_wait::whenShown<TFormSaveLoad>(keno_.get(), [name, this](TFormSaveLoad& form) {
-            form.EditName->setText(name);
-            press(*form.ImageOK);
-        });
-        keno_->menu().RestoreTicket->trigger();
+        modal_wait::whenShown<SavedTicketsDialog>(keno_.get(),
+                                                  [name, this](SavedTicketsDialog& form) {
+                                                      form.nameEdit->setText(name);
+                                                      press(*form.okButton);
+                                                  });
+        keno_->menu().restoreTicket->trigger();
         expectShows(saved_.at(name), name);
     }
 

@@ -2,8 +2,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include "KenoTableFixture.h"
-#include "windows/TFormPause.h"
+#include "TableWindowFixture.h"
+#include "windows/PauseDialog.h"
 
 namespace {
 
@@ -61,7 +61,7 @@ class ScreenCheckingPlayer : public RecordingSoundPlayer {
     QStringList late;
 };
 
-class ScreenBeforeSoundTest : public KenoTableFixture {};
+class ScreenBeforeSoundTest : public TableWindowFixture {};
 
 TEST_F(ScreenBeforeSoundTest, EveryBlockingSoundOfARunFindsTheTableOnScreen) {
     PayoffSchedule schedule;
@@ -70,8 +70,8 @@ TEST_F(ScreenBeforeSoundTest, EveryBlockingSoundOfARunFindsTheTableOnScreen) {
     schedule.Tables.RegularPayoffs[0][1] = money::dollars(5);
     writeSchedules(std::vector<PayoffSchedule>{schedule});
     ScreenCheckingPlayer player;
-    keno_ = std::make_unique<TFormKeno>(state_, player, help_, QSize(640, 480));
-    TFormKeno& keno = *keno_;
+    keno_ = std::make_unique<TableWindow>(state_, player, help_, QSize(640, 480));
+    TableWindow& keno = *keno_;
     keno.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&keno));
     player.window = &keno;
@@ -80,7 +80,7 @@ TEST_F(ScreenBeforeSoundTest, EveryBlockingSoundOfARunFindsTheTableOnScreen) {
     ImageButton& gamesUp = *keno.control(QStringLiteral("ImageNOGSU"));
     Q_EMIT gamesUp.mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     Q_EMIT gamesUp.mouseReleased(Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    keno.menu().Play->trigger();
+    keno.menu().play->trigger();
 
     // Both games were paid, each result heard after it was shown.
     const QStringList results =
@@ -93,15 +93,15 @@ TEST_F(ScreenBeforeSoundTest, EveryBlockingSoundOfARunFindsTheTableOnScreen) {
 TEST_F(ScreenBeforeSoundTest, APauseArrowLooksPressedBeforeItsClick) {
     ScreenCheckingPlayer player;
     PauseSettings settings;
-    TFormPause pause(state_, settings, player);
+    PauseDialog pause({state_, player}, settings);
     pause.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&pause));
     player.window = &pause;
     ImageButton& up = *pause.imageByTag(PauseSettings::kGamesUp - 1);
     Q_EMIT up.mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     Q_EMIT up.mouseReleased(Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    pause.LabelGamesLabelClick();
-    pause.LabelWinningLabelClick();
+    pause.onGamesLabelClicked();
+    pause.onWinningLabelClicked();
     EXPECT_EQ(player.requests.size(), 4);
     EXPECT_TRUE(player.late.isEmpty()) << player.late.join(QLatin1Char('\n')).toStdString();
 }

@@ -5,20 +5,20 @@
 #include <QTest>
 #include <QTimer>
 
-#include "KenoTableFixture.h"
+#include "TableWindowFixture.h"
 #include "shell/HelpViewer.h"
 #include "ui/ImageButton.h"
-#include "windows/TFormKeno.h"
+#include "windows/TableWindow.h"
 
 namespace {
 
 // The table with the help built into the game, shown, so that clicks go
 // through its window as a player's do (and a pop-up takes them first).
-class WhatsThisPopupTest : public KenoTableFixture {
+class WhatsThisPopupTest : public TableWindowFixture {
   protected:
-    TFormKeno& showTable() {
+    TableWindow& showTable() {
         writeSchedules(money::dollars(50000));
-        keno_ = std::make_unique<TFormKeno>(state_, sound_, builtInHelp_, QSize(640, 480));
+        keno_ = std::make_unique<TableWindow>(state_, sound_, builtInHelp_, QSize(640, 480));
         keno_->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(keno_.get(), 5000));
         return *keno_;
@@ -81,7 +81,7 @@ class WhatsThisPopupTest : public KenoTableFixture {
 // "What's this?" once froze the game: its pop-up took every click and key and
 // never closed. Each way of closing it must close it and give the table back.
 TEST_F(WhatsThisPopupTest, EveryWayOfClosingThePopupGivesTheTableBackItsClicks) {
-    TFormKeno& keno = showTable();
+    TableWindow& keno = showTable();
     ImageButton& five = *keno.cell(5);
     ImageButton& oneMoreGame = *keno.control(QStringLiteral("ImageNOGSU"));
     int marked = 0;

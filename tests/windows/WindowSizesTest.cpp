@@ -15,18 +15,19 @@
 #include "shell/AboutBox.h"
 #include "shell/HelpViewer.h"
 #include "shell/HelpWindow.h"
+#include "support/QuietTable.h"
 #include "ui/ImageButton.h"
-#include "windows/TFormAggregate.h"
-#include "windows/TFormBalls.h"
-#include "windows/TFormHistory.h"
-#include "windows/TFormKeno.h"
-#include "windows/TFormPause.h"
-#include "windows/TFormPayOffOd.h"
-#include "windows/TFormSaveLoad.h"
-#include "windows/TFormShowGame.h"
-#include "windows/TFormSounds.h"
-#include "windows/TFormWay.h"
-#include "windows/TListBoxComp.h"
+#include "windows/AggregateNotice.h"
+#include "windows/FrequencyWindow.h"
+#include "windows/HistoryListBox.h"
+#include "windows/HistoryWindow.h"
+#include "windows/PauseDialog.h"
+#include "windows/PayoffsWindow.h"
+#include "windows/ReplayWindow.h"
+#include "windows/SavedTicketsDialog.h"
+#include "windows/SoundsDialog.h"
+#include "windows/TableWindow.h"
+#include "windows/WayWindow.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ struct EveryWindow {
         for (int n : {5, 15, 25})
             Q_EMIT keno.cell(n)->mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         keno.attachWayWindow(way);
-        keno.menu().Way->trigger();
+        keno.menu().way->trigger();
         help.showContents();
     }
 
@@ -52,17 +53,19 @@ struct EveryWindow {
     RecordingSoundPlayer sounds;
     HelpViewer help;
     PauseSettings settings;
-    TFormKeno keno;
-    TFormWay* way = new TFormWay(&keno);
-    TFormPause pause{state, settings, sounds};
-    TFormSounds soundsWindow{state, sounds};
-    TFormPayOffOd payoffs{state, sounds, [](GameState&, int) {}};
-    TFormSaveLoad save{TFormSaveLoad::Mode::Save, state, sounds, QStringLiteral("Tickets.vlr")};
-    TFormAggregate aggregate{state, sounds};
+    TableWindow keno;
+    WayWindow* way = new WayWindow(&keno);
+    InstantWaiter waiter;
+    PauseDialog pause{keno.dialogContext(), settings};
+    SoundsDialog soundsWindow{keno.dialogContext(), waiter};
+    PayoffsWindow payoffs{keno.dialogContext(), [](GameState&, int) {}};
+    SavedTicketsDialog save{SavedTicketsDialog::Mode::Save, keno.dialogContext(),
+                            QStringLiteral("Tickets.vlr")};
+    AggregateNotice aggregate{state, sounds};
     // The main window has written Games.vlr here.
-    TFormHistory history{state, sounds, QStringLiteral("Games.vlr"), {}};
-    TFormShowGame replay{state, sounds, QStringLiteral("Games.vlr")};
-    TFormBalls balls{state, sounds, QStringLiteral("Games.vlr")};
+    HistoryWindow history{keno.dialogContext(), QStringLiteral("Games.vlr"), {}};
+    ReplayWindow replay{keno.dialogContext(), QStringLiteral("Games.vlr")};
+    FrequencyWindow balls{keno.dialogContext(), QStringLiteral("Games.vlr")};
     AboutBox about;
 };
 
@@ -135,11 +138,11 @@ void checkEveryWindowOnThisScreen(const QSize expected) {
     }
     // The two lists that page show the rows they are laid out for.
     const int historyRow =
-        windows.history.ListBox->visualItemRect(windows.history.ListBox->item(0)).height();
-    EXPECT_EQ(windows.history.ListBox->viewport()->height(), 20 * historyRow);
+        windows.history.gameList->visualItemRect(windows.history.gameList->item(0)).height();
+    EXPECT_EQ(windows.history.gameList->viewport()->height(), 20 * historyRow);
     const int namesRow =
-        windows.save.ListNames->visualItemRect(windows.save.ListNames->item(0)).height();
-    EXPECT_EQ(windows.save.ListNames->viewport()->height(), 6 * namesRow);
+        windows.save.nameList->visualItemRect(windows.save.nameList->item(0)).height();
+    EXPECT_EQ(windows.save.nameList->viewport()->height(), 6 * namesRow);
 }
 
 }  // namespace

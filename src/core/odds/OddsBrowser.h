@@ -35,9 +35,9 @@ class OddsBrowser {
     OddsBrowser(GameState& state, ScheduleLoader loadSchedule);
 
     // The tab a ticket kind opens on: its own, a way ticket's is "1 To 20 Spot".
-    static int OpeningTab(TicketKind kind);
+    static int openingTab(TicketKind kind);
     // The spot count the menu opens the window at.
-    static int OpeningSpots(const GameState& state);
+    static int openingSpots(const GameState& state);
 
     int tab() const { return tab_; }
     TicketKind tabKind() const { return odds::TabKind(tab_); }
@@ -50,22 +50,22 @@ class OddsBrowser {
     const GameState& state() const { return state_; }
 
     // Shows tab 0..9: a spot count outside its range becomes its minimum.
-    void SelectTab(int tab);
+    void selectTab(int tab);
     // One step of an arrow; true when its value changed. A casino step whose
     // record cannot be read keeps the number and the tables in force and
     // rethrows the IoError.
-    bool ArrowAction(OddsArrow arrow);
+    bool stepArrow(OddsArrow arrow);
     // Each press and release starts the bet step again at $0.05.
-    void RestartBetStep() { betStep_ = kBetStep; }
+    void restartBetStep() { betStep_ = kBetStep; }
     // After each repeat of a held arrow the step grows, back to $0.05 past $10.00.
-    void GrowBetStep();
-    void SetMode(odds::OddsMode mode);
+    void growBetStep();
+    void setMode(odds::OddsMode mode);
 
   private:
-    bool StepBet(bool up);
-    bool StepSpots(bool up);
-    bool StepSchedule(bool up);
-    void Fill(odds::FillFlags flags);
+    bool stepBet(bool up);
+    bool stepSpots(bool up);
+    bool stepSchedule(bool up);
+    void fill(odds::FillFlags flags);
 
     GameState& state_;
     ScheduleLoader loadSchedule_;

@@ -15,7 +15,7 @@ std::int32_t wrapped(std::int32_t value, std::int32_t most) {
 }
 }  // namespace
 
-void PauseSettings::PauseStep(int pressedTag) {
+void PauseSettings::step(int pressedTag) {
     switch (pressedTag) {
         case kNumbersUp:
             numbersEdit_ = wrapped(numbersEdit_ + 1, kMostNumbersPause);
@@ -49,7 +49,7 @@ void PauseSettings::PauseStep(int pressedTag) {
 }
 
 void PauseSettings::heldStep(int pressedTag) {
-    PauseStep(pressedTag);
+    step(pressedTag);
     winStep_ += kWinStepGrowth;
     if (winStep_ > kLargestWinStep) winStep_ = kFirstWinStep;
 }

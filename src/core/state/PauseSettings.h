@@ -28,7 +28,7 @@ class PauseSettings {
     // Copies the settings when the window opens.
     void open(const GameState& state);
     // One step of the arrow with this pressed tag, with the wraps at the ends.
-    void PauseStep(int pressedTag);
+    void step(int pressedTag);
     // A held arrow's repeat: one step, then the winning step grows.
     void heldStep(int pressedTag);
     // The arrow was released: the winning step starts small again.

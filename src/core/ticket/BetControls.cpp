@@ -159,7 +159,7 @@ void ResetTicketState(GameState& state) {
     state.GamesToGo = 0;
 }
 
-QString MenuResetClick(GameState& state) {
+QString ResetBalance(GameState& state) {
     state.Balance = 0;
     return BalanceCaption(state.Balance);
 }

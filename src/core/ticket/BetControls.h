@@ -85,7 +85,7 @@ TotalsChange UpdateTotals(GameState& state);
 void ResetTicketState(GameState& state);
 
 // Balance := 0; returns the new balance caption.
-QString MenuResetClick(GameState& state);
+QString ResetBalance(GameState& state);
 
 // The text of a value box: "12", "$1.00", "7 SPOT".
 QString valueText(const GameState& state, ValueField field);

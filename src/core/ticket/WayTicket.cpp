@@ -54,24 +54,24 @@ QString WaySummary(const WayCountArray& betWays, int spotsPerSet) {
 
 }  // namespace way
 
-bool WayTicket::CanChoose() const {
+bool WayTicket::canChoose() const {
     return state_.Kind == TicketKind::Regular && state_.KindCode.isEmpty() &&
            state_.CurrentSet == 1 && state_.SpotsMarked >= 1 &&
            state_.SpotsMarked <= way::kLargestGroup;
 }
 
-std::vector<int> WayTicket::Choose() {
-    if (!CanChoose()) return {};
-    Clear();
+std::vector<int> WayTicket::choose() {
+    if (!canChoose()) return {};
+    clear();
     state_.Kind = TicketKind::Way;
     state_.Ways = 0;
     state_.TotalPrice = 0;
     state_.PricePerGame = 0;
     state_.SpotsPerSet = state_.SpotsMarked;
-    return CompleteGroup().lockedNumbers;
+    return completeGroup().lockedNumbers;
 }
 
-WayGroupDone WayTicket::CompleteGroup() {
+WayGroupDone WayTicket::completeGroup() {
     WayGroupDone done;
     const int s = state_.SpotsPerSet;
     const int group = state_.CurrentSet;
@@ -88,7 +88,7 @@ WayGroupDone WayTicket::CompleteGroup() {
     return done;
 }
 
-WayRowClickResult WayTicket::ClickRow(int k) {
+WayRowClickResult WayTicket::clickRow(int k) {
     WayRowClickResult result;
     result.boardEnabled = state_.Ways == 0 && groupFits();
     if (k < 1 || k > way::kRows || state_.Kind != TicketKind::Way) return result;
@@ -122,19 +122,19 @@ WayRowClickResult WayTicket::ClickRow(int k) {
     return result;
 }
 
-void WayTicket::HandOverAtPlay() {
+void WayTicket::handOverAtPlay() {
     // An unbet row is cleared too, so no stale count is ever paid.
     counts_ = betWays();
-    CopyBetRowsToWayCounts();
+    copyBetRowsToWayCounts();
 }
 
-void WayTicket::CopyBetRowsToWayCounts() {
+void WayTicket::copyBetRowsToWayCounts() {
     // Every row not bet counts 0: a row unbet since an earlier save or PLAY
     // must not stay in the ticket's counts.
     state_.WayCounts = betWays();
 }
 
-void WayTicket::RestoreRows() {
+void WayTicket::restoreRows() {
     for (int k = 1; k <= way::kRows; ++k) {
         const std::int32_t saved = state_.WayCounts[index(k)];
         counts_[index(k)] = std::max(saved, 0);
@@ -142,7 +142,7 @@ void WayTicket::RestoreRows() {
     }
 }
 
-void WayTicket::Clear() {
+void WayTicket::clear() {
     counts_.fill(0);
     rows_.fill(WayRowState::Hidden);
 }

@@ -67,30 +67,30 @@ class WayTicket {
     explicit WayTicket(GameState& state) : state_(state) {}
 
     // "&Way" is offered on a plain ticket with 1 to 7 numbers marked in set 1.
-    bool CanChoose() const;
+    bool canChoose() const;
 
     // Chooses "&Way": the marked numbers become group 1 and the rows restart.
     // Returns the numbers to lock; empty (and nothing changed) when not offered.
-    std::vector<int> Choose();
+    std::vector<int> choose();
 
     // The group being filled has just become full: count the ways, lock it,
     // move to the next set and close the board when no whole group fits.
-    WayGroupDone CompleteGroup();
+    WayGroupDone completeGroup();
 
     // A click on row k (1..15) of the way window.
-    WayRowClickResult ClickRow(int k);
+    WayRowClickResult clickRow(int k);
 
     // At PLAY: the bet rows' counts become WayCounts; unbet rows count 0.
-    void HandOverAtPlay();
+    void handOverAtPlay();
 
     // Before saving: WayCounts takes the counts of the bet rows, 0 for the others.
-    void CopyBetRowsToWayCounts();
+    void copyBetRowsToWayCounts();
 
     // A restored way ticket: rows with WayCounts > 0 are bet with those counts.
-    void RestoreRows();
+    void restoreRows();
 
     // Casting the ticket (or its reset): no rows, no counts.
-    void Clear();
+    void clear();
 
     WayRowState rowState(int k) const;
     std::int32_t rowWays(int k) const;  // WayCountsEdit[k]

@@ -46,87 +46,87 @@ TEST(OddsBrowser, OpensOnTheTicketsTabAndBet) {
 
     state.SpotsPerSet = 0;
     state.SpotsMarked = 0;
-    EXPECT_EQ(OddsBrowser::OpeningSpots(state), 1);
+    EXPECT_EQ(OddsBrowser::openingSpots(state), 1);
     state.SpotsMarked = 4;
-    EXPECT_EQ(OddsBrowser::OpeningSpots(state), 4);
+    EXPECT_EQ(OddsBrowser::openingSpots(state), 4);
     state.SpotsPerSet = 6;
-    EXPECT_EQ(OddsBrowser::OpeningSpots(state), 6);
+    EXPECT_EQ(OddsBrowser::openingSpots(state), 6);
 }
 
 TEST(OddsBrowser, TabChangesClampTheSpotCountAndKeepIt) {
     GameState state;
     state.PayoffSpots = 3;
     OddsBrowser browser(state, {});
-    browser.SelectTab(0);
+    browser.selectTab(0);
     EXPECT_EQ(state.PayoffSpots, 3);
-    browser.SelectTab(1);  // All Catches: 7..10
+    browser.selectTab(1);  // All Catches: 7..10
     EXPECT_EQ(state.PayoffSpots, 7);
     EXPECT_EQ(browser.view().rows[7].catchLabel, "7");
-    browser.SelectTab(0);
+    browser.selectTab(0);
     EXPECT_EQ(state.PayoffSpots, 7);
     // The fixed kinds leave the count alone and show all 21 rows.
-    browser.SelectTab(5);
+    browser.selectTab(5);
     EXPECT_EQ(state.PayoffSpots, 7);
     EXPECT_EQ(browser.view().rows[20].catchLabel, "20");
-    EXPECT_FALSE(browser.ArrowAction(OddsArrow::SpotUp));
+    EXPECT_FALSE(browser.stepArrow(OddsArrow::SpotUp));
 }
 
 TEST(OddsBrowser, SpotArrowsStopAtTheTabsRange) {
     GameState state;
     state.PayoffSpots = 5;
     OddsBrowser browser(state, {});
-    browser.SelectTab(4);  // Catch All: 2..7
-    EXPECT_TRUE(browser.ArrowAction(OddsArrow::SpotUp));
-    EXPECT_TRUE(browser.ArrowAction(OddsArrow::SpotUp));
+    browser.selectTab(4);  // Catch All: 2..7
+    EXPECT_TRUE(browser.stepArrow(OddsArrow::SpotUp));
+    EXPECT_TRUE(browser.stepArrow(OddsArrow::SpotUp));
     EXPECT_EQ(state.PayoffSpots, 7);
     EXPECT_EQ(browser.view().rows[7].catchLabel, "7");
-    EXPECT_FALSE(browser.ArrowAction(OddsArrow::SpotUp));
+    EXPECT_FALSE(browser.stepArrow(OddsArrow::SpotUp));
     EXPECT_EQ(state.PayoffSpots, 7);
 }
 
 TEST(OddsBrowser, HeldBetArrowGrowsItsStep) {
     GameState state;
     OddsBrowser browser(state, {});
-    browser.SelectTab(0);
+    browser.selectTab(0);
     // Press, then the 500 ms repeat, then every 50 ms with a growing step.
-    browser.RestartBetStep();
-    browser.ArrowAction(OddsArrow::BetUp);
+    browser.restartBetStep();
+    browser.stepArrow(OddsArrow::BetUp);
     EXPECT_EQ(browser.bet(), 10500);
     std::vector<Money> seen;
     for (int tick = 0; tick < 4; ++tick) {
-        browser.ArrowAction(OddsArrow::BetUp);
-        browser.GrowBetStep();
+        browser.stepArrow(OddsArrow::BetUp);
+        browser.growBetStep();
         seen.push_back(browser.bet());
     }
     EXPECT_EQ(seen, (std::vector<Money>{11000, 12000, 13500, 15500}));
 
     // Past $10.00 the step starts again at $0.05.
     for (int i = 0; i < 200 && browser.betStep() > OddsBrowser::kBetStep; ++i)
-        browser.GrowBetStep();
+        browser.growBetStep();
     EXPECT_EQ(browser.betStep(), OddsBrowser::kBetStep);
 
     for (int tick = 0; tick < 500; ++tick) {
-        browser.ArrowAction(OddsArrow::BetUp);
-        browser.GrowBetStep();
+        browser.stepArrow(OddsArrow::BetUp);
+        browser.growBetStep();
     }
     EXPECT_EQ(browser.bet(), money::dollars(100));
-    EXPECT_FALSE(browser.ArrowAction(OddsArrow::BetUp));
+    EXPECT_FALSE(browser.stepArrow(OddsArrow::BetUp));
 }
 
 TEST(OddsBrowser, BetDownStopsAtFiveCents) {
     GameState state;
     state.PricePerWay = 900;  // $0.09
     OddsBrowser browser(state, {});
-    browser.SelectTab(0);
-    EXPECT_FALSE(browser.ArrowAction(OddsArrow::BetDown));
+    browser.selectTab(0);
+    EXPECT_FALSE(browser.stepArrow(OddsArrow::BetDown));
     EXPECT_EQ(browser.bet(), 900);
 
     state.PricePerWay = money::kOneDollar;
     OddsBrowser held(state, {});
-    for (int i = 0; i < 5; ++i) held.GrowBetStep();  // $0.30
-    EXPECT_TRUE(held.ArrowAction(OddsArrow::BetDown));
+    for (int i = 0; i < 5; ++i) held.growBetStep();  // $0.30
+    EXPECT_TRUE(held.stepArrow(OddsArrow::BetDown));
     EXPECT_EQ(held.bet(), 7000);
-    for (int i = 0; i < 3; ++i) held.ArrowAction(OddsArrow::BetDown);
+    for (int i = 0; i < 3; ++i) held.stepArrow(OddsArrow::BetDown);
     EXPECT_EQ(held.bet(), OddsBrowser::kLowestBet);
 
     // The extreme prices a damaged state may carry open at the ends of the range
@@ -134,26 +134,26 @@ TEST(OddsBrowser, BetDownStopsAtFiveCents) {
     state.PricePerWay = std::numeric_limits<Money>::min();
     OddsBrowser lowest(state, {});
     EXPECT_EQ(lowest.bet(), OddsBrowser::kLowestBet);
-    EXPECT_FALSE(lowest.ArrowAction(OddsArrow::BetDown));
+    EXPECT_FALSE(lowest.stepArrow(OddsArrow::BetDown));
     state.PricePerWay = std::numeric_limits<Money>::max();
     OddsBrowser highest(state, {});
     EXPECT_EQ(highest.bet(), OddsBrowser::kHighestBet);
-    EXPECT_FALSE(highest.ArrowAction(OddsArrow::BetUp));
+    EXPECT_FALSE(highest.stepArrow(OddsArrow::BetUp));
 }
 
 TEST(OddsBrowser, CasinoArrowsStopAtTheEnds) {
     GameState state;
     CountingLoader counter;
     OddsBrowser browser(state, counter.loader());
-    browser.SelectTab(0);
+    browser.selectTab(0);
     state.ScheduleNumber = 0;
-    EXPECT_FALSE(browser.ArrowAction(OddsArrow::CasinoDown));
+    EXPECT_FALSE(browser.stepArrow(OddsArrow::CasinoDown));
     state.ScheduleNumber = 99;
-    EXPECT_FALSE(browser.ArrowAction(OddsArrow::CasinoUp));
+    EXPECT_FALSE(browser.stepArrow(OddsArrow::CasinoUp));
     EXPECT_EQ(counter.calls, 0);
     EXPECT_EQ(state.ScheduleNumber, 99);
 
-    EXPECT_TRUE(browser.ArrowAction(OddsArrow::CasinoDown));
+    EXPECT_TRUE(browser.stepArrow(OddsArrow::CasinoDown));
     EXPECT_EQ(state.ScheduleNumber, 98);
     EXPECT_EQ(state.AggregateLimit, money::dollars(1098));
 }
@@ -169,11 +169,11 @@ TEST(OddsBrowser, ScheduleBeyondTheFileKeepsNumberAndTables) {
     LoadStartupSchedule(state, path);
     state.PayoffSpots = 1;
     OddsBrowser browser(state, [path](GameState& s, int n) { LoadSchedule(s, path, n); });
-    browser.SelectTab(0);
+    browser.selectTab(0);
     const odds::OddsView before = browser.view();
 
     try {
-        browser.ArrowAction(OddsArrow::CasinoUp);
+        browser.stepArrow(OddsArrow::CasinoUp);
         FAIL() << "schedule 1 was read";
     } catch (const IoError& error) {
         EXPECT_EQ(error.reason(), "Read beyond end of file");
@@ -190,15 +190,15 @@ TEST(OddsBrowser, ModeSwitchesLeaveWinsAndBetChangesLeaveOdds) {
     state.AggregateLimit = money::dollars(50000);
     state.PayoffSpots = 2;
     OddsBrowser browser(state, {});
-    browser.SelectTab(0);
+    browser.selectTab(0);
     const odds::OddsView opened = browser.view();
 
-    browser.ArrowAction(OddsArrow::BetUp);
+    browser.stepArrow(OddsArrow::BetUp);
     EXPECT_EQ(browser.view().rows[2].winText, "$12.60");
     EXPECT_EQ(browser.view().rows[2].oddsText, opened.rows[2].oddsText);
     EXPECT_EQ(browser.view().chanceOfWinning, opened.chanceOfWinning);
 
-    browser.SetMode(odds::OddsMode::Percent);
+    browser.setMode(odds::OddsMode::Percent);
     EXPECT_EQ(browser.view().rows[2].winText, "$12.60");
     EXPECT_TRUE(browser.view().chanceOfWinning.endsWith('%'));
 }

@@ -168,8 +168,8 @@ TEST_F(DamagedFiles, ScheduleEntriesAtTheEndsOfTheRangeNeverWrap) {
                                          : std::numeric_limits<std::int32_t>::min();
         int loads = 0;
         OddsBrowser browser(named, [&loads](GameState&, int) { ++loads; });
-        browser.SelectTab(0);
-        EXPECT_FALSE(browser.ArrowAction(value > 0 ? OddsArrow::CasinoUp : OddsArrow::CasinoDown));
+        browser.selectTab(0);
+        EXPECT_FALSE(browser.stepArrow(value > 0 ? OddsArrow::CasinoUp : OddsArrow::CasinoDown));
         EXPECT_EQ(loads, 0);
         EXPECT_EQ(named.ScheduleNumber, value > 0 ? std::numeric_limits<std::int32_t>::max()
                                                   : std::numeric_limits<std::int32_t>::min());

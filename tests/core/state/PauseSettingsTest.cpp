@@ -12,28 +12,28 @@ TEST(PauseSettingsTest, RowsWrapAtTheirEnds) {
     state.PricePerGame = 0;  // the threshold starts from the price per game
     PauseSettings pause;
     pause.open(state);
-    pause.PauseStep(PauseSettings::kNumbersUp);
+    pause.step(PauseSettings::kNumbersUp);
     EXPECT_EQ(pause.numbersEdit(), 0);
     EXPECT_EQ(pause.numbersTexts().value, "");
     EXPECT_EQ(pause.numbersTexts().label, "Don't Pause Between Numbers");
-    pause.PauseStep(PauseSettings::kNumbersDown);
+    pause.step(PauseSettings::kNumbersDown);
     EXPECT_EQ(pause.numbersTexts().value, "60");
     EXPECT_EQ(pause.numbersTexts().label, "Second Pause Between Numbers");
 
-    pause.PauseStep(PauseSettings::kGamesDown);  // from 0
+    pause.step(PauseSettings::kGamesDown);  // from 0
     EXPECT_EQ(pause.gamesEdit(), 301);
     EXPECT_EQ(pause.gamesTexts().value, "");
     EXPECT_EQ(pause.gamesTexts().label, "Pause Between Games");
-    pause.PauseStep(PauseSettings::kGamesDown);
+    pause.step(PauseSettings::kGamesDown);
     EXPECT_EQ(pause.gamesTexts().value, "300");
     EXPECT_EQ(pause.gamesTexts().label, "Second Pause Between Games");
-    pause.PauseStep(PauseSettings::kGamesUp);
-    pause.PauseStep(PauseSettings::kGamesUp);
+    pause.step(PauseSettings::kGamesUp);
+    pause.step(PauseSettings::kGamesUp);
     EXPECT_EQ(pause.gamesEdit(), 0);
 
-    pause.PauseStep(PauseSettings::kWinningDown);  // below $0.00
+    pause.step(PauseSettings::kWinningDown);  // below $0.00
     EXPECT_EQ(pause.winEdit(), money::dollars(100000));
-    pause.PauseStep(PauseSettings::kWinningUp);
+    pause.step(PauseSettings::kWinningUp);
     EXPECT_EQ(pause.winEdit(), 0);
 }
 
@@ -67,7 +67,7 @@ TEST(PauseSettingsTest, HeldWinningArrowGrowsItsStep) {
     state.PauseBetweenGames = 5;  // keeps the threshold instead of taking the price
     PauseSettings pause;
     pause.open(state);
-    pause.PauseStep(PauseSettings::kWinningUp);
+    pause.step(PauseSettings::kWinningUp);
     QStringList shown{pause.winningText()};
     for (int i = 0; i < 4; ++i) {
         pause.heldStep(PauseSettings::kWinningUp);
@@ -87,17 +87,17 @@ TEST(PauseSettingsTest, OpeningTakesThePriceOnlyWithoutAGamesPause) {
     PauseSettings pause;
     pause.open(state);
     EXPECT_EQ(pause.winEdit(), money::dollars(4));
-    pause.PauseStep(PauseSettings::kGamesUp);
-    pause.PauseStep(PauseSettings::kWinningUp);
+    pause.step(PauseSettings::kGamesUp);
+    pause.step(PauseSettings::kWinningUp);
     // Cancel: nothing committed; the next opening starts from the settings.
     pause.open(state);
     EXPECT_EQ(pause.gamesEdit(), 0);
-    pause.PauseStep(PauseSettings::kGamesUp);
+    pause.step(PauseSettings::kGamesUp);
     pause.commit(state);
     EXPECT_EQ(state.PauseBetweenGames, 1);
     EXPECT_EQ(state.PauseWinThreshold, money::dollars(4));
     state.PricePerGame = money::dollars(9);
-    pause.PauseStep(PauseSettings::kWinningUp);
+    pause.step(PauseSettings::kWinningUp);
     pause.open(state);  // a games pause is set: the threshold carries over
     EXPECT_EQ(pause.winEdit(), money::dollars(4) + 500);
 }

@@ -32,9 +32,9 @@ void buildGroups(GameState& state, WayTicket& ticket, int s, int groups) {
             const bool completed = bet::AddOrRemoveNumber(state, true);
             if (g == 1 && i == s - 1) {
                 ASSERT_FALSE(completed);  // a plain ticket has no group size yet
-                ASSERT_FALSE(ticket.Choose().empty());
+                ASSERT_FALSE(ticket.choose().empty());
             } else if (completed) {
-                ticket.CompleteGroup();
+                ticket.completeGroup();
             }
         }
     }
@@ -56,8 +56,8 @@ TEST(WayTicket, AbsurdRestoredCountsNeverMakeANegativePrice) {
     state.SpotsPerSet = 1;
     state.AggregateLimit = std::numeric_limits<Money>::max();
     state.WayCounts.fill(2'000'000'000);
-    ticket.RestoreRows();
-    EXPECT_EQ(ticket.ClickRow(1).outcome, Outcome::Unbet);
+    ticket.restoreRows();
+    EXPECT_EQ(ticket.clickRow(1).outcome, Outcome::Unbet);
     EXPECT_GT(state.Ways, 0);
     EXPECT_GT(state.PricePerGame, 0);
     EXPECT_GT(state.TotalPrice, 0);
@@ -69,8 +69,8 @@ TEST(WayTicket, GroupsAddRowsAsTheyComplete) {
     GameState state;
     WayTicket ticket(state);
     mark(state, {5, 17, 42});
-    ASSERT_TRUE(ticket.CanChoose());
-    EXPECT_EQ(ticket.Choose(), (std::vector<int>{5, 17, 42}));
+    ASSERT_TRUE(ticket.canChoose());
+    EXPECT_EQ(ticket.choose(), (std::vector<int>{5, 17, 42}));
     EXPECT_EQ(state.Kind, TicketKind::Way);
     EXPECT_EQ(state.Ways, 0);
     EXPECT_EQ(state.PricePerGame, 0);
@@ -81,18 +81,18 @@ TEST(WayTicket, GroupsAddRowsAsTheyComplete) {
     EXPECT_EQ(state.SpotsMarked, 0);
     EXPECT_EQ(offeredRows(ticket), (std::vector<int>{1}));
     EXPECT_EQ(ticket.rowText(1), "1 / 3");
-    EXPECT_FALSE(ticket.CanChoose());  // already a way ticket
+    EXPECT_FALSE(ticket.canChoose());  // already a way ticket
 
     EXPECT_FALSE(mark(state, {1, 2}));
     ASSERT_TRUE(mark(state, {3}));
-    const WayGroupDone second = ticket.CompleteGroup();
+    const WayGroupDone second = ticket.completeGroup();
     EXPECT_EQ(second.lockedNumbers, (std::vector<int>{1, 2, 3}));
     EXPECT_FALSE(second.boardClosed);
     EXPECT_EQ(ticket.rowText(1), "2 / 3");
     EXPECT_EQ(ticket.rowText(2), "1 / 6");
 
     ASSERT_TRUE(mark(state, {60, 70, 80}));
-    ticket.CompleteGroup();
+    ticket.completeGroup();
     EXPECT_EQ(offeredRows(ticket), (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(ticket.rowText(1), "3 / 3");
     EXPECT_EQ(ticket.rowText(2), "3 / 6");
@@ -105,17 +105,17 @@ TEST(WayTicket, GroupsAddRowsAsTheyComplete) {
 TEST(WayTicket, OnlyPlainTicketsOfOneToSevenNumbersBecomeWays) {
     GameState state;
     WayTicket ticket(state);
-    EXPECT_FALSE(ticket.CanChoose());
-    EXPECT_TRUE(ticket.Choose().empty());
+    EXPECT_FALSE(ticket.canChoose());
+    EXPECT_TRUE(ticket.choose().empty());
     mark(state, {1, 2, 3, 4, 5, 6, 7, 8});
-    EXPECT_FALSE(ticket.CanChoose());
-    EXPECT_TRUE(ticket.Choose().empty());
+    EXPECT_FALSE(ticket.canChoose());
+    EXPECT_TRUE(ticket.choose().empty());
     EXPECT_EQ(state.Kind, TicketKind::Regular);
 
     GameState quickPick;
     quickPick.SpotsMarked = 1;
     quickPick.KindCode = QStringLiteral("QP");
-    EXPECT_FALSE(WayTicket(quickPick).CanChoose());
+    EXPECT_FALSE(WayTicket(quickPick).canChoose());
 }
 
 TEST(WayTicket, RowsOfFifteenSpotsAtMostForEveryGroupSize) {
@@ -140,7 +140,7 @@ TEST(WayTicket, EightyGroupsOfOneOfferFourRowsAndCloseTheBoard) {
     buildGroups(state, ticket, 1, 79);
     EXPECT_TRUE(ticket.groupFits());
     ASSERT_TRUE(mark(state, {80}));
-    EXPECT_TRUE(ticket.CompleteGroup().boardClosed);
+    EXPECT_TRUE(ticket.completeGroup().boardClosed);
     EXPECT_EQ(state.CompletedSets, 80);
     EXPECT_EQ(offeredRows(ticket), (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(ticket.rowText(4), "1581580 / 4");
@@ -151,7 +151,7 @@ TEST(WayTicket, EightyGroupsOfOneOfferFourRowsAndCloseTheBoard) {
     buildGroups(sevens, sevensTicket, 7, 10);
     EXPECT_TRUE(sevensTicket.groupFits());
     mark(sevens, {71, 72, 73, 74, 75, 76, 77});
-    EXPECT_TRUE(sevensTicket.CompleteGroup().boardClosed);  // 12 x 7 > 80
+    EXPECT_TRUE(sevensTicket.completeGroup().boardClosed);  // 12 x 7 > 80
 }
 
 TEST(WayTicket, CountWaysIsExactBelowTheCapAndNeverOverflows) {
@@ -186,14 +186,14 @@ TEST(WayTicket, BettingIsRefusedAboveTheAggregateLimit) {
     state.PricePerWay = money::dollars(20);
     buildGroups(state, ticket, 2, 3);
 
-    EXPECT_EQ(ticket.ClickRow(1).outcome, Outcome::Bet);  // 3 ways, $60.00
+    EXPECT_EQ(ticket.clickRow(1).outcome, Outcome::Bet);  // 3 ways, $60.00
     EXPECT_EQ(state.PricePerGame, money::dollars(60));
-    const WayRowClickResult refused = ticket.ClickRow(2);  // 6 ways would be $120.00
+    const WayRowClickResult refused = ticket.clickRow(2);  // 6 ways would be $120.00
     EXPECT_EQ(refused.outcome, Outcome::RefusedByLimit);
     EXPECT_FALSE(refused.changed());
     EXPECT_EQ(ticket.rowState(2), WayRowState::Offered);
     EXPECT_EQ(state.Ways, 3);
-    EXPECT_EQ(ticket.ClickRow(3).outcome, Outcome::Bet);  // 4 ways, $80.00
+    EXPECT_EQ(ticket.clickRow(3).outcome, Outcome::Bet);  // 4 ways, $80.00
     EXPECT_EQ(state.Ways, 4);
     EXPECT_EQ(state.PricePerGame, money::dollars(80));
 }
@@ -205,28 +205,28 @@ TEST(WayTicket, BetRowsFixThePriceTheSummaryAndTheBoard) {
     state.NumberOfGames = 2;
     buildGroups(state, ticket, 3, 3);
 
-    const WayRowClickResult first = ticket.ClickRow(1);
+    const WayRowClickResult first = ticket.clickRow(1);
     EXPECT_EQ(first.sound.value_or(sounds::Request{}).name(), "WAVE_83");
     EXPECT_FALSE(first.boardEnabled);
     EXPECT_TRUE(first.totals.pricePerGame);
-    EXPECT_EQ(ticket.ClickRow(2).outcome, Outcome::Bet);
+    EXPECT_EQ(ticket.clickRow(2).outcome, Outcome::Bet);
     EXPECT_EQ(state.Ways, 6);
     EXPECT_EQ(state.PricePerGame, money::dollars(6));
     EXPECT_EQ(state.TotalPrice, money::dollars(12));
     EXPECT_EQ(ticket.summary(), "  3/3    3/6  ");
     EXPECT_EQ(ticket.rowTag(2), 14);
 
-    const WayRowClickResult unbet = ticket.ClickRow(1);
+    const WayRowClickResult unbet = ticket.clickRow(1);
     EXPECT_EQ(unbet.outcome, Outcome::Unbet);
     EXPECT_EQ(unbet.sound.value_or(sounds::Request{}).name(), "WAVE_86");
     EXPECT_FALSE(unbet.boardEnabled);
-    EXPECT_TRUE(ticket.ClickRow(2).boardEnabled);
+    EXPECT_TRUE(ticket.clickRow(2).boardEnabled);
     EXPECT_EQ(state.Ways, 0);
     EXPECT_EQ(state.TotalPrice, 0);
     EXPECT_EQ(ticket.summary(), "");
 
     state.SoundsOn = false;
-    EXPECT_FALSE(ticket.ClickRow(1).sound.has_value());
+    EXPECT_FALSE(ticket.clickRow(1).sound.has_value());
 }
 
 TEST(WayTicket, ClicksThatMustDoNothing) {
@@ -235,14 +235,14 @@ TEST(WayTicket, ClicksThatMustDoNothing) {
     state.AggregateLimit = money::dollars(50'000);
     buildGroups(state, ticket, 2, 2);
     mark(state, {30});  // half a group
-    EXPECT_EQ(ticket.ClickRow(1).outcome, Outcome::Ignored);
+    EXPECT_EQ(ticket.clickRow(1).outcome, Outcome::Ignored);
     EXPECT_EQ(state.Ways, 0);
     state.CurrentNumber = 30;
     bet::AddOrRemoveNumber(state, false);
-    EXPECT_EQ(ticket.ClickRow(3).outcome, Outcome::Ignored);  // not offered
-    EXPECT_EQ(ticket.ClickRow(0).outcome, Outcome::Ignored);
-    EXPECT_EQ(ticket.ClickRow(16).outcome, Outcome::Ignored);
-    EXPECT_EQ(ticket.ClickRow(1).outcome, Outcome::Bet);
+    EXPECT_EQ(ticket.clickRow(3).outcome, Outcome::Ignored);  // not offered
+    EXPECT_EQ(ticket.clickRow(0).outcome, Outcome::Ignored);
+    EXPECT_EQ(ticket.clickRow(16).outcome, Outcome::Ignored);
+    EXPECT_EQ(ticket.clickRow(1).outcome, Outcome::Bet);
 }
 
 TEST(WayTicket, UnbettingWhenNoGroupFitsKeepsTheBoardClosed) {
@@ -251,8 +251,8 @@ TEST(WayTicket, UnbettingWhenNoGroupFitsKeepsTheBoardClosed) {
     state.AggregateLimit = money::dollars(50'000);
     buildGroups(state, ticket, 3, 26);  // 78 numbers; a 27th group cannot fit
     EXPECT_FALSE(ticket.groupFits());
-    ticket.ClickRow(1);
-    EXPECT_FALSE(ticket.ClickRow(1).boardEnabled);
+    ticket.clickRow(1);
+    EXPECT_FALSE(ticket.clickRow(1).boardEnabled);
 }
 
 TEST(WayTicket, PlayHandsTheBetRowsToTheEvaluation) {
@@ -261,9 +261,9 @@ TEST(WayTicket, PlayHandsTheBetRowsToTheEvaluation) {
     state.AggregateLimit = money::dollars(50'000);
     state.WayCounts[1] = 99;  // left over from anywhere: must not be paid
     buildGroups(state, ticket, 2, 3);
-    ticket.ClickRow(1);
-    ticket.ClickRow(3);
-    ticket.HandOverAtPlay();
+    ticket.clickRow(1);
+    ticket.clickRow(3);
+    ticket.handOverAtPlay();
     EXPECT_EQ(state.WayCounts, (way::WayCountArray{3, 0, 1}));
     EXPECT_EQ(ticket.wayCountsEdit(), (way::WayCountArray{3, 0, 1}));
 
@@ -283,15 +283,15 @@ TEST(WayTicket, RestoredCountsBecomeBetRows) {
     state.Kind = TicketKind::Way;
     state.SpotsPerSet = 4;
     state.WayCounts = {3, 3, 1};
-    ticket.RestoreRows();
+    ticket.restoreRows();
     EXPECT_EQ(ticket.summary(), "  3/4    3/8    1/12  ");
     EXPECT_EQ(ticket.rowTag(1), 12);
     EXPECT_EQ(ticket.rowTag(3), 16);
     EXPECT_EQ(ticket.rowState(4), WayRowState::Hidden);
 
     state.WayCounts.fill(0);
-    ticket.CopyBetRowsToWayCounts();
+    ticket.copyBetRowsToWayCounts();
     EXPECT_EQ(state.WayCounts, (way::WayCountArray{3, 3, 1}));
-    ticket.Clear();
+    ticket.clear();
     EXPECT_EQ(ticket.summary(), "");
 }

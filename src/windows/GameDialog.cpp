@@ -1,0 +1,53 @@
+#include "windows/GameDialog.h"
+
+#include <QLabel>
+
+#include "core/state/GameState.h"
+#include "game/SoundPlayer.h"
+#include "ui/DialogFrame.h"
+#include "ui/ImageButton.h"
+#include "ui/WhatsThis.h"
+#include "ui/WindowScaler.h"
+
+GameDialog::GameDialog(const DialogContext& context, const WindowStyle& style, QSize designSize,
+                       const QString& title, QWidget* parent)
+    : QDialog(parent),
+      state_(context.state),
+      sound_(context.sound),
+      showHelp_(context.showHelp),
+      painter_(
+          style, [this] { return height(); }, context.bevelWidth) {
+    SetUpGreenDialog(*this, title);
+    scaler_ = new WindowScaler(this, designSize);
+    FitAndCentre(*this, *scaler_);
+}
+
+QSize GameDialog::designSize() const { return scaler_->designSize(); }
+
+ImageButton* GameDialog::placeImage(const QRect& designRect, int tag, int helpNumber) {
+    auto* image = new ImageButton(this);
+    image->setTag(tag);
+    scaler_->place(image, designRect);
+    attachHelp(image, helpNumber);
+    return image;
+}
+
+QLabel* GameDialog::placeLabel(const QRect& designRect, Qt::Alignment alignment, int helpNumber) {
+    auto* label = new QLabel(this);
+    scaler_->place(label, designRect);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    attachHelp(label, helpNumber);
+    return label;
+}
+
+void GameDialog::attachHelp(QWidget* control, int helpNumber) {
+    if (showHelp_ && helpNumber > 0) AttachWhatsThis(control, helpNumber, showHelp_);
+}
+
+void GameDialog::click() { PlayGameSound(sound_, state_.SoundsOn, {sounds::Cue::Click}); }
+
+void GameDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    fitTexts();
+}

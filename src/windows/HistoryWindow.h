@@ -1,0 +1,59 @@
+#pragma once
+
+#include <array>
+
+#include "core/records/HistoryList.h"
+#include "windows/GameDialog.h"
+
+class HeldArrow;
+class HistoryListBox;
+class PressButton;
+
+// "Games History": one line per recorded game with what it paid, sorted four
+// ways; SHOW or a double click replays the chosen game.
+class HistoryWindow : public GameDialog {
+    Q_OBJECT
+  public:
+    static constexpr int kDesignWidth = 170;
+    static constexpr int kDesignHeight = 400;
+    // Opens the replay of state.ReplayGameNumber (a window of its own).
+    using OpenReplay = std::function<void()>;
+
+    // Fills itself from the file (a missing file leaves the list empty).
+    // Throws IoError when the file is damaged.
+    HistoryWindow(const DialogContext& context, QString historyPath, OpenReplay openReplay,
+                  QWidget* parent = nullptr);
+
+    HistoryListBox* gameList = nullptr;
+    QLabel* header = nullptr;  // "GAME  WINNINGS"
+    HeldArrow* scrollUp = nullptr;
+    HeldArrow* scrollDown = nullptr;
+    // The sort buttons in the order of HistoryOrder: game ascending,
+    // game descending, winnings ascending, winnings descending.
+    std::array<ImageButton*, 4> sortButtons{};
+    PressButton* showButton = nullptr;
+    PressButton* cancelButton = nullptr;
+
+    // A sort button went down: its order, unless it is the one in force.
+    void onSortPressed(history::HistoryOrder order, Qt::MouseButtons buttons,
+                       Qt::KeyboardModifiers modifiers);
+    // SHOW or a double click: the selected line's game goes to the replay.
+    void replaySelectedGame();
+
+  protected:
+    void fitTexts() override;
+
+  private:
+    void fillList();
+    HeldArrow* makeScrollButton(const QRect& designRect, int tag, int helpNumber);
+    PressButton* makePushButton(const QRect& designRect, const QString& caption, int helpNumber,
+                                std::function<void()> action);
+    void paintSortButton(history::HistoryOrder order, bool pressed);
+
+    QString historyPath_;
+    OpenReplay openReplay_;
+};
+
+// Opens "Games History" modally from the main menu, with the hourglass while
+// it fills; SHOW opens "Game #NNN" over it.
+void ShowGamesHistory(const DialogContext& context, QWidget* parent, const QString& historyPath);

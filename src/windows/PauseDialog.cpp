@@ -1,0 +1,219 @@
+#include "windows/PauseDialog.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+
+#include "core/state/GameState.h"
+#include "ui/ButtonLook.h"
+#include "ui/HeldArrow.h"
+#include "ui/ImageButton.h"
+
+namespace {
+
+constexpr int kOkTag = 113;
+constexpr int kCancelTag = 115;
+constexpr int kLabelFontUnits = 11;
+constexpr int kCaptionUnits = 13;
+
+// A picture control of the window: where it stands, its released tag, its help.
+struct PlacedImage {
+    const char* name;
+    QRect designRect;
+    int tag;
+    int helpNumber;
+};
+
+constexpr PlacedImage kImages[] = {
+    {"ImageNumbersUp", {9, 12, 16, 16}, 101, 117},
+    {"ImageNumbersDown", {27, 12, 16, 16}, 103, 118},
+    {"ImageGamesUp", {9, 50, 16, 16}, 105, 120},
+    {"ImageGamesDown", {27, 50, 16, 16}, 107, 121},
+    {"ImageWinningUp", {9, 70, 16, 16}, 109, 123},
+    {"ImageWinningDown", {27, 70, 16, 16}, 111, 124},
+    {"ImageOK", {67, 98, 65, 35}, kOkTag, 69},
+    {"ImageCancel", {139, 98, 65, 35}, kCancelTag, 70},
+};
+
+bool leftButtonAlone(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+    return buttons == Qt::LeftButton && modifiers == Qt::NoModifier;
+}
+
+}  // namespace
+
+PauseDialog::PauseDialog(const DialogContext& context, PauseSettings& settings, QWidget* parent)
+    : GameDialog(context, window_style::Pause, {kDesignWidth, kDesignHeight},
+                 QStringLiteral("Pause Games"), parent),
+      settings_(settings) {
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    auto place = [&](const char* name, QRect rect, int tag = 0, int helpNumber = 0) {
+        ImageButton* image = placeImage(rect, tag, helpNumber);
+        image->setObjectName(QLatin1String(name));
+        return image;
+    };
+    ImageButton* top = place("ImageTop", {2, 2, 265, 36});
+    ImageButton* bottom = place("ImageBottom", {2, 41, 265, 54});
+    for (const PlacedImage& entry : kImages) {
+        ImageButton* image = place(entry.name, entry.designRect, entry.tag, entry.helpNumber);
+        images_.push_back(image);
+        if (entry.tag == kOkTag || entry.tag == kCancelTag) {
+            connect(image, &ImageButton::mousePressed, this,
+                    [this, image](Qt::MouseButton, Qt::MouseButtons buttons,
+                                  Qt::KeyboardModifiers modifiers) {
+                        onButtonPressed(*image, buttons, modifiers);
+                    });
+            connect(image, &ImageButton::mouseReleased, this,
+                    [this, image] { onButtonReleased(*image); });
+        } else {
+            arrows_.push_back(makeArrow(*image));
+        }
+    }
+
+    numbersValue = makeLabel({45, 13, 17, 15}, Qt::AlignRight, 116);
+    numbersLabel = makeLabel({68, 13, 190, 15}, Qt::AlignLeft, 116);
+    gamesValue = makeLabel({45, 51, 28, 15}, Qt::AlignRight, 119);
+    gamesLabel = makeLabel({79, 51, 164, 15}, Qt::AlignLeft, 119);
+    winningLabel = makeLabel({50, 71, 134, 15}, Qt::AlignLeft, 122);
+    winningValue = makeLabel({185, 71, 76, 15}, Qt::AlignLeft, 122);
+    winningLabel->setText(QStringLiteral("After Winning At Least"));
+
+    painter_.paintBevel(*top, BevelStyle::Frame);
+    painter_.paintBevel(*bottom, BevelStyle::Frame);
+    showSettings();
+}
+
+QLabel* PauseDialog::makeLabel(const QRect& designRect, Qt::Alignment alignment, int helpNumber) {
+    QLabel* label = placeLabel(designRect, alignment, helpNumber);
+    label->installEventFilter(this);
+    return label;
+}
+
+// The arrows step the working values: the winning threshold's step grows
+// while its arrow is held and starts again at every release.
+HeldArrow* PauseDialog::makeArrow(ImageButton& image) {
+    const int pressedTag = image.tag() + 1;
+    const bool up = pressedTag == PauseSettings::kNumbersUp ||
+                    pressedTag == PauseSettings::kGamesUp ||
+                    pressedTag == PauseSettings::kWinningUp;
+    HeldArrow::Actions actions;
+    actions.step = [this, pressedTag](HeldArrow::Phase phase) {
+        if (phase == HeldArrow::Phase::Press)
+            settings_.step(pressedTag);
+        else
+            settings_.heldStep(pressedTag);
+        showRow(pressedTag);
+        return ArrowStep::stepped();
+    };
+    actions.click = [this] { click(); };
+    actions.released = [this] { settings_.released(); };
+    return new HeldArrow(image, painter_, {up, kCaptionUnits, 1}, actions);
+}
+
+HeldArrow* PauseDialog::arrowByTag(int tag) const {
+    for (HeldArrow* arrow : arrows_)
+        if ((arrow->button().tag() | 1) == tag) return arrow;
+    return nullptr;
+}
+
+ImageButton* PauseDialog::imageByTag(int tag) const {
+    for (ImageButton* image : images_)
+        if (image->tag() == tag || image->tag() == tag + 1) return image;
+    return nullptr;
+}
+
+void PauseDialog::showSettings() {
+    settings_.open(state_);
+    for (ImageButton* image : images_)
+        if (image->tag() == kOkTag || image->tag() == kCancelTag) paintButton(*image, false);
+    for (HeldArrow* arrow : arrows_) arrow->paint(false);
+    fitTexts();
+    showRow(PauseSettings::kNumbersUp);
+    showRow(PauseSettings::kGamesUp);
+    showRow(PauseSettings::kWinningUp);
+}
+
+void PauseDialog::fitTexts() {
+    const QFont font = painter_.boldFont(fonts::kTimes, kLabelFontUnits);
+    for (QLabel* label : findChildren<QLabel*>()) label->setFont(font);
+}
+
+void PauseDialog::showRow(int pressedTag) {
+    if (pressedTag == PauseSettings::kNumbersUp || pressedTag == PauseSettings::kNumbersDown) {
+        const PauseSettings::RowTexts texts = settings_.numbersTexts();
+        numbersValue->setText(texts.value);
+        numbersLabel->setText(texts.label);
+    } else if (pressedTag == PauseSettings::kGamesUp || pressedTag == PauseSettings::kGamesDown) {
+        const PauseSettings::RowTexts texts = settings_.gamesTexts();
+        gamesValue->setText(texts.value);
+        gamesLabel->setText(texts.label);
+    } else {
+        winningValue->setText(settings_.winningText());
+    }
+}
+
+void PauseDialog::paintButton(ImageButton& button, bool pressed) {
+    const bool ok = (button.tag() | 1) == kOkTag;
+    // The pressed CANCEL reads "Cancel" in mixed case.
+    const QString caption = ok        ? QStringLiteral("OK")
+                            : pressed ? QStringLiteral("Cancel")
+                                      : QStringLiteral("CANCEL");
+    PaintButtonLook(painter_, button, ButtonLook::push(caption), pressed);
+}
+
+void PauseDialog::onNumbersLabelClicked() {
+    if (!settings_.clickNumbersLabel()) return;
+    showRow(PauseSettings::kNumbersUp);
+    repaint();
+    click();
+}
+
+void PauseDialog::onGamesLabelClicked() {
+    settings_.clickGamesLabel();
+    showRow(PauseSettings::kGamesUp);
+    repaint();
+    click();
+}
+
+void PauseDialog::onWinningLabelClicked() {
+    settings_.clickWinningLabel(state_.PricePerGame);
+    showRow(PauseSettings::kWinningUp);
+    repaint();
+    click();
+}
+
+void PauseDialog::onButtonPressed(ImageButton& button, Qt::MouseButtons buttons,
+                                  Qt::KeyboardModifiers modifiers) {
+    if (!leftButtonAlone(buttons, modifiers)) return;
+    pressedButton_ = &button;
+    paintButton(button, true);
+    repaint();
+    click();
+}
+
+// The release ends the press: raised again, then the button's action.
+void PauseDialog::onButtonReleased(ImageButton& button) {
+    if (pressedButton_ != &button) return;
+    pressedButton_ = nullptr;
+    paintButton(button, false);
+    repaint();
+    click();
+    if (button.tag() == kOkTag) {
+        settings_.commit(state_);
+        accept();
+    } else {
+        reject();
+    }
+}
+
+bool PauseDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            if (watched == numbersValue || watched == numbersLabel) onNumbersLabelClicked();
+            if (watched == gamesValue || watched == gamesLabel) onGamesLabelClicked();
+            if (watched == winningValue || watched == winningLabel) onWinningLabelClicked();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

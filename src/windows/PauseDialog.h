@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/state/PauseSettings.h"
+#include "windows/GameDialog.h"
+
+class HeldArrow;
+
+// "Pause Games": edits the pauses between numbers and between games and the
+// winning threshold on working values, committed only by OK.
+class PauseDialog : public GameDialog {
+    Q_OBJECT
+  public:
+    static constexpr int kDesignWidth = 270;
+    static constexpr int kDesignHeight = 135;
+
+    PauseDialog(const DialogContext& context, PauseSettings& settings, QWidget* parent = nullptr);
+
+    // Arrow and button controls by their released tag (101..115).
+    ImageButton* imageByTag(int tag) const;
+    // The six arrows by their released tag (101..111); nullptr for another tag.
+    HeldArrow* arrowByTag(int tag) const;
+    // Each row's value and the words beside it; clicking either is the row's shortcut.
+    QLabel* numbersValue = nullptr;
+    QLabel* numbersLabel = nullptr;
+    QLabel* gamesValue = nullptr;
+    QLabel* gamesLabel = nullptr;
+    QLabel* winningLabel = nullptr;
+    QLabel* winningValue = nullptr;
+
+    void onNumbersLabelClicked();
+    void onGamesLabelClicked();
+    void onWinningLabelClicked();
+    // OK or CANCEL went down (left button alone) and came up again.
+    void onButtonPressed(ImageButton& button, Qt::MouseButtons buttons,
+                         Qt::KeyboardModifiers modifiers);
+    void onButtonReleased(ImageButton& button);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void fitTexts() override;
+
+  private:
+    void showSettings();
+    void showRow(int pressedTag);
+    HeldArrow* makeArrow(ImageButton& image);
+    void paintButton(ImageButton& button, bool pressed);
+    QLabel* makeLabel(const QRect& designRect, Qt::Alignment alignment, int helpNumber);
+
+    PauseSettings& settings_;
+    std::vector<ImageButton*> images_;
+    std::vector<HeldArrow*> arrows_;
+    ImageButton* pressedButton_ = nullptr;  // OK or CANCEL held down
+};

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "windows/GameDialog.h"
+
+class HeldArrow;
+class QLineEdit;
+class QListWidget;
+
+// "SAVE YOUR FAVORITE TICKET" / "RESTORE YOUR FAVORITE TICKET": names the
+// ticket on the table and stores it in the saved tickets file, or puts a
+// stored one into the game state, or deletes stored ones.
+class SavedTicketsDialog : public GameDialog {
+    Q_OBJECT
+  public:
+    enum class Mode { Save, Restore };
+    static constexpr int kDesignWidth = 300;
+    static constexpr int kDesignHeight = 188;
+    // Asks the question with Yes and No at a screen position; true for Yes.
+    using Confirm = std::function<bool(QWidget* parent, const QString& question, QPoint at)>;
+
+    SavedTicketsDialog(Mode mode, const DialogContext& context, QString ticketsPath,
+                       QWidget* parent = nullptr);
+
+    // "SAVE" or "RESTORE" as opened; "DoIt" once a ticket has been restored.
+    const QString& TicketDialogMode() const { return dialogMode_; }
+    // Replaces the Yes/No question of DELETE (tests answer it themselves).
+    void setConfirm(Confirm confirm) { confirm_ = std::move(confirm); }
+
+    QLineEdit* nameEdit = nullptr;
+    QListWidget* nameList = nullptr;
+    ImageButton* okButton = nullptr;  // SAVE or RESTORE
+    ImageButton* cancelButton = nullptr;
+    ImageButton* deleteButton = nullptr;
+    ImageButton* upButton = nullptr;
+    ImageButton* downButton = nullptr;
+    // The scroll buttons' press cycles (press, repeat while held, release).
+    HeldArrow* scrollUp = nullptr;
+    HeldArrow* scrollDown = nullptr;
+
+    void onNameEdited();
+    void onNameClicked(int row);
+    void onNameDoubleClicked();
+    void onNameEditDoubleClicked();
+
+    // The top line of the names list.
+    int topLine() const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void fitTexts() override;
+
+  private:
+    ImageButton* place(const char* name, const QRect& designRect, int tag, int helpNumber);
+    void showNamesAndButtons();
+    void loadNames();
+    HeldArrow* scrollArrow(ImageButton& image, bool up);
+    void saveTicket();
+    void restoreTicket();
+    void deleteTicket();
+
+    Mode mode_;
+    QString ticketsPath_;
+    Confirm confirm_;
+    QString dialogMode_;
+    QLabel* nameLabel_ = nullptr;
+    ImageButton* topFrame_ = nullptr;
+    ImageButton* bottomFrame_ = nullptr;
+};

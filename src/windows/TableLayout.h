@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <vector>
+
+// Where every control of the main window sits, in design units of its
+// 500 x 400 client area, and the help number behind its "What's this?".
+namespace table_layout {
+
+constexpr int kDesignWidth = 500;
+constexpr int kDesignHeight = 400;
+
+enum class Holder { Client, PanelTop, PanelBottom };
+enum class Kind { Picture, Panel };
+
+struct Control {
+    QString name;
+    QRect rect;          // relative to its holder
+    int helpNumber = 0;  // 0: no help
+    Holder holder = Holder::Client;
+    Kind kind = Kind::Picture;
+};
+
+// Every control in stacking order, bottom first: frames and boxes before the
+// controls drawn over them. The 80 board cells come last, inside the panels.
+const std::vector<Control>& controls();
+
+// The cell of number n (1..80) inside its panel.
+QRect cellRect(int n);
+
+// A spinner arrow: its tag while released, its glyph and how large it is drawn.
+struct Arrow {
+    QString name;
+    int releasedTag = 0;
+    bool up = true;
+    int fontUnits = 13;
+    int offsetUnits = 1;
+    bool betArrow = true;  // false for the two quick-pick arrows
+};
+const std::vector<Arrow>& arrows();
+
+// The four picture buttons: name, caption and tag (21 PLAY, 23 OPEN, 25 CAST, 27 NEXT).
+struct Button {
+    QString name;
+    QString caption;
+    int tag = 0;
+};
+const std::vector<Button>& buttons();
+
+}  // namespace table_layout

@@ -1,0 +1,119 @@
+#include "windows/TableMenu.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <optional>
+
+static_assert(std::tuple_size_v<std::remove_cvref_t<decltype(TicketChoices())>> ==
+              kTicketChoiceCount);
+
+namespace {
+
+// "MenuAllOrNothing" from "All Or &Nothing", "MenuThirtyTwoSpot" from "&Thirty-Two Spot".
+QString objectNameFor(const QString& caption) {
+    QString name = QStringLiteral("Menu");
+    for (QChar c : caption)
+        if (c.isLetterOrNumber()) name += c;
+    return name;
+}
+
+QAction* addItem(QMenu* menu, const QString& caption, bool enabled = true, bool checkable = false) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(objectNameFor(caption));
+    action->setEnabled(enabled);
+    action->setCheckable(checkable);
+    return action;
+}
+
+// A submenu whose own entry carries a check mark when one of its kinds is chosen.
+QMenu* addSubmenu(QMenu* parent, const QString& caption) {
+    QMenu* menu = parent->addMenu(caption);
+    menu->setObjectName(objectNameFor(caption) + QStringLiteral("Menu"));
+    QAction* entry = menu->menuAction();
+    entry->setObjectName(objectNameFor(caption));
+    entry->setCheckable(true);
+    return menu;
+}
+
+bool isSubmenu(MenuItem item) {
+    return item == MenuItem::Forty || item == MenuItem::FortyForty ||
+           item == MenuItem::ThirtyTwoSpot;
+}
+
+}  // namespace
+
+void TableMenu::build(QMenuBar* bar, const QString& balanceCaption) {
+    auto keep = [this](MenuItem which, QAction* action) {
+        items_[static_cast<std::size_t>(which)] = action;
+        return action;
+    };
+    auto gameItem = [&](QMenu* menu, MenuItem which, const char* objectName, bool enabled,
+                        bool checkable = false) {
+        QAction* action = addItem(menu, menuCaption(which), enabled, checkable);
+        action->setObjectName(QLatin1String(objectName));
+        return keep(which, action);
+    };
+
+    QMenu* game = bar->addMenu(QStringLiteral("&Game"));
+    game->setObjectName(QStringLiteral("MenuGame"));
+    play = gameItem(game, MenuItem::Play, "MenuPlay", false);
+    open = gameItem(game, MenuItem::Open, "MenuOpen", false);
+    cast = gameItem(game, MenuItem::Cast, "MenuCast", false);
+    next = gameItem(game, MenuItem::Next, "MenuNext", false);
+    game->addSeparator();
+    printTicket = gameItem(game, MenuItem::PrintTicket, "MenuPrintTicket", true, true);
+    restoreTicket = gameItem(game, MenuItem::Restore, "MenuRestoreTicket", true);
+    saveTicket = gameItem(game, MenuItem::Save, "MenuSaveTicket", false);
+    game->addSeparator();
+    kenoSounds = addItem(game, QStringLiteral("&Keno Sounds"), true, true);
+    kenoSounds->setChecked(true);
+    pauseGames = addItem(game, QStringLiteral("Pause &Games"));
+    game->addSeparator();
+    exit = addItem(game, QStringLiteral("E&xit"));
+
+    QMenu* tickets = bar->addMenu(QStringLiteral("&Tickets"));
+    tickets->setObjectName(QStringLiteral("MenuTickets"));
+    buildTickets(tickets);
+    way = keep(MenuItem::Way, addItem(tickets, menuCaption(MenuItem::Way), true, true));
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("MenuHelp"));
+    helpTopics = addItem(help, QStringLiteral("&Help Topics"));
+    help->addSeparator();
+    ballFrequency = addItem(help, QStringLiteral("&Ball Frequency"));
+    gamesHistory = addItem(help, QStringLiteral("&Games History"));
+    introToKeno = addItem(help, QStringLiteral("&Intro To Keno"));
+    kenoHistory = addItem(help, QStringLiteral("&Keno History"));
+    payoffsAndOdds = addItem(help, QStringLiteral("&Payoffs And Odds"));
+    help->addSeparator();
+    about = addItem(help, QStringLiteral("&About"));
+
+    balance = bar->addMenu(balanceCaption);
+    balance->setObjectName(QStringLiteral("MenuBalance"));
+    reset = addItem(balance, QStringLiteral("&Reset"));
+}
+
+// The kinds in their menu order; the three region kinds share a submenu each,
+// whose entries are named after it ("MenuFortyTop").
+void TableMenu::buildTickets(QMenu* tickets) {
+    QMenu* submenu = nullptr;
+    std::optional<MenuItem> submenuItem;
+    for (const TicketChoiceEntry& entry : TicketChoices()) {
+        const QString caption = QString::fromLatin1(entry.caption);
+        QAction* command = nullptr;
+        if (isSubmenu(entry.menuItem)) {
+            if (submenuItem != entry.menuItem) {
+                submenu = addSubmenu(tickets, menuCaption(entry.menuItem));
+                submenuItem = entry.menuItem;
+                items_[static_cast<std::size_t>(entry.menuItem)] = submenu->menuAction();
+            }
+            command = addItem(submenu, caption);
+            command->setObjectName(submenu->menuAction()->objectName() +
+                                   objectNameFor(caption).mid(4));
+        } else {
+            command = addItem(tickets, caption, true, true);
+            items_[static_cast<std::size_t>(entry.menuItem)] = command;
+        }
+        commands_[static_cast<std::size_t>(entry.choice)] = command;
+    }
+}

@@ -1,0 +1,276 @@
+#include "windows/TableWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScopeGuard>
+
+#include "core/records/ScheduleFile.h"
+#include "core/state/Board.h"
+#include "core/state/GameState.h"
+#include "core/state/RandomSource.h"
+#include "core/ticket/Evaluation.h"
+#include "devices/QtWaiter.h"
+#include "game/GameCycle.h"
+#include "game/SoundPlayer.h"
+#include "game/TableControls.h"
+#include "shell/AboutBox.h"
+#include "shell/HelpViewer.h"
+#include "ui/DesignUnits.h"
+#include "ui/HeldArrow.h"
+#include "ui/ImageButton.h"
+#include "ui/LiveToolTip.h"
+#include "ui/WhatsThis.h"
+#include "ui/WindowScaler.h"
+#include "windows/AggregateNotice.h"
+#include "windows/FrequencyWindow.h"
+#include "windows/HistoryWindow.h"
+#include "windows/PauseDialog.h"
+#include "windows/PayoffsWindow.h"
+#include "windows/SoundsDialog.h"
+#include "windows/TableLayout.h"
+#include "windows/TicketPrinter.h"
+#include "windows/WayWindow.h"
+
+namespace {
+
+const QString kGamesFile = QStringLiteral("Games.vlr");
+const QString kSchedulesFile = QStringLiteral("cpos.vlr");
+
+// A painted control acts on the left button alone, with no other button or key.
+bool leftButtonAlone(Qt::MouseButton button, Qt::MouseButtons buttons,
+                     Qt::KeyboardModifiers modifiers) {
+    return button == Qt::LeftButton && buttons == Qt::LeftButton && modifiers == Qt::NoModifier;
+}
+
+}  // namespace
+
+TableWindow::TableWindow(GameState& state, SoundPlayer& sound, HelpViewer& help, QSize screen,
+                         QWidget* parent)
+    : QMainWindow(parent,
+                  Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowContextHelpButtonHint),
+      state_(state),
+      sound_(sound),
+      help_(help),
+      painter_(
+          window_style::Table,
+          [this] { return client_ ? client_->height() : table_layout::kDesignHeight; },
+          state.BevelWidth) {
+    setObjectName(QStringLiteral("TableWindow"));
+    setWindowTitle(QStringLiteral("Velloro 32 Bit"));
+    QFont font(fonts::kTimes);
+    font.setBold(true);
+    setFont(font);
+
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("Client"));
+    client_->setAutoFillBackground(true);
+    QPalette palette = client_->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(colours::kGreen));
+    client_->setPalette(palette);
+    setCentralWidget(client_);
+    scaler_ = new WindowScaler(client_, {table_layout::kDesignWidth, table_layout::kDesignHeight});
+
+    // The menu bar keeps the desktop's own font; only the table is in Times.
+    menuBar()->setFont(QApplication::font(menuBar()));
+    menu_.build(menuBar(), BalanceCaption(state_.Balance));
+    buildControls();
+
+    waiter_ = std::make_unique<QtWaiter>();
+    random_ = std::make_unique<RandomSource>();
+    TableControls::Hooks tableHooks;
+    tableHooks.showAggregateNotice = [this] { ShowAggregateAlert(state_, sound_, this); };
+    tableHooks.wayGroupCompleted = [this] { onWayGroupCompleted(); };
+    // Both a reset and a CAST leave the way window empty and hidden.
+    const auto castWayWindow = [this] {
+        if (way_) way_->cast();
+    };
+    tableHooks.clearWayCounts = castWayWindow;
+    table_ = std::make_unique<TableControls>(state_, *this, sound_, *waiter_, tableHooks);
+    GameCycle::Hooks cycleHooks;
+    cycleHooks.evaluateGame = [this] {
+        // A large way ticket can take a moment to sum.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        return EvaluateGame(state_, *random_);
+    };
+    cycleHooks.takeWayBets = [this] {
+        if (way_) way_->handOverAtPlay();
+    };
+    cycleHooks.hideWayWindow = castWayWindow;
+    cycleHooks.recordGame = [this] {
+        if (historyStartup_.recordingEnabled) RecordGame(state_, kGamesFile);
+    };
+    cycleHooks.printTicket = [this] { printTicket(); };
+    printer_ = std::make_unique<TicketPrinter>();
+    cycle_ = std::make_unique<GameCycle>(*table_, *random_, cycleHooks);
+    // The table logic starts from the menu as it is built.
+    for (int i = 0; i < kMenuItemCount; ++i) {
+        const auto item = static_cast<MenuItem>(i);
+        table_->setEnabled(item, menu_.item(item)->isEnabled());
+    }
+    routeEvents();
+    startGame(screen);
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    const QSize outer = sizeHint();
+    move((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2);
+}
+
+// The help windows go with the table.
+TableWindow::~TableWindow() { help_.quit(); }
+
+void TableWindow::buildControls() {
+    for (const table_layout::Control& entry : table_layout::controls()) {
+        QWidget* holder = client_;
+        if (entry.holder == table_layout::Holder::PanelTop) holder = panelTop_;
+        if (entry.holder == table_layout::Holder::PanelBottom) holder = panelBottom_;
+        QWidget* widget = nullptr;
+        if (entry.kind == table_layout::Kind::Panel) {
+            widget = new QWidget(holder);
+            widget->setAutoFillBackground(true);
+            QPalette palette = widget->palette();
+            palette.setColor(QPalette::Window, QColor::fromRgb(colours::kFuchsia));
+            widget->setPalette(palette);
+            (entry.name == QLatin1String("PanelTop") ? panelTop_ : panelBottom_) = widget;
+        } else {
+            auto* picture = new ImageButton(holder);
+            controls_[entry.name] = picture;
+            widget = picture;
+        }
+        widget->setObjectName(entry.name);
+        scaler_->place(widget, entry.rect);
+        if (entry.helpNumber > 0) AttachWhatsThis(widget, entry.helpNumber, helpPopup());
+    }
+    parts_ = TableParts::pick([this](const QString& name) { return control(name); });
+    for (int n = 1; n <= board::kNumbers; ++n) cell(n)->setTag(board::kTagUnmarked + n);
+    const auto& arrows = table_layout::arrows();
+    for (std::size_t i = 0; i < arrows.size(); ++i) parts_.arrows[i]->setTag(arrows[i].releasedTag);
+    const auto& buttons = table_layout::buttons();
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        parts_.buttons[i]->setTag(buttons[i].tag);
+        parts_.buttons[i]->hide();
+    }
+    setQuickPickArrowsVisible(false);
+    parts_.special->hide();
+    AttachLiveToolTip(parts_.special, [this] {
+        return state_.Kind == TicketKind::Way && way_ ? way_->worthTip() : QString();
+    });
+}
+
+void TableWindow::routeEvents() {
+    for (int n = 1; n <= board::kNumbers; ++n)
+        connect(cell(n), &ImageButton::mousePressed, this,
+                [this, n](auto button, auto buttons, auto modifiers) {
+                    table_->onCellPressed(n, leftButtonAlone(button, buttons, modifiers));
+                });
+    const auto& arrows = table_layout::arrows();
+    for (std::size_t index = 0; index < arrows.size(); ++index) {
+        const table_layout::Arrow& entry = arrows[index];
+        HeldArrow::Actions actions;
+        actions.step = [this, pressedTag = entry.releasedTag + 1](HeldArrow::Phase phase) {
+            if (phase == HeldArrow::Phase::Press) state_.TimerMode = 0;
+            switch (table_->stepArrow(pressedTag)) {
+                case SpinnerOutcome::Stepped:
+                    return ArrowStep::stepped();
+                case SpinnerOutcome::Unchanged:
+                    break;
+                case SpinnerOutcome::AggregateRefused:
+                    return ArrowStep::letGoThen([this] { table_->showAggregateNotice(); });
+            }
+            return ArrowStep::unchanged();
+        };
+        actions.click = [this] { table_->sound({sounds::Cue::Click}); };
+        arrows_[index] = new HeldArrow(*parts_.arrows[index], painter_,
+                                       {entry.up, entry.fontUnits, entry.offsetUnits}, actions);
+    }
+    const auto& buttons = table_layout::buttons();
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        const auto which = static_cast<TableButton>(buttons[i].tag);
+        connect(parts_.buttons[i], &ImageButton::mousePressed, this,
+                [this, which](auto button, auto buttons, auto modifiers) {
+                    cycle_->onButtonPressed(which, leftButtonAlone(button, buttons, modifiers));
+                });
+    }
+
+    connect(menu_.play, &QAction::triggered, this, [this] { cycle_->play(); });
+    connect(menu_.open, &QAction::triggered, this, [this] { cycle_->open(); });
+    connect(menu_.cast, &QAction::triggered, this, [this] { cycle_->cast(); });
+    connect(menu_.next, &QAction::triggered, this, [this] { cycle_->next(); });
+    connect(menu_.printTicket, &QAction::triggered, this, [this](bool checked) {
+        table_->setChecked(MenuItem::PrintTicket, checked);
+        if (checked) table_->sound({sounds::Cue::PrintTicketOn});
+    });
+    connect(menu_.pauseGames, &QAction::triggered, this, &TableWindow::openPauseSettings);
+    connect(menu_.kenoSounds, &QAction::triggered, this, &TableWindow::openSoundSettings);
+    connect(menu_.reset, &QAction::triggered, this, [this] { table_->resetBalance(); });
+    connect(menu_.exit, &QAction::triggered, this, &QWidget::close);
+    connect(menu_.helpTopics, &QAction::triggered, this, [this] { help_.showContents(); });
+    connect(menu_.introToKeno, &QAction::triggered, this, [this] { help_.showTopic(1); });
+    connect(menu_.kenoHistory, &QAction::triggered, this, [this] { help_.showTopic(37); });
+    connect(menu_.payoffsAndOdds, &QAction::triggered, this, &TableWindow::openPayoffs);
+    connect(menu_.gamesHistory, &QAction::triggered, this,
+            [this] { ShowGamesHistory(dialogContext(), this, kGamesFile); });
+    connect(menu_.ballFrequency, &QAction::triggered, this,
+            [this] { ShowBallFrequency(dialogContext(), this, kGamesFile); });
+    connect(menu_.about, &QAction::triggered, this, [this] { ShowAboutBox(this); });
+    routeTicketMenu();
+    routeSavedTickets();
+}
+
+ShowHelp TableWindow::helpPopup() {
+    return [this](int number, QPoint at) { help_.showPopup(number, at); };
+}
+
+DialogContext TableWindow::dialogContext() {
+    return {state_, sound_, helpPopup(), state_.BevelWidth};
+}
+
+void TableWindow::openPayoffs() {
+    ShowPayoffsAndOdds(dialogContext(), this);
+    // The casino arrows may have put another schedule, and limit, in force.
+    table_->showIdleMessage();
+}
+
+void TableWindow::openPauseSettings() {
+    PauseDialog form(dialogContext(), pauseSettings_, this);
+    form.exec();
+}
+
+void TableWindow::openSoundSettings() {
+    // The window decides the check mark, not the menu's own toggle.
+    menu_.kenoSounds->setChecked(ShowSoundSettings(dialogContext(), *waiter_, this));
+}
+
+void TableWindow::closeEvent(QCloseEvent* event) {
+    // Closing the window ends a run at once, from inside its wait.
+    waiter_->markClosing();
+    help_.quit();
+    QMainWindow::closeEvent(event);
+}
+
+void TableWindow::startGame(QSize screen) {
+    historyStartup_ = OpenHistoryAtStartup(state_, kGamesFile);
+    LoadStartupSchedule(state_, kSchedulesFile);
+    sound_.startMusic();
+
+    state_.ReplayGameNumber = 0;
+    state_.MusicOn = true;
+    state_.SoundsOn = true;
+    state_.PauseBetweenNumbers = 0;
+    state_.PauseBetweenGames = 0;
+    state_.PauseWinThreshold = 0;
+    state_.TimerMode = 0;
+    setBalanceCaption(BalanceCaption(state_.Balance));
+    state_.GameWin = 0;
+    state_.BevelWidth = static_cast<std::uint8_t>(design::bevelWidthForScreen(screen.width()));
+    painter_.setBevelWidth(state_.BevelWidth);
+    scaler_->fitToScreen(screen);
+    paintInitialLook();
+    cycle_->showStatus(QStringLiteral("OPEN"));
+    table_->resetTicket();
+    // The Tickets entries stand as after a CAST: only what the empty board offers.
+    table_->updateTicketMenus(false);
+}

@@ -1,0 +1,144 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPoint>
+#include <QPointer>
+#include <QString>
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "core/records/HistoryFile.h"
+#include "core/state/PauseSettings.h"
+#include "core/ticket/TicketKinds.h"
+#include "game/TableView.h"
+#include "ui/ControlPainter.h"
+#include "windows/GameDialog.h"
+#include "windows/TableMenu.h"
+#include "windows/TableParts.h"
+
+class GameCycle;
+class HeldArrow;
+class HelpViewer;
+class ImageButton;
+class QAction;
+class QtWaiter;
+class RandomSource;
+class SoundPlayer;
+class TableControls;
+class WayWindow;
+class TicketPrinter;
+class WindowScaler;
+struct GameState;
+struct WayRowClickResult;
+
+// The main window: the painted game table and its menu. It lays the table
+// out, paints what the table logic asks for (TableView) and routes its mouse,
+// timer and menu events to that logic.
+class TableWindow : public QMainWindow, public TableView {
+    Q_OBJECT
+  public:
+    // Builds the table and runs the start-up of the game (reads the history
+    // and the payoff schedules in the working directory). Throws IoError when
+    // the schedules cannot be read; nothing of the window is left then.
+    TableWindow(GameState& state, SoundPlayer& sound, HelpViewer& help, QSize screen,
+                QWidget* parent = nullptr);
+    ~TableWindow() override;
+
+    // The way window lives beside the table from start-up on; the table
+    // hands it the game and routes its row bets, groups, PLAY and CAST.
+    void attachWayWindow(WayWindow* way);
+    WayWindow* wayWindow() const;
+
+    GameState& state() { return state_; }
+    SoundPlayer& sound() { return sound_; }
+    TableMenu& menu() { return menu_; }
+    TableControls& table() { return *table_; }
+    GameCycle& cycle() { return *cycle_; }
+    const ControlPainter& painter() const { return painter_; }
+    const HistoryStartup& historyStartup() const { return historyStartup_; }
+    PauseSettings& pauseSettings() { return pauseSettings_; }
+    // What a side window opened from the table gets: the game, its sounds,
+    // the help pop-up and the table's bevel thickness.
+    DialogContext dialogContext();
+
+    // Controls by layout name ("ImagePlay", "Image17"); nullptr for an unknown name.
+    ImageButton* control(const QString& name) const;
+    ImageButton* cell(int n) const;
+    ImageButton* button(TableButton which) const;
+    // The spinner arrow whose released tag is given (107, 109, ..., 17, 19); nullptr for another
+    // tag.
+    HeldArrow* arrow(int releasedTag) const;
+    QWidget* panel(bool top) const;
+
+    // TableView: what the table logic shows.
+    void paintCell(int number, CellLook look, Rgb checkColour) override;
+    void paintButton(TableButton which, bool pressed) override;
+    void showStatus(const QString& word, Rgb colour, const QString& gameNumber) override;
+    void showCentreMessage(const QString& text) override;
+    void showValue(ValueField field, const QString& text) override;
+    void setBalanceCaption(const QString& caption) override;
+    void setMenuItem(MenuItem item, bool enabled, bool checked) override;
+    void setButtonVisible(TableButton which, bool visible) override;
+    void setBetArrowsVisible(bool visible) override;
+    void setQuickPickArrowsVisible(bool visible) override;
+    void setSpotVisible(bool visible) override;
+    void clearSpecialBox() override;
+    void setBoardEnabled(bool enabled) override;
+    void updateWindow() override;
+
+    // The special box: the kind code in large letters, or the way summary.
+    void showKindCode(const QString& kindCode);
+    void showWaySummary(const QString& summary);
+
+    // Menu handlers beyond the run of games.
+    void chooseTicketKind(TicketChoice choice);
+    void chooseWayTicket();
+    void onWayBetChanged(const WayRowClickResult& result);
+    void openPayoffs();
+    void openPauseSettings();
+    // Saved tickets and printing.
+    void saveTicket();
+    void restoreTicket();
+    void putRestoredTicket();
+    void printTicket();
+    TicketPrinter& ticketPrinter();
+    void openSoundSettings();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildControls();
+    void routeEvents();
+    void startGame(QSize screen);
+    void paintInitialLook();
+    void routeTicketMenu();
+    void routeSavedTickets();
+    void onWayGroupCompleted();
+    // A refused command leaves Qt's own toggle of the check mark behind; the table decides.
+    void restoreCheckMark(MenuItem item);
+    ShowHelp helpPopup();
+
+    GameState& state_;
+    SoundPlayer& sound_;
+    HelpViewer& help_;
+    QWidget* client_ = nullptr;
+    WindowScaler* scaler_ = nullptr;
+    ControlPainter painter_;
+    TableMenu menu_;
+    HistoryStartup historyStartup_;
+    PauseSettings pauseSettings_;
+    QPointer<WayWindow> way_;
+    std::map<QString, ImageButton*> controls_;  // by layout name, for building and tests
+    TableParts parts_;
+    std::array<HeldArrow*, 10> arrows_{};  // in the order of table_layout::arrows()
+    QWidget* panelTop_ = nullptr;
+    QWidget* panelBottom_ = nullptr;
+    std::unique_ptr<QtWaiter> waiter_;
+    std::unique_ptr<RandomSource> random_;
+    std::unique_ptr<TableControls> table_;
+    std::unique_ptr<GameCycle> cycle_;
+    std::unique_ptr<TicketPrinter> printer_;
+};

@@ -1,0 +1,185 @@
+// The main window's display operations: what the table logic asks it to show.
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
+
+#include "core/state/GameState.h"
+#include "ui/Glyphs.h"
+#include "ui/HeldArrow.h"
+#include "ui/ImageButton.h"
+#include "windows/TableLayout.h"
+#include "windows/TableWindow.h"
+
+namespace {
+
+const QColor kGreen = QColor::fromRgb(colours::kGreen);
+const QColor kFuchsia = QColor::fromRgb(colours::kFuchsia);
+const QColor kSilver = QColor::fromRgb(colours::kSilver);
+const QColor kBlack = QColor::fromRgb(colours::kBlack);
+
+constexpr int kStatusUnits = 13;
+constexpr int kCentreUnits = 15;
+constexpr int kCaptionUnits = 11;
+constexpr int kValueUnits = 13;
+constexpr int kButtonUnits = 17;
+constexpr int kButtonOffset = 4;
+constexpr int kCellUnits = 23;
+constexpr int kCellOffset = 3;
+constexpr int kSpecialUnits = 80;
+
+}  // namespace
+
+void TableWindow::paintInitialLook() {
+    for (ImageButton* box : parts_.roundedBoxes) painter_.paintRoundedBox(*box, kGreen);
+    for (ImageButton* frame : parts_.frames) painter_.paintBevel(*frame, BevelStyle::Frame);
+    for (ImageButton* cell : parts_.cells) painter_.setCaptionFont(*cell, kCellUnits);
+    for (const table_layout::Button& entry : table_layout::buttons())
+        paintButton(static_cast<TableButton>(entry.tag), false);
+    for (HeldArrow* arrow : arrows_) arrow->paint(false);
+    for (ImageButton* status : parts_.status) {
+        painter_.fill(*status, kFuchsia);
+        painter_.setCaptionFont(*status, kStatusUnits);
+    }
+    painter_.fill(*parts_.centre, kGreen);
+    painter_.setCaptionFont(*parts_.centre, kCentreUnits);
+    for (const auto& [caption, text] : parts_.captions) {
+        painter_.fill(*caption, kGreen);
+        painter_.setCaptionFont(*caption, kCaptionUnits);
+        painter_.paintCaption(*caption, kBlack, text, fonts::kTimes, CaptionAlignment::Centre, 0);
+    }
+    for (ImageButton* value : parts_.values) {
+        painter_.fill(*value, kGreen);
+        painter_.setCaptionFont(*value, kValueUnits);
+    }
+    painter_.fill(*parts_.special, kGreen);
+    painter_.setCaptionFont(*parts_.special, kSpecialUnits);
+}
+
+ImageButton* TableWindow::control(const QString& name) const {
+    const auto found = controls_.find(name);
+    return found == controls_.end() ? nullptr : found->second;
+}
+
+ImageButton* TableWindow::cell(int n) const { return parts_.cell(n); }
+
+ImageButton* TableWindow::button(TableButton which) const { return parts_.button(which); }
+
+HeldArrow* TableWindow::arrow(int releasedTag) const {
+    const auto& entries = table_layout::arrows();
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].releasedTag == releasedTag) return arrows_[i];
+    return nullptr;
+}
+
+QWidget* TableWindow::panel(bool top) const { return top ? panelTop_ : panelBottom_; }
+
+void TableWindow::paintCell(int number, CellLook look, Rgb checkColour) {
+    ImageButton* target = cell(number);
+    if (!target) return;
+    const bool raised = look == CellLook::Marked || look == CellLook::Caught;
+    const bool red = look == CellLook::Caught || look == CellLook::NotCaught;
+    const BevelStyle raisedStyle = red ? BevelStyle::AccentRaised : BevelStyle::Raised;
+    const BevelStyle sunkenStyle = red ? BevelStyle::AccentSunken : BevelStyle::Sunken;
+    painter_.paintBevel(*target, raised ? raisedStyle : sunkenStyle);
+    painter_.paintCaption(*target, raised ? kBlack : kSilver, QString::number(number),
+                          fonts::kTimes, CaptionAlignment::Centre, kCellOffset);
+    if (look == CellLook::Unmarked || look == CellLook::NotCaught) return;
+    const QColor glyphColour = look == CellLook::Pressed ? kSilver : toQColor(checkColour);
+    painter_.paintCaption(*target, glyphColour, QString(QChar(glyphs::kCheck)), glyphs::kSymbolFont,
+                          CaptionAlignment::CheckGlyph, kCellOffset);
+}
+
+void TableWindow::paintButton(TableButton which, bool pressed) {
+    ImageButton* target = button(which);
+    if (!target) return;
+    painter_.setCaptionFont(*target, kButtonUnits);
+    painter_.paintBevel(*target, pressed ? BevelStyle::Sunken : BevelStyle::Raised);
+    QString caption;
+    for (const table_layout::Button& entry : table_layout::buttons())
+        if (entry.tag == static_cast<int>(which)) caption = entry.caption;
+    painter_.paintCaption(*target, pressed ? kSilver : kBlack, caption, fonts::kTimes,
+                          CaptionAlignment::Centre, kButtonOffset);
+}
+
+void TableWindow::showStatus(const QString& word, Rgb colour, const QString& gameNumber) {
+    const QString texts[] = {QStringLiteral("GAME"), word, QStringLiteral("GAME"), gameNumber};
+    for (std::size_t i = 0; i < parts_.status.size(); ++i) {
+        painter_.fill(*parts_.status[i], kFuchsia);
+        painter_.paintCaption(*parts_.status[i], toQColor(colour), texts[i], fonts::kTimes,
+                              CaptionAlignment::Centre, 0);
+    }
+}
+
+void TableWindow::showCentreMessage(const QString& text) {
+    ImageButton& centre = *parts_.centre;
+    painter_.fill(centre, kGreen);
+    painter_.paintCaption(centre, kBlack, text, fonts::kTimes, CaptionAlignment::Centre, 0);
+}
+
+void TableWindow::showValue(ValueField field, const QString& text) {
+    ImageButton& value = *parts_.value(field);
+    painter_.fill(value, kGreen);
+    painter_.paintCaption(value, kBlack, text, fonts::kTimes, CaptionAlignment::Centre, 0);
+}
+
+void TableWindow::setBalanceCaption(const QString& caption) { menu_.balance->setTitle(caption); }
+
+void TableWindow::setMenuItem(MenuItem item, bool enabled, bool checked) {
+    QAction* target = menu_.item(item);
+    target->setEnabled(enabled);
+    if (target->isCheckable()) target->setChecked(checked);
+}
+
+void TableWindow::setButtonVisible(TableButton which, bool visible) {
+    if (ImageButton* target = button(which)) target->setVisible(visible);
+}
+
+void TableWindow::setBetArrowsVisible(bool visible) {
+    const auto& layout = table_layout::arrows();
+    for (std::size_t i = 0; i < layout.size(); ++i)
+        if (layout[i].betArrow) parts_.arrows[i]->setVisible(visible);
+}
+
+void TableWindow::setQuickPickArrowsVisible(bool visible) {
+    const auto& layout = table_layout::arrows();
+    for (std::size_t i = 0; i < layout.size(); ++i)
+        if (!layout[i].betArrow) parts_.arrows[i]->setVisible(visible);
+}
+
+void TableWindow::setSpotVisible(bool visible) {
+    parts_.value(ValueField::Spot)->setVisible(visible);
+}
+
+void TableWindow::showKindCode(const QString& kindCode) {
+    ImageButton& special = *parts_.special;
+    painter_.fill(special, kGreen);
+    painter_.paintCaption(special, kBlack, kindCode, fonts::kTimes, CaptionAlignment::KindCode, 0);
+    special.show();
+}
+
+void TableWindow::showWaySummary(const QString& summary) {
+    ImageButton& special = *parts_.special;
+    painter_.paintCaption(special, kBlack, summary, fonts::kTimes, CaptionAlignment::WaySummary, 0);
+    special.show();
+}
+
+void TableWindow::clearSpecialBox() {
+    ImageButton& special = *parts_.special;
+    painter_.fill(special, kGreen);
+    special.hide();
+}
+
+void TableWindow::setBoardEnabled(bool enabled) {
+    panelTop_->setEnabled(enabled);
+    panelBottom_->setEnabled(enabled);
+}
+
+// Paints what changed since the last update, now, like the desktop's own
+// update of a window: only the dirty controls, not the whole table.
+void TableWindow::updateWindow() {
+    // A control just shown asks for its first paint with an UpdateLater of its
+    // own; deliver those first, or a button shown by this step would still be
+    // missing when a blocking sound starts.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
+    QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
+}

@@ -1,0 +1,192 @@
+#include "windows/WayWindow.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "core/odds/WayOdds.h"
+#include "core/state/GameState.h"
+#include "game/SoundPlayer.h"
+#include "ui/ImageButton.h"
+#include "ui/LiveToolTip.h"
+#include "ui/WhatsThis.h"
+#include "ui/WindowScaler.h"
+#include "windows/AggregateNotice.h"
+
+namespace {
+
+// The rows look like board cells: blue, raised when bet, sunken when not.
+constexpr WindowStyle kWayStyle{
+    WayWindow::kDesignHeight,
+    {colours::kBlue, colours::kBlue, colours::kRed, colours::kRed, colours::kFuchsia},
+    CaptionAlignment::Right};
+constexpr int kRowLeft = 2, kRowTop = 2, kRowPitch = 26, kRowWidth = 108, kRowHeight = 22;
+constexpr int kRowTextUnits = 13;
+constexpr int kRowTextOffset = 3;
+
+QRect screenGeometry(const QWidget& widget) {
+    QScreen* screen =
+        widget.screen() != nullptr ? widget.screen() : QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->geometry() : QRect(0, 0, 640, 480);
+}
+
+}  // namespace
+
+WayWindow::WayWindow(QWidget* parent)
+    : QWidget(parent,
+              Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      painter_(
+          kWayStyle, [this] { return height(); }, 5) {
+    setObjectName(QStringLiteral("WayWindow"));
+    setWindowTitle(QStringLiteral("Ways Possible"));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(colours::kGreen));
+    setPalette(palette);
+
+    scaler_ = new WindowScaler(this, QSize(kDesignWidth, kDesignHeight));
+    for (int k = 1; k <= way::kRows; ++k) {
+        auto* row = new ImageButton(this);
+        row->setObjectName(QStringLiteral("ImageWayR%1").arg(k));
+        row->setTag(way::RowTag(k, false));
+        row->hide();
+        scaler_->place(row, QRect(kRowLeft, kRowTop + kRowPitch * (k - 1), kRowWidth, kRowHeight));
+        connect(row, &ImageButton::mousePressed, this,
+                [this, k](Qt::MouseButton button, Qt::MouseButtons buttons,
+                          Qt::KeyboardModifiers modifiers) {
+                    if (button == Qt::LeftButton && buttons == Qt::LeftButton &&
+                        modifiers == Qt::NoModifier)
+                        onRowPressed(k);
+                });
+        AttachLiveToolTip(row, [this] { return worthTip(); });
+        rows_[static_cast<std::size_t>(k - 1)] = row;
+    }
+    scaler_->fitToScreen(screenGeometry(*this).size());
+    hide();
+}
+
+WayWindow::~WayWindow() = default;
+
+void WayWindow::setGame(GameState& state, SoundPlayer& sound) {
+    state_ = &state;
+    sound_ = &sound;
+    ticket_ = std::make_unique<WayTicket>(state);
+    painter_.setBevelWidth(state.BevelWidth);
+    if (!aggregateAlert_) aggregateAlert_ = [this] { ShowAggregateAlert(*state_, *sound_, this); };
+}
+
+void WayWindow::setHelp(ShowHelp showHelp) {
+    AttachWhatsThis(this, kHelpNumber, showHelp);
+    for (ImageButton* row : rows_) AttachWhatsThis(row, kHelpNumber, showHelp);
+}
+
+void WayWindow::setAggregateAlert(std::function<void()> alert) {
+    aggregateAlert_ = std::move(alert);
+}
+
+std::vector<int> WayWindow::startTicket(QWidget& mainWindow) {
+    if (!ticket_ || !ticket_->canChoose()) return {};
+    show();
+    if (!placed_) {
+        placeBeside(mainWindow);
+        placed_ = true;
+    }
+    const std::vector<int> locked = ticket_->choose();
+    paintRows();
+    return locked;
+}
+
+WayGroupDone WayWindow::completeGroup() {
+    if (!ticket_) return {};
+    WayGroupDone done = ticket_->completeGroup();
+    paintRows();
+    return done;
+}
+
+void WayWindow::handOverAtPlay() {
+    if (ticket_) ticket_->handOverAtPlay();
+    hide();
+}
+
+void WayWindow::copyBetRowsToWayCounts() {
+    if (ticket_) ticket_->copyBetRowsToWayCounts();
+}
+
+void WayWindow::restoreRows() {
+    if (!ticket_) return;
+    ticket_->restoreRows();
+    paintRows();
+}
+
+void WayWindow::cast() {
+    if (ticket_) ticket_->clear();
+    paintRows();
+    hide();
+}
+
+void WayWindow::onRowPressed(int k) {
+    if (!ticket_) return;
+    const WayRowClickResult result = ticket_->clickRow(k);
+    if (result.outcome == WayRowClickResult::Outcome::RefusedByLimit) {
+        if (aggregateAlert_) aggregateAlert_();
+        return;
+    }
+    if (!result.changed()) return;
+    paintRow(k);
+    repaint();
+    if (result.sound && sound_ != nullptr) sound_->request(*result.sound);
+    Q_EMIT betChanged(result);
+}
+
+QString WayWindow::worthTip() const {
+    return ticket_ && state_ ? odds::WayWorthTip(*state_, *ticket_) : QString();
+}
+
+ImageButton* WayWindow::row(int k) const {
+    return k >= 1 && k <= way::kRows ? rows_[static_cast<std::size_t>(k - 1)] : nullptr;
+}
+
+void WayWindow::closeEvent(QCloseEvent* event) {
+    // There is no close box: the window goes with the ticket, not at the player's word.
+    if (event->spontaneous())
+        event->ignore();
+    else
+        QWidget::closeEvent(event);
+}
+
+void WayWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    scaler_->layOut();
+}
+
+void WayWindow::placeBeside(QWidget& mainWindow) {
+    const QRect screen = screenGeometry(mainWindow);
+    mainWindow.move(screen.left(), mainWindow.pos().y());
+    // Frame and client differ by the decorations; place by the outer frame.
+    const QRect main = mainWindow.frameGeometry();
+    const QSize decorations = frameGeometry().size() - size();
+    const int outerHeight = height() + decorations.height();
+    move(main.right() + 1, main.bottom() + 1 - outerHeight);
+}
+
+void WayWindow::paintRows() {
+    for (int k = 1; k <= way::kRows; ++k) paintRow(k);
+}
+
+void WayWindow::paintRow(int k) {
+    ImageButton& control = *row(k);
+    const WayRowState state = ticket_ ? ticket_->rowState(k) : WayRowState::Hidden;
+    control.setTag(ticket_ ? ticket_->rowTag(k) : way::RowTag(k, false));
+    if (state == WayRowState::Hidden) {
+        control.hide();
+        return;
+    }
+    const bool bet = state == WayRowState::Bet;
+    painter_.paintBevel(control, bet ? BevelStyle::Raised : BevelStyle::Sunken);
+    painter_.setCaptionFont(control, kRowTextUnits);
+    painter_.paintCaption(control, QColor::fromRgb(bet ? colours::kBlack : colours::kSilver),
+                          ticket_->rowText(k), fonts::kTimes, CaptionAlignment::Centre,
+                          kRowTextOffset);
+    control.setEnabled(true);
+    control.show();
+}

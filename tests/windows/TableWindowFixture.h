@@ -1,0 +1,96 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "core/records/ScheduleFile.h"
+#include "core/state/GameState.h"
+#include "game/SoundPlayer.h"
+#include "shell/HelpViewer.h"
+#include "ui/ImageButton.h"
+#include "windows/TableWindow.h"
+
+// A game table built in a scratch working directory, with recorded sounds.
+class TableWindowFixture : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        previous_ = QDir::currentPath();
+        QDir::setCurrent(dir_.path());
+    }
+    void TearDown() override {
+        keno_.reset();
+        QDir::setCurrent(previous_);
+    }
+
+    // cpos.vlr with these records, in order.
+    static void writeSchedules(const std::vector<PayoffSchedule>& schedules) {
+        QFile file(QStringLiteral("cpos.vlr"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        for (const PayoffSchedule& schedule : schedules) {
+            const std::vector<std::uint8_t> bytes = encodeSchedule(schedule);
+            file.write(reinterpret_cast<const char*>(bytes.data()),
+                       static_cast<qint64>(bytes.size()));
+        }
+    }
+    static void writeSchedules(Money aggregateLimit) {
+        PayoffSchedule schedule;
+        schedule.ScheduleNumber = 3;
+        schedule.AggregateLimit = aggregateLimit;
+        writeSchedules(std::vector<PayoffSchedule>{schedule});
+    }
+
+    TableWindow& build(QSize screen = {640, 480}) {
+        keno_ = std::make_unique<TableWindow>(state_, sound_, help_, screen);
+        return *keno_;
+    }
+
+    QImage client() const { return keno_->centralWidget()->grab().toImage(); }
+
+    // What a control shows when painted from scratch with this fill, text and colour.
+    QImage expectedCaption(const QString& name, QColor fill, QColor colour, const QString& text,
+                           int units, CaptionAlignment alignment = CaptionAlignment::Centre) const {
+        const ImageButton& shown = *keno_->control(name);
+        ImageButton fresh;
+        fresh.resize(shown.size());
+        keno_->painter().fill(fresh, fill);
+        keno_->painter().setCaptionFont(fresh, units);
+        keno_->painter().paintCaption(fresh, colour, text, QStringLiteral("Times New Roman"),
+                                      alignment, 0);
+        return fresh.image();
+    }
+    void expectShows(const QString& name, QColor fill, QColor colour, const QString& text,
+                     int units, CaptionAlignment alignment = CaptionAlignment::Centre) const {
+        EXPECT_EQ(keno_->control(name)->image(),
+                  expectedCaption(name, fill, colour, text, units, alignment))
+            << name.toStdString() << " does not show " << text.toStdString();
+    }
+
+    // Acts on the modal window of this class once it is up (it runs its own loop).
+    template <class Dialog>
+    void whenShown(std::function<void(Dialog&)> act) {
+        auto* poll = new QTimer(keno_.get());
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
+            if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+                poll->stop();
+                act(*dialog);
+            }
+        });
+        poll->start(5);
+    }
+
+    QTemporaryDir dir_;
+    QString previous_;
+    GameState state_;
+    RecordingSoundPlayer sound_;
+    HelpViewer help_{HelpFile{}};
+    std::unique_ptr<TableWindow> keno_;
+};

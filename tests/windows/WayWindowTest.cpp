@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "core/state/GameState.h"
+#include "core/ticket/BetControls.h"
+#include "game/SoundPlayer.h"
+#include "support/ToolTip.h"
+#include "ui/ImageButton.h"
+#include "windows/WayWindow.h"
+
+namespace {
+
+class WayWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        state.AggregateLimit = money::dollars(100);
+        form.setGame(state, sound);
+        form.setAggregateAlert([this] { ++alerts; });
+        mainWindow.resize(500, 400);
+        mainWindow.move(150, 60);
+        mainWindow.show();
+    }
+
+    void mark(std::initializer_list<int> numbers) {
+        for (const int n : numbers) {
+            state.CurrentNumber = static_cast<std::int16_t>(n);
+            if (bet::AddOrRemoveNumber(state, true) && state.Kind == TicketKind::Way)
+                form.completeGroup();
+        }
+    }
+
+    // Sunken rows are lit at the bottom right, raised rows at the top left.
+    static bool raised(const ImageButton& row) {
+        const QImage& image = row.image();
+        return QColor(image.pixel(0, 0)).lightness() >
+               QColor(image.pixel(image.width() - 1, image.height() - 1)).lightness();
+    }
+
+    GameState state;
+    RecordingSoundPlayer sound;
+    QWidget mainWindow;
+    WayWindow form;
+    int alerts = 0;
+};
+
+}  // namespace
+
+TEST_F(WayWindowTest, ChoosingWayShowsTheFirstRowBesideTheMainWindow) {
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(form.startTicket(mainWindow).empty());  // nothing marked yet
+    EXPECT_FALSE(form.isVisible());
+
+    mark({4, 9});
+    EXPECT_EQ(form.startTicket(mainWindow), (std::vector<int>{4, 9}));
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.windowTitle(), "Ways Possible");
+    EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(mainWindow.frameGeometry().left(), form.screen()->geometry().left());
+    EXPECT_EQ(form.frameGeometry().left(), mainWindow.frameGeometry().right() + 1);
+    EXPECT_EQ(form.frameGeometry().bottom(), mainWindow.frameGeometry().bottom());
+
+    EXPECT_TRUE(form.row(1)->isVisible());
+    EXPECT_FALSE(form.row(2)->isVisible());
+    EXPECT_EQ(form.row(1)->tag(), 11);
+    EXPECT_FALSE(raised(*form.row(1)));
+
+    mark({30, 31});
+    EXPECT_TRUE(form.row(2)->isVisible());
+    EXPECT_EQ(form.ticket()->rowText(1), "2 / 2");
+}
+
+TEST_F(WayWindowTest, ClickingRowsBetsAndUnbetsThem) {
+    mark({1, 2});
+    form.startTicket(mainWindow);
+    mark({3, 4, 5, 6});
+    QSignalSpy changes(&form, &WayWindow::betChanged);
+
+    QTest::mouseClick(form.row(1), Qt::RightButton);
+    QTest::mouseClick(form.row(1), Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(changes.count(), 0);
+
+    QTest::mouseClick(form.row(1), Qt::LeftButton);
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(form.row(1)->tag(), 12);
+    EXPECT_TRUE(raised(*form.row(1)));
+    EXPECT_EQ(state.Ways, 3);
+    EXPECT_EQ(state.PricePerGame, money::dollars(3));
+    EXPECT_EQ(form.ticket()->summary(), "  3/2  ");
+
+    QTest::mouseClick(form.row(1), Qt::LeftButton);
+    EXPECT_EQ(form.row(1)->tag(), 11);
+    EXPECT_FALSE(raised(*form.row(1)));
+    EXPECT_EQ(sound.requests, (QStringList{"WAVE_83", "WAVE_86"}));
+    EXPECT_EQ(changes.count(), 2);
+}
+
+TEST_F(WayWindowTest, ARefusedBetShowsTheNoticeAndChangesNothing) {
+    state.PricePerWay = money::dollars(20);
+    mark({1, 2});
+    form.startTicket(mainWindow);
+    mark({3, 4, 5, 6});
+    QSignalSpy changes(&form, &WayWindow::betChanged);
+    form.onRowPressed(1);  // 3 ways, $60.00
+    form.onRowPressed(2);  // 6 ways, $120.00: refused
+    EXPECT_EQ(alerts, 1);
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(form.row(2)->tag(), 13);
+    EXPECT_EQ(state.Ways, 3);
+}
+
+TEST_F(WayWindowTest, PlayAndCastHideTheWindow) {
+    mark({1});
+    form.startTicket(mainWindow);
+    mark({2});
+    form.onRowPressed(2);
+    form.handOverAtPlay();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(state.WayCounts[0], 0);
+    EXPECT_EQ(state.WayCounts[1], 1);
+
+    form.cast();
+    EXPECT_FALSE(form.row(2)->isVisible());
+    EXPECT_EQ(form.row(2)->tag(), 13);
+}
+
+TEST_F(WayWindowTest, RowsTellTheFiguresOfTheRowsBetSoFarAtTodaysPrice) {
+    state.Payoffs.RegularPayoffs[0][1] = money::dollars(3);  // a quarter of the draws
+    mark({5});
+    form.startTicket(mainWindow);
+    EXPECT_TRUE(ToolTipOf(*form.row(1)).isEmpty());  // nothing bet yet
+    form.onRowPressed(1);
+    const QImage painted = form.row(1)->image();
+    EXPECT_EQ(ToolTipOf(*form.row(1)),
+              "Chance Of Winning: 1 in 4.0000\nExpected Return: $0.75\nReturn To Player: 75.00%");
+    EXPECT_EQ(form.row(1)->image(), painted);
+    state.PricePerWay = money::dollars(2);  // the price arrows change it under the rows
+    EXPECT_TRUE(ToolTipOf(*form.row(1)).contains("Expected Return: $1.50\n"));
+    form.onRowPressed(1);
+    EXPECT_TRUE(ToolTipOf(*form.row(1)).isEmpty());
+}
