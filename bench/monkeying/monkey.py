@@ -359,13 +359,15 @@ class Monkey:
 
     # -- does it still answer? -------------------------------------------------
     def close_others(self):
-        """Escape to each window but the table, newest first, a few times."""
-        for _ in range(4):
+        """Escape to each window but the table, newest first, a few times: a
+        window Escape leaves open (the help) must not shield a dialog."""
+        for _ in range(3):
             others = [w for w in self.track_windows() if w != self.main]
             if not others:
                 return
-            self.x.focus(max(others))
-            self.x.key("Escape")
+            for w in sorted(others, reverse=True):
+                self.x.focus(w)
+                self.x.key("Escape")
             self.check_alive()
 
     def answers(self):
