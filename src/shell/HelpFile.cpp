@@ -59,7 +59,8 @@ HelpFile HelpFile::parse(const QString& source) {
             number = match.captured(1).toInt(&ok);
             if (!ok) number = -1;
             title = match.captured(2).trimmed();
-            if (number >= 0) {
+            // A number given again replaces its topic's text; the contents list it once.
+            if (number >= 0 && file.topics_.count(number) == 0) {
                 if (file.sections_.empty()) file.sections_.push_back({});
                 file.sections_.back().topics.push_back(number);
             }
