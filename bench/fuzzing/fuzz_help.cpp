@@ -1,9 +1,11 @@
 // A help file of any text: its topics and sections, every topic's links and
-// its text as the help window shows it, plain and as HTML.
+// its text as the help window shows it, plain and as HTML, and what Find
+// lists for the words of its first line.
 #include <QRegularExpression>
 #include <QString>
 #include <cstdint>
 #include <cstdlib>
+#include <set>
 
 #include "shell/HelpFile.h"
 
@@ -20,9 +22,18 @@ bool escaped(QString html) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QString source =
+    // The first line is what a reader types into Find; the rest is the file.
+    const QString input =
         QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const HelpFile help = HelpFile::parse(source);
+    const qsizetype newline = input.indexOf(QLatin1Char('\n'));
+    const QString typed = newline < 0 ? QString() : input.left(newline);
+    const HelpFile help = HelpFile::parse(newline < 0 ? input : input.mid(newline + 1));
+
+    // Find names each topic it lists once, and only topics there are.
+    const std::vector<int> found = help.find(typed);
+    if (std::set<int>(found.begin(), found.end()).size() != found.size()) std::abort();
+    for (const int number : found)
+        if (!help.topic(number)) std::abort();
 
     // Every topic the contents list is one the window can open.
     for (const HelpFile::Section& section : help.sections())
