@@ -2,6 +2,8 @@
 
 #include <QTemporaryDir>
 
+#include "core/schedules/ScheduleDesign.h"
+#include "core/stats/PlayFigures.h"
 #include "support/SoakRun.h"
 
 namespace {
@@ -20,6 +22,8 @@ TEST(Soak, GamesOfEveryKindKeepTheDrawTheBooksAndTheHistoryRight) {
         std::uint32_t seed;
         int schedule;
     };
+    frequency::BallCounts balls{};
+    int games = 0;
     for (const Leg leg : {Leg{20261208, 0}, Leg{77, 63}}) {
         QTemporaryDir dir;
         ASSERT_TRUE(dir.isValid());
@@ -38,7 +42,26 @@ TEST(Soak, GamesOfEveryKindKeepTheDrawTheBooksAndTheHistoryRight) {
             for (std::size_t kind = 0; kind < report.gamesByKind.size(); ++kind)
                 EXPECT_GT(report.gamesByKind[kind], 0) << "no game of kind " << kind;
         EXPECT_GT(report.won, 0);
+
+        // Every game the real cycle recorded is counted, and its tickets'
+        // worth is near what they won.
+        const PayoffSchedule schedule = schedule_design::Design(leg.schedule);
+        const stats::PlayHistory play =
+            stats::ReadPlayHistory(options.historyPath, schedule.Tables, schedule.AggregateLimit);
+        EXPECT_EQ(play.games.size(), std::min<std::size_t>(options.games, 1000));
+        for (const stats::DamagedGame& damaged : play.damaged)
+            ADD_FAILURE() << damaged.gameNumber << ": " << damaged.reason.toStdString();
+        const stats::PlayFigures figures = stats::FiguresOf(play);
+        ASSERT_TRUE(figures.luck.has_value());
+        EXPECT_LT(std::abs(static_cast<double>(*figures.luck)), 4.0);
+        for (std::size_t n = 0; n < balls.size(); ++n) balls[n] += report.balls[n];
+        games += report.games;
     }
+    // The real draw over every game of both legs passes the fairness test,
+    // neither lopsided nor too even.
+    const long double p = stats::FairnessOf(balls, games).pValue;
+    EXPECT_GT(p, 0.01L);
+    EXPECT_LT(p, 0.99L);
 }
 
 }  // namespace

@@ -250,7 +250,10 @@ class Soak {
 
         QSet<int> balls;
         for (const std::uint8_t ball : state_.Drawn)
-            if (ball >= 1 && ball <= 80) balls.insert(ball);
+            if (ball >= 1 && ball <= 80) {
+                balls.insert(ball);
+                ++report_.balls[ball];
+            }
         if (balls.size() != 20) fault(QStringLiteral("the draw is not 20 distinct balls in 1..80"));
 
         const auto hits = expectedHits(state_);

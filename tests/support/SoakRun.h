@@ -24,6 +24,7 @@ struct SoakReport {
     Money paid = 0;                     // every total price
     Money won = 0;                      // every win
     Money balance = 0;                  // at the end
+    std::array<int, 81> balls{};        // how often each number 1..80 was drawn
     QStringList faults;                 // the first few disagreements, one line each
 };
 

@@ -71,10 +71,16 @@ QString fileValue(const QCommandLineParser& parser, const QCommandLineOption& op
     return file;
 }
 
-void printLine(const QString& line) {
+namespace {
+void printTo(std::FILE* stream, const QString& line) {
     const QByteArray bytes = line.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
-    std::fputc('\n', stdout);
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    std::fputc('\n', stream);
 }
+}  // namespace
+
+void printLine(const QString& line) { printTo(stdout, line); }
+
+void printNote(const QString& line) { printTo(stderr, line); }
 
 }  // namespace tool

@@ -73,5 +73,7 @@ QString fileValue(const QCommandLineParser& parser, const QCommandLineOption& op
 
 // One line of results on standard output, UTF-8.
 void printLine(const QString& line);
+// One line on standard error: a note beside the results ("2 damaged games skipped").
+void printNote(const QString& line);
 
 }  // namespace tool

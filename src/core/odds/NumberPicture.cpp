@@ -225,4 +225,17 @@ std::int64_t RoundToScaled(long double value, int decimals, int significant) {
     return magnitude == limit ? kMin : -static_cast<std::int64_t>(magnitude);
 }
 
+QString PercentageText(MoneyTotal value, MoneyTotal whole) {
+    if (whole <= 0) return {};
+    MoneyTotal hundredths = 0;
+    long double shown = 0.0L;
+    if (!__builtin_mul_overflow(value, MoneyTotal{10000}, &hundredths)) {
+        shown = static_cast<long double>(money::roundedQuotient(hundredths, whole)) / 100.0L;
+    } else {
+        // Only absurd totals get here; the error is still far below a hundredth.
+        shown = static_cast<long double>(value) * 100.0L / static_cast<long double>(whole);
+    }
+    return FormatNumber(shown, u"##0.00", SystemNumberSeparators()) + QLatin1Char('%');
+}
+
 }  // namespace odds

@@ -5,6 +5,8 @@
 #include <QStringView>
 #include <cstdint>
 
+#include "core/state/Money.h"
+
 // Numeric pictures such as "#,##.0000" and "##0.00000000000000000": "0" is a
 // digit always shown, "#" one shown only when significant, a "," in the integer
 // part groups thousands, "." places the decimal point. Values are rounded half
@@ -27,5 +29,9 @@ QString FormatNumber(long double value, QStringView picture, NumberSeparators se
 // value x 10^decimals rounded half away from zero on at most `significant`
 // digits, as an integer; saturates at the int64 limits, 0 for NaN.
 std::int64_t RoundToScaled(long double value, int decimals, int significant);
+
+// value x 100 / whole with two decimals, halves to even, and "%": "68.20%".
+// Empty when whole is 0 or below.
+QString PercentageText(MoneyTotal value, MoneyTotal whole);
 
 }  // namespace odds

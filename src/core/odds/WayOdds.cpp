@@ -103,6 +103,7 @@ class ClassWalk {
         worth_.draws += classDraws;
         if (win > 0) worth_.winningDraws += classDraws;
         worth_.winTotal += static_cast<MoneyTotal>(classDraws) * win;
+        worth_.winSquareTotal += static_cast<long double>(classDraws) * win * win;
         if (!seenWin_ || win > worth_.topWin) worth_.topWin = win;
         seenWin_ = true;
     }
@@ -116,20 +117,6 @@ class ClassWalk {
     int offTicket_ = 0;
     bool seenWin_ = false;
 };
-
-// value x 100 over whole, in hundredths, halves to even; 0 for a whole of 0.
-QString Percentage(MoneyTotal value, MoneyTotal whole) {
-    if (whole <= 0) return {};
-    MoneyTotal hundredths = 0;
-    long double shown = 0.0L;
-    if (!__builtin_mul_overflow(value, MoneyTotal{10000}, &hundredths)) {
-        shown = static_cast<long double>(money::roundedQuotient(hundredths, whole)) / 100.0L;
-    } else {
-        // Only absurd tables get here; the error is still far below a hundredth.
-        shown = static_cast<long double>(value) * 100.0L / static_cast<long double>(whole);
-    }
-    return FormatNumber(shown, u"##0.00", SystemNumberSeparators()) + QLatin1Char('%');
-}
 
 }  // namespace
 
@@ -214,7 +201,7 @@ WayWorthText DescribeWayWorth(const WayWorth& worth) {
                                        -kMostCents, kMostCents);
         text.expectedReturn = money::currency(cents * money::kCent);
         text.returnToPlayer =
-            Percentage(worth.winTotal, draws * static_cast<MoneyTotal>(worth.pricePerGame));
+            PercentageText(worth.winTotal, draws * static_cast<MoneyTotal>(worth.pricePerGame));
     }
     text.topWin = money::currency(worth.topWin);
     return text;

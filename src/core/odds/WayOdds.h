@@ -38,6 +38,7 @@ struct WayWorth {
     std::uint64_t draws = 0;         // every draw of 20 from 80, class by class
     std::uint64_t winningDraws = 0;  // the draws whose game pays more than $0.00
     MoneyTotal winTotal = 0;         // the wins of all draws added, in Money units
+    long double winSquareTotal = 0;  // their squares added, for the spread of the win
     Money topWin = 0;                // the largest win any draw gives
 
     long double chance() const;  // winningDraws / draws

@@ -64,6 +64,7 @@ WayWorth BruteForce(const WayTicketBet& bet, const PayoffTables& tables, Money l
         worth.draws += draws;
         if (win > 0) worth.winningDraws += draws;
         worth.winTotal += static_cast<MoneyTotal>(draws) * win;
+        worth.winSquareTotal += static_cast<long double>(draws) * win * win;
         if (first || win > worth.topWin) worth.topWin = win;
         first = false;
     }
@@ -108,6 +109,8 @@ TEST(WayOdds, EveryClassOfDrawsPaysWhatTheLiteralLoopPays) {
         EXPECT_EQ(slow.draws, kAllDraws) << name;
         EXPECT_EQ(fast.winningDraws, slow.winningDraws) << name;
         EXPECT_TRUE(fast.winTotal == slow.winTotal) << name;
+        EXPECT_NEAR(static_cast<double>(fast.winSquareTotal / slow.winSquareTotal), 1.0, 1e-15)
+            << name;
         EXPECT_EQ(fast.topWin, slow.topWin) << name;
     }
 }
