@@ -11,6 +11,7 @@
 #include "core/records/ScheduleFile.h"
 #include "core/schedules/ScheduleDesign.h"
 #include "core/ticket/BetControls.h"
+#include "devices/QtWaiter.h"
 #include "game/GameCycle.h"
 #include "game/SoundPlayer.h"
 #include "game/TableControls.h"
@@ -37,7 +38,8 @@ void BM_ThousandGameRunOnTheMainWindow(benchmark::State& bench) {
         GameState state;
         SilentSoundPlayer sound;
         HelpViewer help{HelpFile{}};
-        TableWindow keno(state, sound, help, QSize(1024, 768));
+        QtWaiter waiter;
+        TableWindow keno(state, sound, help, waiter, QSize(1024, 768));
         keno.show();
         state.SoundsOn = false;
         for (int n : {5, 17, 23, 38, 44, 61, 79}) keno.table().onCellPressed(n, true);

@@ -70,8 +70,8 @@ void putOnBoardAndPlay(const SavedTicket& ticket, std::minstd_rand& choice) {
         for (int p = 1; p <= TicketSet::kSlots && set.number(p) != 0; ++p) {
             const int n = set.number(p);
             if (n > board::kNumbers || !table.cells().isUnmarked(n)) std::abort();
-            table.cells().set(n, table.cells().tag(n) + 100);
-            state.SetColour(UsesSetOneColour(state.Kind) ? 1 : s);
+            table.cells().mark(n);
+            static_cast<void>(setColour(UsesSetOneColour(state.Kind) ? 1 : s));
         }
     }
 

@@ -53,8 +53,9 @@ int main(int argc, char** argv) {
 
     // Declared before the table, so that the table still has them while it closes.
     HelpViewer help;
-    QtWaiter soundWaiter;
-    SdlSoundPlayer sound(soundWaiter);
+    // The one seam of every wait: the game cycle's, the sounds' and the windows'.
+    QtWaiter waiter;
+    SdlSoundPlayer sound(waiter);
     // The music is started while the table is built; a failure is told once,
     // when the table is on screen, and the game goes on without music.
     QString musicFailure;
@@ -69,7 +70,7 @@ int main(int argc, char** argv) {
     GameState state;
     std::unique_ptr<TableWindow> table;
     try {
-        table = std::make_unique<TableWindow>(state, sound, help, screen);
+        table = std::make_unique<TableWindow>(state, sound, help, waiter, screen);
     } catch (const IoError& error) {
         // Without its payoff schedules the game cannot be played at all.
         splash.reset();

@@ -16,8 +16,7 @@ class QtWaiter : public QObject, public Waiter {
     bool processPending() override;
     void waitForInput() override;
 
-    // The main window is closing: every wait ends at once and reports it.
-    void markClosing() { closing_ = true; }
+    void markClosing() override { closing_ = true; }
     bool closing() const;
 
   protected:

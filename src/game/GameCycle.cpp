@@ -25,15 +25,16 @@ GameCycle::GameCycle(TableControls& table, RandomSource& random, Hooks hooks)
         hooks_.evaluateGame = [this] { return EvaluateGame(state_, random_); };
 }
 
-void GameCycle::showStatus(const QString& word) {
-    const bool open = word == QLatin1String("OPEN");
-    if (open) {
-        // A damaged number from the history file restarts the count rather than running off.
-        ++state_.GameNumber;
-        if (state_.GameNumber >= 1000 || state_.GameNumber < 0) state_.GameNumber = 0;
-    }
-    view_.showStatus(word, open ? palette::kLime : palette::kMaroon,
-                     GameNumberText(state_.GameNumber));
+void GameCycle::openNextGame() {
+    // A damaged number from the history file restarts the count rather than running off.
+    ++state_.GameNumber;
+    if (state_.GameNumber >= 1000 || state_.GameNumber < 0) state_.GameNumber = 0;
+    view_.showStatus(QStringLiteral("OPEN"), palette::kLime, GameNumberText(state_.GameNumber));
+    view_.updateWindow();
+}
+
+void GameCycle::showClosed() {
+    view_.showStatus(QStringLiteral("CLOSED"), palette::kMaroon, GameNumberText(state_.GameNumber));
     view_.updateWindow();
 }
 
@@ -101,7 +102,7 @@ bool GameCycle::playOneGame() {
     --state_.GamesToGo;
     table_.setEnabled(MenuItem::Next, false);
     table_.syncButtons();
-    showStatus(QStringLiteral("CLOSED"));
+    showClosed();
     view_.updateWindow();
 
     playSound(sounds::Cue::GameClosed);
@@ -125,7 +126,7 @@ bool GameCycle::playOneGame() {
         if (!waitBetweenGames()) return false;
         view_.showCentreMessage(gamesToGoText(state_.GamesToGo));
         table_.clearDraw();
-        showStatus(QStringLiteral("OPEN"));
+        openNextGame();
         playSound(sounds::Cue::GameOpened);
     }
     return true;
@@ -161,8 +162,7 @@ bool GameCycle::drawBalls() {
 
         const BallCatch ball = hooks_.catchBall(state_, n);
         if (ball.caught) {
-            state_.SetColour(ball.colourSet);
-            view_.paintCell(n, CellLook::Caught, state_.CheckColor);
+            view_.paintCell(n, CellLook::Caught, setColour(ball.colourSet));
         } else {
             view_.paintCell(n, CellLook::NotCaught, palette::kSilver);
         }
@@ -190,8 +190,7 @@ void GameCycle::quickPick() {
         const int n = static_cast<int>(random_.below(board::kNumbers)) + 1;
         if (set.contains(n)) continue;
         set.Numbers[static_cast<std::size_t>(chosen++)] = static_cast<std::uint8_t>(n);
-        state_.SetColour(1);
-        view_.paintCell(n, CellLook::Marked, state_.CheckColor);
+        view_.paintCell(n, CellLook::Marked, setColour(1));
         view_.updateWindow();
         playSound(sounds::Cue::PlaceNumber);
     }
@@ -200,7 +199,7 @@ void GameCycle::quickPick() {
 void GameCycle::open() {
     if (phase_ != Phase::Idle) return;
     table_.clearDraw();
-    showStatus(QStringLiteral("OPEN"));
+    openNextGame();
     playSound(sounds::Cue::GameOpened);
     table_.setEnabled(MenuItem::Open, false);
     table_.setEnabled(MenuItem::Play, true);

@@ -39,7 +39,10 @@ class GameCycle {
     // Draws one game; false when the application is closing.
     bool drawBalls();
     void quickPick();
-    void showStatus(const QString& word);
+    // The next game number (999 wraps to 0) and "OPEN" in the status boxes.
+    void openNextGame();
+    // "CLOSED" in the status boxes: the game is being drawn.
+    void showClosed();
 
     Phase phase() const { return phase_; }
 

@@ -5,14 +5,14 @@ SoundSettings::SoundSettings(GameState& state, SoundPlayer& sounds, Waiter& wait
     : state_(state), sounds_(sounds), waiter_(waiter), view_(view) {}
 
 void SoundSettings::open() {
-    state_.MusicPlaying = state_.MusicOn;
-    state_.SoundsPending = state_.SoundsOn;
-    view_.showMusicToggle(state_.MusicPlaying);
-    view_.showSoundsToggle(state_.SoundsPending);
+    musicPlaying_ = state_.MusicOn;
+    soundsPending_ = state_.SoundsOn;
+    view_.showMusicToggle(musicPlaying_);
+    view_.showSoundsToggle(soundsPending_);
 }
 
 void SoundSettings::onMusicTogglePressed() {
-    const bool wasOn = state_.MusicPlaying;
+    const bool wasOn = musicPlaying_;
     if (!wasOn) {
         view_.showMusicToggle(true);
         sounds_.startMusic();
@@ -20,15 +20,15 @@ void SoundSettings::onMusicTogglePressed() {
     waiter_.waitForInput();
     if (wasOn) {
         view_.showMusicToggle(false);
-        state_.MusicPlaying = false;
+        musicPlaying_ = false;
         sounds_.stopMusic();
     } else {
-        state_.MusicPlaying = true;
+        musicPlaying_ = true;
     }
 }
 
 void SoundSettings::onSoundsTogglePressed() {
-    const bool wasOn = state_.SoundsPending;
+    const bool wasOn = soundsPending_;
     if (!wasOn) {
         view_.showSoundsToggle(true);
         PlayGameSound(sounds_, state_.SoundsOn, {sounds::Cue::DemoSoundsOn});
@@ -37,20 +37,20 @@ void SoundSettings::onSoundsTogglePressed() {
     if (wasOn) {
         PlayGameSound(sounds_, state_.SoundsOn, {sounds::Cue::DemoSoundsOff});
         view_.showSoundsToggle(false);
-        state_.SoundsPending = false;
+        soundsPending_ = false;
     } else {
-        state_.SoundsPending = true;
+        soundsPending_ = true;
     }
 }
 
 void SoundSettings::commit() {
-    state_.MusicOn = state_.MusicPlaying;
-    state_.SoundsOn = state_.SoundsPending;
+    state_.MusicOn = musicPlaying_;
+    state_.SoundsOn = soundsPending_;
 }
 
 void SoundSettings::close() {
-    if (state_.MusicPlaying == state_.MusicOn) return;
-    state_.MusicPlaying = state_.MusicOn;
+    if (musicPlaying_ == state_.MusicOn) return;
+    musicPlaying_ = state_.MusicOn;
     if (state_.MusicOn)
         sounds_.startMusic();
     else

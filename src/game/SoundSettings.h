@@ -32,10 +32,15 @@ class SoundSettings {
 
     // "&Keno Sounds" is checked while either switch is on.
     static bool menuChecked(const GameState& state) { return state.MusicOn || state.SoundsOn; }
+    // Whether the music is meant to play now (the working copy of MusicOn).
+    bool musicPlaying() const { return musicPlaying_; }
 
   private:
     GameState& state_;
     SoundPlayer& sounds_;
     Waiter& waiter_;
     SoundSettingsView& view_;
+    // The working copies of the two switches while the window is open.
+    bool musicPlaying_ = true;
+    bool soundsPending_ = true;
 };

@@ -14,26 +14,23 @@ void TableControls::sound(const sounds::Request& request) {
 void TableControls::onCellPressed(int number, bool leftButtonAlone) {
     if (!leftButtonAlone || !boardEnabled_ || number < 1 || number > board::kNumbers) return;
     const bool way = isChecked(MenuItem::Way);
-    switch (bet::cellAction(cells_.tag(number), state_, way)) {
+    switch (bet::cellAction(cells_.state(number), state_, way)) {
         case CellAction::None:
             return;
         case CellAction::Mark:
-            state_.CurrentNumber = static_cast<std::int16_t>(number);
             view_.paintCell(number, CellLook::Pressed, palette::kSilver);
             view_.updateWindow();
             waiter_.waitForInput();
-            cells_.set(number, board::kTagMarked + number);
-            state_.SetColour(state_.CurrentSet);
-            view_.paintCell(number, CellLook::Marked, state_.CheckColor);
-            if (bet::AddOrRemoveNumber(state_, true) && hooks_.wayGroupCompleted)
+            cells_.mark(number);
+            view_.paintCell(number, CellLook::Marked, setColour(state_.CurrentSet));
+            if (bet::AddNumber(state_, number) && hooks_.wayGroupCompleted)
                 hooks_.wayGroupCompleted();
             sound({sounds::Cue::Mark});
             break;
         case CellAction::Unmark:
-            cells_.set(number, board::kTagUnmarked + number);
-            state_.CurrentNumber = static_cast<std::int16_t>(number);
+            cells_.unmark(number);
             view_.paintCell(number, CellLook::Unmarked, palette::kSilver);
-            bet::AddOrRemoveNumber(state_, false);
+            bet::RemoveNumber(state_, number);
             sound({sounds::Cue::Unmark});
             break;
     }
@@ -43,8 +40,8 @@ void TableControls::onCellPressed(int number, bool leftButtonAlone) {
     syncButtons();
 }
 
-SpinnerOutcome TableControls::stepArrow(int pressedTag) {
-    const SpinnerResult result = bet::SpinnerStep(state_, pressedTag);
+SpinnerOutcome TableControls::stepArrow(BetArrow arrow) {
+    const SpinnerResult result = bet::SpinnerStep(state_, arrow);
     if (result.stepped) repaintValue(result.field);
     repaintTotals(result.totals);
     if (result.aggregateRefused) return SpinnerOutcome::AggregateRefused;

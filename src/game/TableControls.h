@@ -33,10 +33,10 @@ class TableControls {
 
     // Board cell n was pressed; leftButtonAlone: no other button or modifier key.
     void onCellPressed(int number, bool leftButtonAlone);
-    // One step of the bet arrow whose pressed tag is given (108, 110, ..., 18, 20):
-    // repaints the value and the totals. An over-limit price changes nothing and
-    // asks for the notice, which the caller shows once its arrow has let go.
-    SpinnerOutcome stepArrow(int pressedTag);
+    // One step of a bet arrow: repaints the value and the totals. An
+    // over-limit price changes nothing and asks for the notice, which the
+    // caller shows once its arrow has let go.
+    SpinnerOutcome stepArrow(BetArrow arrow);
     // The aggregate notice, modal; returns when it closes.
     void showAggregateNotice();
     void resetBalance();
@@ -63,7 +63,7 @@ class TableControls {
     // Requests a sound when the game sounds are on.
     void sound(const sounds::Request& request);
 
-    CellTags& cells() { return cells_; }
+    BoardCells& cells() { return cells_; }
     GameState& state() { return state_; }
     TableView& view() { return view_; }
     Waiter& waiter() { return waiter_; }
@@ -78,7 +78,7 @@ class TableControls {
     SoundPlayer& sounds_;
     Waiter& waiter_;
     Hooks hooks_;
-    CellTags cells_;
+    BoardCells cells_;
     MenuFlags enabled_;
     MenuFlags checked_;
     bool boardEnabled_ = true;

@@ -15,8 +15,8 @@ enum class CellLook {
     NotCaught,  // red sunken, silver number
 };
 
-// The four picture buttons, by their tags.
-enum class TableButton { Play = 21, Open = 23, Cast = 25, Next = 27 };
+// The four picture buttons of the table.
+enum class TableButton { Play, Open, Cast, Next };
 
 // What the table logic asks of the main window. The window only paints and
 // shows; every decision is taken before these calls.

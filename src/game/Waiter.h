@@ -25,4 +25,8 @@ class Waiter {
 
     // Waits for the next input event (the release of a pressed button).
     virtual void waitForInput() = 0;
+
+    // The game is ending (its table closed): every wait from now on, and the
+    // one running, ends at once and reports the closing.
+    virtual void markClosing() {}
 };

@@ -152,6 +152,7 @@ void HistoryWindow::onSortPressed(HistoryOrder order, Qt::MouseButtons buttons,
 }
 
 void HistoryWindow::replaySelectedGame() {
+    int replayed = 0;
     {
         Hourglass hourglass;
         const QListWidgetItem* selected = gameList->currentItem();
@@ -160,10 +161,10 @@ void HistoryWindow::replaySelectedGame() {
             RecordFile file(historyPath_, kGameRecordSize, RecordFile::Mode::Read);
             const int recorded = decodeGameRecord(file.read(game + 1)).GameNumber;
             // A damaged slot number would send the replay past the file.
-            state_.ReplayGameNumber = recorded >= 0 && recorded < kHistorySlots ? recorded : game;
+            replayed = recorded >= 0 && recorded < kHistorySlots ? recorded : game;
         }
     }
-    if (openReplay_) openReplay_();
+    if (openReplay_) openReplay_(replayed);
 }
 
 void HistoryWindow::fitTexts() {
@@ -178,8 +179,8 @@ void HistoryWindow::fitTexts() {
 void ShowGamesHistory(const DialogContext& context, QWidget* parent, const QString& historyPath) {
     std::optional<Hourglass> hourglass(std::in_place);
     HistoryWindow* form = nullptr;
-    const auto openReplay = [&context, historyPath, &form] {
-        ReplayWindow replay(context, historyPath, form);
+    const auto openReplay = [&context, historyPath, &form](int gameNumber) {
+        ReplayWindow replay(context, historyPath, gameNumber, form);
         replay.exec();
     };
     HistoryWindow history(context, historyPath, openReplay, parent);

@@ -16,8 +16,8 @@ class HistoryWindow : public GameDialog {
   public:
     static constexpr int kDesignWidth = 170;
     static constexpr int kDesignHeight = 400;
-    // Opens the replay of state.ReplayGameNumber (a window of its own).
-    using OpenReplay = std::function<void()>;
+    // Opens the replay of a game (a window of its own).
+    using OpenReplay = std::function<void(int gameNumber)>;
 
     // Fills itself from the file (a missing file leaves the list empty).
     // Throws IoError when the file is damaged.
@@ -37,7 +37,8 @@ class HistoryWindow : public GameDialog {
     // A sort button went down: its order, unless it is the one in force.
     void onSortPressed(history::HistoryOrder order, Qt::MouseButtons buttons,
                        Qt::KeyboardModifiers modifiers);
-    // SHOW or a double click: the selected line's game goes to the replay.
+    // SHOW or a double click: the replay of the selected line's game, or of
+    // game 0 when no line is selected (no history yet).
     void replaySelectedGame();
 
   protected:

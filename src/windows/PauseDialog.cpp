@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <optional>
 
 #include "core/state/GameState.h"
 #include "ui/ButtonLook.h"
@@ -16,24 +17,47 @@ constexpr int kCancelTag = 115;
 constexpr int kLabelFontUnits = 11;
 constexpr int kCaptionUnits = 13;
 
-// A picture control of the window: where it stands, its released tag, its help.
+// A picture control of the window: where it stands, its released tag, its
+// help and, for an arrow, its step.
 struct PlacedImage {
     const char* name;
     QRect designRect;
     int tag;
     int helpNumber;
+    std::optional<PauseArrow> arrow;
 };
 
 constexpr PlacedImage kImages[] = {
-    {"ImageNumbersUp", {9, 12, 16, 16}, 101, 117},
-    {"ImageNumbersDown", {27, 12, 16, 16}, 103, 118},
-    {"ImageGamesUp", {9, 50, 16, 16}, 105, 120},
-    {"ImageGamesDown", {27, 50, 16, 16}, 107, 121},
-    {"ImageWinningUp", {9, 70, 16, 16}, 109, 123},
-    {"ImageWinningDown", {27, 70, 16, 16}, 111, 124},
-    {"ImageOK", {67, 98, 65, 35}, kOkTag, 69},
-    {"ImageCancel", {139, 98, 65, 35}, kCancelTag, 70},
+    {"ImageNumbersUp", {9, 12, 16, 16}, 101, 117, PauseArrow::NumbersUp},
+    {"ImageNumbersDown", {27, 12, 16, 16}, 103, 118, PauseArrow::NumbersDown},
+    {"ImageGamesUp", {9, 50, 16, 16}, 105, 120, PauseArrow::GamesUp},
+    {"ImageGamesDown", {27, 50, 16, 16}, 107, 121, PauseArrow::GamesDown},
+    {"ImageWinningUp", {9, 70, 16, 16}, 109, 123, PauseArrow::WinningUp},
+    {"ImageWinningDown", {27, 70, 16, 16}, 111, 124, PauseArrow::WinningDown},
+    {"ImageOK", {67, 98, 65, 35}, kOkTag, 69, std::nullopt},
+    {"ImageCancel", {139, 98, 65, 35}, kCancelTag, 70, std::nullopt},
 };
+
+bool isUp(PauseArrow arrow) {
+    return arrow == PauseArrow::NumbersUp || arrow == PauseArrow::GamesUp ||
+           arrow == PauseArrow::WinningUp;
+}
+
+// The row an arrow steps.
+PauseDialog::Row rowOf(PauseArrow arrow) {
+    switch (arrow) {
+        case PauseArrow::NumbersUp:
+        case PauseArrow::NumbersDown:
+            return PauseDialog::Row::Numbers;
+        case PauseArrow::GamesUp:
+        case PauseArrow::GamesDown:
+            return PauseDialog::Row::Games;
+        case PauseArrow::WinningUp:
+        case PauseArrow::WinningDown:
+            break;
+    }
+    return PauseDialog::Row::Winning;
+}
 
 bool leftButtonAlone(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
     return buttons == Qt::LeftButton && modifiers == Qt::NoModifier;
@@ -57,7 +81,9 @@ PauseDialog::PauseDialog(const DialogContext& context, PauseSettings& settings, 
     for (const PlacedImage& entry : kImages) {
         ImageButton* image = place(entry.name, entry.designRect, entry.tag, entry.helpNumber);
         images_.push_back(image);
-        if (entry.tag == kOkTag || entry.tag == kCancelTag) {
+        if (entry.arrow) {
+            arrows_.push_back(makeArrow(*image, *entry.arrow));
+        } else {
             connect(image, &ImageButton::mousePressed, this,
                     [this, image](Qt::MouseButton, Qt::MouseButtons buttons,
                                   Qt::KeyboardModifiers modifiers) {
@@ -65,8 +91,6 @@ PauseDialog::PauseDialog(const DialogContext& context, PauseSettings& settings, 
                     });
             connect(image, &ImageButton::mouseReleased, this,
                     [this, image] { onButtonReleased(*image); });
-        } else {
-            arrows_.push_back(makeArrow(*image));
         }
     }
 
@@ -91,23 +115,19 @@ QLabel* PauseDialog::makeLabel(const QRect& designRect, Qt::Alignment alignment,
 
 // The arrows step the working values: the winning threshold's step grows
 // while its arrow is held and starts again at every release.
-HeldArrow* PauseDialog::makeArrow(ImageButton& image) {
-    const int pressedTag = image.tag() + 1;
-    const bool up = pressedTag == PauseSettings::kNumbersUp ||
-                    pressedTag == PauseSettings::kGamesUp ||
-                    pressedTag == PauseSettings::kWinningUp;
+HeldArrow* PauseDialog::makeArrow(ImageButton& image, PauseArrow arrow) {
     HeldArrow::Actions actions;
-    actions.step = [this, pressedTag](HeldArrow::Phase phase) {
+    actions.step = [this, arrow](HeldArrow::Phase phase) {
         if (phase == HeldArrow::Phase::Press)
-            settings_.step(pressedTag);
+            settings_.step(arrow);
         else
-            settings_.heldStep(pressedTag);
-        showRow(pressedTag);
+            settings_.heldStep(arrow);
+        showRow(rowOf(arrow));
         return ArrowStep::stepped();
     };
     actions.click = [this] { click(); };
     actions.released = [this] { settings_.released(); };
-    return new HeldArrow(image, painter_, {up, kCaptionUnits, 1}, actions);
+    return new HeldArrow(image, painter_, {isUp(arrow), kCaptionUnits, 1}, actions);
 }
 
 HeldArrow* PauseDialog::arrowByTag(int tag) const {
@@ -128,9 +148,9 @@ void PauseDialog::showSettings() {
         if (image->tag() == kOkTag || image->tag() == kCancelTag) paintButton(*image, false);
     for (HeldArrow* arrow : arrows_) arrow->paint(false);
     fitTexts();
-    showRow(PauseSettings::kNumbersUp);
-    showRow(PauseSettings::kGamesUp);
-    showRow(PauseSettings::kWinningUp);
+    showRow(Row::Numbers);
+    showRow(Row::Games);
+    showRow(Row::Winning);
 }
 
 void PauseDialog::fitTexts() {
@@ -138,17 +158,23 @@ void PauseDialog::fitTexts() {
     for (QLabel* label : findChildren<QLabel*>()) label->setFont(font);
 }
 
-void PauseDialog::showRow(int pressedTag) {
-    if (pressedTag == PauseSettings::kNumbersUp || pressedTag == PauseSettings::kNumbersDown) {
-        const PauseSettings::RowTexts texts = settings_.numbersTexts();
-        numbersValue->setText(texts.value);
-        numbersLabel->setText(texts.label);
-    } else if (pressedTag == PauseSettings::kGamesUp || pressedTag == PauseSettings::kGamesDown) {
-        const PauseSettings::RowTexts texts = settings_.gamesTexts();
-        gamesValue->setText(texts.value);
-        gamesLabel->setText(texts.label);
-    } else {
-        winningValue->setText(settings_.winningText());
+void PauseDialog::showRow(Row row) {
+    switch (row) {
+        case Row::Numbers: {
+            const PauseSettings::RowTexts texts = settings_.numbersTexts();
+            numbersValue->setText(texts.value);
+            numbersLabel->setText(texts.label);
+            break;
+        }
+        case Row::Games: {
+            const PauseSettings::RowTexts texts = settings_.gamesTexts();
+            gamesValue->setText(texts.value);
+            gamesLabel->setText(texts.label);
+            break;
+        }
+        case Row::Winning:
+            winningValue->setText(settings_.winningText());
+            break;
     }
 }
 
@@ -163,21 +189,21 @@ void PauseDialog::paintButton(ImageButton& button, bool pressed) {
 
 void PauseDialog::onNumbersLabelClicked() {
     if (!settings_.clickNumbersLabel()) return;
-    showRow(PauseSettings::kNumbersUp);
+    showRow(Row::Numbers);
     repaint();
     click();
 }
 
 void PauseDialog::onGamesLabelClicked() {
     settings_.clickGamesLabel();
-    showRow(PauseSettings::kGamesUp);
+    showRow(Row::Games);
     repaint();
     click();
 }
 
 void PauseDialog::onWinningLabelClicked() {
     settings_.clickWinningLabel(state_.PricePerGame);
-    showRow(PauseSettings::kWinningUp);
+    showRow(Row::Winning);
     repaint();
     click();
 }

@@ -12,6 +12,8 @@ class PauseDialog : public GameDialog {
   public:
     static constexpr int kDesignWidth = 270;
     static constexpr int kDesignHeight = 135;
+    // The three rows the arrows and the label clicks change.
+    enum class Row { Numbers, Games, Winning };
 
     PauseDialog(const DialogContext& context, PauseSettings& settings, QWidget* parent = nullptr);
 
@@ -41,8 +43,8 @@ class PauseDialog : public GameDialog {
 
   private:
     void showSettings();
-    void showRow(int pressedTag);
-    HeldArrow* makeArrow(ImageButton& image);
+    void showRow(Row row);
+    HeldArrow* makeArrow(ImageButton& image, PauseArrow arrow);
     void paintButton(ImageButton& button, bool pressed);
     QLabel* makeLabel(const QRect& designRect, Qt::Alignment alignment, int helpNumber);
 

@@ -46,21 +46,23 @@ const char* const kTabNames[odds::kOddsTabs] = {
     "Forty",        "Forty Forty", "Last Ball Drawn", "Super Special", "Thirty Two Spot",
 };
 
-// An arrow of the right-hand panel: its control, tag, height and help number.
+// An arrow of the right-hand panel: its control, step, released tag, height
+// and help number.
 struct ArrowPlace {
     const char* name;
     OddsArrow arrow;
+    int tag;
     int top;
     int helpNumber;
 };
 
 constexpr ArrowPlace kArrows[] = {
-    {"ImageBetUp", OddsArrow::BetUp, 222, 142},
-    {"ImageBetDown", OddsArrow::BetDown, 254, 143},
-    {"ImageSpotUp", OddsArrow::SpotUp, 152, 76},
-    {"ImageSpotDown", OddsArrow::SpotDown, 184, 77},
-    {"ImageCasinoUp", OddsArrow::CasinoUp, 82, 191},
-    {"ImageCasinoDown", OddsArrow::CasinoDown, 114, 192},
+    {"ImageBetUp", OddsArrow::BetUp, 101, 222, 142},
+    {"ImageBetDown", OddsArrow::BetDown, 103, 254, 143},
+    {"ImageSpotUp", OddsArrow::SpotUp, 105, 152, 76},
+    {"ImageSpotDown", OddsArrow::SpotDown, 107, 184, 77},
+    {"ImageCasinoUp", OddsArrow::CasinoUp, 113, 82, 191},
+    {"ImageCasinoDown", OddsArrow::CasinoDown, 115, 114, 192},
 };
 
 bool LeftButtonAlone(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
@@ -158,7 +160,7 @@ PayoffsWindow::PayoffsWindow(const DialogContext& context, OddsBrowser::Schedule
         const ArrowPlace& entry = kArrows[i];
         ImageButton* control =
             image(QLatin1String(entry.name), {kArrowLeft, entry.top, 16, 16}, entry.helpNumber);
-        control->setTag(static_cast<int>(entry.arrow));
+        control->setTag(entry.tag);
         if (entry.arrow == OddsArrow::SpotUp || entry.arrow == OddsArrow::SpotDown)
             spotControls_.push_back(control);
         // The bet's step starts at $0.05 at each press, grows while the arrow
@@ -197,8 +199,8 @@ PayoffsWindow::PayoffsWindow(const DialogContext& context, OddsBrowser::Schedule
 }
 
 HeldArrow* PayoffsWindow::arrow(OddsArrow which) const {
-    for (HeldArrow* held : arrows_)
-        if ((held->button().tag() | 1) == static_cast<int>(which)) return held;
+    for (std::size_t i = 0; i < arrows_.size(); ++i)
+        if (kArrows[i].arrow == which) return arrows_[i];
     return nullptr;
 }
 

@@ -14,11 +14,12 @@ constexpr int kCaptionUnits = 17;
 constexpr int kCaptionOffset = 4;
 }  // namespace
 
-ReplayWindow::ReplayWindow(const DialogContext& context, QString historyPath, QWidget* parent)
+ReplayWindow::ReplayWindow(const DialogContext& context, QString historyPath, int gameNumber,
+                           QWidget* parent)
     : GameDialog(context, window_style::Replay, {kDesignWidth, kDesignHeight}, replay::Caption(0),
                  parent),
       historyPath_(std::move(historyPath)),
-      gameNumber_(context.state.ReplayGameNumber) {
+      gameNumber_(gameNumber) {
     sentences = new QPlainTextEdit(this);
     sentences->setReadOnly(true);
     sentences->setFrameShape(QFrame::NoFrame);

@@ -15,9 +15,10 @@ class ReplayWindow : public GameDialog {
     static constexpr int kPreviousTag = 21;
     static constexpr int kNextTag = 23;
 
-    // Starts at state.ReplayGameNumber; a way ticket is paid from the schedule
-    // in force. Throws IoError when the file is shorter than the slot.
-    ReplayWindow(const DialogContext& context, QString historyPath, QWidget* parent = nullptr);
+    // Starts at game `gameNumber` (0..999); a way ticket is paid from the
+    // schedule in force. Throws IoError when the file is shorter than the slot.
+    ReplayWindow(const DialogContext& context, QString historyPath, int gameNumber,
+                 QWidget* parent = nullptr);
 
     // The game shown.
     int gameNumber() const { return gameNumber_; }

@@ -56,8 +56,7 @@ SavedTicketsDialog::SavedTicketsDialog(Mode mode, const DialogContext& context, 
                  modeWord(mode) + QStringLiteral(" YOUR FAVORITE TICKET"), parent),
       mode_(mode),
       ticketsPath_(std::move(ticketsPath)),
-      confirm_(askYesNo),
-      dialogMode_(modeWord(mode)) {
+      confirm_(askYesNo) {
     setObjectName(QStringLiteral("SavedTicketsDialog"));
     QFont font(fonts::kTimes);
     font.setBold(true);
@@ -218,7 +217,7 @@ void SavedTicketsDialog::restoreTicket() {
     // A damaged record throws before anything of the game state changes.
     const std::optional<SavedTicket> ticket = TicketFile(ticketsPath_).restore(nameEdit->text());
     if (!ticket) return;
-    dialogMode_ = QStringLiteral("DoIt");
+    outcome_ = Outcome::Restored;
     nameEdit->setText(ticket->TicketName);
     restoreTicketToState(*ticket, state_);
     accept();

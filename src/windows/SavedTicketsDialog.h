@@ -13,6 +13,8 @@ class SavedTicketsDialog : public GameDialog {
     Q_OBJECT
   public:
     enum class Mode { Save, Restore };
+    // What the dialog did to the game: a restored ticket waits to go on the board.
+    enum class Outcome { None, Restored };
     static constexpr int kDesignWidth = 300;
     static constexpr int kDesignHeight = 188;
     // Asks the question with Yes and No at a screen position; true for Yes.
@@ -21,8 +23,7 @@ class SavedTicketsDialog : public GameDialog {
     SavedTicketsDialog(Mode mode, const DialogContext& context, QString ticketsPath,
                        QWidget* parent = nullptr);
 
-    // "SAVE" or "RESTORE" as opened; "DoIt" once a ticket has been restored.
-    const QString& TicketDialogMode() const { return dialogMode_; }
+    Outcome outcome() const { return outcome_; }
     // Replaces the Yes/No question of DELETE (tests answer it themselves).
     void setConfirm(Confirm confirm) { confirm_ = std::move(confirm); }
 
@@ -61,7 +62,7 @@ class SavedTicketsDialog : public GameDialog {
     Mode mode_;
     QString ticketsPath_;
     Confirm confirm_;
-    QString dialogMode_;
+    Outcome outcome_ = Outcome::None;
     QLabel* nameLabel_ = nullptr;
     ImageButton* topFrame_ = nullptr;
     ImageButton* bottomFrame_ = nullptr;

@@ -69,21 +69,27 @@ std::vector<Control> buildControls() {
 }  // namespace
 
 const std::vector<Arrow>& arrows() {
+    using A = BetArrow;
     static const std::vector<Arrow> list = {
-        {"ImageNOGSU", 107, true, 10, 2},     {"ImageNOGSD", 109, false, 10, 2},
-        {"ImageNOGLU", 111, true, 13, 1},     {"ImageNOGLD", 113, false, 13, 1},
-        {"ImagePPWSU", 207, true, 10, 2},     {"ImagePPWSD", 209, false, 10, 2},
-        {"ImagePPWLU", 211, true, 13, 1},     {"ImagePPWLD", 213, false, 13, 1},
-        {"ImageQPU", 17, true, 13, 1, false}, {"ImageQPD", 19, false, 13, 1, false},
+        {"ImageNOGSU", A::GamesUp, 107, true, 10, 2},
+        {"ImageNOGSD", A::GamesDown, 109, false, 10, 2},
+        {"ImageNOGLU", A::GamesUpTen, 111, true, 13, 1},
+        {"ImageNOGLD", A::GamesDownTen, 113, false, 13, 1},
+        {"ImagePPWSU", A::PriceUp, 207, true, 10, 2},
+        {"ImagePPWSD", A::PriceDown, 209, false, 10, 2},
+        {"ImagePPWLU", A::PriceUpDollar, 211, true, 13, 1},
+        {"ImagePPWLD", A::PriceDownDollar, 213, false, 13, 1},
+        {"ImageQPU", A::SpotsUp, 17, true, 13, 1, false},
+        {"ImageQPD", A::SpotsDown, 19, false, 13, 1, false},
     };
     return list;
 }
 
 const std::vector<Button>& buttons() {
-    static const std::vector<Button> list = {{"ImagePlay", "PLAY", 21},
-                                             {"ImageOpen", "OPEN", 23},
-                                             {"ImageNext", "NEXT", 27},
-                                             {"ImageCast", "CAST", 25}};
+    static const std::vector<Button> list = {{"ImagePlay", TableButton::Play, "PLAY", 21},
+                                             {"ImageOpen", TableButton::Open, "OPEN", 23},
+                                             {"ImageNext", TableButton::Next, "NEXT", 27},
+                                             {"ImageCast", TableButton::Cast, "CAST", 25}};
     return list;
 }
 

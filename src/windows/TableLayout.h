@@ -4,6 +4,9 @@
 #include <QString>
 #include <vector>
 
+#include "core/ticket/BetControls.h"
+#include "game/TableView.h"
+
 // Where every control of the main window sits, in design units of its
 // 500 x 400 client area, and the help number behind its "What's this?".
 namespace table_layout {
@@ -29,9 +32,11 @@ const std::vector<Control>& controls();
 // The cell of number n (1..80) inside its panel.
 QRect cellRect(int n);
 
-// A spinner arrow: its tag while released, its glyph and how large it is drawn.
+// A spinner arrow: the step it takes, its control's tag while released, its
+// glyph and how large it is drawn.
 struct Arrow {
     QString name;
+    BetArrow arrow = BetArrow::GamesUp;
     int releasedTag = 0;
     bool up = true;
     int fontUnits = 13;
@@ -40,9 +45,11 @@ struct Arrow {
 };
 const std::vector<Arrow>& arrows();
 
-// The four picture buttons: name, caption and tag (21 PLAY, 23 OPEN, 25 CAST, 27 NEXT).
+// The four picture buttons: name, which button, caption and the tag of its
+// control (21 PLAY, 23 OPEN, 25 CAST, 27 NEXT).
 struct Button {
     QString name;
+    TableButton which = TableButton::Play;
     QString caption;
     int tag = 0;
 };

@@ -62,7 +62,7 @@ ImageButton* TableParts::cell(int n) const {
 ImageButton* TableParts::button(TableButton which) const {
     const auto& layout = table_layout::buttons();
     for (std::size_t i = 0; i < layout.size() && i < buttons.size(); ++i)
-        if (layout[i].tag == static_cast<int>(which)) return buttons[i];
+        if (layout[i].which == which) return buttons[i];
     return nullptr;
 }
 

@@ -12,7 +12,6 @@
 #include "core/state/GameState.h"
 #include "core/state/RandomSource.h"
 #include "core/ticket/Evaluation.h"
-#include "devices/QtWaiter.h"
 #include "game/GameCycle.h"
 #include "game/SoundPlayer.h"
 #include "game/TableControls.h"
@@ -47,8 +46,8 @@ bool leftButtonAlone(Qt::MouseButton button, Qt::MouseButtons buttons,
 
 }  // namespace
 
-TableWindow::TableWindow(GameState& state, SoundPlayer& sound, HelpViewer& help, QSize screen,
-                         QWidget* parent)
+TableWindow::TableWindow(GameState& state, SoundPlayer& sound, HelpViewer& help, Waiter& waiter,
+                         QSize screen, QWidget* parent)
     : QMainWindow(parent,
                   Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowContextHelpButtonHint),
       state_(state),
@@ -57,7 +56,8 @@ TableWindow::TableWindow(GameState& state, SoundPlayer& sound, HelpViewer& help,
       painter_(
           window_style::Table,
           [this] { return client_ ? client_->height() : table_layout::kDesignHeight; },
-          state.BevelWidth) {
+          design::bevelWidthForScreen(screen.width())),
+      waiter_(waiter) {
     setObjectName(QStringLiteral("TableWindow"));
     setWindowTitle(QStringLiteral("Velloro 32 Bit"));
     QFont font(fonts::kTimes);
@@ -78,7 +78,6 @@ TableWindow::TableWindow(GameState& state, SoundPlayer& sound, HelpViewer& help,
     menu_.build(menuBar(), BalanceCaption(state_.Balance));
     buildControls();
 
-    waiter_ = std::make_unique<QtWaiter>();
     random_ = std::make_unique<RandomSource>();
     TableControls::Hooks tableHooks;
     tableHooks.showAggregateNotice = [this] { ShowAggregateAlert(state_, sound_, this); };
@@ -88,7 +87,7 @@ TableWindow::TableWindow(GameState& state, SoundPlayer& sound, HelpViewer& help,
         if (way_) way_->cast();
     };
     tableHooks.clearWayCounts = castWayWindow;
-    table_ = std::make_unique<TableControls>(state_, *this, sound_, *waiter_, tableHooks);
+    table_ = std::make_unique<TableControls>(state_, *this, sound_, waiter_, tableHooks);
     GameCycle::Hooks cycleHooks;
     cycleHooks.evaluateGame = [this] {
         // A large way ticket can take a moment to sum.
@@ -145,7 +144,8 @@ void TableWindow::buildControls() {
         if (entry.helpNumber > 0) AttachWhatsThis(widget, entry.helpNumber, helpPopup());
     }
     parts_ = TableParts::pick([this](const QString& name) { return control(name); });
-    for (int n = 1; n <= board::kNumbers; ++n) cell(n)->setTag(board::kTagUnmarked + n);
+    for (int n = 1; n <= board::kNumbers; ++n)
+        cell(n)->setTag(board::cellTag(n, CellState::Unmarked));
     const auto& arrows = table_layout::arrows();
     for (std::size_t i = 0; i < arrows.size(); ++i) parts_.arrows[i]->setTag(arrows[i].releasedTag);
     const auto& buttons = table_layout::buttons();
@@ -170,9 +170,8 @@ void TableWindow::routeEvents() {
     for (std::size_t index = 0; index < arrows.size(); ++index) {
         const table_layout::Arrow& entry = arrows[index];
         HeldArrow::Actions actions;
-        actions.step = [this, pressedTag = entry.releasedTag + 1](HeldArrow::Phase phase) {
-            if (phase == HeldArrow::Phase::Press) state_.TimerMode = 0;
-            switch (table_->stepArrow(pressedTag)) {
+        actions.step = [this, arrow = entry.arrow](HeldArrow::Phase) {
+            switch (table_->stepArrow(arrow)) {
                 case SpinnerOutcome::Stepped:
                     return ArrowStep::stepped();
                 case SpinnerOutcome::Unchanged:
@@ -188,7 +187,7 @@ void TableWindow::routeEvents() {
     }
     const auto& buttons = table_layout::buttons();
     for (std::size_t i = 0; i < buttons.size(); ++i) {
-        const auto which = static_cast<TableButton>(buttons[i].tag);
+        const TableButton which = buttons[i].which;
         connect(parts_.buttons[i], &ImageButton::mousePressed, this,
                 [this, which](auto button, auto buttons, auto modifiers) {
                     cycle_->onButtonPressed(which, leftButtonAlone(button, buttons, modifiers));
@@ -225,7 +224,7 @@ ShowHelp TableWindow::helpPopup() {
 }
 
 DialogContext TableWindow::dialogContext() {
-    return {state_, sound_, helpPopup(), state_.BevelWidth};
+    return {state_, sound_, helpPopup(), painter_.bevelWidth()};
 }
 
 void TableWindow::openPayoffs() {
@@ -241,12 +240,12 @@ void TableWindow::openPauseSettings() {
 
 void TableWindow::openSoundSettings() {
     // The window decides the check mark, not the menu's own toggle.
-    menu_.kenoSounds->setChecked(ShowSoundSettings(dialogContext(), *waiter_, this));
+    menu_.kenoSounds->setChecked(ShowSoundSettings(dialogContext(), waiter_, this));
 }
 
 void TableWindow::closeEvent(QCloseEvent* event) {
     // Closing the window ends a run at once, from inside its wait.
-    waiter_->markClosing();
+    waiter_.markClosing();
     help_.quit();
     QMainWindow::closeEvent(event);
 }
@@ -256,20 +255,16 @@ void TableWindow::startGame(QSize screen) {
     LoadStartupSchedule(state_, kSchedulesFile);
     sound_.startMusic();
 
-    state_.ReplayGameNumber = 0;
     state_.MusicOn = true;
     state_.SoundsOn = true;
     state_.PauseBetweenNumbers = 0;
     state_.PauseBetweenGames = 0;
     state_.PauseWinThreshold = 0;
-    state_.TimerMode = 0;
     setBalanceCaption(BalanceCaption(state_.Balance));
     state_.GameWin = 0;
-    state_.BevelWidth = static_cast<std::uint8_t>(design::bevelWidthForScreen(screen.width()));
-    painter_.setBevelWidth(state_.BevelWidth);
     scaler_->fitToScreen(screen);
     paintInitialLook();
-    cycle_->showStatus(QStringLiteral("OPEN"));
+    cycle_->openNextGame();
     table_->resetTicket();
     // The Tickets entries stand as after a CAST: only what the empty board offers.
     table_->updateTicketMenus(false);

@@ -23,10 +23,10 @@ class HeldArrow;
 class HelpViewer;
 class ImageButton;
 class QAction;
-class QtWaiter;
 class RandomSource;
 class SoundPlayer;
 class TableControls;
+class Waiter;
 class WayWindow;
 class TicketPrinter;
 class WindowScaler;
@@ -42,8 +42,9 @@ class TableWindow : public QMainWindow, public TableView {
     // Builds the table and runs the start-up of the game (reads the history
     // and the payoff schedules in the working directory). Throws IoError when
     // the schedules cannot be read; nothing of the window is left then.
-    TableWindow(GameState& state, SoundPlayer& sound, HelpViewer& help, QSize screen,
-                QWidget* parent = nullptr);
+    // `waiter` is the game's one seam for every wait.
+    TableWindow(GameState& state, SoundPlayer& sound, HelpViewer& help, Waiter& waiter,
+                QSize screen, QWidget* parent = nullptr);
     ~TableWindow() override;
 
     // The way window lives beside the table from start-up on; the table
@@ -67,8 +68,8 @@ class TableWindow : public QMainWindow, public TableView {
     ImageButton* control(const QString& name) const;
     ImageButton* cell(int n) const;
     ImageButton* button(TableButton which) const;
-    // The spinner arrow whose released tag is given (107, 109, ..., 17, 19); nullptr for another
-    // tag.
+    // The spinner arrow whose painted control has this released tag (107,
+    // 109, ..., 17, 19); nullptr for another tag.
     HeldArrow* arrow(int releasedTag) const;
     QWidget* panel(bool top) const;
 
@@ -136,7 +137,7 @@ class TableWindow : public QMainWindow, public TableView {
     std::array<HeldArrow*, 10> arrows_{};  // in the order of table_layout::arrows()
     QWidget* panelTop_ = nullptr;
     QWidget* panelBottom_ = nullptr;
-    std::unique_ptr<QtWaiter> waiter_;
+    Waiter& waiter_;
     std::unique_ptr<RandomSource> random_;
     std::unique_ptr<TableControls> table_;
     std::unique_ptr<GameCycle> cycle_;

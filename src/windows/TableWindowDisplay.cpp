@@ -34,7 +34,7 @@ void TableWindow::paintInitialLook() {
     for (ImageButton* frame : parts_.frames) painter_.paintBevel(*frame, BevelStyle::Frame);
     for (ImageButton* cell : parts_.cells) painter_.setCaptionFont(*cell, kCellUnits);
     for (const table_layout::Button& entry : table_layout::buttons())
-        paintButton(static_cast<TableButton>(entry.tag), false);
+        paintButton(entry.which, false);
     for (HeldArrow* arrow : arrows_) arrow->paint(false);
     for (ImageButton* status : parts_.status) {
         painter_.fill(*status, kFuchsia);
@@ -96,7 +96,7 @@ void TableWindow::paintButton(TableButton which, bool pressed) {
     painter_.paintBevel(*target, pressed ? BevelStyle::Sunken : BevelStyle::Raised);
     QString caption;
     for (const table_layout::Button& entry : table_layout::buttons())
-        if (entry.tag == static_cast<int>(which)) caption = entry.caption;
+        if (entry.which == which) caption = entry.caption;
     painter_.paintCaption(*target, pressed ? kSilver : kBlack, caption, fonts::kTimes,
                           CaptionAlignment::Centre, kButtonOffset);
 }

@@ -30,7 +30,7 @@ void TableWindow::saveTicket() {
 void TableWindow::restoreTicket() {
     SavedTicketsDialog form(SavedTicketsDialog::Mode::Restore, dialogContext(), kTicketsFile, this);
     form.exec();
-    if (form.TicketDialogMode() == QLatin1String("DoIt")) putRestoredTicket();
+    if (form.outcome() == SavedTicketsDialog::Outcome::Restored) putRestoredTicket();
 }
 
 void TableWindow::putRestoredTicket() {
@@ -57,9 +57,8 @@ void TableWindow::putRestoredTicket() {
         const TicketSet& set = state_.Sets[static_cast<std::size_t>(s)];
         for (int p = 1; p <= TicketSet::kSlots && set.number(p) != 0; ++p) {
             const int n = set.number(p);
-            table_->cells().set(n, table_->cells().tag(n) + 100);
-            state_.SetColour(UsesSetOneColour(state_.Kind) ? 1 : s);
-            paintCell(n, CellLook::Marked, state_.CheckColor);
+            table_->cells().mark(n);
+            paintCell(n, CellLook::Marked, setColour(UsesSetOneColour(state_.Kind) ? 1 : s));
             updateWindow();
             table_->sound({sounds::Cue::PlaceNumber});
             if (!table_->waiter().processPending()) return;

@@ -24,7 +24,7 @@ void TableWindow::attachWayWindow(WayWindow* way) {
     if (way_) disconnect(way_, nullptr, this, nullptr);
     way_ = way;
     if (!way) return;
-    way->setGame(state_, sound_);
+    way->setGame(state_, sound_, painter_.bevelWidth());
     way->setHelp(helpPopup());
     connect(way, &WayWindow::betChanged, this, &TableWindow::onWayBetChanged);
 }
@@ -47,9 +47,10 @@ void TableWindow::chooseTicketKind(TicketChoice choice) {
     if (chosen->hideSpotBox) setSpotVisible(false);
     showKindCode(chosen->specialCode);
     // Every number of a fixed region is one ticket: one colour for all of them.
-    state_.SetColour(1);
-    for (const std::uint8_t n : chosen->markedNumbers)
-        paintCell(n, CellLook::Marked, state_.CheckColor);
+    for (const std::uint8_t n : chosen->markedNumbers) {
+        table_->cells().mark(n);
+        paintCell(n, CellLook::Marked, setColour(1));
+    }
     if (chosen->showQuickPickArrows) {
         showValue(ValueField::Spot, chosen->spotBoxText);
         setQuickPickArrowsVisible(true);

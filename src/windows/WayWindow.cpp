@@ -24,6 +24,9 @@ constexpr int kRowLeft = 2, kRowTop = 2, kRowPitch = 26, kRowWidth = 108, kRowHe
 constexpr int kRowTextUnits = 13;
 constexpr int kRowTextOffset = 3;
 
+// The tag a row's control carries: 2k + 9 while not bet, 2k + 10 while bet.
+int rowTag(int k, bool bet) { return 2 * k + (bet ? 10 : 9); }
+
 QRect screenGeometry(const QWidget& widget) {
     QScreen* screen =
         widget.screen() != nullptr ? widget.screen() : QGuiApplication::primaryScreen();
@@ -48,7 +51,7 @@ WayWindow::WayWindow(QWidget* parent)
     for (int k = 1; k <= way::kRows; ++k) {
         auto* row = new ImageButton(this);
         row->setObjectName(QStringLiteral("ImageWayR%1").arg(k));
-        row->setTag(way::RowTag(k, false));
+        row->setTag(rowTag(k, false));
         row->hide();
         scaler_->place(row, QRect(kRowLeft, kRowTop + kRowPitch * (k - 1), kRowWidth, kRowHeight));
         connect(row, &ImageButton::mousePressed, this,
@@ -67,11 +70,11 @@ WayWindow::WayWindow(QWidget* parent)
 
 WayWindow::~WayWindow() = default;
 
-void WayWindow::setGame(GameState& state, SoundPlayer& sound) {
+void WayWindow::setGame(GameState& state, SoundPlayer& sound, int bevelWidth) {
     state_ = &state;
     sound_ = &sound;
     ticket_ = std::make_unique<WayTicket>(state);
-    painter_.setBevelWidth(state.BevelWidth);
+    painter_.setBevelWidth(bevelWidth);
     if (!aggregateAlert_) aggregateAlert_ = [this] { ShowAggregateAlert(*state_, *sound_, this); };
 }
 
@@ -176,7 +179,7 @@ void WayWindow::paintRows() {
 void WayWindow::paintRow(int k) {
     ImageButton& control = *row(k);
     const WayRowState state = ticket_ ? ticket_->rowState(k) : WayRowState::Hidden;
-    control.setTag(ticket_ ? ticket_->rowTag(k) : way::RowTag(k, false));
+    control.setTag(rowTag(k, state == WayRowState::Bet));
     if (state == WayRowState::Hidden) {
         control.hide();
         return;

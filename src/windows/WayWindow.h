@@ -28,8 +28,9 @@ class WayWindow : public QWidget {
     explicit WayWindow(QWidget* parent = nullptr);
     ~WayWindow() override;
 
-    // The game the rows belong to; rows do nothing until it is set.
-    void setGame(GameState& state, SoundPlayer& sound);
+    // The game the rows belong to and the table's bevel thickness; rows do
+    // nothing until it is set.
+    void setGame(GameState& state, SoundPlayer& sound, int bevelWidth);
     // Who shows the "What's this?" pop-up of the rows (the main window's help).
     void setHelp(ShowHelp showHelp);
     // What a refused bet shows; the aggregate notice unless replaced.
@@ -40,7 +41,7 @@ class WayWindow : public QWidget {
     // group 1. Returns the numbers to lock; empty, with nothing shown, when the
     // ticket cannot become a way ticket.
     std::vector<int> startTicket(QWidget& mainWindow);
-    // The group being filled is full (AddOrRemoveNumber said so).
+    // The group being filled is full (AddNumber said so).
     WayGroupDone completeGroup();
     // PLAY: the bet rows become the ticket's way counts; the window hides.
     void handOverAtPlay();

@@ -21,8 +21,8 @@ struct TableControlsTest : ::testing::Test {
         return {state.Sets[1].Numbers.begin(), state.Sets[1].Numbers.begin() + 4};
     }
     // The steps of an arrow pressed and held for `repeats` more steps.
-    void hold(int pressedTag, int repeats) {
-        for (int i = 0; i <= repeats; ++i) table.stepArrow(pressedTag);
+    void hold(BetArrow arrow, int repeats) {
+        for (int i = 0; i <= repeats; ++i) table.stepArrow(arrow);
     }
 };
 
@@ -84,7 +84,7 @@ TEST_F(TableControlsTest, AFullWayGroupIsHandedOver) {
 TEST_F(TableControlsTest, HoldingTheLargeGamesArrowCountsByTensToTheTop) {
     std::vector<int> seen;
     for (int i = 0; i < 102; ++i) {
-        const SpinnerOutcome outcome = table.stepArrow(bet::kGamesUpLarge);
+        const SpinnerOutcome outcome = table.stepArrow(BetArrow::GamesUpTen);
         EXPECT_EQ(outcome, i < 100 ? SpinnerOutcome::Stepped : SpinnerOutcome::Unchanged) << i;
         seen.push_back(state.NumberOfGames);
     }
@@ -100,13 +100,13 @@ TEST_F(TableControlsTest, HoldingTheLargeGamesArrowCountsByTensToTheTop) {
 
 TEST_F(TableControlsTest, DownArrowsStopAtTheirFloors) {
     state.NumberOfGames = 5;
-    hold(bet::kGamesDownLarge, 0);
+    hold(BetArrow::GamesDownTen, 0);
     EXPECT_EQ(state.NumberOfGames, 1);
     state.PricePerWay = money::kOneDollar / 2;
-    hold(bet::kPriceDownLarge, 0);
+    hold(BetArrow::PriceDownDollar, 0);
     EXPECT_EQ(state.PricePerWay, 500);
     view.values.erase(ValueField::PricePerWay);
-    EXPECT_EQ(table.stepArrow(bet::kPriceDown), SpinnerOutcome::Unchanged);
+    EXPECT_EQ(table.stepArrow(BetArrow::PriceDown), SpinnerOutcome::Unchanged);
     EXPECT_EQ(view.values.count(ValueField::PricePerWay), 0u);  // a refused step paints nothing
     EXPECT_EQ(state.PricePerWay, 500);
     EXPECT_EQ(view.values[ValueField::PricePerGame], "$0.05");
@@ -117,22 +117,22 @@ TEST_F(TableControlsTest, APriceOverTheAggregateLimitIsRefusedForTheNotice) {
     state.AggregateLimit = money::dollars(50000);
     state.Ways = 600;
     state.PricePerWay = money::dollars(83);
-    EXPECT_EQ(table.stepArrow(bet::kPriceUpLarge), SpinnerOutcome::AggregateRefused);
+    EXPECT_EQ(table.stepArrow(BetArrow::PriceUpDollar), SpinnerOutcome::AggregateRefused);
     EXPECT_EQ(notices, 0);
     EXPECT_EQ(state.PricePerWay, money::dollars(83));
     table.showAggregateNotice();
     EXPECT_EQ(notices, 1);
     // $83.05 x 600 = $49,830 still fits.
-    EXPECT_EQ(table.stepArrow(bet::kPriceUp), SpinnerOutcome::Stepped);
+    EXPECT_EQ(table.stepArrow(BetArrow::PriceUp), SpinnerOutcome::Stepped);
     EXPECT_EQ(state.PricePerWay, money::dollars(83) + 500);
 }
 
 TEST_F(TableControlsTest, AHeldPriceArrowIsRefusedWhenItReachesTheLimit) {
     state.AggregateLimit = money::dollars(5);
     state.PricePerWay = money::dollars(3);
-    EXPECT_EQ(table.stepArrow(bet::kPriceUpLarge), SpinnerOutcome::Stepped);  // $4.00
-    EXPECT_EQ(table.stepArrow(bet::kPriceUpLarge), SpinnerOutcome::Stepped);  // $5.00
-    EXPECT_EQ(table.stepArrow(bet::kPriceUpLarge), SpinnerOutcome::AggregateRefused);
+    EXPECT_EQ(table.stepArrow(BetArrow::PriceUpDollar), SpinnerOutcome::Stepped);  // $4.00
+    EXPECT_EQ(table.stepArrow(BetArrow::PriceUpDollar), SpinnerOutcome::Stepped);  // $5.00
+    EXPECT_EQ(table.stepArrow(BetArrow::PriceUpDollar), SpinnerOutcome::AggregateRefused);
     EXPECT_EQ(state.PricePerWay, money::dollars(5));
 }
 

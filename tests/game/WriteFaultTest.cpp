@@ -48,7 +48,7 @@ struct WriteFaultTest : ::testing::Test {
         state.AggregateLimit = schedule.AggregateLimit;
         state.SoundsOn = false;
         ASSERT_TRUE(OpenHistoryAtStartup(state, path).recordingEnabled);
-        cycle.showStatus(QStringLiteral("OPEN"));
+        cycle.openNextGame();
         table.resetTicket();
         for (int n : {7, 8, 9, 10, 17, 18, 19, 20}) table.onCellPressed(n, true);
         state.NumberOfGames = 6;

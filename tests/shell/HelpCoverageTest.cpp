@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <set>
 
+#include "devices/QtWaiter.h"
 #include "game/SoundPlayer.h"
 #include "shell/HelpFile.h"
 #include "shell/HelpViewer.h"
@@ -43,7 +44,8 @@ TEST(HelpCoverage, EveryHelpNumberOfEveryWindowHasATopic) {
         HelpViewer help;
         PauseSettings settings;
         QFile::copy(QStringLiteral(VELLORO_BUILD_DIR "/cpos.vlr"), QStringLiteral("cpos.vlr"));
-        TableWindow keno(state, sounds, help, {640, 480});
+        QtWaiter waiter;
+        TableWindow keno(state, sounds, help, waiter, {640, 480});
         auto* way = new WayWindow(&keno);
         keno.attachWayWindow(way);
         CollectHelpNumbers(keno, numbers);

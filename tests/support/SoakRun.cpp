@@ -79,7 +79,7 @@ class Soak {
         state_.SoundsOn = false;
         OpenHistoryAtStartup(state_, options_.historyPath);
         expectedGame_ = 0;
-        cycle_.showStatus(QStringLiteral("OPEN"));
+        cycle_.openNextGame();
         table_.resetTicket();
         table_.updateTicketMenus(false);
         expectedBalance_ = state_.Balance;
@@ -172,7 +172,7 @@ class Soak {
             table_.updateTicketMenus(true);
             if (entry.choice == TicketChoice::QuickPick) {
                 const int steps = below(20);
-                for (int i = 0; i < steps; ++i) bet::SpinnerStep(state_, bet::kSpotsUp);
+                for (int i = 0; i < steps; ++i) bet::SpinnerStep(state_, BetArrow::SpotsUp);
                 table_.updateMenus();
                 table_.syncButtons();
             }
@@ -207,11 +207,11 @@ class Soak {
 
     void setBet(int gamesLeft) {
         const int games = 1 + below(std::min(gamesLeft, 40));
-        for (int i = 1; i < games; ++i) bet::SpinnerStep(state_, bet::kGamesUp);
+        for (int i = 1; i < games; ++i) bet::SpinnerStep(state_, BetArrow::GamesUp);
         const int large = below(4) == 0 ? below(30) : 0;
-        for (int i = 0; i < large; ++i) bet::SpinnerStep(state_, bet::kPriceUpLarge);
+        for (int i = 0; i < large; ++i) bet::SpinnerStep(state_, BetArrow::PriceUpDollar);
         const int small = below(25);
-        for (int i = 0; i < small; ++i) bet::SpinnerStep(state_, bet::kPriceUp);
+        for (int i = 0; i < small; ++i) bet::SpinnerStep(state_, BetArrow::PriceUp);
         betWayRows();
     }
 

@@ -30,7 +30,7 @@ TEST_F(ListenTest, DISABLED_ListenToAWholeGame) {
     QtWaiter waiter;
     SdlSoundPlayer player(waiter);
     ASSERT_TRUE(player.hasDevice());
-    keno_ = std::make_unique<TableWindow>(state_, player, help_, QSize(640, 480));
+    keno_ = std::make_unique<TableWindow>(state_, player, help_, waiter, QSize(640, 480));
     keno_->show();
     for (int n : {7, 21, 33, 48, 64})
         Q_EMIT keno_->cell(n)->mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);

@@ -84,7 +84,7 @@ TEST_F(PauseDialogTest, ButtonsAndArrowsAreBold) {
     PauseDialog form({state, sounds}, settings);
     const int height = form.height();
     const ControlPainter painter(
-        window_style::Pause, [height] { return height; }, state.BevelWidth);
+        window_style::Pause, [height] { return height; }, DialogContext{state, sounds}.bevelWidth);
     auto painted = [&](const ImageButton& shown, const QString& text, const QString& font,
                        int offset, FontStyle face) {
         ImageButton fresh;

@@ -64,7 +64,11 @@ TEST_F(RecordWindowsTest, HistoryOpensOnTheLastGameAndSortsByItsButtons) {
     }
     play(5);
     int replays = 0;
-    HistoryWindow form({state, sounds}, path(), [&] { ++replays; });
+    int replayed = -1;
+    HistoryWindow form({state, sounds}, path(), [&](int game) {
+        ++replays;
+        replayed = game;
+    });
     EXPECT_EQ(form.windowTitle(), "Games History");
     ASSERT_EQ(form.gameList->count(), 1000);
     EXPECT_EQ(form.gameList->currentRow(), 5);
@@ -88,7 +92,7 @@ TEST_F(RecordWindowsTest, HistoryOpensOnTheLastGameAndSortsByItsButtons) {
     form.gameList->setCurrentRow(1);
     click(form.showButton->button());
     EXPECT_EQ(replays, 1);
-    EXPECT_EQ(state.ReplayGameNumber, 2);
+    EXPECT_EQ(replayed, 2);
     EXPECT_EQ(sounds.requests.size(), 3);  // sort, SHOW down, SHOW up
 }
 
@@ -106,8 +110,7 @@ TEST_F(RecordWindowsTest, ScrollButtonsMoveTheTopLineAndStopAtTheTop) {
 
 TEST_F(RecordWindowsTest, ReplayStepsRoundTheRing) {
     play(1);
-    state.ReplayGameNumber = 0;
-    ReplayWindow form({state, sounds}, path());
+    ReplayWindow form({state, sounds}, path(), 0);
     EXPECT_EQ(form.windowTitle(), "Game #000");
     EXPECT_TRUE(
         form.sentences->toPlainText().startsWith("You Won $0.00\nPlaying This 1 Spot Ticket\n"));
@@ -120,7 +123,7 @@ TEST_F(RecordWindowsTest, ReplayStepsRoundTheRing) {
     EXPECT_TRUE(form.sentences->toPlainText().startsWith("You Won $1.00\n"));
 
     // Without a history only the caption follows.
-    ReplayWindow none({state, sounds}, dir.filePath("none.vlr"));
+    ReplayWindow none({state, sounds}, dir.filePath("none.vlr"), 0);
     EXPECT_TRUE(none.sentences->toPlainText().isEmpty());
 }
 
@@ -158,14 +161,13 @@ TEST_F(RecordWindowsTest, DamagedSlotsAreShownWithoutReachingOutside) {
     data[slot2 + 1692] = char(255);            // a ball
     file_bytes::writeAll(path(), data);
 
-    bool replayed = false;
-    HistoryWindow form({state, sounds}, path(), [&] { replayed = true; });
+    int replayed = -1;
+    HistoryWindow form({state, sounds}, path(), [&](int game) { replayed = game; });
     form.gameList->setCurrentRow(2);
     form.replaySelectedGame();
-    EXPECT_TRUE(replayed);
-    EXPECT_EQ(state.ReplayGameNumber, 2);  // not the damaged 5000
+    EXPECT_EQ(replayed, 2);  // not the damaged 5000
 
-    ReplayWindow replay({state, sounds}, path());
+    ReplayWindow replay({state, sounds}, path(), replayed);
     EXPECT_EQ(replay.windowTitle(), "Game #002");
     EXPECT_TRUE(replay.sentences->toPlainText().isEmpty());  // kind 200 has no wording
     data[slot2 + 1720] = char(10);                           // a way ticket of nonsense counts

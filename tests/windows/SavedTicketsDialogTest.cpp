@@ -89,7 +89,7 @@ TEST_F(SavedTicketsDialogTest, RestoreOffersOnlyAnExactlyMatchingName) {
     form->onNameClicked(0);
     EXPECT_EQ(form->nameEdit->text(), "Lucky");
     pressAndRelease(*form->cancelButton);
-    EXPECT_EQ(form->TicketDialogMode(), "RESTORE");
+    EXPECT_EQ(form->outcome(), SavedTicketsDialog::Outcome::None);
     EXPECT_EQ(state_.Sets[1].count(), 0);
 }
 
@@ -142,8 +142,8 @@ TEST_F(SavedTicketsDialogTest, RestoringAWayTicketPutsEveryGroupAndBetRowOnTheTa
 
     EXPECT_TRUE(keno.menu().way->isChecked());
     EXPECT_EQ(keno.wayWindow()->ticket()->summary(), "  3/4    3/8    1/12  ");
-    for (int k = 1; k <= 3; ++k) EXPECT_EQ(keno.wayWindow()->ticket()->rowTag(k), 2 * k + 10);
-    EXPECT_EQ(keno.wayWindow()->ticket()->rowTag(4), 17);
+    for (int k = 1; k <= 3; ++k) EXPECT_EQ(keno.wayWindow()->row(k)->tag(), 2 * k + 10);
+    EXPECT_EQ(keno.wayWindow()->row(4)->tag(), 17);
     EXPECT_EQ(sound_.requests.count("WAVE_87 wait"), 12);
     for (int n : {1, 52, 80, 20}) EXPECT_EQ(keno.table().cells().tag(n), 200 + n);
     EXPECT_EQ(keno.table().cells().tag(5), 105);

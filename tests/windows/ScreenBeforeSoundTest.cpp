@@ -70,7 +70,7 @@ TEST_F(ScreenBeforeSoundTest, EveryBlockingSoundOfARunFindsTheTableOnScreen) {
     schedule.Tables.RegularPayoffs[0][1] = money::dollars(5);
     writeSchedules(std::vector<PayoffSchedule>{schedule});
     ScreenCheckingPlayer player;
-    keno_ = std::make_unique<TableWindow>(state_, player, help_, QSize(640, 480));
+    keno_ = std::make_unique<TableWindow>(state_, player, help_, waiter_, QSize(640, 480));
     TableWindow& keno = *keno_;
     keno.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&keno));
@@ -97,7 +97,7 @@ TEST_F(ScreenBeforeSoundTest, APauseArrowLooksPressedBeforeItsClick) {
     pause.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&pause));
     player.window = &pause;
-    ImageButton& up = *pause.imageByTag(PauseSettings::kGamesUp - 1);
+    ImageButton& up = *pause.imageByTag(105);  // games up
     Q_EMIT up.mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     Q_EMIT up.mouseReleased(Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     pause.onGamesLabelClicked();

@@ -13,6 +13,7 @@
 
 #include "core/records/ScheduleFile.h"
 #include "core/state/GameState.h"
+#include "devices/QtWaiter.h"
 #include "game/SoundPlayer.h"
 #include "shell/HelpViewer.h"
 #include "ui/ImageButton.h"
@@ -49,7 +50,7 @@ class TableWindowFixture : public ::testing::Test {
     }
 
     TableWindow& build(QSize screen = {640, 480}) {
-        keno_ = std::make_unique<TableWindow>(state_, sound_, help_, screen);
+        keno_ = std::make_unique<TableWindow>(state_, sound_, help_, waiter_, screen);
         return *keno_;
     }
 
@@ -91,6 +92,7 @@ class TableWindowFixture : public ::testing::Test {
     QString previous_;
     GameState state_;
     RecordingSoundPlayer sound_;
+    QtWaiter waiter_;
     HelpViewer help_{HelpFile{}};
     std::unique_ptr<TableWindow> keno_;
 };

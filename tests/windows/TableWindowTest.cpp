@@ -113,9 +113,9 @@ TEST_F(TableWindowTest, ExistingHistoryContinuesItsNumberingAndBalance) {
     expectShows(QStringLiteral("ImageN"), kFuchsia, kLime, QStringLiteral("042"), 13);
 
     state_.GameNumber = 999;
-    keno.cycle().showStatus(QStringLiteral("OPEN"));
+    keno.cycle().openNextGame();
     expectShows(QStringLiteral("ImageN"), kFuchsia, kLime, QStringLiteral("000"), 13);
-    keno.cycle().showStatus(QStringLiteral("CLOSED"));
+    keno.cycle().showClosed();
     EXPECT_EQ(state_.GameNumber, 0);
     expectShows(QStringLiteral("ImageOC"), kFuchsia, kMaroon, QStringLiteral("CLOSED"), 13);
 }
@@ -163,7 +163,7 @@ TEST_F(TableWindowTest, CellLooks) {
 TEST_F(TableWindowTest, LargerScreenScalesEverything) {
     writeSchedules(money::dollars(50000));
     TableWindow& keno = build({1024, 768});
-    EXPECT_EQ(state_.BevelWidth, 8);
+    EXPECT_EQ(keno.painter().bevelWidth(), 8);
     EXPECT_EQ(keno.centralWidget()->size(), QSize(800, 640));
     EXPECT_EQ(keno.painter().units(23), 37);
     // ImagePlay at 2,369 65x28 design units.

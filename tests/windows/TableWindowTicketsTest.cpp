@@ -149,10 +149,13 @@ TEST_F(TableWindowTicketsTest, TopMarksTheTopHalfPaysRecordsAndCastsAway) {
     EXPECT_TRUE(visible("ImagePlay"));
     for (int n = 1; n <= 40; ++n) {
         EXPECT_EQ(keno.cell(n)->image().pixel(0, 0), kRaised) << n;
-        // Both sets of the region are checked in set 1's colour.
+        // Both sets of the region are checked in set 1's colour, and marked
+        // as a restored Top ticket marks them.
         EXPECT_GT(pixelsOf(keno.cell(n)->image(), toQColor(setColour(1))), 20) << n;
+        EXPECT_EQ(keno.table().cells().tag(n), 200 + n);
     }
     EXPECT_EQ(keno.cell(41)->image().pixel(0, 0), kSunken);
+    EXPECT_EQ(keno.table().cells().tag(41), 141);
 
     // A second kind is refused even if the menu's own toggle got through.
     item(MenuItem::QuickPick)->setChecked(true);

@@ -18,7 +18,7 @@ class WayWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         state.AggregateLimit = money::dollars(100);
-        form.setGame(state, sound);
+        form.setGame(state, sound, 5);
         form.setAggregateAlert([this] { ++alerts; });
         mainWindow.resize(500, 400);
         mainWindow.move(150, 60);
@@ -27,9 +27,7 @@ class WayWindowTest : public ::testing::Test {
 
     void mark(std::initializer_list<int> numbers) {
         for (const int n : numbers) {
-            state.CurrentNumber = static_cast<std::int16_t>(n);
-            if (bet::AddOrRemoveNumber(state, true) && state.Kind == TicketKind::Way)
-                form.completeGroup();
+            if (bet::AddNumber(state, n) && state.Kind == TicketKind::Way) form.completeGroup();
         }
     }
 

@@ -11,11 +11,11 @@
 #include <QTemporaryDir>
 
 #include "core/tickets/TicketFile.h"
+#include "devices/QtWaiter.h"
 #include "game/SoundPlayer.h"
 #include "shell/AboutBox.h"
 #include "shell/HelpViewer.h"
 #include "shell/HelpWindow.h"
-#include "support/QuietTable.h"
 #include "ui/ImageButton.h"
 #include "windows/AggregateNotice.h"
 #include "windows/FrequencyWindow.h"
@@ -34,7 +34,7 @@ namespace {
 // Every window of the game, opened in a scratch play folder on the screen
 // the test runs on.
 struct EveryWindow {
-    explicit EveryWindow(QScreen& screen) : keno(state, sounds, help, screen.size()) {
+    explicit EveryWindow(QScreen& screen) : keno(state, sounds, help, waiter, screen.size()) {
         // A way ticket of one group of 3 shows its first row.
         for (int n : {5, 15, 25})
             Q_EMIT keno.cell(n)->mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
@@ -53,9 +53,9 @@ struct EveryWindow {
     RecordingSoundPlayer sounds;
     HelpViewer help;
     PauseSettings settings;
+    QtWaiter waiter;
     TableWindow keno;
     WayWindow* way = new WayWindow(&keno);
-    InstantWaiter waiter;
     PauseDialog pause{keno.dialogContext(), settings};
     SoundsDialog soundsWindow{keno.dialogContext(), waiter};
     PayoffsWindow payoffs{keno.dialogContext(), [](GameState&, int) {}};
@@ -64,7 +64,7 @@ struct EveryWindow {
     AggregateNotice aggregate{state, sounds};
     // The main window has written Games.vlr here.
     HistoryWindow history{keno.dialogContext(), QStringLiteral("Games.vlr"), {}};
-    ReplayWindow replay{keno.dialogContext(), QStringLiteral("Games.vlr")};
+    ReplayWindow replay{keno.dialogContext(), QStringLiteral("Games.vlr"), 0};
     FrequencyWindow balls{keno.dialogContext(), QStringLiteral("Games.vlr")};
     AboutBox about;
 };

@@ -5,16 +5,8 @@
 #include "core/odds/OddsTable.h"
 #include "core/state/GameState.h"
 
-// Arrow buttons of the payoffs-and-odds window by their released tag; a
-// pressed arrow carries the tag one higher.
-enum class OddsArrow {
-    BetUp = 101,
-    BetDown = 103,
-    SpotUp = 105,
-    SpotDown = 107,
-    CasinoUp = 113,
-    CasinoDown = 115,
-};
+// The arrow buttons of the payoffs-and-odds window.
+enum class OddsArrow { BetUp, BetDown, SpotUp, SpotDown, CasinoUp, CasinoDown };
 
 // What the payoffs-and-odds window shows and how its controls change it,
 // without the widgets: the tab, the spot count (the game state's PayoffSpots),

@@ -10,11 +10,6 @@ constexpr int kNumbers = 80;
 constexpr int kColumns = 10;
 constexpr int kBallsPerGame = 20;
 
-// Cell tags: the state of a board cell is kept in its tag.
-constexpr int kTagUnmarked = 100;  // 100 + n
-constexpr int kTagMarked = 200;    // 200 + n, in the set being filled
-constexpr int kTagLocked = 300;    // 300 + n, member of a completed way group
-
 constexpr int row(int n) { return (n - 1) / kColumns; }
 constexpr int column(int n) { return (n - 1) % kColumns; }
 
@@ -34,5 +29,20 @@ constexpr bool isInside(int n) {
     if (r >= 2 && r <= 5) return c >= 2 && c <= 7;
     return false;
 }
+
+}  // namespace board
+
+// What a board cell is.
+enum class CellState : std::uint8_t {
+    Unmarked,  // a click marks it
+    Marked,    // in the set being filled; a click removes it
+    Locked,    // a member of a completed way group; clicks are ignored
+};
+
+namespace board {
+
+// The tag a painted cell carries for its state: 100 + n unmarked, 200 + n
+// marked, 300 + n locked.
+constexpr int cellTag(int n, CellState state) { return 100 * (static_cast<int>(state) + 1) + n; }
 
 }  // namespace board

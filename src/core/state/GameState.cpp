@@ -4,8 +4,6 @@
 
 #include "core/state/Palette.h"
 
-void GameState::SetColour(int k) { CheckColor = setColour(k); }
-
 QString BalanceCaption(Money balance) {
     if (balance >= 0) return QStringLiteral("&You're Ahead ") + money::currency(balance);
     // The lowest balance has no positive counterpart; its text is the same to the cent.

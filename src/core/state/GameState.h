@@ -5,7 +5,6 @@
 #include <cstdint>
 
 #include "core/state/Money.h"
-#include "core/state/Palette.h"
 #include "core/state/PayoffTables.h"
 #include "core/state/TicketKind.h"
 #include "core/state/TicketSet.h"
@@ -34,7 +33,6 @@ struct GameState {
     // The run.
     std::int32_t GameNumber = -1;  // 0..999; -1 only before the first game
     std::int32_t GamesToGo = 0;
-    std::int32_t ReplayGameNumber = 0;
     std::array<std::uint8_t, 20> Drawn{};  // balls in draw order, 0 = not drawn
     Money GameWin = 0;
     Money Balance = 0;
@@ -50,19 +48,6 @@ struct GameState {
     Money PauseWinThreshold = 0;
     bool SoundsOn = true;
     bool MusicOn = true;
-    // The Sounds window's working copies; MusicPlaying also says whether the
-    // music is meant to play now.
-    bool MusicPlaying = true;
-    bool SoundsPending = true;
-
-    // Working values of the main window.
-    std::int16_t CurrentNumber = 0;
-    Rgb CheckColor = palette::kYellow;
-    std::uint8_t TimerMode = 0;  // 0 = spinner auto-repeat, 1 = pause countdown
-    std::uint8_t BevelWidth = 5;
-
-    // Stores the colour of set k in CheckColor.
-    void SetColour(int k);
 };
 
 // Pause settings' limits.

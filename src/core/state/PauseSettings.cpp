@@ -15,41 +15,39 @@ std::int32_t wrapped(std::int32_t value, std::int32_t most) {
 }
 }  // namespace
 
-void PauseSettings::step(int pressedTag) {
-    switch (pressedTag) {
-        case kNumbersUp:
+void PauseSettings::step(PauseArrow arrow) {
+    switch (arrow) {
+        case PauseArrow::NumbersUp:
             numbersEdit_ = wrapped(numbersEdit_ + 1, kMostNumbersPause);
             break;
-        case kNumbersDown:
+        case PauseArrow::NumbersDown:
             numbersEdit_ = wrapped(numbersEdit_ - 1, kMostNumbersPause);
             break;
-        case kGamesUp:
+        case PauseArrow::GamesUp:
             gamesEdit_ = wrapped(gamesEdit_ + 1, kPauseUntilNext);
             break;
-        case kGamesDown:
+        case PauseArrow::GamesDown:
             gamesEdit_ = wrapped(gamesEdit_ - 1, kPauseUntilNext);
             break;
-        case kWinningUp:
+        case PauseArrow::WinningUp:
             winEdit_ += winStep_;
             if (winEdit_ > kMostThreshold) {
                 winEdit_ = 0;
                 winStep_ = kFirstWinStep;
             }
             break;
-        case kWinningDown:
+        case PauseArrow::WinningDown:
             winEdit_ -= winStep_;
             if (winEdit_ < 0) {
                 winEdit_ = kMostThreshold;
                 winStep_ = kFirstWinStep;
             }
             break;
-        default:
-            break;
     }
 }
 
-void PauseSettings::heldStep(int pressedTag) {
-    step(pressedTag);
+void PauseSettings::heldStep(PauseArrow arrow) {
+    step(arrow);
     winStep_ += kWinStepGrowth;
     if (winStep_ > kLargestWinStep) winStep_ = kFirstWinStep;
 }

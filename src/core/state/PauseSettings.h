@@ -4,15 +4,13 @@
 
 #include "core/state/GameState.h"
 
+// The six arrows of the "Pause Games" window, an up and a down for each row.
+enum class PauseArrow { NumbersUp, NumbersDown, GamesUp, GamesDown, WinningUp, WinningDown };
+
 // The working values of the "Pause Games" window. One object lives as long as
 // the program, because the winning threshold and its step outlive the window.
 class PauseSettings {
   public:
-    // Pressed tags of the window's arrows.
-    static constexpr int kNumbersUp = 102, kNumbersDown = 104;
-    static constexpr int kGamesUp = 106, kGamesDown = 108;
-    static constexpr int kWinningUp = 110, kWinningDown = 112;
-
     static constexpr std::int32_t kMostNumbersPause = 60;
     static constexpr Money kMostThreshold = money::dollars(100000);
     static constexpr Money kFirstWinStep = 500;    // $0.05
@@ -27,10 +25,10 @@ class PauseSettings {
 
     // Copies the settings when the window opens.
     void open(const GameState& state);
-    // One step of the arrow with this pressed tag, with the wraps at the ends.
-    void step(int pressedTag);
+    // One step of an arrow, with the wraps at the ends.
+    void step(PauseArrow arrow);
     // A held arrow's repeat: one step, then the winning step grows.
-    void heldStep(int pressedTag);
+    void heldStep(PauseArrow arrow);
     // The arrow was released: the winning step starts small again.
     void released() { winStep_ = kFirstWinStep; }
 

@@ -11,33 +11,48 @@ bool SpotLimitReached(const GameState& state, bool wayChecked) {
            (wayChecked && state.SpotsMarked == state.SpotsPerSet);
 }
 
-CellAction cellAction(int tag, const GameState& state, bool wayChecked) {
-    if (tag >= board::kTagUnmarked && tag < board::kTagMarked)
-        return SpotLimitReached(state, wayChecked) ? CellAction::None : CellAction::Mark;
-    if (tag >= board::kTagMarked && tag < board::kTagLocked) return CellAction::Unmark;
+CellAction cellAction(CellState cell, const GameState& state, bool wayChecked) {
+    switch (cell) {
+        case CellState::Unmarked:
+            return SpotLimitReached(state, wayChecked) ? CellAction::None : CellAction::Mark;
+        case CellState::Marked:
+            return CellAction::Unmark;
+        case CellState::Locked:
+            return CellAction::None;
+    }
     return CellAction::None;
 }
 
-bool AddOrRemoveNumber(GameState& state, bool added) {
-    // Past the 80th way group the set being filled is 81: there is no such set.
-    if (state.CurrentSet < 1 || state.CurrentSet > kSetCount) return false;
-    TicketSet& set = state.Sets[state.CurrentSet];
-    if (added) {
-        // Refuse rather than write past the set: the limit check should make this unreachable.
-        if (state.SpotsMarked >= TicketSet::kSlots) return false;
-        set.Numbers[state.SpotsMarked] = static_cast<std::uint8_t>(state.CurrentNumber);
-        ++state.SpotsMarked;
-        return state.SpotsMarked == state.SpotsPerSet;
-    }
+namespace {
+
+// The set being filled; none past the 80th way group, where it would be set 81.
+TicketSet* setBeingFilled(GameState& state) {
+    if (state.CurrentSet < 1 || state.CurrentSet > kSetCount) return nullptr;
+    return &state.Sets[state.CurrentSet];
+}
+
+}  // namespace
+
+bool AddNumber(GameState& state, int number) {
+    TicketSet* set = setBeingFilled(state);
+    // Refuse rather than write past the set: the limit check should make this unreachable.
+    if (!set || state.SpotsMarked >= TicketSet::kSlots) return false;
+    set->Numbers[state.SpotsMarked] = static_cast<std::uint8_t>(number);
+    ++state.SpotsMarked;
+    return state.SpotsMarked == state.SpotsPerSet;
+}
+
+void RemoveNumber(GameState& state, int number) {
+    TicketSet* set = setBeingFilled(state);
+    if (!set) return;
     const int marked = std::min<int>(state.SpotsMarked, TicketSet::kSlots);
-    auto first = set.Numbers.begin();
+    auto first = set->Numbers.begin();
     auto last = first + marked;
-    auto found = std::find(first, last, state.CurrentNumber);
-    if (found == last) return false;  // not in this set: nothing to take out
+    auto found = std::find(first, last, number);
+    if (found == last) return;  // not in this set: nothing to take out
     std::move(found + 1, last, found);
     *(last - 1) = 0;
     --state.SpotsMarked;
-    return false;
 }
 
 namespace {
@@ -89,39 +104,37 @@ SpinnerResult spotsBy(GameState& state, int step) {
 
 }  // namespace
 
-SpinnerResult SpinnerStep(GameState& state, int pressedTag) {
+SpinnerResult SpinnerStep(GameState& state, BetArrow arrow) {
     SpinnerResult result;
-    switch (pressedTag) {
-        case kGamesUp:
+    switch (arrow) {
+        case BetArrow::GamesUp:
             result = gamesBy(state, 1);
             break;
-        case kGamesDown:
+        case BetArrow::GamesDown:
             result = gamesBy(state, -1);
             break;
-        case kGamesUpLarge:
+        case BetArrow::GamesUpTen:
             result = gamesBy(state, 10);
             break;
-        case kGamesDownLarge:
+        case BetArrow::GamesDownTen:
             result = gamesBy(state, -10);
             break;
-        case kPriceUp:
+        case BetArrow::PriceUp:
             result = priceUp(state, kLowestPrice);
             break;
-        case kPriceDown:
+        case BetArrow::PriceDown:
             result = priceDown(state, kLowestPrice);
             break;
-        case kPriceUpLarge:
+        case BetArrow::PriceUpDollar:
             result = priceUp(state, money::kOneDollar);
             break;
-        case kPriceDownLarge:
+        case BetArrow::PriceDownDollar:
             result = priceDown(state, money::kOneDollar);
             break;
-        case kSpotsUp:
+        case BetArrow::SpotsUp:
             return spotsBy(state, 1);
-        case kSpotsDown:
+        case BetArrow::SpotsDown:
             return spotsBy(state, -1);
-        default:
-            return result;
     }
     result.totals = UpdateTotals(state);
     return result;

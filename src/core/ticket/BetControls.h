@@ -15,25 +15,24 @@ enum class ValueField {
     Spot,           // ImageSpot
 };
 
-// The tags of the 80 board cells: 100 + n, 200 + n or 300 + n (see Board.h).
-class CellTags {
+// The state of each of the 80 board cells.
+class BoardCells {
   public:
-    CellTags() { resetAll(); }
-    int tag(int number) const { return tags_[static_cast<std::size_t>(number)]; }
-    void set(int number, int tag) { tags_[static_cast<std::size_t>(number)] = tag; }
-    bool isUnmarked(int number) const { return tag(number) < board::kTagMarked; }
-    bool isMarked(int number) const {
-        return tag(number) >= board::kTagMarked && tag(number) < board::kTagLocked;
-    }
+    BoardCells() { resetAll(); }
+    CellState state(int number) const { return states_[static_cast<std::size_t>(number)]; }
+    bool isUnmarked(int number) const { return state(number) == CellState::Unmarked; }
+    bool isMarked(int number) const { return state(number) == CellState::Marked; }
+    void mark(int number) { set(number, CellState::Marked); }
+    void unmark(int number) { set(number, CellState::Unmarked); }
     // Locks a member of a completed way group: clicks on it are ignored.
-    void lock(int number) { set(number, board::kTagLocked + number); }
-    void resetAll() {
-        for (int n = 0; n <= board::kNumbers; ++n)
-            tags_[static_cast<std::size_t>(n)] = board::kTagUnmarked + n;
-    }
+    void lock(int number) { set(number, CellState::Locked); }
+    void resetAll() { states_.fill(CellState::Unmarked); }
+    // The tag the painted cell carries for its state: 100 + n, 200 + n or 300 + n.
+    int tag(int number) const { return board::cellTag(number, state(number)); }
 
   private:
-    std::array<int, board::kNumbers + 1> tags_{};
+    void set(int number, CellState state) { states_[static_cast<std::size_t>(number)] = state; }
+    std::array<CellState, board::kNumbers + 1> states_{};
 };
 
 // What a click on a cell does.
@@ -43,6 +42,21 @@ enum class CellAction { None, Mark, Unmark };
 struct TotalsChange {
     bool pricePerGame = false;
     bool totalPrice = false;
+};
+
+// The ten arrows of the bet: NUMBER OF GAMES and PRICE PER WAY, each by a
+// small and a large step up and down, and the quick pick's spot count.
+enum class BetArrow {
+    GamesUp,          // + 1
+    GamesDown,        // - 1
+    GamesUpTen,       // + 10, at most 1000
+    GamesDownTen,     // - 10, at least 1
+    PriceUp,          // + $0.05
+    PriceDown,        // - $0.05
+    PriceUpDollar,    // + $1.00, at most $100.00
+    PriceDownDollar,  // - $1.00, at least $0.05
+    SpotsUp,          // the quick pick's count + 1
+    SpotsDown,        // the quick pick's count - 1
 };
 
 // The outcome of one spinner step, for the window to repaint.
@@ -55,11 +69,6 @@ struct SpinnerResult {
 
 namespace bet {
 
-// Pressed tags of the spinner arrows (released tag + 1).
-constexpr int kGamesUp = 108, kGamesDown = 110, kGamesUpLarge = 112, kGamesDownLarge = 114;
-constexpr int kPriceUp = 208, kPriceDown = 210, kPriceUpLarge = 212, kPriceDownLarge = 214;
-constexpr int kSpotsUp = 18, kSpotsDown = 20;
-
 constexpr std::int32_t kMostGames = 1000;
 constexpr Money kLowestPrice = 500;  // $0.05
 constexpr Money kHighestPrice = money::dollars(100);
@@ -68,15 +77,16 @@ constexpr int kMostSpots = 20;
 // True when no further number may be marked in the set being filled.
 bool SpotLimitReached(const GameState& state, bool wayChecked);
 
-// What a left click on a cell with this tag does now.
-CellAction cellAction(int tag, const GameState& state, bool wayChecked);
+// What a left click on a cell in this state does now.
+CellAction cellAction(CellState cell, const GameState& state, bool wayChecked);
 
-// Keeps Sets[CurrentSet] in step with a cell just marked (add) or unmarked;
-// CurrentNumber is the number. Returns true when the add completed a way group.
-bool AddOrRemoveNumber(GameState& state, bool added);
+// Puts a number just marked into Sets[CurrentSet]; true when it completed a way group.
+bool AddNumber(GameState& state, int number);
+// Takes a number just unmarked out of Sets[CurrentSet], closing the gap.
+void RemoveNumber(GameState& state, int number);
 
-// One step of the arrow whose pressed tag is given.
-SpinnerResult SpinnerStep(GameState& state, int pressedTag);
+// One step of an arrow.
+SpinnerResult SpinnerStep(GameState& state, BetArrow arrow);
 
 // PricePerGame := Ways x PricePerWay; TotalPrice := NumberOfGames x PricePerGame.
 TotalsChange UpdateTotals(GameState& state);

@@ -39,8 +39,6 @@ QString RowText(std::int32_t ways, int spots) {
     return QString::number(ways) + QStringLiteral(" / ") + QString::number(spots);
 }
 
-int RowTag(int k, bool bet) { return 2 * k + (bet ? 10 : 9); }
-
 QString WaySummary(const WayCountArray& betWays, int spotsPerSet) {
     QString summary;
     for (int k = 1; k <= kRows; ++k) {
@@ -158,8 +156,6 @@ std::int32_t WayTicket::rowWays(int k) const {
 int WayTicket::rowSpots(int k) const { return k * state_.SpotsPerSet; }
 
 QString WayTicket::rowText(int k) const { return way::RowText(rowWays(k), rowSpots(k)); }
-
-int WayTicket::rowTag(int k) const { return way::RowTag(k, rowState(k) == WayRowState::Bet); }
 
 QString WayTicket::summary() const { return way::WaySummary(betWays(), state_.SpotsPerSet); }
 

@@ -32,9 +32,6 @@ bool RowOffered(int k, std::int32_t ways, int spotsPerSet);
 // "3 / 6": the ways of a row and the spots of each of its ways.
 QString RowText(std::int32_t ways, int spots);
 
-// The row's tag: 2k + 9 while not bet, 2k + 10 while bet.
-int RowTag(int k, bool bet);
-
 // "  3/3    3/6  ": every row with ways > 0 in rising k, each as
 // two spaces, ways, "/", k x s, two spaces.
 QString WaySummary(const WayCountArray& betWays, int spotsPerSet);
@@ -96,7 +93,6 @@ class WayTicket {
     std::int32_t rowWays(int k) const;  // WayCountsEdit[k]
     int rowSpots(int k) const;          // k x SpotsPerSet
     QString rowText(int k) const;
-    int rowTag(int k) const;
     QString summary() const;  // WaySummary of the bet rows
     bool groupFits() const;   // another whole group still fits on the board
     const way::WayCountArray& wayCountsEdit() const { return counts_; }

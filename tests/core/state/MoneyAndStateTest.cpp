@@ -70,9 +70,7 @@ TEST(SetColour, RepeatsEveryFortySets) {
     EXPECT_EQ(setColour(41), setColour(1));
     EXPECT_EQ(setColour(8), setColour(33));
     EXPECT_EQ(setColour(40), (Rgb{0, 204, 0}));
-    GameState state;
-    state.SetColour(2);
-    EXPECT_EQ(state.CheckColor, (Rgb{0, 204, 255}));
+    EXPECT_EQ(setColour(2), (Rgb{0, 204, 255}));
 }
 
 TEST(Board, RegionsHaveTheirSizesAndDoNotOverlap) {

@@ -12,28 +12,28 @@ TEST(PauseSettingsTest, RowsWrapAtTheirEnds) {
     state.PricePerGame = 0;  // the threshold starts from the price per game
     PauseSettings pause;
     pause.open(state);
-    pause.step(PauseSettings::kNumbersUp);
+    pause.step(PauseArrow::NumbersUp);
     EXPECT_EQ(pause.numbersEdit(), 0);
     EXPECT_EQ(pause.numbersTexts().value, "");
     EXPECT_EQ(pause.numbersTexts().label, "Don't Pause Between Numbers");
-    pause.step(PauseSettings::kNumbersDown);
+    pause.step(PauseArrow::NumbersDown);
     EXPECT_EQ(pause.numbersTexts().value, "60");
     EXPECT_EQ(pause.numbersTexts().label, "Second Pause Between Numbers");
 
-    pause.step(PauseSettings::kGamesDown);  // from 0
+    pause.step(PauseArrow::GamesDown);  // from 0
     EXPECT_EQ(pause.gamesEdit(), 301);
     EXPECT_EQ(pause.gamesTexts().value, "");
     EXPECT_EQ(pause.gamesTexts().label, "Pause Between Games");
-    pause.step(PauseSettings::kGamesDown);
+    pause.step(PauseArrow::GamesDown);
     EXPECT_EQ(pause.gamesTexts().value, "300");
     EXPECT_EQ(pause.gamesTexts().label, "Second Pause Between Games");
-    pause.step(PauseSettings::kGamesUp);
-    pause.step(PauseSettings::kGamesUp);
+    pause.step(PauseArrow::GamesUp);
+    pause.step(PauseArrow::GamesUp);
     EXPECT_EQ(pause.gamesEdit(), 0);
 
-    pause.step(PauseSettings::kWinningDown);  // below $0.00
+    pause.step(PauseArrow::WinningDown);  // below $0.00
     EXPECT_EQ(pause.winEdit(), money::dollars(100000));
-    pause.step(PauseSettings::kWinningUp);
+    pause.step(PauseArrow::WinningUp);
     EXPECT_EQ(pause.winEdit(), 0);
 }
 
@@ -67,17 +67,17 @@ TEST(PauseSettingsTest, HeldWinningArrowGrowsItsStep) {
     state.PauseBetweenGames = 5;  // keeps the threshold instead of taking the price
     PauseSettings pause;
     pause.open(state);
-    pause.step(PauseSettings::kWinningUp);
+    pause.step(PauseArrow::WinningUp);
     QStringList shown{pause.winningText()};
     for (int i = 0; i < 4; ++i) {
-        pause.heldStep(PauseSettings::kWinningUp);
+        pause.heldStep(PauseArrow::WinningUp);
         shown.append(pause.winningText());
     }
     EXPECT_EQ(shown, (QStringList{"$0.05", "$0.10", "$0.25", "$0.50", "$0.85"}));
     pause.released();
     EXPECT_EQ(pause.winStep(), 500);
     // The step falls back to $0.05 once it passes $1,000.00.
-    for (int i = 0; i < 10000; ++i) pause.heldStep(PauseSettings::kNumbersUp);
+    for (int i = 0; i < 10000; ++i) pause.heldStep(PauseArrow::NumbersUp);
     EXPECT_EQ(pause.winStep(), 500);  // 10000 growths pass $1,000.00 exactly here
 }
 
@@ -87,17 +87,17 @@ TEST(PauseSettingsTest, OpeningTakesThePriceOnlyWithoutAGamesPause) {
     PauseSettings pause;
     pause.open(state);
     EXPECT_EQ(pause.winEdit(), money::dollars(4));
-    pause.step(PauseSettings::kGamesUp);
-    pause.step(PauseSettings::kWinningUp);
+    pause.step(PauseArrow::GamesUp);
+    pause.step(PauseArrow::WinningUp);
     // Cancel: nothing committed; the next opening starts from the settings.
     pause.open(state);
     EXPECT_EQ(pause.gamesEdit(), 0);
-    pause.step(PauseSettings::kGamesUp);
+    pause.step(PauseArrow::GamesUp);
     pause.commit(state);
     EXPECT_EQ(state.PauseBetweenGames, 1);
     EXPECT_EQ(state.PauseWinThreshold, money::dollars(4));
     state.PricePerGame = money::dollars(9);
-    pause.step(PauseSettings::kWinningUp);
+    pause.step(PauseArrow::WinningUp);
     pause.open(state);  // a games pause is set: the threshold carries over
     EXPECT_EQ(pause.winEdit(), money::dollars(4) + 500);
 }

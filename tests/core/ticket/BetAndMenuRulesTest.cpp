@@ -16,26 +16,26 @@ TEST(BetRules, PriceStepsAndTotals) {
     // The large step is checked unclamped, then clamped to $100.00.
     state.Ways = 1;
     state.PricePerWay = money::dollars(99) + 5000;
-    SpinnerResult up = bet::SpinnerStep(state, bet::kPriceUpLarge);
+    SpinnerResult up = bet::SpinnerStep(state, BetArrow::PriceUpDollar);
     EXPECT_TRUE(up.stepped);
     EXPECT_EQ(state.PricePerWay, money::dollars(100));
     EXPECT_TRUE(up.totals.pricePerGame);
-    EXPECT_FALSE(bet::SpinnerStep(state, bet::kPriceUp).stepped);
+    EXPECT_FALSE(bet::SpinnerStep(state, BetArrow::PriceUp).stepped);
 
     // A way ticket under construction has no ways yet: any price passes.
     state.Ways = 0;
     state.AggregateLimit = 0;
     state.PricePerWay = money::dollars(2);
-    EXPECT_TRUE(bet::SpinnerStep(state, bet::kPriceUp).stepped);
+    EXPECT_TRUE(bet::SpinnerStep(state, BetArrow::PriceUp).stepped);
 }
 
 TEST(BetRules, QuickPickCountStaysWithinOneToTwenty) {
     GameState state;
     state.SpotsMarked = 1;
-    EXPECT_FALSE(bet::SpinnerStep(state, bet::kSpotsDown).stepped);
-    for (int i = 0; i < 25; ++i) bet::SpinnerStep(state, bet::kSpotsUp);
+    EXPECT_FALSE(bet::SpinnerStep(state, BetArrow::SpotsDown).stepped);
+    for (int i = 0; i < 25; ++i) bet::SpinnerStep(state, BetArrow::SpotsUp);
     EXPECT_EQ(state.SpotsMarked, 20);
-    SpinnerResult down = bet::SpinnerStep(state, bet::kSpotsDown);
+    SpinnerResult down = bet::SpinnerStep(state, BetArrow::SpotsDown);
     EXPECT_EQ(state.SpotsMarked, 19);
     EXPECT_EQ(down.field, ValueField::Spot);
     EXPECT_EQ(bet::valueText(state, ValueField::Spot), "19 SPOT");
@@ -45,8 +45,7 @@ TEST(BetRules, RemovingANumberNotInTheSetChangesNothing) {
     GameState state;
     state.Sets[1].Numbers = {4, 8};
     state.SpotsMarked = 2;
-    state.CurrentNumber = 9;
-    bet::AddOrRemoveNumber(state, false);
+    bet::RemoveNumber(state, 9);
     EXPECT_EQ(state.SpotsMarked, 2);
     EXPECT_EQ(state.Sets[1].number(2), 8);
 }
@@ -56,10 +55,9 @@ TEST(BetRules, ASetNumberPastTheTicketIsRefused) {
     // one past the ticket; nothing may be written there.
     GameState state;
     state.CurrentSet = kSetCount + 1;
-    state.CurrentNumber = 5;
     const GameState before = state;
-    EXPECT_FALSE(bet::AddOrRemoveNumber(state, true));
-    EXPECT_FALSE(bet::AddOrRemoveNumber(state, false));
+    EXPECT_FALSE(bet::AddNumber(state, 5));
+    bet::RemoveNumber(state, 5);
     EXPECT_EQ(state.CurrentSet, kSetCount + 1);
     EXPECT_EQ(state.SpotsMarked, 0);
     EXPECT_EQ(state.Sets, before.Sets);

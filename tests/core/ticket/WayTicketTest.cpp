@@ -17,8 +17,7 @@ using Outcome = WayRowClickResult::Outcome;
 bool mark(GameState& state, std::initializer_list<int> numbers) {
     bool completed = false;
     for (const int n : numbers) {
-        state.CurrentNumber = static_cast<std::int16_t>(n);
-        completed = bet::AddOrRemoveNumber(state, true);
+        completed = bet::AddNumber(state, n);
     }
     return completed;
 }
@@ -28,8 +27,7 @@ void buildGroups(GameState& state, WayTicket& ticket, int s, int groups) {
     int next = 1;
     for (int g = 1; g <= groups; ++g) {
         for (int i = 0; i < s; ++i) {
-            state.CurrentNumber = static_cast<std::int16_t>(next++);
-            const bool completed = bet::AddOrRemoveNumber(state, true);
+            const bool completed = bet::AddNumber(state, next++);
             if (g == 1 && i == s - 1) {
                 ASSERT_FALSE(completed);  // a plain ticket has no group size yet
                 ASSERT_FALSE(ticket.choose().empty());
@@ -97,8 +95,8 @@ TEST(WayTicket, GroupsAddRowsAsTheyComplete) {
     EXPECT_EQ(ticket.rowText(1), "3 / 3");
     EXPECT_EQ(ticket.rowText(2), "3 / 6");
     EXPECT_EQ(ticket.rowText(3), "1 / 9");
-    EXPECT_EQ(ticket.rowTag(1), 11);
-    EXPECT_EQ(ticket.rowTag(3), 15);
+    EXPECT_EQ(ticket.rowState(1), WayRowState::Offered);
+    EXPECT_EQ(ticket.rowState(3), WayRowState::Offered);
     EXPECT_EQ(state.Sets[3].Numbers[0], 60);
 }
 
@@ -214,7 +212,7 @@ TEST(WayTicket, BetRowsFixThePriceTheSummaryAndTheBoard) {
     EXPECT_EQ(state.PricePerGame, money::dollars(6));
     EXPECT_EQ(state.TotalPrice, money::dollars(12));
     EXPECT_EQ(ticket.summary(), "  3/3    3/6  ");
-    EXPECT_EQ(ticket.rowTag(2), 14);
+    EXPECT_EQ(ticket.rowState(2), WayRowState::Bet);
 
     const WayRowClickResult unbet = ticket.clickRow(1);
     EXPECT_EQ(unbet.outcome, Outcome::Unbet);
@@ -237,8 +235,7 @@ TEST(WayTicket, ClicksThatMustDoNothing) {
     mark(state, {30});  // half a group
     EXPECT_EQ(ticket.clickRow(1).outcome, Outcome::Ignored);
     EXPECT_EQ(state.Ways, 0);
-    state.CurrentNumber = 30;
-    bet::AddOrRemoveNumber(state, false);
+    bet::RemoveNumber(state, 30);
     EXPECT_EQ(ticket.clickRow(3).outcome, Outcome::Ignored);  // not offered
     EXPECT_EQ(ticket.clickRow(0).outcome, Outcome::Ignored);
     EXPECT_EQ(ticket.clickRow(16).outcome, Outcome::Ignored);
@@ -285,8 +282,8 @@ TEST(WayTicket, RestoredCountsBecomeBetRows) {
     state.WayCounts = {3, 3, 1};
     ticket.restoreRows();
     EXPECT_EQ(ticket.summary(), "  3/4    3/8    1/12  ");
-    EXPECT_EQ(ticket.rowTag(1), 12);
-    EXPECT_EQ(ticket.rowTag(3), 16);
+    EXPECT_EQ(ticket.rowState(1), WayRowState::Bet);
+    EXPECT_EQ(ticket.rowState(3), WayRowState::Bet);
     EXPECT_EQ(ticket.rowState(4), WayRowState::Hidden);
 
     state.WayCounts.fill(0);

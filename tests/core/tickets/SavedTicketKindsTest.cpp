@@ -15,8 +15,7 @@ GameState chosenTicket(TicketChoice choice) {
     int spots = 0;
     while (!IsOffered(entry.menuItem, spots)) ++spots;
     for (int n = 1; n <= spots; ++n) {
-        state.CurrentNumber = static_cast<std::int16_t>(7 * n);
-        bet::AddOrRemoveNumber(state, true);
+        bet::AddNumber(state, 7 * n);
     }
     EXPECT_TRUE(ApplyTicketKind(state, choice).has_value());
     return state;
