@@ -57,8 +57,10 @@ std::vector<AboutBox::Line> AboutBox::lines() {
         {QRect(96, 8, 224, 36), QStringLiteral("Velloro"), 32, true},
         {QRect(96, 44, 224, 16), QStringLiteral("Version %1").arg(QLatin1String(kVelloroVersion)),
          13, false},
-        {QRect(96, 61, 224, 14), QStringLiteral("A single-player Keno game"), 11, false},
-        {QRect(96, 74, 224, 14), QStringLiteral("for the Linux desktop."), 11, false},
+        {QRect(96, 61, 224, 14), QStringLiteral("A single-player Keno game for the Linux desktop."),
+         11, false},
+        {QRect(96, 74, 224, 14), QStringLiteral("Free software under the GNU GPL 3.0 or later."),
+         11, false},
         {QRect(12, 106 + kBelowPicture, 306, 16), QStringLiteral("Built on"), 13, false},
     };
     int top = 124 + kBelowPicture;

@@ -15,9 +15,9 @@ class QWidget;
 // The game's version, as the build names it (the CMake project version).
 extern const char* const kVelloroVersion;
 
-// "About Velloro": the game's name, version and what it is, the splash's
-// balls dropping into place, the parts it is built on with their licences,
-// and how much memory the game uses and the system has free, painted like the
+// "About Velloro": the game's name, version, what it is and its licence, the
+// splash's balls dropping into place, the parts it is built on with their
+// licences, and how much memory the game uses and the system has free, painted like the
 // game's own windows on the green table. The balls move and the memory
 // figures are read again while the box is open. Closes by OK, Enter, Escape
 // or its close box.

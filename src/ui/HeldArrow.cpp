@@ -21,6 +21,13 @@ HeldArrow::HeldArrow(ImageButton& button, const ControlPainter& painter, Look lo
                 press(buttons, modifiers);
             });
     connect(&button_, &ImageButton::mouseReleased, this, &HeldArrow::release);
+    // Space held on the arrow when the focus left: its release goes elsewhere.
+    connect(&button_, &ImageButton::pressCancelled, this, &HeldArrow::letGo);
+    button_.setFocusPolicy(Qt::TabFocus);
+    // Unless its window has named it for what it steps.
+    if (button_.spoken().name.isEmpty())
+        button_.setSpoken(
+            ImageButton::Spoken::button(look_.up ? QStringLiteral("Up") : QStringLiteral("Down")));
     button_.installEventFilter(this);
     paint(false);
 }

@@ -58,7 +58,8 @@ class HeldArrow : public QObject {
     };
 
     // Takes over `button` (whose tag must be odd): paints it released, follows
-    // its mouse and hiding. Lives as the button's child; `painter` must outlive it.
+    // its mouse, its keys (it becomes a Tab stop; Space held repeats) and hiding. Lives as the
+    // button's child; `painter` must outlive it.
     HeldArrow(ImageButton& button, const ControlPainter& painter, Look look, Actions actions);
 
     // The picture control this arrow drives.

@@ -1,9 +1,14 @@
 #include "ui/ImageButton.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/AccessibleControl.h"
+#include "ui/FocusFrame.h"
+
 ImageButton::ImageButton(QWidget* parent) : QWidget(parent) {
+    accessible_control::install();
     image_ = QImage(qMax(1, width()), qMax(1, height()), QImage::Format_RGB32);
     image_.fill(Qt::white);
 }
@@ -23,6 +28,7 @@ void ImageButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(rect(), image_);
+    if (hasFocus()) focus_frame::paint(painter, rect());
 }
 
 void ImageButton::resizeEvent(QResizeEvent*) { fitImage(); }
@@ -43,4 +49,93 @@ void ImageButton::mousePressEvent(QMouseEvent* event) {
 
 void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
     Q_EMIT mouseReleased(event->button(), event->buttons(), event->modifiers());
+}
+
+// Space and Enter press like the left button; the arrow keys go from control
+// to control as Tab and Shift+Tab do. Anything else is left to the window
+// (Escape, shortcuts, the menus' letters).
+void ImageButton::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+        case Qt::Key_Space:
+            if (!event->isAutoRepeat() && keyHold_ == KeyHold::None) {
+                keyHold_ = KeyHold::Space;
+                Q_EMIT mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            }
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (!event->isAutoRepeat() && keyHold_ == KeyHold::None) {
+                Q_EMIT mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+                Q_EMIT mouseReleased(Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+            }
+            return;
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            focusNextPrevChild(false);
+            return;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            focusNextPrevChild(true);
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+void ImageButton::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && keyHold_ == KeyHold::Space) {
+        keyHold_ = KeyHold::None;
+        Q_EMIT mouseReleased(Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void ImageButton::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void ImageButton::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+    if (keyHold_ == KeyHold::None) return;
+    keyHold_ = KeyHold::None;
+    Q_EMIT pressCancelled();
+}
+
+void ImageButton::setSpoken(const Spoken& spoken) {
+    if (spoken == spoken_) return;
+    const Spoken before = spoken_;
+    spoken_ = spoken;
+    if (!QAccessible::isActive()) return;
+    if (spoken.name != before.name || spoken.value != before.value) {
+        QAccessibleEvent named(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&named);
+    }
+    if (spoken.description != before.description) {
+        QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&described);
+    }
+    if (spoken.value != before.value) {
+        QAccessibleValueChangeEvent valued(this, spoken.value);
+        QAccessible::updateAccessibility(&valued);
+    }
+    if (spoken.checked != before.checked || spoken.checkable != before.checkable) {
+        QAccessible::State changed;
+        changed.checked = true;
+        changed.checkable = spoken.checkable != before.checkable;
+        QAccessibleStateChangeEvent stated(this, changed);
+        QAccessible::updateAccessibility(&stated);
+    }
+}
+
+QString ImageButton::spokenName() const {
+    return spoken_.value.isEmpty() ? spoken_.name
+                                   : spoken_.name + QStringLiteral(", ") + spoken_.value;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QColor>
 #include <QImage>
 #include <QString>
@@ -13,6 +14,14 @@
 // Whatever is painted stays until painted over. Every drawing step is kept
 // (back to the last one that covered the whole bitmap) so that a resized
 // control paints itself again at its new size.
+//
+// A control that takes the keyboard focus (its owner gives it Qt::TabFocus;
+// a click never moves the focus, so the mouse sees no change) shows a focus
+// ring over its bitmap, and Space or Enter on it are a left-button press
+// with no modifier key: they send mousePressed, so a key takes the very path
+// of its mouse twin. Space sends mouseReleased when it comes up, Enter at
+// once; a key's auto-repeat is ignored. When the focus leaves while Space is
+// down, pressCancelled comes instead of the release.
 class ImageButton : public QWidget {
     Q_OBJECT
   public:
@@ -40,23 +49,75 @@ class ImageButton : public QWidget {
     // The pixel size of the smallest caption the bitmap shows now; 0 for none.
     int captionPixels = 0;
 
+    // What a screen reader is told about the control. The name it reads is
+    // the name followed by the value ("Total Price, $5.00").
+    struct Spoken {
+        QAccessible::Role role = QAccessible::Graphic;
+        QString name;
+        QString value;        // a value box's amount, a status word
+        QString description;  // the state in words: "marked, group 2, drawn, caught"
+        bool checkable = false;
+        bool checked = false;
+        bool operator==(const Spoken&) const = default;
+
+        // A button or arrow called by its caption or what it does.
+        static Spoken button(const QString& name) { return as(QAccessible::Button, name); }
+        // A text or box: what it is, and what it shows when that changes.
+        static Spoken text(const QString& name, const QString& value = {}) {
+            Spoken spoken = as(QAccessible::StaticText, name);
+            spoken.value = value;
+            return spoken;
+        }
+        // Something marked or not, bet or not, on or off.
+        static Spoken checkBox(const QString& name, bool checked, const QString& description = {}) {
+            Spoken spoken = as(QAccessible::CheckBox, name);
+            spoken.description = description;
+            spoken.checkable = true;
+            spoken.checked = checked;
+            return spoken;
+        }
+        static Spoken as(QAccessible::Role role, const QString& name) {
+            Spoken spoken;
+            spoken.role = role;
+            spoken.name = name;
+            return spoken;
+        }
+    };
+    const Spoken& spoken() const { return spoken_; }
+    // Tells the reader what changed.
+    void setSpoken(const Spoken& spoken);
+    // The name as read: the name, then the value after a comma.
+    QString spokenName() const;
+
   Q_SIGNALS:
+    // The left button went down (or Space or Enter, see above).
     void mousePressed(Qt::MouseButton button, Qt::MouseButtons buttons,
                       Qt::KeyboardModifiers modifiers);
     void mouseReleased(Qt::MouseButton button, Qt::MouseButtons buttons,
                        Qt::KeyboardModifiers modifiers);
+    // Space was down when the focus left: its release will not come here.
+    void pressCancelled();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
+    // Which key holds the control down.
+    enum class KeyHold { None, Space };
+
     // Makes the bitmap the control's size, painting the kept steps again.
     void fitImage();
 
     int tag_ = 0;
     QImage image_;
     std::vector<Drawing> steps_;
+    KeyHold keyHold_ = KeyHold::None;
+    Spoken spoken_;
 };

@@ -18,6 +18,9 @@ PressButton::PressButton(ImageButton& button, const ControlPainter& painter, But
                 press(buttons, modifiers);
             });
     connect(&button_, &ImageButton::mouseReleased, this, &PressButton::release);
+    connect(&button_, &ImageButton::pressCancelled, this, &PressButton::cancel);
+    button_.setFocusPolicy(Qt::TabFocus);
+    button_.setSpoken(ImageButton::Spoken::button(look_.caption));
     paint(false);
 }
 
@@ -40,4 +43,10 @@ void PressButton::release() {
     paint(false);
     if (click_) click_();
     if (action_) action_();
+}
+
+void PressButton::cancel() {
+    if (!pressed_) return;
+    pressed_ = false;
+    paint(false);
 }

@@ -14,7 +14,8 @@ class ImageButton;
 class PressButton : public QObject {
     Q_OBJECT
   public:
-    // Takes over `button`: paints it raised and follows its mouse. Lives as the
+    // Takes over `button`: paints it raised and follows its mouse and keys (it
+    // becomes a Tab stop: Space or Enter press it). Lives as the
     // button's child; `painter` must outlive it.
     PressButton(ImageButton& button, const ControlPainter& painter, ButtonLook look,
                 std::function<void()> click, std::function<void()> action);
@@ -28,6 +29,8 @@ class PressButton : public QObject {
     void press(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     // The mouse came up: raised look, click, then the action.
     void release();
+    // The press came to nothing (the focus left while Space was down): raised, no action.
+    void cancel();
 
   private:
     void paint(bool pressed);

@@ -1,5 +1,6 @@
 #include "ui/WhatsThis.h"
 
+#include <QAction>
 #include <QMenu>
 #include <QWidget>
 
@@ -14,4 +15,22 @@ void AttachWhatsThis(QWidget* control, int helpNumber, ShowHelp show) {
                          const QPoint at = control->mapToGlobal(local);
                          if (menu.exec(at) == item) show(helpNumber, at);
                      });
+}
+
+QAction* AttachWhatsThisKey(QWidget* window, ShowHelp show) {
+    auto* key = new QAction(QStringLiteral("What's this?"), window);
+    key->setObjectName(QStringLiteral("WhatsThisKey"));
+    key->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    key->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(key);
+    QObject::connect(key, &QAction::triggered, window, [window, show] {
+        for (QWidget* control = window->focusWidget(); control != nullptr && control != window;
+             control = control->parentWidget()) {
+            const int number = control->property(kHelpNumberProperty).toInt();
+            if (number <= 0) continue;
+            show(number, control->mapToGlobal(control->rect().center()));
+            return;
+        }
+    });
+    return key;
 }

@@ -80,6 +80,8 @@ void AggregateNotice::paintEvent(QPaintEvent*) {
 }
 
 void AggregateNotice::showEvent(QShowEvent* event) {
+    // The lines are painted: a screen reader reads them from the description.
+    setAccessibleDescription(lines(state_.AggregateLimit).join(QLatin1Char(' ')));
     QDialog::showEvent(event);
     closeTimer_->start();
 }

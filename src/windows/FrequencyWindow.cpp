@@ -31,6 +31,9 @@ FrequencyWindow::FrequencyWindow(const DialogContext& context, QString historyPa
     fitTexts();
     upArrow = makeArrow({351, 9, 16, 16}, kUpTag, 171);
     downArrow = makeArrow({372, 9, 16, 16}, kDownTag, 172);
+    upArrow->button().setSpoken(ImageButton::Spoken::button(QStringLiteral("More Games")));
+    downArrow->button().setSpoken(ImageButton::Spoken::button(QStringLiteral("Fewer Games")));
+    setMainControl(&upArrow->button());
 
     const frequency::FrequencyChart chart = frequency::OpenFrequencyChart(historyPath_);
     games_ = chart.games;

@@ -20,6 +20,7 @@ GameDialog::GameDialog(const DialogContext& context, const WindowStyle& style, Q
     SetUpGreenDialog(*this, title);
     scaler_ = new WindowScaler(this, designSize);
     FitAndCentre(*this, *scaler_);
+    if (showHelp_) AttachWhatsThisKey(this, showHelp_);
 }
 
 QSize GameDialog::designSize() const { return scaler_->designSize(); }
@@ -50,4 +51,12 @@ void GameDialog::click() { PlayGameSound(sound_, state_.SoundsOn, {sounds::Cue::
 void GameDialog::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     fitTexts();
+}
+
+void GameDialog::setMainControl(QWidget* control) { mainControl_ = control; }
+
+void GameDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (mainControl_ && mainControl_->isVisibleTo(this) && mainControl_->isEnabled())
+        mainControl_->setFocus(Qt::ActiveWindowFocusReason);
 }

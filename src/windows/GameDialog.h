@@ -25,6 +25,9 @@ struct DialogContext {
 // bar with only the close box, the painter of its picture controls, the
 // scaler that keeps it in proportion to the screen it opens on (centred
 // there), the texts that follow its size and the click of its controls.
+// From the keyboard: it opens with the focus on its main control, Escape
+// closes it as its CANCEL or close box would (QDialog's reject), and
+// Shift+F1 shows "What's this?" of the focused control.
 class GameDialog : public QDialog {
     Q_OBJECT
   public:
@@ -45,12 +48,18 @@ class GameDialog : public QDialog {
     void click();
     // Sets the texts' fonts for the window's height; runs at every resize.
     virtual void fitTexts() {}
+    // The control the keyboard focus is on when the window opens.
+    void setMainControl(QWidget* control);
 
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
     GameState& state_;
     SoundPlayer& sound_;
     ShowHelp showHelp_;
     ControlPainter painter_;
     WindowScaler* scaler_ = nullptr;
+
+  private:
+    QWidget* mainControl_ = nullptr;
 };

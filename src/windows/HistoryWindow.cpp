@@ -9,6 +9,7 @@
 #include "ui/DialogFrame.h"
 #include "ui/HeldArrow.h"
 #include "ui/ImageButton.h"
+#include "ui/ListKeys.h"
 #include "ui/PressButton.h"
 #include "ui/WholeRows.h"
 #include "ui/WindowScaler.h"
@@ -32,12 +33,13 @@ struct SortButton {
     int tag;
     int helpNumber;
     bool up;
+    const char* spoken;
 };
 constexpr SortButton kSortButtons[] = {
-    {{9, 335, 16, 16}, 105, 156, true},
-    {{29, 335, 16, 16}, 107, 155, false},
-    {{79, 335, 16, 16}, 109, 158, true},
-    {{99, 335, 16, 16}, 111, 157, false},
+    {{9, 335, 16, 16}, 105, 156, true, "Earliest Games First"},
+    {{29, 335, 16, 16}, 107, 155, false, "Latest Games First"},
+    {{79, 335, 16, 16}, 109, 158, true, "Smallest Wins First"},
+    {{99, 335, 16, 16}, 111, 157, false, "Biggest Wins First"},
 };
 
 std::size_t indexOf(HistoryOrder order) { return static_cast<std::size_t>(order); }
@@ -68,12 +70,18 @@ HistoryWindow::HistoryWindow(const DialogContext& context, QString historyPath,
     scaler_->place(gameList, {10, 31, 128, 300});
     attachHelp(gameList, 151);
     connect(gameList, &QListWidget::itemDoubleClicked, this, [this] { replaySelectedGame(); });
+    AttachListKeys(gameList, {}, [this] { replaySelectedGame(); });
+    setMainControl(gameList);
 
     scrollUp = makeScrollButton({143, 161, 16, 16}, kScrollUpTag, 152);
     scrollDown = makeScrollButton({143, 185, 16, 16}, kScrollDownTag, 153);
+    scrollUp->button().setSpoken(ImageButton::Spoken::button(QStringLiteral("Scroll Up")));
+    scrollDown->button().setSpoken(ImageButton::Spoken::button(QStringLiteral("Scroll Down")));
     for (const SortButton& entry : kSortButtons) {
         const auto order = static_cast<HistoryOrder>(&entry - kSortButtons);
         ImageButton* button = placeImage(entry.designRect, entry.tag, entry.helpNumber);
+        button->setFocusPolicy(Qt::TabFocus);
+        button->setSpoken(ImageButton::Spoken::button(QLatin1String(entry.spoken)));
         sortButtons[indexOf(order)] = button;
         connect(button, &ImageButton::mousePressed, this,
                 [this, order](Qt::MouseButton, Qt::MouseButtons buttons,

@@ -18,24 +18,31 @@ constexpr int kLabelFontUnits = 11;
 constexpr int kCaptionUnits = 13;
 
 // A picture control of the window: where it stands, its released tag, its
-// help and, for an arrow, its step.
+// help, for an arrow its step, and what a screen reader calls it.
 struct PlacedImage {
     const char* name;
     QRect designRect;
     int tag;
     int helpNumber;
     std::optional<PauseArrow> arrow;
+    const char* spoken;
 };
 
 constexpr PlacedImage kImages[] = {
-    {"ImageNumbersUp", {9, 12, 16, 16}, 101, 117, PauseArrow::NumbersUp},
-    {"ImageNumbersDown", {27, 12, 16, 16}, 103, 118, PauseArrow::NumbersDown},
-    {"ImageGamesUp", {9, 50, 16, 16}, 105, 120, PauseArrow::GamesUp},
-    {"ImageGamesDown", {27, 50, 16, 16}, 107, 121, PauseArrow::GamesDown},
-    {"ImageWinningUp", {9, 70, 16, 16}, 109, 123, PauseArrow::WinningUp},
-    {"ImageWinningDown", {27, 70, 16, 16}, 111, 124, PauseArrow::WinningDown},
-    {"ImageOK", {67, 98, 65, 35}, kOkTag, 69, std::nullopt},
-    {"ImageCancel", {139, 98, 65, 35}, kCancelTag, 70, std::nullopt},
+    {"ImageNumbersUp", {9, 12, 16, 16}, 101, 117, PauseArrow::NumbersUp,
+     "Longer Pause Between Numbers"},
+    {"ImageNumbersDown", {27, 12, 16, 16}, 103, 118, PauseArrow::NumbersDown,
+     "Shorter Pause Between Numbers"},
+    {"ImageGamesUp", {9, 50, 16, 16}, 105, 120, PauseArrow::GamesUp,
+     "Longer Pause Between Games"},
+    {"ImageGamesDown", {27, 50, 16, 16}, 107, 121, PauseArrow::GamesDown,
+     "Shorter Pause Between Games"},
+    {"ImageWinningUp", {9, 70, 16, 16}, 109, 123, PauseArrow::WinningUp,
+     "Raise The Winning Amount"},
+    {"ImageWinningDown", {27, 70, 16, 16}, 111, 124, PauseArrow::WinningDown,
+     "Lower The Winning Amount"},
+    {"ImageOK", {67, 98, 65, 35}, kOkTag, 69, std::nullopt, "OK"},
+    {"ImageCancel", {139, 98, 65, 35}, kCancelTag, 70, std::nullopt, "CANCEL"},
 };
 
 bool isUp(PauseArrow arrow) {
@@ -80,10 +87,17 @@ PauseDialog::PauseDialog(const DialogContext& context, PauseSettings& settings, 
     ImageButton* bottom = place("ImageBottom", {2, 41, 265, 54});
     for (const PlacedImage& entry : kImages) {
         ImageButton* image = place(entry.name, entry.designRect, entry.tag, entry.helpNumber);
+        image->setSpoken(ImageButton::Spoken::button(QLatin1String(entry.spoken)));
         images_.push_back(image);
         if (entry.arrow) {
             arrows_.push_back(makeArrow(*image, *entry.arrow));
         } else {
+            image->setFocusPolicy(Qt::TabFocus);
+            connect(image, &ImageButton::pressCancelled, this, [this, image] {
+                if (pressedButton_ != image) return;
+                pressedButton_ = nullptr;
+                paintButton(*image, false);
+            });
             connect(image, &ImageButton::mousePressed, this,
                     [this, image](Qt::MouseButton, Qt::MouseButtons buttons,
                                   Qt::KeyboardModifiers modifiers) {
@@ -104,6 +118,7 @@ PauseDialog::PauseDialog(const DialogContext& context, PauseSettings& settings, 
 
     painter_.paintBevel(*top, BevelStyle::Frame);
     painter_.paintBevel(*bottom, BevelStyle::Frame);
+    setMainControl(images_.front());
     showSettings();
 }
 

@@ -54,15 +54,17 @@ struct ArrowPlace {
     int tag;
     int top;
     int helpNumber;
+    const char* spoken;
 };
 
+// In the order Tab visits them, top to bottom.
 constexpr ArrowPlace kArrows[] = {
-    {"ImageBetUp", OddsArrow::BetUp, 101, 222, 142},
-    {"ImageBetDown", OddsArrow::BetDown, 103, 254, 143},
-    {"ImageSpotUp", OddsArrow::SpotUp, 105, 152, 76},
-    {"ImageSpotDown", OddsArrow::SpotDown, 107, 184, 77},
-    {"ImageCasinoUp", OddsArrow::CasinoUp, 113, 82, 191},
-    {"ImageCasinoDown", OddsArrow::CasinoDown, 115, 114, 192},
+    {"ImageCasinoUp", OddsArrow::CasinoUp, 113, 82, 191, "Next Casino"},
+    {"ImageCasinoDown", OddsArrow::CasinoDown, 115, 114, 192, "Previous Casino"},
+    {"ImageSpotUp", OddsArrow::SpotUp, 105, 152, 76, "More Spots"},
+    {"ImageSpotDown", OddsArrow::SpotDown, 107, 184, 77, "Fewer Spots"},
+    {"ImageBetUp", OddsArrow::BetUp, 101, 222, 142, "Raise The Bet"},
+    {"ImageBetDown", OddsArrow::BetDown, 103, 254, 143, "Lower The Bet"},
 };
 
 bool LeftButtonAlone(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
@@ -177,7 +179,13 @@ PayoffsWindow::PayoffsWindow(const DialogContext& context, OddsBrowser::Schedule
         actions.released = [this] { browser_.restartBetStep(); };
         arrows_[i] =
             new HeldArrow(*control, painter_, {IsUpArrow(entry.arrow), kCaptionUnits, 1}, actions);
+        control->setSpoken(ImageButton::Spoken::button(QLatin1String(entry.spoken)));
     }
+    oneInButton->setFocusPolicy(Qt::TabFocus);
+    percentButton->setFocusPolicy(Qt::TabFocus);
+    oneInButton->setSpoken(ImageButton::Spoken::button(QStringLiteral("Odds As One In")));
+    percentButton->setSpoken(ImageButton::Spoken::button(QStringLiteral("Odds As A Percentage")));
+    setMainControl(tabs);
     connect(oneInButton, &ImageButton::mousePressed, this,
             [this](Qt::MouseButton, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
                 onModePressed(odds::OddsMode::OneIn, buttons, modifiers);

@@ -25,6 +25,11 @@ ReplayWindow::ReplayWindow(const DialogContext& context, QString historyPath, in
     sentences->setFrameShape(QFrame::NoFrame);
     sentences->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     sentences->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // The sentences are read with the arrow keys; Tab goes on to the buttons.
+    sentences->setTabChangesFocus(true);
+    sentences->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    sentences->setAccessibleName(QStringLiteral("Game"));
+    setMainControl(sentences);
     QPalette textColours = sentences->palette();
     textColours.setColor(QPalette::Base, QColor::fromRgb(colours::kGreen));
     textColours.setColor(QPalette::Text, QColor::fromRgb(colours::kBlack));

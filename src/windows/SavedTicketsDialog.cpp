@@ -14,6 +14,7 @@
 #include "ui/ButtonLook.h"
 #include "ui/HeldArrow.h"
 #include "ui/ImageButton.h"
+#include "ui/ListKeys.h"
 #include "ui/PressButton.h"
 #include "ui/WholeRows.h"
 #include "ui/WindowScaler.h"
@@ -93,6 +94,8 @@ SavedTicketsDialog::SavedTicketsDialog(Mode mode, const DialogContext& context, 
     nameList->setUniformItemSizes(true);
     setFuchsia(nameList);
     nameList->viewport()->installEventFilter(this);
+    AttachListKeys(
+        nameList, [this](int row) { onNameClicked(row); }, [this] { onNameDoubleClicked(); });
     scaler_->place(nameList, {10, 44, 262, 90});
     connect(nameList, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         if (QGuiApplication::keyboardModifiers() == Qt::NoModifier)
@@ -103,7 +106,7 @@ SavedTicketsDialog::SavedTicketsDialog(Mode mode, const DialogContext& context, 
     attachHelp(nameList, 104);
 
     showNamesAndButtons();
-    nameEdit->setFocus();
+    setMainControl(nameEdit);
 }
 
 ImageButton* SavedTicketsDialog::place(const char* name, const QRect& designRect, int tag,
@@ -145,6 +148,8 @@ void SavedTicketsDialog::showNamesAndButtons() {
     pushButton(*deleteButton, QStringLiteral("DELETE"), [this] { deleteTicket(); });
     scrollUp = scrollArrow(*upButton, true);
     scrollDown = scrollArrow(*downButton, false);
+    upButton->setSpoken(ImageButton::Spoken::button(QStringLiteral("Scroll Up")));
+    downButton->setSpoken(ImageButton::Spoken::button(QStringLiteral("Scroll Down")));
     okButton->hide();
     deleteButton->hide();
     fitTexts();

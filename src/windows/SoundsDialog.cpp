@@ -51,6 +51,12 @@ SoundsDialog::SoundsDialog(const DialogContext& context, Waiter& waiter, QWidget
                 onButtonPressed(*button, buttons, keys);
             });
 
+    for (ImageButton* control : {musicToggle, soundsToggle, okButton, cancelButton})
+        control->setFocusPolicy(Qt::TabFocus);
+    okButton->setSpoken(ImageButton::Spoken::button(QStringLiteral("OK")));
+    cancelButton->setSpoken(ImageButton::Spoken::button(QStringLiteral("CANCEL")));
+    setMainControl(musicToggle);
+
     painter_.paintBevel(*panelMusic, BevelStyle::Frame);
     painter_.paintBevel(*panelSounds, BevelStyle::Frame);
     paintButton(*okButton, false);
@@ -78,12 +84,14 @@ void SoundsDialog::paintToggle(ImageButton& toggle, bool on) {
 
 void SoundsDialog::showMusicToggle(bool on) {
     paintToggle(*musicToggle, on);
+    musicToggle->setSpoken(ImageButton::Spoken::checkBox(QStringLiteral("Background Music"), on));
     musicLabel->setText(on ? QStringLiteral("BACKGROUND ON") : QStringLiteral("BACKGROUND OFF"));
     repaint();
 }
 
 void SoundsDialog::showSoundsToggle(bool on) {
     paintToggle(*soundsToggle, on);
+    soundsToggle->setSpoken(ImageButton::Spoken::checkBox(QStringLiteral("Keno Sounds"), on));
     soundsLabel->setText(on ? QStringLiteral("KENO SOUNDS ON") : QStringLiteral("KENO SOUNDS OFF"));
     repaint();
 }

@@ -70,6 +70,12 @@ void TableMenu::build(QMenuBar* bar, const QString& balanceCaption) {
     pauseGames = addItem(game, QStringLiteral("Pause &Games"));
     game->addSeparator();
     exit = addItem(game, QStringLiteral("E&xit"));
+    // The keys of the run of games; none is Alt with a menu's letter.
+    play->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    cast->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    next->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* tickets = bar->addMenu(QStringLiteral("&Tickets"));
     tickets->setObjectName(QStringLiteral("MenuTickets"));
@@ -79,6 +85,7 @@ void TableMenu::build(QMenuBar* bar, const QString& balanceCaption) {
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("MenuHelp"));
     helpTopics = addItem(help, QStringLiteral("&Help Topics"));
+    helpTopics->setShortcut(QKeySequence(Qt::Key_F1));
     help->addSeparator();
     ballFrequency = addItem(help, QStringLiteral("&Ball Frequency"));
     gamesHistory = addItem(help, QStringLiteral("&Games History"));

@@ -29,7 +29,9 @@
 #include "windows/PauseDialog.h"
 #include "windows/PayoffsWindow.h"
 #include "windows/SoundsDialog.h"
+#include "windows/TableKeyboard.h"
 #include "windows/TableLayout.h"
+#include "windows/TableSpeech.h"
 #include "windows/TicketPrinter.h"
 #include "windows/WayWindow.h"
 
@@ -144,6 +146,10 @@ void TableWindow::buildControls() {
         if (entry.helpNumber > 0) AttachWhatsThis(widget, entry.helpNumber, helpPopup());
     }
     parts_ = TableParts::pick([this](const QString& name) { return control(name); });
+    // What is shown only in paint is told to a screen reader as the window's description.
+    speech_ = std::make_unique<TableSpeech>(
+        state_, parts_, [this](const QString& text) { setAccessibleDescription(text); });
+    keyboard_ = new TableKeyboard(parts_, this);
     for (int n = 1; n <= board::kNumbers; ++n)
         cell(n)->setTag(board::cellTag(n, CellState::Unmarked));
     const auto& arrows = table_layout::arrows();
@@ -215,6 +221,7 @@ void TableWindow::routeEvents() {
     connect(menu_.ballFrequency, &QAction::triggered, this,
             [this] { ShowBallFrequency(dialogContext(), this, kGamesFile); });
     connect(menu_.about, &QAction::triggered, this, [this] { ShowAboutBox(this); });
+    AttachWhatsThisKey(this, helpPopup());
     routeTicketMenu();
     routeSavedTickets();
 }
@@ -248,6 +255,12 @@ void TableWindow::closeEvent(QCloseEvent* event) {
     waiter_.markClosing();
     help_.quit();
     QMainWindow::closeEvent(event);
+}
+
+bool TableWindow::focusNextPrevChild(bool next) {
+    // The focus goes round the table's own controls, never into the menu bar.
+    keyboard_->moveFocus(next);
+    return true;
 }
 
 void TableWindow::startGame(QSize screen) {

@@ -26,6 +26,8 @@ class QAction;
 class RandomSource;
 class SoundPlayer;
 class TableControls;
+class TableKeyboard;
+class TableSpeech;
 class Waiter;
 class WayWindow;
 class TicketPrinter;
@@ -63,6 +65,9 @@ class TableWindow : public QMainWindow, public TableView {
     // What a side window opened from the table gets: the game, its sounds,
     // the help pop-up and the table's bevel thickness.
     DialogContext dialogContext();
+
+    // The keyboard's way round the table.
+    TableKeyboard& keyboard() { return *keyboard_; }
 
     // Controls by layout name ("ImagePlay", "Image17"); nullptr for an unknown name.
     ImageButton* control(const QString& name) const;
@@ -109,6 +114,7 @@ class TableWindow : public QMainWindow, public TableView {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
   private:
     void buildControls();
@@ -142,4 +148,6 @@ class TableWindow : public QMainWindow, public TableView {
     std::unique_ptr<TableControls> table_;
     std::unique_ptr<GameCycle> cycle_;
     std::unique_ptr<TicketPrinter> printer_;
+    std::unique_ptr<TableSpeech> speech_;
+    TableKeyboard* keyboard_ = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "ui/HeldArrow.h"
 #include "ui/ImageButton.h"
 #include "windows/TableLayout.h"
+#include "windows/TableSpeech.h"
 #include "windows/TableWindow.h"
 
 namespace {
@@ -83,6 +84,7 @@ void TableWindow::paintCell(int number, CellLook look, Rgb checkColour) {
     painter_.paintBevel(*target, raised ? raisedStyle : sunkenStyle);
     painter_.paintCaption(*target, raised ? kBlack : kSilver, QString::number(number),
                           fonts::kTimes, CaptionAlignment::Centre, kCellOffset);
+    speech_->cellPainted(number, look);
     if (look == CellLook::Unmarked || look == CellLook::NotCaught) return;
     const QColor glyphColour = look == CellLook::Pressed ? kSilver : toQColor(checkColour);
     painter_.paintCaption(*target, glyphColour, QString(QChar(glyphs::kCheck)), glyphs::kSymbolFont,
@@ -108,21 +110,27 @@ void TableWindow::showStatus(const QString& word, Rgb colour, const QString& gam
         painter_.paintCaption(*parts_.status[i], toQColor(colour), texts[i], fonts::kTimes,
                               CaptionAlignment::Centre, 0);
     }
+    speech_->statusShown(word, gameNumber);
 }
 
 void TableWindow::showCentreMessage(const QString& text) {
     ImageButton& centre = *parts_.centre;
     painter_.fill(centre, kGreen);
     painter_.paintCaption(centre, kBlack, text, fonts::kTimes, CaptionAlignment::Centre, 0);
+    speech_->centreMessageShown(text);
 }
 
 void TableWindow::showValue(ValueField field, const QString& text) {
     ImageButton& value = *parts_.value(field);
     painter_.fill(value, kGreen);
     painter_.paintCaption(value, kBlack, text, fonts::kTimes, CaptionAlignment::Centre, 0);
+    speech_->valueShown(field, text);
 }
 
-void TableWindow::setBalanceCaption(const QString& caption) { menu_.balance->setTitle(caption); }
+void TableWindow::setBalanceCaption(const QString& caption) {
+    menu_.balance->setTitle(caption);
+    speech_->balanceShown(caption);
+}
 
 void TableWindow::setMenuItem(MenuItem item, bool enabled, bool checked) {
     QAction* target = menu_.item(item);
@@ -154,12 +162,14 @@ void TableWindow::showKindCode(const QString& kindCode) {
     ImageButton& special = *parts_.special;
     painter_.fill(special, kGreen);
     painter_.paintCaption(special, kBlack, kindCode, fonts::kTimes, CaptionAlignment::KindCode, 0);
+    speech_->kindCodeShown(kindCode);
     special.show();
 }
 
 void TableWindow::showWaySummary(const QString& summary) {
     ImageButton& special = *parts_.special;
     painter_.paintCaption(special, kBlack, summary, fonts::kTimes, CaptionAlignment::WaySummary, 0);
+    speech_->waySummaryShown(summary);
     special.show();
 }
 

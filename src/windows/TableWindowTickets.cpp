@@ -6,6 +6,8 @@
 #include "core/state/GameState.h"
 #include "core/ticket/WayTicket.h"
 #include "game/TableControls.h"
+#include "ui/ImageButton.h"
+#include "windows/TableKeyboard.h"
 #include "windows/TableWindow.h"
 #include "windows/WayWindow.h"
 
@@ -27,6 +29,11 @@ void TableWindow::attachWayWindow(WayWindow* way) {
     way->setGame(state_, sound_, painter_.bevelWidth());
     way->setHelp(helpPopup());
     connect(way, &WayWindow::betChanged, this, &TableWindow::onWayBetChanged);
+    // Tab goes on from the table's buttons to the rows and back to the board.
+    std::vector<QWidget*> rows;
+    for (int k = 1; k <= way::kRows; ++k) rows.push_back(way->row(k));
+    keyboard_->setWayRows(rows);
+    way->setFocusRound([this](bool next) { return keyboard_->moveFocus(next); });
 }
 
 void TableWindow::restoreCheckMark(MenuItem item) {

@@ -52,6 +52,7 @@ WayWindow::WayWindow(QWidget* parent)
         auto* row = new ImageButton(this);
         row->setObjectName(QStringLiteral("ImageWayR%1").arg(k));
         row->setTag(rowTag(k, false));
+        row->setFocusPolicy(Qt::TabFocus);
         row->hide();
         scaler_->place(row, QRect(kRowLeft, kRowTop + kRowPitch * (k - 1), kRowWidth, kRowHeight));
         connect(row, &ImageButton::mousePressed, this,
@@ -157,6 +158,11 @@ void WayWindow::closeEvent(QCloseEvent* event) {
         QWidget::closeEvent(event);
 }
 
+bool WayWindow::focusNextPrevChild(bool next) {
+    if (focusRound_) return focusRound_(next);
+    return QWidget::focusNextPrevChild(next);
+}
+
 void WayWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     scaler_->layOut();
@@ -185,6 +191,7 @@ void WayWindow::paintRow(int k) {
         return;
     }
     const bool bet = state == WayRowState::Bet;
+    control.setSpoken(ImageButton::Spoken::checkBox(ticket_->rowText(k), bet));
     painter_.paintBevel(control, bet ? BevelStyle::Raised : BevelStyle::Sunken);
     painter_.setCaptionFont(control, kRowTextUnits);
     painter_.paintCaption(control, QColor::fromRgb(bet ? colours::kBlack : colours::kSilver),

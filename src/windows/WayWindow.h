@@ -35,6 +35,9 @@ class WayWindow : public QWidget {
     void setHelp(ShowHelp showHelp);
     // What a refused bet shows; the aggregate notice unless replaced.
     void setAggregateAlert(std::function<void()> alert);
+    // Where Tab and Shift+Tab go from a row (the main window's round); by
+    // default from row to row.
+    void setFocusRound(std::function<bool(bool forward)> round) { focusRound_ = std::move(round); }
 
     // "&Way" chosen: shows the window beside mainWindow (moving mainWindow to
     // the screen's left edge the first time) and turns the marked numbers into
@@ -69,6 +72,7 @@ class WayWindow : public QWidget {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
   private:
     void placeBeside(QWidget& mainWindow);
@@ -79,6 +83,7 @@ class WayWindow : public QWidget {
     SoundPlayer* sound_ = nullptr;
     std::unique_ptr<WayTicket> ticket_;
     std::function<void()> aggregateAlert_;
+    std::function<bool(bool)> focusRound_;
     WindowScaler* scaler_ = nullptr;
     ControlPainter painter_;
     std::array<ImageButton*, way::kRows> rows_{};

@@ -1,0 +1,144 @@
+"""Reads the game the way a screen reader does, over AT-SPI.
+
+Run by bench/reader inside an Xvfb and a D-Bus session. Starts the
+accessibility bus, then the game with Qt's accessibility switched on, dumps
+the table's tree, plays one game from the keyboard and prints what the
+reader was told.
+"""
+import argparse
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+import pyatspi
+
+WATCHED = ["object:property-change:accessible-name",
+           "object:property-change:accessible-description",
+           "object:state-changed:checked",
+           "object:state-changed:focused",
+           "focus:"]
+
+
+def describe(node):
+    states = node.getState()
+    words = []
+    for state, word in ((pyatspi.STATE_FOCUSED, "focused"), (pyatspi.STATE_CHECKED, "checked"),
+                        (pyatspi.STATE_CHECKABLE, "checkable"), (pyatspi.STATE_FOCUSABLE, "focusable"),
+                        (pyatspi.STATE_SHOWING, "showing")):
+        if states.contains(state):
+            words.append(word)
+    text = "%s [%s] %r" % (node.getRoleName(), " ".join(words), node.name)
+    if node.description:
+        text += " - %r" % node.description
+    return text
+
+
+def dump(node, depth, out, limit=400):
+    if limit <= 0:
+        return limit
+    out.append("  " * depth + describe(node))
+    limit -= 1
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            limit = dump(child, depth + 1, out, limit)
+    return limit
+
+
+def find_app(pid, seconds):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        desktop = pyatspi.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            try:
+                if app is not None and app.get_process_id() == pid and app.childCount > 0:
+                    return app
+            except Exception:  # an application going away
+                pass
+        time.sleep(0.5)
+    return None
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--binary", required=True)
+    parser.add_argument("--data", required=True)
+    parser.add_argument("output", nargs="?", default="-")
+    args = parser.parse_args()
+
+    launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+    time.sleep(1.5)
+    folder = tempfile.mkdtemp(prefix="velloro-reader-")
+    shutil.copy(os.path.join(args.data, "cpos.vlr"), folder)
+    env = dict(os.environ, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy",
+               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+    game = subprocess.Popen([os.path.abspath(args.binary)], cwd=folder, env=env,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    lines = []
+    told = []
+    try:
+        app = find_app(game.pid, 30)
+        if app is None:
+            print("the game did not show on the accessibility bus", file=sys.stderr)
+            return 1
+        time.sleep(2)  # the splash goes once the table is up
+        lines.append("== The tree of the table as it opens")
+        for i in range(app.childCount):
+            window = app.getChildAtIndex(i)
+            if window is not None and window.name.startswith("Velloro"):
+                dump(window, 0, lines)
+
+        def listen(event):
+            source = event.source
+            try:
+                name = source.name if source else ""
+                role = source.getRoleName() if source else ""
+            except Exception:
+                name, role = "?", "?"
+            detail = event.any_data if isinstance(event.any_data, str) else event.detail1
+            told.append("%s  %s %r  %r" % (event.type, role, name, detail))
+
+        pyatspi.Registry.registerEventListener(listen, *WATCHED)
+        loop = threading.Thread(target=pyatspi.Registry.start, daemon=True)
+        loop.start()
+        time.sleep(1)
+        window = subprocess.run(["xdotool", "search", "--name", "Velloro 32 Bit"],
+                                capture_output=True, text=True).stdout.split()
+        if window:
+            subprocess.run(["xdotool", "windowactivate", "--sync", window[0]], check=False)
+        time.sleep(0.5)
+        # Five numbers by the arrow keys and Space, then PLAY by its key.
+        for keys in (["space"], ["Right", "Right", "space"], ["Down", "space"],
+                     ["End", "space"], ["4", "5", "space"], ["ctrl+p"]):
+            for key in keys:
+                subprocess.run(["xdotool", "key", "--delay", "150", key], check=False)
+            time.sleep(0.4)
+        time.sleep(6)  # the game is drawn with the dummy device's pace
+        pyatspi.Registry.stop()
+    finally:
+        game.terminate()
+        try:
+            game.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            game.kill()
+        launcher.terminate()
+        shutil.rmtree(folder, ignore_errors=True)
+    lines.append("")
+    lines.append("== What the reader was told while one game was played from the keyboard")
+    lines.extend(told)
+    text = "\n".join(lines) + "\n"
+    if args.output == "-":
+        sys.stdout.write(text)
+    else:
+        with open(args.output, "w") as out:
+            out.write(text)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

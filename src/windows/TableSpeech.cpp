@@ -1,0 +1,153 @@
+#include "windows/TableSpeech.h"
+
+#include <algorithm>
+
+#include "core/state/GameState.h"
+#include "core/ticket/CatchRule.h"
+#include "ui/ImageButton.h"
+#include "windows/TableLayout.h"
+#include "windows/TableParts.h"
+
+namespace {
+
+using Spoken = ImageButton::Spoken;
+
+// The names are the titles of the arrows' help topics.
+constexpr std::pair<const char*, const char*> kArrowNames[] = {
+    {"ImageNOGSU", "One More Game"},
+    {"ImageNOGSD", "One Game Fewer"},
+    {"ImageNOGLU", "Ten More Games"},
+    {"ImageNOGLD", "Ten Fewer Games"},
+    {"ImagePPWSU", "Price Up Five Cents"},
+    {"ImagePPWSD", "Price Down Five Cents"},
+    {"ImagePPWLU", "Price Up One Dollar"},
+    {"ImagePPWLD", "Price Down One Dollar"},
+    {"ImageQPU", "More Spots"},
+    {"ImageQPD", "Fewer Spots"},
+};
+
+QString valueName(ValueField field) {
+    switch (field) {
+        case ValueField::NumberOfGames:
+            return QStringLiteral("Number Of Games");
+        case ValueField::PricePerWay:
+            return QStringLiteral("Price Per Way");
+        case ValueField::PricePerGame:
+            return QStringLiteral("Price Per Game");
+        case ValueField::TotalPrice:
+            return QStringLiteral("Total Price");
+        case ValueField::Spot:
+            return QStringLiteral("Number Of Spots");
+    }
+    return {};
+}
+
+// "TOTAL PRICE" is read as "Total Price", not spelt out.
+QString titleCase(const QString& caption) {
+    QStringList words = caption.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (QString& word : words) word = word.left(1) + word.mid(1).toLower();
+    return words.join(QLatin1Char(' '));
+}
+
+}  // namespace
+
+TableSpeech::TableSpeech(const GameState& state, const TableParts& parts, Announce announce)
+    : state_(state), parts_(parts), announce_(std::move(announce)) {
+    nameControls();
+}
+
+QString TableSpeech::arrowName(const QString& layoutName) {
+    for (const auto& [name, spoken] : kArrowNames)
+        if (layoutName == QLatin1String(name)) return QLatin1String(spoken);
+    return {};
+}
+
+void TableSpeech::nameControls() {
+    // The picture does not say which pair steps by ten: the tooltip does.
+    for (ImageButton* arrow : parts_.arrows) {
+        arrow->setSpoken(Spoken::button(arrowName(arrow->objectName())));
+        arrow->setToolTip(arrowName(arrow->objectName()));
+    }
+    for (const table_layout::Button& entry : table_layout::buttons())
+        parts_.button(static_cast<TableButton>(entry.tag))
+            ->setSpoken(Spoken::button(entry.caption));
+    for (const auto& [caption, text] : parts_.captions)
+        caption->setSpoken(Spoken::text(titleCase(text)));
+    const char* const frames[] = {"Numbers 1 To 40", "Status", "Game Number", "Numbers 41 To 80"};
+    for (std::size_t i = 0; i < parts_.frames.size(); ++i)
+        parts_.frames[i]->setSpoken(Spoken::as(QAccessible::Border, QLatin1String(frames[i])));
+    const char* const boxes[] = {"Total Price", "Number Of Games", "Price Per Way",
+                                 "Price Per Game", "Number Of Spots Or Ways Played"};
+    for (std::size_t i = 0; i < parts_.roundedBoxes.size(); ++i)
+        parts_.roundedBoxes[i]->setSpoken(Spoken::as(QAccessible::Border, QLatin1String(boxes[i])));
+    parts_.status[0]->setSpoken(Spoken::text(QStringLiteral("Game")));
+    parts_.status[2]->setSpoken(Spoken::text(QStringLiteral("Game")));
+    parts_.special->setSpoken(Spoken::text(QStringLiteral("Ticket Kind")));
+    for (int n = 1; n <= board::kNumbers; ++n) cellPainted(n, CellLook::Unmarked);
+}
+
+void TableSpeech::cellPainted(int number, CellLook look) {
+    ImageButton* cell = parts_.cell(number);
+    if (!cell) return;
+    const bool marked = look == CellLook::Marked || look == CellLook::Caught;
+    const bool drawn = look == CellLook::Caught || look == CellLook::NotCaught;
+    QStringList words;
+    if (marked) {
+        words << QStringLiteral("marked");
+        if (state_.Kind == TicketKind::Way) {
+            const int group = SetHolding(state_, number);
+            words << QStringLiteral("group %1").arg(group > 0 ? group : state_.CurrentSet);
+        }
+    }
+    if (drawn) words << QStringLiteral("drawn");
+    if (look == CellLook::Caught) words << QStringLiteral("caught");
+    // The pressed look is a passing moment of a click: the state stays as it was.
+    if (look != CellLook::Pressed)
+        cell->setSpoken(
+            Spoken::checkBox(QString::number(number), marked, words.join(QStringLiteral(", "))));
+    if (!drawn) return;
+    const auto& balls = state_.Drawn;
+    const auto at = std::find(balls.begin(), balls.end(), number);
+    if (at == balls.end()) return;
+    announce_(QStringLiteral("Ball %1 of %2: %3%4")
+                  .arg(at - balls.begin() + 1)
+                  .arg(balls.size())
+                  .arg(number)
+                  .arg(look == CellLook::Caught ? QStringLiteral(", caught") : QString()));
+}
+
+void TableSpeech::statusShown(const QString& word, const QString& gameNumber) {
+    const QString game = QStringLiteral("Game ") + gameNumber;
+    parts_.status[1]->setSpoken(Spoken::text(game, word));
+    parts_.status[3]->setSpoken(Spoken::text(QStringLiteral("Game Number"), gameNumber));
+    announce_(game + QStringLiteral(", ") + word);
+}
+
+QString TableSpeech::spokenMessage(const QString& centreText) {
+    const QString won = QStringLiteral("YOU WON ");
+    if (centreText.startsWith(won)) return QStringLiteral("You won ") + centreText.mid(won.size());
+    if (centreText == QLatin1String("BUST")) return QStringLiteral("Bust");
+    return centreText;
+}
+
+void TableSpeech::centreMessageShown(const QString& text) {
+    const QString said = spokenMessage(text);
+    parts_.centre->setSpoken(Spoken::as(QAccessible::StatusBar, said));
+    announce_(said);
+}
+
+void TableSpeech::valueShown(ValueField field, const QString& text) {
+    parts_.value(field)->setSpoken(Spoken::text(valueName(field), text));
+}
+
+void TableSpeech::balanceShown(const QString& caption) {
+    announce_(QString(caption).remove(QLatin1Char('&')));
+}
+
+void TableSpeech::kindCodeShown(const QString& kindCode) {
+    parts_.special->setSpoken(Spoken::text(QStringLiteral("Ticket Kind"), kindCode));
+}
+
+void TableSpeech::waySummaryShown(const QString& summary) {
+    parts_.special->setSpoken(Spoken::text(QStringLiteral("Ways"), summary));
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "core/ticket/BetControls.h"
+#include "game/TableView.h"
+
+struct GameState;
+struct TableParts;
+
+// What a screen reader hears of the main window. Every painted control gets
+// its role and name; the board's numbers, the value boxes, the status and
+// the centre message say what they show as it changes; and what is shown
+// only in paint is told as it happens through `announce`: each ball called
+// ("Ball 7 of 20: 43, caught"), the result ("You won $12.50", "Bust"), the
+// centre message, the status and the balance.
+class TableSpeech {
+  public:
+    using Announce = std::function<void(const QString&)>;
+
+    TableSpeech(const GameState& state, const TableParts& parts, Announce announce);
+
+    // The spoken name of a bet arrow by its layout name ("Ten More Games");
+    // empty for another name.
+    static QString arrowName(const QString& layoutName);
+
+    void cellPainted(int number, CellLook look);
+    void statusShown(const QString& word, const QString& gameNumber);
+    void centreMessageShown(const QString& text);
+    void valueShown(ValueField field, const QString& text);
+    void balanceShown(const QString& caption);
+    void kindCodeShown(const QString& kindCode);
+    void waySummaryShown(const QString& summary);
+
+    // A result as said rather than shown: "YOU WON $12.50" is "You won $12.50".
+    static QString spokenMessage(const QString& centreText);
+
+  private:
+    void nameControls();
+
+    const GameState& state_;
+    const TableParts& parts_;
+    Announce announce_;
+};

@@ -1,0 +1,160 @@
+// What a screen reader finds in the windows, read through QAccessible as the
+// desktop's accessibility bus reads it.
+#include <QAccessible>
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include "TableWindowFixture.h"
+#include "windows/SoundsDialog.h"
+#include "windows/TableLayout.h"
+#include "windows/TableParts.h"
+#include "windows/TableSpeech.h"
+
+namespace {
+
+// Every interface under `root`, by the name it reads.
+void collect(QAccessibleInterface* root, QMap<QString, QAccessibleInterface*>& byName) {
+    if (root == nullptr) return;
+    byName.insert(root->text(QAccessible::Name), root);
+    for (int i = 0; i < root->childCount(); ++i) collect(root->child(i), byName);
+}
+
+class AccessibleTreeTest : public TableWindowFixture {
+  protected:
+    QMap<QString, QAccessibleInterface*> tree(QWidget& window) {
+        QMap<QString, QAccessibleInterface*> byName;
+        collect(QAccessible::queryAccessibleInterface(&window), byName);
+        return byName;
+    }
+    static QAccessibleInterface* of(QWidget* control) {
+        return QAccessible::queryAccessibleInterface(control);
+    }
+};
+
+}  // namespace
+
+TEST_F(AccessibleTreeTest, TheTableNamesEveryControlAndTellsWhatItShows) {
+    writeSchedules(money::dollars(50000));
+    TableWindow& keno = build();
+    keno.show();
+    Q_EMIT keno.cell(17)->mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+
+    const auto byName = tree(keno);
+    for (const char* name : {"17", "80", "PLAY", "CAST", "Ten More Games", "One Game Fewer",
+                             "Price Up Five Cents", "Total Price, $1.00", "Number Of Spots, 1 SPOT",
+                             "Game 000, OPEN", "$50,000 VELLORO", "Number Of Games"})
+        EXPECT_TRUE(byName.contains(QLatin1String(name))) << name << " is not in the tree";
+
+    QAccessibleInterface* seventeen = byName.value(QStringLiteral("17"));
+    ASSERT_NE(seventeen, nullptr);
+    EXPECT_EQ(seventeen->role(), QAccessible::CheckBox);
+    EXPECT_TRUE(seventeen->state().checked);
+    EXPECT_TRUE(seventeen->state().focusable);
+    EXPECT_EQ(seventeen->text(QAccessible::Description), QStringLiteral("marked"));
+    EXPECT_FALSE(byName.value(QStringLiteral("18"))->state().checked);
+    EXPECT_EQ(byName.value(QStringLiteral("PLAY"))->role(), QAccessible::Button);
+    EXPECT_EQ(of(keno.control(QStringLiteral("ImageTPN")))->text(QAccessible::Value),
+              QStringLiteral("$1.00"));
+    EXPECT_EQ(keno.control(QStringLiteral("ImageNOGLU"))->toolTip(),
+              QStringLiteral("Ten More Games"));
+
+    // A reader's press is a click.
+    QAccessibleInterface* twenty = of(keno.cell(20));
+    ASSERT_TRUE(twenty->actionInterface() != nullptr);
+    twenty->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(state_.SpotsMarked, 2);
+
+    // After a game every drawn number says so, and the caught ones too.
+    keno.menu().play->trigger();
+    for (int n = 1; n <= 80; ++n) {
+        const QString said = of(keno.cell(n))->text(QAccessible::Description);
+        const bool drawn = std::count(state_.Drawn.begin(), state_.Drawn.end(), n) > 0;
+        const bool marked = n == 17 || n == 20;
+        EXPECT_EQ(said.contains(QLatin1String("drawn")), drawn) << n << ": " << said.toStdString();
+        EXPECT_EQ(said.contains(QLatin1String("caught")), drawn && marked) << n;
+        EXPECT_EQ(said.startsWith(QLatin1String("marked")), marked) << n;
+    }
+    EXPECT_EQ(of(keno.control(QStringLiteral("ImageOC")))->text(QAccessible::Name),
+              QStringLiteral("Game 000, CLOSED"));
+    // The balance is the last thing told.
+    EXPECT_TRUE(keno.accessibleDescription().startsWith(QLatin1String("You're ")))
+        << keno.accessibleDescription().toStdString();
+
+    // OPEN clears the draw, and what the numbers say with it.
+    keno.menu().open->trigger();
+    EXPECT_EQ(of(keno.cell(17))->text(QAccessible::Description), QStringLiteral("marked"));
+}
+
+// A region ticket marks its numbers on the board without a click on them:
+// they must read as marked all the same.
+TEST_F(AccessibleTreeTest, ARegionTicketReadsItsNumbersAsMarked) {
+    writeSchedules(money::dollars(50000));
+    TableWindow& keno = build();
+    keno.menu().command(TicketChoice::Top)->trigger();
+    EXPECT_TRUE(of(keno.cell(1))->state().checked);
+    EXPECT_TRUE(of(keno.cell(40))->state().checked);
+    EXPECT_FALSE(of(keno.cell(41))->state().checked);
+}
+
+TEST_F(AccessibleTreeTest, EachBallIsToldAsItIsCalled) {
+    GameState state;
+    std::map<QString, std::unique_ptr<ImageButton>> controls;
+    const TableParts parts = TableParts::pick([&controls](const QString& name) {
+        auto& made = controls[name];
+        if (!made) {
+            made = std::make_unique<ImageButton>();
+            made->setObjectName(name);
+        }
+        return made.get();
+    });
+    QStringList told;
+    TableSpeech speech(state, parts, [&told](const QString& text) { told << text; });
+    state.Drawn[0] = 5;
+    state.Drawn[1] = 43;
+    speech.cellPainted(5, CellLook::NotCaught);
+    speech.cellPainted(43, CellLook::Caught);
+    speech.cellPainted(43, CellLook::Marked);  // the draw cleared: nothing to tell
+    speech.centreMessageShown(QStringLiteral("YOU WON $12.50"));
+    speech.centreMessageShown(QStringLiteral("BUST"));
+    speech.statusShown(QStringLiteral("CLOSED"), QStringLiteral("012"));
+    speech.balanceShown(QStringLiteral("&You're Down $3.00"));
+    EXPECT_EQ(told, (QStringList{"Ball 1 of 20: 5", "Ball 2 of 20: 43, caught", "You won $12.50",
+                                 "Bust", "Game 012, CLOSED", "You're Down $3.00"}));
+    // A way ticket's numbers tell their group.
+    state.Kind = TicketKind::Way;
+    state.CurrentSet = 2;
+    state.SpotsPerSet = 2;
+    state.Sets[1].Numbers[0] = 7;
+    state.Sets[1].Numbers[1] = 8;
+    speech.cellPainted(8, CellLook::Marked);
+    speech.cellPainted(9, CellLook::Marked);  // in the group being filled
+    EXPECT_EQ(parts.cell(8)->spoken().description, QStringLiteral("marked, group 1"));
+    EXPECT_EQ(parts.cell(9)->spoken().description, QStringLiteral("marked, group 2"));
+}
+
+TEST_F(AccessibleTreeTest, TheSoundsWindowNamesItsSwitchesAndButtons) {
+    writeSchedules(money::dollars(50000));
+    TableWindow& keno = build();
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        auto* form = qobject_cast<SoundsDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(form, nullptr);
+        opened = true;
+        const auto byName = tree(*form);
+        QAccessibleInterface* music = byName.value(QStringLiteral("Background Music"));
+        ASSERT_NE(music, nullptr);
+        EXPECT_EQ(music->role(), QAccessible::CheckBox);
+        EXPECT_TRUE(music->state().checked);
+        EXPECT_EQ(byName.value(QStringLiteral("OK"))->role(), QAccessible::Button);
+        EXPECT_NE(byName.value(QStringLiteral("CANCEL")), nullptr);
+        // Switched off by the keyboard, from the control the window opens on.
+        EXPECT_EQ(form->focusWidget(), form->musicToggle);
+        QTest::keyClick(form->musicToggle, Qt::Key_Space);
+        EXPECT_FALSE(music->state().checked);
+        QTest::keyClick(form, Qt::Key_Escape);
+    });
+    keno.menu().kenoSounds->trigger();
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(state_.MusicOn);  // Escape undid the switch as CANCEL does
+}
