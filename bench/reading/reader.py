@@ -74,7 +74,9 @@ def main():
     launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
     time.sleep(1.5)
     folder = tempfile.mkdtemp(prefix="velloro-reader-")
-    shutil.copy(os.path.join(args.data, "cpos.vlr"), folder)
+    for delivered in ("cpos.vlr", "Keno.Mid"):
+        if os.path.exists(os.path.join(args.data, delivered)):
+            shutil.copy(os.path.join(args.data, delivered), folder)
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy",
                QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
     game = subprocess.Popen([os.path.abspath(args.binary)], cwd=folder, env=env,
@@ -100,8 +102,18 @@ def main():
                 role = source.getRoleName() if source else ""
             except Exception:
                 name, role = "?", "?"
-            detail = event.any_data if isinstance(event.any_data, str) else event.detail1
-            told.append("%s  %s %r  %r" % (event.type, role, name, detail))
+            try:
+                said = source.description if source else ""
+            except Exception:
+                said = "?"
+            if event.type.endswith("accessible-description"):
+                told.append("description  %s %r: %r" % (role, name, said))
+            elif event.type.endswith("accessible-name"):
+                told.append("name         %s %r" % (role, name))
+            elif "checked" in event.type:
+                told.append("checked=%d    %s %r" % (event.detail1, role, name))
+            elif event.detail1 or event.type.startswith("focus"):
+                told.append("focus        %s %r %s" % (role, name, ("- %r" % said) if said else ""))
 
         pyatspi.Registry.registerEventListener(listen, *WATCHED)
         loop = threading.Thread(target=pyatspi.Registry.start, daemon=True)
@@ -110,7 +122,7 @@ def main():
         window = subprocess.run(["xdotool", "search", "--name", "Velloro 32 Bit"],
                                 capture_output=True, text=True).stdout.split()
         if window:
-            subprocess.run(["xdotool", "windowactivate", "--sync", window[0]], check=False)
+            subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], check=False)
         time.sleep(0.5)
         # Five numbers by the arrow keys and Space, then PLAY by its key.
         for keys in (["space"], ["Right", "Right", "space"], ["Down", "space"],
@@ -118,7 +130,7 @@ def main():
             for key in keys:
                 subprocess.run(["xdotool", "key", "--delay", "150", key], check=False)
             time.sleep(0.4)
-        time.sleep(6)  # the game is drawn with the dummy device's pace
+        time.sleep(45)  # the balls are called at the pace of their recordings
         pyatspi.Registry.stop()
     finally:
         game.terminate()

@@ -10,7 +10,7 @@ class QPainter;
 // follows the control's size, so it reads on every screen.
 namespace focus_frame {
 
-// The ring's thickness in pixels for a control of this size (at least 2).
+// The ring's thickness in pixels for a control of this size (at least 3).
 int thickness(QSize control);
 
 // Paints the ring inside `control` (the widget's own rectangle).
