@@ -6,15 +6,17 @@
 #include <algorithm>
 
 #include "ui/ImageButton.h"
+#include "windows/TableLayout.h"
 #include "windows/TableParts.h"
 
 namespace {
 
 // The arrows in the order they stand: games by ten, games by one, the price by
 // a dollar, by five cents, then the quick pick's spots; each pair up first.
-constexpr const char* kArrowRound[] = {"ImageNOGLU", "ImageNOGLD", "ImageNOGSU", "ImageNOGSD",
-                                       "ImagePPWLU", "ImagePPWLD", "ImagePPWSU", "ImagePPWSD",
-                                       "ImageQPU",   "ImageQPD"};
+constexpr BetArrow kArrowRound[] = {
+    BetArrow::GamesUpTen,    BetArrow::GamesDownTen,    BetArrow::GamesUp, BetArrow::GamesDown,
+    BetArrow::PriceUpDollar, BetArrow::PriceDownDollar, BetArrow::PriceUp, BetArrow::PriceDown,
+    BetArrow::SpotsUp,       BetArrow::SpotsDown};
 
 bool canTakeFocus(const QWidget* control) {
     return control != nullptr && control->isVisible() && control->isEnabled();
@@ -51,9 +53,10 @@ TableKeyboard::TableKeyboard(const TableParts& parts, QObject* parent, Clock clo
         cell->installEventFilter(this);
         cells_.push_back(cell);
     }
-    for (const char* name : kArrowRound)
-        for (ImageButton* arrow : parts.arrows)
-            if (arrow->objectName() == QLatin1String(name)) others_.push_back(arrow);
+    const auto& arrows = table_layout::arrows();
+    for (BetArrow wanted : kArrowRound)
+        for (std::size_t i = 0; i < arrows.size() && i < parts.arrows.size(); ++i)
+            if (arrows[i].arrow == wanted) others_.push_back(parts.arrows[i]);
     for (TableButton which :
          {TableButton::Play, TableButton::Open, TableButton::Cast, TableButton::Next}) {
         ImageButton* button = parts.button(which);

@@ -12,20 +12,6 @@ namespace {
 
 using Spoken = ImageButton::Spoken;
 
-// The names are the titles of the arrows' help topics.
-constexpr std::pair<const char*, const char*> kArrowNames[] = {
-    {"ImageNOGSU", "One More Game"},
-    {"ImageNOGSD", "One Game Fewer"},
-    {"ImageNOGLU", "Ten More Games"},
-    {"ImageNOGLD", "Ten Fewer Games"},
-    {"ImagePPWSU", "Price Up Five Cents"},
-    {"ImagePPWSD", "Price Down Five Cents"},
-    {"ImagePPWLU", "Price Up One Dollar"},
-    {"ImagePPWLD", "Price Down One Dollar"},
-    {"ImageQPU", "More Spots"},
-    {"ImageQPD", "Fewer Spots"},
-};
-
 QString valueName(ValueField field) {
     switch (field) {
         case ValueField::NumberOfGames:
@@ -56,21 +42,43 @@ TableSpeech::TableSpeech(const GameState& state, const TableParts& parts, Announ
     nameControls();
 }
 
-QString TableSpeech::arrowName(const QString& layoutName) {
-    for (const auto& [name, spoken] : kArrowNames)
-        if (layoutName == QLatin1String(name)) return QLatin1String(spoken);
+// The names are the titles of the arrows' help topics.
+QString TableSpeech::arrowName(BetArrow arrow) {
+    switch (arrow) {
+        case BetArrow::GamesUp:
+            return QStringLiteral("One More Game");
+        case BetArrow::GamesDown:
+            return QStringLiteral("One Game Fewer");
+        case BetArrow::GamesUpTen:
+            return QStringLiteral("Ten More Games");
+        case BetArrow::GamesDownTen:
+            return QStringLiteral("Ten Fewer Games");
+        case BetArrow::PriceUp:
+            return QStringLiteral("Price Up Five Cents");
+        case BetArrow::PriceDown:
+            return QStringLiteral("Price Down Five Cents");
+        case BetArrow::PriceUpDollar:
+            return QStringLiteral("Price Up One Dollar");
+        case BetArrow::PriceDownDollar:
+            return QStringLiteral("Price Down One Dollar");
+        case BetArrow::SpotsUp:
+            return QStringLiteral("More Spots");
+        case BetArrow::SpotsDown:
+            return QStringLiteral("Fewer Spots");
+    }
     return {};
 }
 
 void TableSpeech::nameControls() {
     // The picture does not say which pair steps by ten: the tooltip does.
-    for (ImageButton* arrow : parts_.arrows) {
-        arrow->setSpoken(Spoken::button(arrowName(arrow->objectName())));
-        arrow->setToolTip(arrowName(arrow->objectName()));
+    const auto& arrows = table_layout::arrows();
+    for (std::size_t i = 0; i < arrows.size() && i < parts_.arrows.size(); ++i) {
+        const QString name = arrowName(arrows[i].arrow);
+        parts_.arrows[i]->setSpoken(Spoken::button(name));
+        parts_.arrows[i]->setToolTip(name);
     }
     for (const table_layout::Button& entry : table_layout::buttons())
-        parts_.button(static_cast<TableButton>(entry.tag))
-            ->setSpoken(Spoken::button(entry.caption));
+        parts_.button(entry.which)->setSpoken(Spoken::button(entry.caption));
     for (const auto& [caption, text] : parts_.captions)
         caption->setSpoken(Spoken::text(titleCase(text)));
     const char* const frames[] = {"Numbers 1 To 40", "Status", "Game Number", "Numbers 41 To 80"};

@@ -21,9 +21,8 @@ class TableSpeech {
 
     TableSpeech(const GameState& state, const TableParts& parts, Announce announce);
 
-    // The spoken name of a bet arrow by its layout name ("Ten More Games");
-    // empty for another name.
-    static QString arrowName(const QString& layoutName);
+    // The spoken name of a bet arrow ("Ten More Games"), also its tooltip.
+    static QString arrowName(BetArrow arrow);
 
     void cellPainted(int number, CellLook look);
     void statusShown(const QString& word, const QString& gameNumber);
