@@ -46,7 +46,7 @@ BOXES = [(364, 2, 133, 41), (364, 44, 133, 41), (364, 86, 133, 41), (364, 128, 1
 MENU_ITEMS = {
     "g": "plotcrsgk",   # Play, Open, Cast, Next, Restore, Save, Pause Games, Keno Sounds
     "t": "anbclqswt",   # the ticket kinds and Way
-    "h": "hbgikpa",     # Help Topics, Ball Frequency, Games History, ..., Payoffs, About
+    "h": "hbygikpa",    # Help Topics, Ball Frequency, Your Play, Games History, ..., About
 }
 KEYS = ["Escape", "Return", "space", "Tab", "shift+Tab", "Up", "Down", "Left", "Right",
         "Page_Up", "Page_Down", "Home", "End", "F1", "F3", "ctrl+f", "BackSpace", "Delete",

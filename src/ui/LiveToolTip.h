@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <functional>
 
@@ -9,3 +10,5 @@ class QWidget;
 // show, so it always tells the state of that moment; an empty text shows none.
 // The control's painted look is left alone.
 void AttachLiveToolTip(QWidget* control, std::function<QString()> text);
+// The same for a text that depends on where in the control the pointer rests.
+void AttachLiveToolTip(QWidget* control, std::function<QString(QPoint)> text);

@@ -46,6 +46,7 @@ inline constexpr WindowStyle Payoffs{
     434, {kBlue, kBlue, kBlue, kBlue, kBlue}, CaptionAlignment::Right};
 inline constexpr WindowStyle Replay{350, kFuchsiaFrames, CaptionAlignment::Right};
 inline constexpr WindowStyle Frequency{373, kFuchsiaFrames, CaptionAlignment::Right};
+inline constexpr WindowStyle YourPlay{440, kFuchsiaFrames, CaptionAlignment::Right};
 inline constexpr WindowStyle SavedTickets{188, kFuchsiaFrames, CaptionAlignment::Right};
 inline constexpr WindowStyle Pause{135, kFuchsiaFrames, CaptionAlignment::Right};
 inline constexpr WindowStyle Sounds{108, kFuchsiaFrames, CaptionAlignment::Right};

@@ -88,6 +88,7 @@ void TableMenu::build(QMenuBar* bar, const QString& balanceCaption) {
     helpTopics->setShortcut(QKeySequence(Qt::Key_F1));
     help->addSeparator();
     ballFrequency = addItem(help, QStringLiteral("&Ball Frequency"));
+    yourPlay = addItem(help, QStringLiteral("&Your Play"));
     gamesHistory = addItem(help, QStringLiteral("&Games History"));
     introToKeno = addItem(help, QStringLiteral("&Intro To Keno"));
     kenoHistory = addItem(help, QStringLiteral("&Keno History"));

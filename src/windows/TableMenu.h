@@ -34,6 +34,7 @@ struct TableMenu {
     // "&Help"
     QAction* helpTopics = nullptr;
     QAction* ballFrequency = nullptr;
+    QAction* yourPlay = nullptr;
     QAction* gamesHistory = nullptr;
     QAction* introToKeno = nullptr;
     QAction* kenoHistory = nullptr;

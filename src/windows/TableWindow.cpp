@@ -34,6 +34,7 @@
 #include "windows/TableSpeech.h"
 #include "windows/TicketPrinter.h"
 #include "windows/WayWindow.h"
+#include "windows/YourPlayWindow.h"
 
 namespace {
 
@@ -220,6 +221,8 @@ void TableWindow::routeEvents() {
             [this] { ShowGamesHistory(dialogContext(), this, kGamesFile); });
     connect(menu_.ballFrequency, &QAction::triggered, this,
             [this] { ShowBallFrequency(dialogContext(), this, kGamesFile); });
+    connect(menu_.yourPlay, &QAction::triggered, this,
+            [this] { ShowYourPlay(dialogContext(), this, kGamesFile); });
     connect(menu_.about, &QAction::triggered, this, [this] { ShowAboutBox(this); });
     AttachWhatsThisKey(this, helpPopup());
     routeTicketMenu();

@@ -38,9 +38,10 @@ TEST(Soak, GamesOfEveryKindKeepTheDrawTheBooksAndTheHistoryRight) {
         EXPECT_TRUE(report.faults.isEmpty()) << report.faults.join(QLatin1Char('\n')).toStdString();
         EXPECT_EQ(report.games, options.games);
         // The shorter sanitizer run meets too few tickets to see every kind.
-        if (options.games == 20000 / 2)
+        if (options.games == 20000 / 2) {
             for (std::size_t kind = 0; kind < report.gamesByKind.size(); ++kind)
                 EXPECT_GT(report.gamesByKind[kind], 0) << "no game of kind " << kind;
+        }
         EXPECT_GT(report.won, 0);
 
         // Every game the real cycle recorded is counted, and its tickets'
@@ -63,7 +64,9 @@ TEST(Soak, GamesOfEveryKindKeepTheDrawTheBooksAndTheHistoryRight) {
     // would; over the whole run they are neither lopsided nor too even.
     const long double p = stats::FairnessOf(balls, games).pValue;
     EXPECT_GT(p, 0.01L);
-    if (games == 20000) EXPECT_LT(p, 0.99L);
+    if (games == 20000) {
+        EXPECT_LT(p, 0.99L);
+    }
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "windows/PayoffsWindow.h"
 #include "windows/TableWindow.h"
 #include "windows/WayWindow.h"
+#include "windows/YourPlayWindow.h"
 
 namespace {
 
@@ -59,12 +60,14 @@ TEST(HelpCoverage, EveryHelpNumberOfEveryWindowHasATopic) {
         CollectHelpNumbers(history, numbers);
         FrequencyWindow balls({state, sounds, showHelp}, QStringLiteral("Games.vlr"));
         CollectHelpNumbers(balls, numbers);
+        YourPlayWindow yourPlay({state, sounds, showHelp}, QStringLiteral("Games.vlr"));
+        CollectHelpNumbers(yourPlay, numbers);
     }
     QDir::setCurrent(previous);
 
-    // The main window, the way window, the pauses, the payoffs, the history
-    // and the frequency chart each offer help.
-    for (int sample : {72, 92, 69, 116, 136, 194, 151, 162, 171})
+    // The main window, the way window, the pauses, the payoffs, the history,
+    // the frequency chart and your play each offer help.
+    for (int sample : {72, 92, 69, 116, 136, 194, 151, 162, 171, 181})
         EXPECT_TRUE(numbers.count(sample)) << sample;
     const HelpFile file = HelpFile::builtIn();
     for (int number : numbers) {

@@ -28,6 +28,7 @@
 #include "windows/SoundsDialog.h"
 #include "windows/TableWindow.h"
 #include "windows/WayWindow.h"
+#include "windows/YourPlayWindow.h"
 
 namespace {
 
@@ -45,8 +46,8 @@ struct EveryWindow {
 
     // The windows opened from the menus.
     std::vector<QWidget*> sideWindows() {
-        return {&pause, &soundsWindow, &payoffs, &save,  &aggregate,
-                &about, &history,      &replay,  &balls, help.helpWindow()};
+        return {&pause,   &soundsWindow, &payoffs, &save,     &aggregate,       &about,
+                &history, &replay,       &balls,   &yourPlay, help.helpWindow()};
     }
 
     GameState state;
@@ -66,6 +67,7 @@ struct EveryWindow {
     HistoryWindow history{keno.dialogContext(), QStringLiteral("Games.vlr"), {}};
     ReplayWindow replay{keno.dialogContext(), QStringLiteral("Games.vlr"), 0};
     FrequencyWindow balls{keno.dialogContext(), QStringLiteral("Games.vlr")};
+    YourPlayWindow yourPlay{keno.dialogContext(), QStringLiteral("Games.vlr")};
     AboutBox about;
 };
 
@@ -159,11 +161,12 @@ TEST(WindowSizes, EveryWindowTakesItsShareOfTheScreenCentred) {
     EXPECT_EQ(windows.keno.centralWidget()->size(), QSize(625, 667));
     EXPECT_EQ(windows.way->size(), QSize(140, 650));
     const std::vector<std::pair<QWidget*, QSize>> centred{
-        {&windows.pause, {338, 225}},     {&windows.soundsWindow, {228, 180}},
-        {&windows.payoffs, {625, 723}},   {&windows.save, {375, 313}},
-        {&windows.aggregate, {250, 123}}, {&windows.about, {412, 538}},
-        {&windows.history, {212, 667}},   {&windows.replay, {438, 583}},
-        {&windows.balls, {669, 622}},     {windows.help.helpWindow(), {550, 567}}};
+        {&windows.pause, {338, 225}},           {&windows.soundsWindow, {228, 180}},
+        {&windows.payoffs, {625, 723}},         {&windows.save, {375, 313}},
+        {&windows.aggregate, {250, 123}},       {&windows.about, {412, 538}},
+        {&windows.history, {212, 667}},         {&windows.replay, {438, 583}},
+        {&windows.balls, {669, 622}},           {&windows.yourPlay, {750, 733}},
+        {windows.help.helpWindow(), {550, 567}}};
     for (const auto& [window, size] : centred) {
         EXPECT_EQ(window->size(), size) << window->windowTitle().toStdString();
         // A shown window's frame may shift it by its border.

@@ -49,12 +49,11 @@ const Binomials& binomial() {
 // Walks every class of draws: how many groups catch S numbers, S-1, ..., 1,
 // the rest none. A class's draws are the ways to pick which groups catch how
 // many, which of their numbers are caught, and the balls that fall off the
-// ticket; its win follows from the tally of its catches alone.
+// ticket; its way sum follows from the tally of its catches alone.
 class ClassWalk {
   public:
-    ClassWalk(const WayTicketBet& bet, const PayoffTables& tables, Money aggregateLimit,
-              WayWorth& worth)
-        : bet_(bet), table_(tables.RegularPayoffs), limit_(aggregateLimit), worth_(worth) {
+    ClassWalk(const WayTicketBet& bet, const PayoffTables& tables, std::vector<DrawClass>& classes)
+        : bet_(bet), table_(tables.RegularPayoffs), classes_(classes) {
         const way::WayCountArray counts = way::CountWays(bet.groups);
         for (int k = 1; k <= way::kRows; ++k)
             if (bet.rowBet[static_cast<std::size_t>(k - 1)])
@@ -97,25 +96,15 @@ class ClassWalk {
         if (offTicketDraws == 0) return;  // too few numbers off the ticket for the rest
         WayTally all = tally;
         for (int g = 0; g < groupsLeft; ++g) all.addGroup(0, mostGroups_);
-        const std::uint64_t classDraws = draws * offTicketDraws;
-        const Money win =
-            ScaledWin(WaySum(all, table_, bet_.groupSize, rows_), bet_.pricePerWay, limit_);
-        worth_.draws += classDraws;
-        if (win > 0) worth_.winningDraws += classDraws;
-        worth_.winTotal += static_cast<MoneyTotal>(classDraws) * win;
-        worth_.winSquareTotal += static_cast<long double>(classDraws) * win * win;
-        if (!seenWin_ || win > worth_.topWin) worth_.topWin = win;
-        seenWin_ = true;
+        classes_.push_back({draws * offTicketDraws, WaySum(all, table_, bet_.groupSize, rows_)});
     }
 
     const WayTicketBet& bet_;
     const RegularTable& table_;
-    Money limit_;
-    WayWorth& worth_;
+    std::vector<DrawClass>& classes_;
     WayRows rows_{};
     int mostGroups_ = 0;
     int offTicket_ = 0;
-    bool seenWin_ = false;
 };
 
 }  // namespace
@@ -177,16 +166,34 @@ long double WayWorth::chance() const {
     return static_cast<long double>(winningDraws) / static_cast<long double>(draws);
 }
 
-WayWorth WorthOfWayTicket(const WayTicketBet& bet, const PayoffTables& tables,
-                          Money aggregateLimit) {
+std::vector<DrawClass> WayDrawClasses(const WayTicketBet& bet, const PayoffTables& tables) {
+    std::vector<DrawClass> classes;
+    if (bet.groupSize < 1 || bet.groupSize > way::kLargestGroup || bet.groups < 1 ||
+        bet.groups * bet.groupSize > board::kNumbers)
+        return classes;
+    ClassWalk(bet, tables, classes).run();
+    return classes;
+}
+
+WayWorth WorthOfClasses(const WayTicketBet& bet, const std::vector<DrawClass>& classes,
+                        Money aggregateLimit) {
     WayWorth worth;
     worth.ways = WaysBet(bet);
     worth.pricePerGame = money::times(worth.ways, bet.pricePerWay);
-    if (bet.groupSize < 1 || bet.groupSize > way::kLargestGroup || bet.groups < 1 ||
-        bet.groups * bet.groupSize > board::kNumbers)
-        return worth;
-    ClassWalk(bet, tables, aggregateLimit, worth).run();
+    for (const DrawClass& drawn : classes) {
+        const Money win = ScaledWin(drawn.sum, bet.pricePerWay, aggregateLimit);
+        worth.draws += drawn.draws;
+        if (win > 0) worth.winningDraws += drawn.draws;
+        worth.winTotal += static_cast<MoneyTotal>(drawn.draws) * win;
+        worth.winSquareTotal += static_cast<long double>(drawn.draws) * win * win;
+        if (&drawn == &classes.front() || win > worth.topWin) worth.topWin = win;
+    }
     return worth;
+}
+
+WayWorth WorthOfWayTicket(const WayTicketBet& bet, const PayoffTables& tables,
+                          Money aggregateLimit) {
+    return WorthOfClasses(bet, WayDrawClasses(bet, tables), aggregateLimit);
 }
 
 WayWorthText DescribeWayWorth(const WayWorth& worth) {

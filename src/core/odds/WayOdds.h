@@ -3,6 +3,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "core/state/Money.h"
 #include "core/state/PayoffTables.h"
@@ -49,6 +50,17 @@ struct WayWorth {
 // ticket WayTicketRefusal accepts.
 WayWorth WorthOfWayTicket(const WayTicketBet& bet, const PayoffTables& tables,
                           Money aggregateLimit);
+
+// The same in two steps, for one ticket at many prices: the classes of draws
+// with what each pays at $1.00 a way (the groups and rows bet decide them, the
+// price does not), then their wins at the ticket's price and the limit.
+struct DrawClass {
+    std::uint64_t draws = 0;  // how many draws of 20 from 80 fall in the class
+    long double sum = 0.0L;   // the way sum they pay, before scaling and the cap
+};
+std::vector<DrawClass> WayDrawClasses(const WayTicketBet& bet, const PayoffTables& tables);
+WayWorth WorthOfClasses(const WayTicketBet& bet, const std::vector<DrawClass>& classes,
+                        Money aggregateLimit);
 
 // The figures as text, in the odds window's formats.
 struct WayWorthText {

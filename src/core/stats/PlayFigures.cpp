@@ -10,13 +10,6 @@ namespace stats {
 
 namespace {
 
-// Money units to the nearest cent, halves to even, as currency text.
-QString centsText(long double units) {
-    constexpr Money kMostCents = std::numeric_limits<Money>::max() / money::kCent;
-    const Money cents = std::clamp(money::fromUnits(units / money::kCent), -kMostCents, kMostCents);
-    return money::currency(cents * money::kCent);
-}
-
 QString numberText(long double value, QStringView picture) {
     return odds::FormatNumber(value, picture, odds::SystemNumberSeparators());
 }
@@ -29,6 +22,12 @@ QString signedText(long double value) {
 }
 
 }  // namespace
+
+QString CentsText(long double units) {
+    constexpr Money kMostCents = std::numeric_limits<Money>::max() / money::kCent;
+    const Money cents = std::clamp(money::fromUnits(units / money::kCent), -kMostCents, kMostCents);
+    return money::currency(cents * money::kCent);
+}
 
 PlayFigures FiguresOf(const PlayHistory& play) {
     PlayFigures figures;
@@ -53,10 +52,10 @@ FigureTexts DescribeFigures(const PlayFigures& figures) {
     texts.paid = money::currency(figures.paid);
     texts.won = money::currency(figures.won);
     texts.returnToPlayer = odds::PercentageText(figures.won, figures.paid);
-    texts.expectedReturn = centsText(figures.expectedReturn);
+    texts.expectedReturn = CentsText(figures.expectedReturn);
     texts.expectedReturnToPlayer = odds::PercentageText(
         static_cast<MoneyTotal>(std::llround(figures.expectedReturn)), figures.paid);
-    texts.deviation = centsText(figures.deviation);
+    texts.deviation = CentsText(figures.deviation);
     texts.luck = figures.luck ? signedText(*figures.luck) : QStringLiteral("n/a");
     texts.fairnessStatistic = numberText(figures.fairness.statistic, u"##0.00");
     texts.degreesOfFreedom = QString::number(kFairnessDegrees);

@@ -40,6 +40,9 @@ struct FigureTexts {
 };
 FigureTexts DescribeFigures(const PlayFigures& figures);
 
+// Money units to the nearest cent, halves to even, in the currency format.
+QString CentsText(long double units);
+
 // The lines of `velloro-tool stats`, each a label and its value: Games,
 // Paid, Won, Return To Player, Expected Return, Standard Deviation, Luck,
 // Fairness Statistic, Degrees Of Freedom, P Value; Games alone when no game

@@ -1,6 +1,5 @@
 #include "core/stats/TicketWorth.h"
 
-#include "core/odds/WayOdds.h"
 #include "core/schedules/ReturnToPlayer.h"
 #include "core/ticket/Evaluation.h"
 #include "core/ticket/KindTable.h"
@@ -45,10 +44,14 @@ WinSpread TicketWorth::ofWayTicket(const GameRecord& record) {
         bet.rowBet[k] = record.WayCounts[k] > 0;
         if (bet.rowBet[k]) rows |= 1U << k;
     }
-    const WayKey key{bet.groupSize, bet.groups, rows, bet.pricePerWay};
+    const WayShape shape{bet.groupSize, bet.groups, rows};
+    const auto key = std::pair(shape, bet.pricePerWay);
     if (const auto known = wayTickets_.find(key); known != wayTickets_.end()) return known->second;
+    auto classes = wayClasses_.find(shape);
+    if (classes == wayClasses_.end())
+        classes = wayClasses_.emplace(shape, odds::WayDrawClasses(bet, tables_)).first;
 
-    const odds::WayWorth worth = odds::WorthOfWayTicket(bet, tables_, limit_);
+    const odds::WayWorth worth = odds::WorthOfClasses(bet, classes->second, limit_);
     WinSpread spread;
     if (worth.draws > 0) {
         const auto draws = static_cast<long double>(worth.draws);

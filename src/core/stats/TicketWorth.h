@@ -3,6 +3,7 @@
 #include <map>
 #include <tuple>
 
+#include "core/odds/WayOdds.h"
 #include "core/records/HistoryFile.h"
 #include "core/state/PayoffTables.h"
 
@@ -22,18 +23,20 @@ class TicketWorth {
     TicketWorth(const PayoffTables& tables, Money aggregateLimit)
         : tables_(tables), limit_(aggregateLimit) {}
 
-    // The ticket of a record that RecordDamage passes. The same way ticket at
-    // the same price is worked out once.
+    // The ticket of a record that RecordDamage passes. A way ticket's classes
+    // of draws are walked once for all its prices.
     WinSpread of(const GameRecord& record);
 
   private:
     WinSpread ofWayTicket(const GameRecord& record);
 
-    // Group size, groups, the rows bet (bit k-1 for row k) and the price.
-    using WayKey = std::tuple<int, int, unsigned, Money>;
+    // Group size, groups and the rows bet (bit k-1 for row k): they decide
+    // the classes of draws and their way sums, whatever the price.
+    using WayShape = std::tuple<int, int, unsigned>;
     const PayoffTables& tables_;
     Money limit_ = 0;
-    std::map<WayKey, WinSpread> wayTickets_;
+    std::map<WayShape, std::vector<odds::DrawClass>> wayClasses_;
+    std::map<std::pair<WayShape, Money>, WinSpread> wayTickets_;
 };
 
 }  // namespace stats

@@ -7,6 +7,7 @@
 #include "core/state/TicketKind.h"
 #include "core/stats/ChiSquare.h"
 #include "core/stats/PlayFigures.h"
+#include "core/stats/PlayWords.h"
 
 using namespace stats;
 
@@ -269,9 +270,14 @@ TEST(YourPlay, FairnessOfHandMadeDraws) {
             history.games[g] = Plain({5}, money::kOneDollar);
             SetBalls(history.games[g], c.draws[g]);
         }
-        const FigureTexts texts = DescribeFigures(FiguresOf(PlayOf(history, {}, 1)));
+        const PlayHistory play = PlayOf(history, {}, 1);
+        const FigureTexts texts = DescribeFigures(FiguresOf(play));
         EXPECT_EQ(texts.fairnessStatistic, c.statistic);
         EXPECT_EQ(texts.pValue, c.pValue) << c.statistic;
+        if (c.statistic == std::string("79.00")) {
+            EXPECT_EQ(DescribePlay(play, FiguresOf(play), 0).fairness,
+                      "The balls pass the fairness test: p = 0.48.");
+        }
     }
     EXPECT_NEAR(static_cast<double>(TailByIntegration(79.0L, 79)), 0.4788, 5e-5);
 }
@@ -298,4 +304,13 @@ TEST(YourPlay, ADrawThatFavoursTenNumbersIsFlagged) {
     };
     EXPECT_LT(pValue(1.5), 0.01L);
     EXPECT_GT(pValue(1.0), 0.01L);
+}
+
+TEST(YourPlay, LuckInWords) {
+    const std::pair<long double, const char*> cases[] = {
+        {0.99L, "well within the usual"}, {-1.5L, "within the usual"},
+        {2.2L, "luckier than usual"},     {-2.2L, "unluckier than usual"},
+        {3.1L, "far luckier than usual"}, {-3.0L, "far unluckier than usual"}};
+    for (const auto& [luck, words] : cases)
+        EXPECT_EQ(LuckWords(luck), words) << static_cast<double>(luck);
 }
