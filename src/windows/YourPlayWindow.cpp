@@ -12,7 +12,7 @@
 
 namespace {
 constexpr int kTextUnits = 13;
-constexpr int kPictureUnits = 10;
+constexpr int kPictureUnits = 11;
 constexpr int kNetHelp = 181;
 constexpr int kBallsHelp = 182;
 constexpr int kLuckHelp = 183;
@@ -59,7 +59,7 @@ QLabel* YourPlayWindow::sentence(const QRect& designRect, int helpNumber) {
 }
 
 QFont YourPlayWindow::pictureFont() const {
-    return painter_.boldFont(fonts::kTimes, kPictureUnits);
+    return painter_.boldFont(fonts::kArial, kPictureUnits);
 }
 
 QString YourPlayWindow::netTipAt(QPoint at) const {
