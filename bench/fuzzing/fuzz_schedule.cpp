@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RandomSource random([] { return 0u; });
     EvaluateGame(state, random);
 
-    const TicketKind tab = odds::TabKind(input.byte() % odds::kOddsTabs);
+    const TicketKind tab = kinds::TabKind(input.byte() % kinds::TabCount());
     const int spots = odds::SpotsForTab(tab, input.byte() % 21);
     odds::OddsView view;
     odds::FillOddsTable({tab, spots, input.int64(),

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/state/Palette.h"
+#include "core/ticket/KindTable.h"
 
 namespace {
 constexpr int kMillisecondsPerSecond = 1000;
@@ -52,7 +53,9 @@ GameCycle::RunEnd GameCycle::play() {
     table_.updateTicketMenus(true);
     view_.setQuickPickArrowsVisible(false);
 
-    if (table_.isChecked(MenuItem::QuickPick) && state_.Sets[1].count() == 0) quickPick();
+    // A quick pick draws its numbers at its first PLAY; later runs keep them.
+    const std::optional<MenuItem> kind = table_.checkedKind();
+    if (kind && kinds::PicksAtPlay(*kind) && state_.Sets[1].count() == 0) quickPick();
     if (table_.isChecked(MenuItem::Way)) {
         if (hooks_.takeWayBets) hooks_.takeWayBets();
     } else {
@@ -216,7 +219,7 @@ void GameCycle::cast() {
     }
     table_.resetTicket();
     table_.setBoardEnabled(true);
-    for (MenuItem item : kTicketItems) table_.setChecked(item, false);
+    for (MenuItem item : kinds::TicketItems()) table_.setChecked(item, false);
     table_.updateMenus();
     table_.syncButtons();
     table_.updateTicketMenus(false);

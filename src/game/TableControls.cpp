@@ -2,6 +2,7 @@
 
 #include "core/state/Palette.h"
 #include "core/ticket/CatchRule.h"
+#include "core/ticket/KindTable.h"
 
 TableControls::TableControls(GameState& state, TableView& view, SoundPlayer& sounds, Waiter& waiter,
                              Hooks hooks)
@@ -97,7 +98,7 @@ void TableControls::showIdleMessage() {
 }
 
 std::optional<MenuItem> TableControls::checkedKind() const {
-    for (MenuItem item : kTicketItems)
+    for (MenuItem item : kinds::TicketItems())
         if (checked_.has(item)) return item;
     return std::nullopt;
 }
@@ -123,7 +124,7 @@ void TableControls::updateMenus() {
 
 void TableControls::updateTicketMenus(bool disableAll) {
     const MenuFlags offered = menu_rules::UpdateTicketMenus(disableAll, state_.SpotsMarked);
-    for (MenuItem item : kTicketItems) setEnabled(item, offered.has(item));
+    for (MenuItem item : kinds::TicketItems()) setEnabled(item, offered.has(item));
 }
 
 void TableControls::syncButtons() {

@@ -41,11 +41,6 @@ QString TabStyle(int fontPixels) {
         .arg(across);
 }
 
-const char* const kTabNames[odds::kOddsTabs] = {
-    "1 To 20 Spot", "All Catches", "All Or Nothing",  "Bet Against",   "Catch All",
-    "Forty",        "Forty Forty", "Last Ball Drawn", "Super Special", "Thirty Two Spot",
-};
-
 // An arrow of the right-hand panel: its control, step, released tag, height
 // and help number.
 struct ArrowPlace {
@@ -115,7 +110,7 @@ PayoffsWindow::PayoffsWindow(const DialogContext& context, OddsBrowser::Schedule
     tabs->setObjectName(QStringLiteral("TabControl"));
     tabs->setUsesScrollButtons(true);
     tabs->setExpanding(false);
-    for (const char* name : kTabNames) tabs->addTab(QString::fromLatin1(name));
+    for (int tab = 0; tab < kinds::TabCount(); ++tab) tabs->addTab(kinds::TabTitle(tab));
     tabs->setAutoFillBackground(true);
     tabs->setStyleSheet(TabStyle(tabs->font().pixelSize()));
     scaler_->place(tabs, {0, 0, kDesignWidth, 24});

@@ -4,9 +4,6 @@
 #include <QMenuBar>
 #include <optional>
 
-static_assert(std::tuple_size_v<std::remove_cvref_t<decltype(TicketChoices())>> ==
-              kTicketChoiceCount);
-
 namespace {
 
 // "MenuAllOrNothing" from "All Or &Nothing", "MenuThirtyTwoSpot" from "&Thirty-Two Spot".
@@ -33,11 +30,6 @@ QMenu* addSubmenu(QMenu* parent, const QString& caption) {
     entry->setObjectName(objectNameFor(caption));
     entry->setCheckable(true);
     return menu;
-}
-
-bool isSubmenu(MenuItem item) {
-    return item == MenuItem::Forty || item == MenuItem::FortyForty ||
-           item == MenuItem::ThirtyTwoSpot;
 }
 
 }  // namespace
@@ -80,7 +72,7 @@ void TableMenu::build(QMenuBar* bar, const QString& balanceCaption) {
     QMenu* tickets = bar->addMenu(QStringLiteral("&Tickets"));
     tickets->setObjectName(QStringLiteral("MenuTickets"));
     buildTickets(tickets);
-    way = keep(MenuItem::Way, addItem(tickets, menuCaption(MenuItem::Way), true, true));
+    way = item(MenuItem::Way);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("MenuHelp"));
@@ -101,27 +93,29 @@ void TableMenu::build(QMenuBar* bar, const QString& balanceCaption) {
     reset = addItem(balance, QStringLiteral("&Reset"));
 }
 
-// The kinds in their menu order; the three region kinds share a submenu each,
-// whose entries are named after it ("MenuFortyTop").
+// The entries of the kind table's rows in their order; the codes of a region
+// kind share its submenu, and their entries are named after it ("MenuFortyTop").
 void TableMenu::buildTickets(QMenu* tickets) {
     QMenu* submenu = nullptr;
     std::optional<MenuItem> submenuItem;
-    for (const TicketChoiceEntry& entry : TicketChoices()) {
-        const QString caption = QString::fromLatin1(entry.caption);
-        QAction* command = nullptr;
-        if (isSubmenu(entry.menuItem)) {
-            if (submenuItem != entry.menuItem) {
-                submenu = addSubmenu(tickets, menuCaption(entry.menuItem));
-                submenuItem = entry.menuItem;
-                items_[static_cast<std::size_t>(entry.menuItem)] = submenu->menuAction();
+    for (const kinds::KindRule& rule : kinds::Rules()) {
+        if (!rule.menuItem) continue;  // the plain ticket has no entry
+        const MenuItem ticketItem = *rule.menuItem;
+        const QString caption = QString::fromLatin1(rule.caption);
+        QAction* entry = nullptr;
+        if (kinds::IsSubmenu(ticketItem)) {
+            if (submenuItem != ticketItem) {
+                submenu = addSubmenu(tickets, menuCaption(ticketItem));
+                submenuItem = ticketItem;
+                items_[static_cast<std::size_t>(ticketItem)] = submenu->menuAction();
             }
-            command = addItem(submenu, caption);
-            command->setObjectName(submenu->menuAction()->objectName() +
-                                   objectNameFor(caption).mid(4));
+            entry = addItem(submenu, caption);
+            entry->setObjectName(submenu->menuAction()->objectName() +
+                                 objectNameFor(caption).mid(4));
         } else {
-            command = addItem(tickets, caption, true, true);
-            items_[static_cast<std::size_t>(entry.menuItem)] = command;
+            entry = addItem(tickets, caption, true, true);
+            items_[static_cast<std::size_t>(ticketItem)] = entry;
         }
-        commands_[static_cast<std::size_t>(entry.choice)] = command;
+        if (rule.choice) commands_[*rule.choice] = entry;
     }
 }

@@ -3,14 +3,12 @@
 #include <QString>
 #include <array>
 #include <cstddef>
+#include <map>
 
+#include "core/ticket/KindTable.h"
 #include "core/ticket/MenuRules.h"
-#include "core/ticket/TicketKinds.h"
 
 class QAction;
-
-// One command per TicketChoice, in TicketChoices() order.
-constexpr std::size_t kTicketChoiceCount = 15;
 class QMenu;
 class QMenuBar;
 
@@ -52,12 +50,13 @@ struct TableMenu {
     QAction* item(MenuItem which) const { return items_[static_cast<std::size_t>(which)]; }
     // The command that chooses a ticket kind ("&Top" inside "Forty").
     QAction* command(TicketChoice choice) const {
-        return commands_[static_cast<std::size_t>(choice)];
+        const auto found = commands_.find(choice);
+        return found == commands_.end() ? nullptr : found->second;
     }
 
   private:
     void buildTickets(QMenu* tickets);
 
     std::array<QAction*, kMenuItemCount> items_{};
-    std::array<QAction*, kTicketChoiceCount> commands_{};
+    std::map<TicketChoice, QAction*> commands_;
 };

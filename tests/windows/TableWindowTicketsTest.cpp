@@ -80,7 +80,7 @@ class TableWindowTicketsTest : public TableWindowFixture {
     // After CAST the table is the empty table of start-up.
     void expectEmptyTable() {
         EXPECT_EQ(keno_->table().checkedKind(), std::nullopt);
-        for (MenuItem kind : kTicketItems) EXPECT_FALSE(item(kind)->isChecked());
+        for (MenuItem kind : kinds::TicketItems()) EXPECT_FALSE(item(kind)->isChecked());
         EXPECT_TRUE(keno_->table().boardEnabled());
         EXPECT_TRUE(keno_->panel(true)->isEnabled());
         EXPECT_FALSE(visible("ImageSpecial"));
@@ -125,7 +125,7 @@ TEST_F(TableWindowTicketsTest, StartUpOffersTheTicketsEntriesOfAnEmptyBoardOnly)
     build();
     const std::set<MenuItem> offered{MenuItem::QuickPick, MenuItem::Forty, MenuItem::FortyForty,
                                      MenuItem::ThirtyTwoSpot};
-    for (MenuItem kind : kTicketItems)
+    for (MenuItem kind : kinds::TicketItems())
         EXPECT_EQ(item(kind)->isEnabled(), offered.count(kind) == 1)
             << menuCaption(kind).toStdString();
 }
@@ -144,7 +144,7 @@ TEST_F(TableWindowTicketsTest, TopMarksTheTopHalfPaysRecordsAndCastsAway) {
     expectShows(QStringLiteral("ImageSpecial"), kGreen, Qt::black, QStringLiteral("T"), 80,
                 CaptionAlignment::KindCode);
     EXPECT_TRUE(ToolTipOf(*keno.control(QStringLiteral("ImageSpecial"))).isEmpty());
-    for (MenuItem kind : kTicketItems) EXPECT_FALSE(item(kind)->isEnabled());
+    for (MenuItem kind : kinds::TicketItems()) EXPECT_FALSE(item(kind)->isEnabled());
     EXPECT_TRUE(item(MenuItem::Play)->isEnabled());
     EXPECT_TRUE(visible("ImagePlay"));
     for (int n = 1; n <= 40; ++n) {

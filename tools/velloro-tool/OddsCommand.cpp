@@ -3,11 +3,20 @@
 #include "core/odds/OddsBrowser.h"
 #include "core/odds/OddsTable.h"
 #include "core/records/ScheduleFile.h"
+#include "core/ticket/KindTable.h"
 
 namespace {
 
-const QCommandLineOption kTab{"tab", "The window's tab, 0 (1 To 20 Spot) to 9 (Thirty Two Spot).",
-                              "T"};
+// "The window's tab, 0 (1 To 20 Spot) to 9 (Thirty Two Spot)."
+QString TabHelp() {
+    const int last = kinds::TabCount() - 1;
+    return QStringLiteral("The window's tab, 0 (%1) to %2 (%3).")
+        .arg(kinds::TabTitle(0))
+        .arg(last)
+        .arg(kinds::TabTitle(last));
+}
+
+const QCommandLineOption kTab{QStringLiteral("tab"), TabHelp(), QStringLiteral("T")};
 const QCommandLineOption kSpots{
     "spots", "Spots marked, 1 to 20; outside the tab's range the tab's least count.", "N"};
 const QCommandLineOption kBet{"bet", "The bet in dollars, $0.05 to $100.00 (1.00).", "DOLLARS"};
@@ -20,8 +29,8 @@ void Declare(QCommandLineParser& parser) {
 }
 
 int Run(const QCommandLineParser& parser) {
-    const odds::SpotRange widest = odds::SpotRangeOf(odds::TabKind(0));
-    const int tab = tool::intValue(parser, kTab, 0, odds::kOddsTabs - 1);
+    const odds::SpotRange widest = odds::SpotRangeOf(kinds::TabKind(0));
+    const int tab = tool::intValue(parser, kTab, 0, kinds::TabCount() - 1);
     const int spots = tool::intValue(parser, kSpots, widest.minimum, widest.maximum);
     const int number = tool::intValue(parser, kNumber, 0, OddsBrowser::kLastSchedule, 0);
     const Money bet = tool::amountValue(parser, kBet, OddsBrowser::kLowestBet,
@@ -29,7 +38,7 @@ int Run(const QCommandLineParser& parser) {
 
     const PayoffSchedule schedule =
         readSchedule(tool::fileValue(parser, kFile, "cpos.vlr"), number);
-    const TicketKind kind = odds::TabKind(tab);
+    const TicketKind kind = kinds::TabKind(tab);
     const odds::OddsInputs inputs{
         kind,
         odds::SpotsForTab(kind, spots),

@@ -26,17 +26,20 @@ QString Spots(int spots) {
     return spots == 1 ? QStringLiteral("1 spot") : QStringLiteral("%1 spots").arg(spots);
 }
 
-template <typename Table>
-void PrintTable(const QString& title, const Table& table, int firstSpots) {
-    tool::printLine(title);
-    for (std::size_t r = 0; r < table.size(); ++r)
-        tool::printLine(QStringLiteral("  ") + Spots(firstSpots + static_cast<int>(r)) +
-                        QLatin1Char('\t') + Entries(table[r]));
-}
-
-void PrintLine(const QString& title, std::span<const Money> row) {
-    tool::printLine(title);
-    tool::printLine(QStringLiteral("  ") + Entries(row));
+// A table under its title: a table of one row on one line, any other a line
+// per spot count from its kind's first.
+void PrintTable(const PayoffTables& tables, PayoffTable table) {
+    const kinds::KindPayoff& owner = kinds::TableOwner(table);
+    tool::printLine(QLatin1String(owner.tableTitle));
+    const std::size_t rows = TableRowCount(table);
+    for (std::size_t r = 0; r < rows; ++r) {
+        const QString entries = Entries(TableRow(tables, table, r));
+        if (rows == 1)
+            tool::printLine(QStringLiteral("  ") + entries);
+        else
+            tool::printLine(QStringLiteral("  ") + Spots(owner.spots.low + static_cast<int>(r)) +
+                            QLatin1Char('\t') + entries);
+    }
 }
 
 int Run(const QCommandLineParser& parser) {
@@ -48,21 +51,7 @@ int Run(const QCommandLineParser& parser) {
     tool::printLine(QStringLiteral("Schedule %1").arg(schedule.ScheduleNumber));
     tool::printLine(QStringLiteral("Aggregate limit ") +
                     money::currency(schedule.AggregateLimit, 0));
-    PrintTable(QStringLiteral("Regular, by catches 0 to 20"), t.RegularPayoffs, 1);
-    PrintTable(QStringLiteral("All Catches, by catches 0 to 10"), t.AllCatchesPayoffs, 7);
-    PrintTable(QStringLiteral("All Or Nothing, none caught then all caught"), t.AllOrNothingPayoffs,
-               4);
-    PrintLine(QStringLiteral("Bet Against, by spots 0 to 15"), t.BetAgainstPayoffs);
-    PrintLine(QStringLiteral("Catch All, by spots 0 to 7"), t.CatchAllPayoffs);
-    PrintLine(QStringLiteral("Forty, by balls among the 40 from 0 to 20"), t.FortyPayoffs);
-    PrintLine(QStringLiteral("Forty Forty, by balls in the first half from 0 to 20"),
-              t.FortyFortyPayoffs);
-    PrintTable(QStringLiteral("Last Ball Drawn, by catches 0 to 7 (spots + 1: all caught, the "
-                              "last ball among them)"),
-               t.LastBallPayoffs, 1);
-    PrintTable(QStringLiteral("Super Special, by catches 0 to 10"), t.SuperSpecialPayoffs, 3);
-    PrintLine(QStringLiteral("Thirty-Two Spot, by balls among the 32 from 0 to 20"),
-              t.ThirtyTwoSpotPayoffs);
+    ForEachPayoffTable(t, [&t](PayoffTable table, const auto&) { PrintTable(t, table); });
 
     tool::printLine(QStringLiteral("Return to player of a $1.00 ticket"));
     for (const PaidTicket& ticket : PaidTickets()) {

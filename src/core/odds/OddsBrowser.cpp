@@ -10,11 +10,6 @@ OddsBrowser::OddsBrowser(GameState& state, ScheduleLoader loadSchedule)
       // arrows' arithmetic; the window's bet stays within its own range.
       bet_(std::clamp(state.PricePerWay, kLowestBet, kHighestBet)) {}
 
-int OddsBrowser::openingTab(TicketKind kind) {
-    const int tab = kindByte(kind);
-    return tab < odds::kOddsTabs ? tab : 0;
-}
-
 int OddsBrowser::openingSpots(const GameState& state) {
     if (state.SpotsPerSet != 0) return state.SpotsPerSet;
     if (state.SpotsMarked != 0) return state.SpotsMarked;
@@ -22,7 +17,7 @@ int OddsBrowser::openingSpots(const GameState& state) {
 }
 
 void OddsBrowser::selectTab(int tab) {
-    tab_ = tab >= 0 && tab < odds::kOddsTabs ? tab : 0;
+    tab_ = tab >= 0 && tab < kinds::TabCount() ? tab : 0;
     state_.PayoffSpots =
         static_cast<std::uint8_t>(odds::SpotsForTab(tabKind(), state_.PayoffSpots));
     fill(odds::kFillAll);

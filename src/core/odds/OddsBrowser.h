@@ -4,6 +4,7 @@
 
 #include "core/odds/OddsTable.h"
 #include "core/state/GameState.h"
+#include "core/ticket/KindTable.h"
 
 // The arrow buttons of the payoffs-and-odds window.
 enum class OddsArrow { BetUp, BetDown, SpotUp, SpotDown, CasinoUp, CasinoDown };
@@ -27,12 +28,12 @@ class OddsBrowser {
     OddsBrowser(GameState& state, ScheduleLoader loadSchedule);
 
     // The tab a ticket kind opens on: its own, a way ticket's is "1 To 20 Spot".
-    static int openingTab(TicketKind kind);
+    static int openingTab(TicketKind kind) { return kinds::TabOf(kind); }
     // The spot count the menu opens the window at.
     static int openingSpots(const GameState& state);
 
     int tab() const { return tab_; }
-    TicketKind tabKind() const { return odds::TabKind(tab_); }
+    TicketKind tabKind() const { return kinds::TabKind(tab_); }
     odds::SpotRange spotRange() const { return odds::SpotRangeOf(tabKind()); }
     int spots() const { return state_.PayoffSpots; }
     Money bet() const { return bet_; }
@@ -41,7 +42,8 @@ class OddsBrowser {
     const odds::OddsView& view() const { return view_; }
     const GameState& state() const { return state_; }
 
-    // Shows tab 0..9: a spot count outside its range becomes its minimum.
+    // Shows a tab (another number: the first): a spot count outside its range
+    // becomes its minimum.
     void selectTab(int tab);
     // One step of an arrow; true when its value changed. A casino step whose
     // record cannot be read keeps the number and the tables in force and

@@ -18,8 +18,9 @@ const QString kChancePercentPicture = QStringLiteral("##0.000000");
 // significant digits, a fixed text.
 const QString kTwentyOfTwentyOdds = QStringLiteral("1 in 3,535,316,142,212,170,000.0000");
 
+// The kind of the tab a kind is shown on (a way ticket: the regular one).
 const kinds::KindPayoff& PayoffOfTab(TicketKind tab) {
-    return *kinds::PayoffOf(TabKind(kindByte(tab)));
+    return *kinds::PayoffOf(kinds::TabKind(kinds::TabOf(tab)));
 }
 
 // The extra Last Ball Drawn row: every spot caught, one of them the 20th ball.
@@ -84,7 +85,7 @@ QString RowOddsText(TicketKind tab, OddsMode mode, int spots, int row, long doub
         return FormatNumber(probability * 100.0L, kRowPercentPicture, separators) +
                QLatin1Char('%');
     }
-    if (tab == TicketKind::Regular && spots == 20 && row == 20) return kTwentyOfTwentyOdds;
+    if (MarkedNumbers(tab, spots) == 20 && row == 20) return kTwentyOfTwentyOdds;
     return QStringLiteral("1 in ") + FormatNumber(1.0L / probability, kOneInPicture, separators);
 }
 
@@ -97,11 +98,6 @@ QString DollarsText(long double dollars) {
 }
 
 }  // namespace
-
-TicketKind TabKind(int tab) {
-    if (tab < 0 || tab >= kOddsTabs) return TicketKind::Regular;
-    return static_cast<TicketKind>(tab);
-}
 
 SpotRange SpotRangeOf(TicketKind tab) {
     const kinds::KindPayoff& payoff = PayoffOfTab(tab);
@@ -131,7 +127,7 @@ QString ChanceText(OddsMode mode, long double chance, NumberSeparators separator
 void FillOddsTable(const OddsInputs& inputs, FillFlags flags, OddsView& view) {
     static const PayoffTables kNoPayoffs{};
     const PayoffTables& tables = inputs.tables ? *inputs.tables : kNoPayoffs;
-    const TicketKind tab = TabKind(static_cast<int>(kindByte(inputs.tab)));
+    const TicketKind tab = PayoffOfTab(inputs.tab).kind;
     // The fixed kinds never index by spot count; the others are held in range
     // so a stray count cannot reach outside the tables.
     const int spots = SpotRangeOf(tab).fixed ? 0 : SpotsForTab(tab, inputs.spots);
@@ -160,8 +156,8 @@ void FillOddsTable(const OddsInputs& inputs, FillFlags flags, OddsView& view) {
                 win = money::scale(payoff.entry, inputs.bet);
                 forExpectation = win;
                 if (inputs.aggregateLimit < win) win = inputs.aggregateLimit;
-                // All Or Nothing's return is figured on what the table pays.
-                if (tab != TicketKind::AllOrNothing) forExpectation = win;
+                // Some kinds' return is figured on what the table pays.
+                if (!PayoffOfTab(tab).returnOfEntry) forExpectation = win;
                 const long double weighted = probability * static_cast<long double>(forExpectation);
                 expected = SetsTotals(tab) ? weighted * 0.0001L
                                            : (weighted + expected * 10000.0L) * 0.0001L;

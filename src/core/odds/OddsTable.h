@@ -14,7 +14,6 @@
 namespace odds {
 
 constexpr int kOddsRows = 21;  // catches 0..20
-constexpr int kOddsTabs = 10;  // one per ticket kind, way tickets excepted
 
 enum class OddsMode { OneIn, Percent };
 
@@ -26,8 +25,7 @@ struct SpotRange {
     bool fixed = false;
 };
 
-// Tab 0..9 is the ticket kind of the same value; anything else is tab 0.
-TicketKind TabKind(int tab);
+// The spot counts of a tab's kind (its tabs are the kind table's).
 SpotRange SpotRangeOf(TicketKind tab);
 // A spot count outside the tab's range becomes its minimum; fixed tabs keep it.
 int SpotsForTab(TicketKind tab, int spots);

@@ -5,9 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/state/GameState.h"
 #include "core/state/Money.h"
-
-struct GameState;
 
 // The ticket and bet fields a games history record and a saved ticket record
 // both store after the ticket's sets: the same fields, widths and order.
@@ -21,7 +20,7 @@ struct BetFields {
     std::uint8_t PayoffSpots = 0;
     std::int32_t Ways = 0;
     std::int32_t NumberOfGames = 0;
-    std::array<std::int32_t, 15> WayCounts{};
+    std::array<std::int32_t, kWayRows> WayCounts{};
     QString KindCode;  // at most 2 characters
 
     bool operator==(const BetFields&) const = default;
@@ -42,6 +41,8 @@ constexpr std::size_t kWayCounts = 24;
 constexpr std::size_t kKindCode = 84;  // length byte and two characters
 constexpr std::size_t kSize = 87;
 constexpr int kKindCodeLength = 2;
+// The way counts fill their fields up to the kind code.
+static_assert(kWayCounts + sizeof(std::int32_t) * kWayRows == kKindCode);
 }  // namespace bet_offsets
 
 // Writes the block at `at`; a kind code longer than 2 is cut to 2.

@@ -8,22 +8,6 @@
 
 namespace {
 
-// Calls `visit` on every table in file order, so that encoding and decoding
-// cannot disagree about the layout.
-template <typename Tables, typename Visit>
-void forEachTable(Tables& tables, Visit&& visit) {
-    visit(tables.RegularPayoffs);
-    visit(tables.AllCatchesPayoffs);
-    visit(tables.AllOrNothingPayoffs);
-    visit(tables.BetAgainstPayoffs);
-    visit(tables.CatchAllPayoffs);
-    visit(tables.FortyPayoffs);
-    visit(tables.FortyFortyPayoffs);
-    visit(tables.LastBallPayoffs);
-    visit(tables.SuperSpecialPayoffs);
-    visit(tables.ThirtyTwoSpotPayoffs);
-}
-
 // Walks the entries of a table row by row, handing each to `entry` with its offset.
 template <typename Table, typename Entry>
 void forEachEntry(Table& table, std::size_t& offset, Entry&& entry) {
@@ -40,6 +24,16 @@ void forEachEntry(Table& table, std::size_t& offset, Entry&& entry) {
 
 }  // namespace
 
+std::size_t schedule_offsets::TableOffset(PayoffTable wanted) {
+    static const PayoffTables shapes{};
+    std::size_t offset = kTables, found = 0;
+    ForEachPayoffTable(shapes, [&](PayoffTable table, const auto& entries) {
+        if (table == wanted) found = offset;
+        offset += sizeof(entries);
+    });
+    return found;
+}
+
 std::vector<std::uint8_t> encodeSchedule(const PayoffSchedule& schedule) {
     using namespace schedule_offsets;
     std::vector<std::uint8_t> record(kScheduleRecordSize, 0);
@@ -48,7 +42,7 @@ std::vector<std::uint8_t> encodeSchedule(const PayoffSchedule& schedule) {
         record[kReserved + i] = schedule.Reserved[i];
     bytes::writeInt(record, kAggregateLimit, 8, schedule.AggregateLimit);
     std::size_t offset = kTables;
-    forEachTable(schedule.Tables, [&](const auto& table) {
+    ForEachPayoffTable(schedule.Tables, [&](PayoffTable, const auto& table) {
         forEachEntry(table, offset,
                      [&](Money value, std::size_t at) { bytes::writeInt(record, at, 8, value); });
     });
@@ -65,7 +59,7 @@ PayoffSchedule decodeSchedule(const std::vector<std::uint8_t>& record) {
         schedule.Reserved[i] = record[kReserved + i];
     schedule.AggregateLimit = bytes::readInt64(record, kAggregateLimit);
     std::size_t offset = kTables;
-    forEachTable(schedule.Tables, [&](auto& table) {
+    ForEachPayoffTable(schedule.Tables, [&](PayoffTable, auto& table) {
         forEachEntry(table, offset,
                      [&](Money& value, std::size_t at) { value = bytes::readInt64(record, at); });
     });

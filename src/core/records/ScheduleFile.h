@@ -17,7 +17,12 @@ constexpr std::size_t kScheduleNumber = 0;
 constexpr std::size_t kReserved = 4;
 constexpr std::size_t kAggregateLimit = 32;
 constexpr std::size_t kTables = 40;  // the ten tables follow each other without gaps
+// Where a table starts in the record.
+std::size_t TableOffset(PayoffTable table);
 }  // namespace schedule_offsets
+
+// The ten tables, entry after entry, fill the record after its header.
+static_assert(schedule_offsets::kTables + sizeof(PayoffTables) == kScheduleRecordSize);
 
 std::vector<std::uint8_t> encodeSchedule(const PayoffSchedule& schedule);
 // `record` must hold kScheduleRecordSize bytes.

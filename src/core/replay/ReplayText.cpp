@@ -20,11 +20,12 @@ enum class Wording { None, Spot, QuickPick, LastBall, Region, TwoRegions, Way };
 // The row of the kind table a recorded kind and code are told as. A code the
 // table does not know is told as the kind's last row (a regular ticket with
 // any code as a quick pick, Forty Forty as Left And Right, Thirty-Two Spot as
-// Inside), except a Forty ticket, which has no row to fall back on.
+// Inside), unless its kind tells no other code (Forty).
 const kinds::KindRule* ToldAs(std::uint8_t kind, const QString& code) {
     const auto ticketKind = static_cast<TicketKind>(kind);
     if (const kinds::KindRule* rule = kinds::Find(ticketKind, code)) return rule;
-    if (ticketKind == TicketKind::Forty) return nullptr;
+    const kinds::KindPayoff* payoff = kinds::PayoffOf(ticketKind);
+    if (!payoff || !payoff->tellsOtherCodes) return nullptr;
     const kinds::KindRule* last = nullptr;
     for (const kinds::KindRule& rule : kinds::Rules())
         if (rule.kind == ticketKind) last = &rule;
@@ -33,11 +34,12 @@ const kinds::KindRule* ToldAs(std::uint8_t kind, const QString& code) {
 
 Wording WordingOf(const kinds::KindRule* rule) {
     if (!rule) return Wording::None;
-    if (rule->kind == TicketKind::Way) return Wording::Way;
+    const kinds::PayRule payRule = kinds::PayoffOf(rule->kind)->payRule;
+    if (payRule == kinds::PayRule::Ways) return Wording::Way;
     if (*rule->otherWhere) return Wording::TwoRegions;
     if (*rule->where) return Wording::Region;
-    if (rule->choice == TicketChoice::QuickPick) return Wording::QuickPick;
-    if (rule->kind == TicketKind::LastBallDrawn) return Wording::LastBall;
+    if (rule->picksAtPlay) return Wording::QuickPick;
+    if (payRule == kinds::PayRule::LastBall) return Wording::LastBall;
     return Wording::Spot;
 }
 

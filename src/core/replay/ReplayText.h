@@ -20,7 +20,7 @@ int NextGame(int gameIndex);
 
 // Every line of the text box for this record, by its kind and kind code. The
 // way ticket's payoffs come from `payoffs` (the schedule in force now). A kind
-// byte above 10, or a Forty code other than T, B, L, R, writes nothing.
+// byte of no kind, or a Forty code other than T, B, L, R, writes nothing.
 // Damaged counts never reach past a set, the draw or a payoff table.
 QStringList Lines(const GameRecord& record, const PayoffTables& payoffs);
 

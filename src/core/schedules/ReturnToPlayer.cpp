@@ -12,7 +12,10 @@ namespace {
 constexpr int kBallsDrawn = 20;
 
 void requireSpots(TicketKind kind, int spots) {
-    if (kind == TicketKind::Way) throw std::out_of_range("way tickets pay from the regular rows");
+    const kinds::KindPayoff* payoff = kinds::PayoffOf(kind);
+    if (!payoff) throw std::out_of_range("no such ticket kind");
+    if (payoff->payRule == kinds::PayRule::Ways)
+        throw std::out_of_range("way tickets pay from the regular rows");
     const odds::SpotRange range = odds::SpotRangeOf(kind);
     if (!range.fixed && (spots < range.minimum || spots > range.maximum))
         throw std::out_of_range("no payoff row for this spot count");
@@ -28,11 +31,13 @@ auto rowOf(Tables& t, TicketKind kind, int spots) {
 
 std::vector<PaidTicket> PaidTickets() {
     std::vector<PaidTicket> tickets;
-    for (int value = kindByte(TicketKind::Regular); value < kindByte(TicketKind::Way); ++value) {
-        const auto kind = static_cast<TicketKind>(value);
-        const odds::SpotRange range = odds::SpotRangeOf(kind);
+    for (const kinds::KindPayoff& payoff : kinds::Payoffs()) {
+        // Each table is designed and returned once, by the first kind paying from it.
+        if (payoff.payRule == kinds::PayRule::Ways || &kinds::TableOwner(payoff.table) != &payoff)
+            continue;
+        const odds::SpotRange range = odds::SpotRangeOf(payoff.kind);
         for (int spots = range.minimum; spots <= range.maximum; ++spots)
-            tickets.push_back({kind, spots});
+            tickets.push_back({payoff.kind, spots});
     }
     return tickets;
 }

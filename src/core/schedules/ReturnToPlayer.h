@@ -18,9 +18,10 @@ struct PayoffOutcome {
     long double probability = 0.0L;
 };
 
-// A ticket kind with its own payoff row: every kind but the way ticket, at
-// every spot count it is offered for. The fixed kinds have one row; their
-// spots are the size of their number set (40 or 32).
+// A ticket kind with its own payoff row: the first kind paying from each
+// table (every kind but the way ticket), at every spot count it is offered
+// for. The fixed kinds have one row; their spots are the size of their number
+// set (40 or 32).
 struct PaidTicket {
     TicketKind kind = TicketKind::Regular;
     int spots = 1;

@@ -22,12 +22,6 @@ constexpr long double kHighestReturn = 0.95L;
 constexpr std::array<std::int64_t, 6> kLimitDollars{50'000,  100'000, 200'000,
                                                     250'000, 500'000, 1'000'000};
 
-// Smallest catch that pays on a plain ticket of s spots (index s).
-constexpr std::array<int, 21> kRegularFirstPay{0, 1, 2, 2, 2, 3, 3, 3, 4, 4, 5,
-                                               5, 6, 6, 6, 7, 7, 7, 8, 8, 8};
-// The same for Super Special, spots 3..10.
-constexpr std::array<int, 11> kSuperSpecialFirstPay{0, 0, 0, 2, 2, 3, 3, 4, 4, 5, 5};
-
 // Round amounts: $0.10, $0.20, $0.25, $0.50, whole and half dollars below $10,
 // then whole dollars with at most two significant digits ($10 .. $99,
 // $100 .. $990, ...) up to $1,000,000.
@@ -222,31 +216,12 @@ ScheduleTerms Terms(int number) {
 }
 
 bool Pays(TicketKind kind, int spots, int index) {
-    // Outcomes of the rows a kind never pays get no prize.
     const kinds::KindPayoff* payoff = kinds::PayoffOf(kind);
-    if (payoff && payoff->payRule == kinds::PayRule::ByCatches &&
-        !kinds::CatchesCanPay(*payoff, index))
+    if (!payoff) return false;
+    // Outcomes of the rows a kind never pays get no prize.
+    if (payoff->payRule == kinds::PayRule::ByCatches && !kinds::CatchesCanPay(*payoff, index))
         return false;
-    switch (kind) {
-        case TicketKind::AllCatches:
-        case TicketKind::AllOrNothing:
-        case TicketKind::BetAgainst:
-        case TicketKind::CatchAll:
-        case TicketKind::Forty:
-        case TicketKind::FortyForty:
-            return true;  // every outcome with an entry in a paying row
-        case TicketKind::ThirtyTwoSpot:
-            return index <= 1 || index >= 12;
-        case TicketKind::LastBallDrawn:
-            return index >= kRegularFirstPay[static_cast<std::size_t>(spots)];
-        case TicketKind::SuperSpecial:
-            return index >= kSuperSpecialFirstPay[static_cast<std::size_t>(spots)] ||
-                   (index == 0 && spots >= 9);
-        default:
-            // Long tickets also pay for catching nothing at all.
-            return index >= kRegularFirstPay[static_cast<std::size_t>(spots)] ||
-                   (index == 0 && spots >= 13);
-    }
+    return payoff->designPays(spots, index);
 }
 
 Money RoundAmount(long double dollars) {

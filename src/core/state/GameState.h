@@ -9,6 +9,9 @@
 #include "core/state/TicketKind.h"
 #include "core/state/TicketSet.h"
 
+// The ways bet per combination size k = 1..15, as both record files store them.
+inline constexpr int kWayRows = 15;
+
 // The one record of the game table: the ticket, the bet, the run, the balance,
 // the schedule in force and the settings. It lives from start-up to exit.
 struct GameState {
@@ -22,7 +25,7 @@ struct GameState {
     TicketKind Kind = TicketKind::Regular;
     QString KindCode;  // at most 2 characters
     std::int32_t Ways = 1;
-    std::array<std::int32_t, 15> WayCounts{};  // ways bet per combination size k = 1..15
+    std::array<std::int32_t, kWayRows> WayCounts{};  // ways bet per combination size k = 1..15
 
     // The bet.
     std::int32_t NumberOfGames = 1;

@@ -10,13 +10,41 @@
 #include "core/state/TicketKind.h"
 #include "core/ticket/MenuRules.h"
 
-// Every ticket kind's rules, written once: the spot counts it is offered and
-// played at, the payoff table and which of its rows pay, the catch rule and the
-// fixed number sets. The Tickets menu, the draw, the evaluation, the odds window
-// and the schedule design all read it. A new kind is one row here.
+// Every ticket kind's rules, written once, in two tables that everything else
+// reads: the Tickets menu, the draw, the evaluation, the payoffs window, the
+// replay wording, the saved-ticket checks, the printed ticket, the schedule
+// design and velloro-tool.
+//
+// - The kinds (KindPayoff, one row per TicketKind byte): the spot counts it is
+//   played at, the payoff table it pays from and which entry an outcome
+//   reads, its catch rule, its tab of "Payoffs & Odds", what the delivered
+//   schedules pay, and how `schedules show` heads its table.
+// - The tickets (KindRule, one row per TicketKind and KindCode, in menu
+//   order): the Tickets entry that chooses it, its submenu and caption, when
+//   it is offered, its region and fixed numbers, and its words in a replay.
+//
+// How to add a ticket kind:
+// - A ticket of an existing kind paying from that kind's table, such as a
+//   region of 40 numbers played as a Forty ticket: its TicketChoice below and
+//   its KindRule row where it stands in the menu (its submenu, caption, code,
+//   region of as many numbers as the kind's other regions, fixed sets and
+//   words), then its tests and its help topic (assets/Keno.hlp). Nothing else
+//   changes: the menus, the checks of saved tickets and history records, the
+//   replay and the printed ticket read the rows.
+// - A new kind byte paying from an existing table also has a KindPayoff row
+//   and its value in TicketKind (the byte the records store); a Tickets
+//   entry at the top of the menu also has its MenuItem. The schedule design
+//   and the return to player read a table from the first kind paying from it,
+//   so the delivered schedules stay as they are.
+// - A kind needing a payoff table of its own changes the schedule file's
+//   record (cpos.vlr, 5616 bytes): a new PayoffTable with its member of
+//   PayoffTables and its place in ForEachPayoffTable, a larger record (every
+//   cpos.vlr delivered or kept by a player must be made again or converted),
+//   the schedule design of its entries and the rows above. That is a change
+//   of the file format, not a row.
 
 // Every menu command that turns a plain ticket into a kind (the way ticket
-// has its own window and is not among them), in menu order.
+// has its own window and is not among them).
 enum class TicketChoice {
     AllCatches,
     AllOrNothing,
@@ -32,8 +60,9 @@ enum class TicketChoice {
     QuickPick,
     SuperSpecial,
     TheEdge,
-    TheInside,
+    TheInside,  // the last choice
 };
+inline constexpr int kTicketChoiceCount = static_cast<int>(TicketChoice::TheInside) + 1;
 
 namespace kinds {
 
@@ -44,20 +73,6 @@ struct SpotRange {
     // Whether n lies in the range.
     constexpr bool contains(int n) const { return n >= low && n <= high; }
     bool operator==(const SpotRange&) const = default;
-};
-
-// The ten tables of a payoff schedule.
-enum class PayoffTable : std::uint8_t {
-    Regular,
-    AllCatches,
-    AllOrNothing,
-    BetAgainst,
-    CatchAll,
-    Forty,
-    FortyForty,
-    LastBall,
-    SuperSpecial,
-    ThirtyTwoSpot,
 };
 
 // Which entry of its payoff row an outcome of the draw reads.
@@ -77,14 +92,14 @@ enum class CatchRule : std::uint8_t {
     FirstHalf,   // no ball is a catch; set 1 counts the balls in the kind's first half
 };
 
-// How a kind's fixed numbers are laid into Sets[1] and Sets[2].
+// How a ticket's fixed numbers are laid into Sets[1] and Sets[2].
 enum class FixedSets : std::uint8_t {
     None,        // the player marks (or quick pick draws) the numbers
     BoardOrder,  // the region in board order, its first half in set 1
     AroundEdge,  // row 1 then column 1 in set 1; row 8 then column 10 in set 2
 };
 
-// The rules shared by every code of one TicketKind: how it is paid.
+// The rules shared by every code of one TicketKind: how it is played and paid.
 struct KindPayoff {
     TicketKind kind;          // the kind these rules pay
     SpotRange spots;          // spot counts with a payoff row; way: the group size
@@ -92,18 +107,29 @@ struct KindPayoff {
     PayRule payRule;          // which entry an outcome reads
     SpotRange payingCatches;  // catch counts that pay (the schedules hold 0 elsewhere)
     SpotRange alsoPaying;     // a second band of paying catch counts ({1, 0} when none)
-    bool oddsTestEntry;   // the odds window counts a row as paying only when its entry is above 0
-    CatchRule catchRule;  // what a falling ball does
+    bool oddsTestEntry;    // the odds window counts a row as paying only when its entry is above 0
+    bool returnOfEntry;    // the odds window's expected return is figured on the entry, not the
+                           // capped win
+    CatchRule catchRule;   // what a falling ball does
+    bool tellsOtherCodes;  // a replay tells a code of no row as the kind's last row
+    const char* oddsTab;   // its tab of "Payoffs & Odds", in row order; null: none (way)
+    // How `schedules show` heads its table; null when the table is another kind's.
+    const char* tableTitle;
+    // Which entries of a row of `spots` spots the delivered schedules pay,
+    // within the paying bands.
+    bool (*designPays)(int spots, int entry);
 };
 
-// One row per TicketKind and KindCode.
+// One row per TicketKind and KindCode, in the order of the Tickets menu.
 struct KindRule {
     TicketKind kind;                     // its TicketKind; its payoff rules are PayoffOf(kind)
     const char* code;                    // KindCode: "" for a regular or way ticket
     std::optional<TicketChoice> choice;  // the menu command that chooses it
     std::optional<MenuItem> menuItem;    // the Tickets item that offers it and takes the check mark
+    const char* submenu;    // the Tickets submenu it stands in ("Forty"); "" at the top
     const char* caption;    // its own menu caption ("&Top" inside "Forty"); "" for regular
     SpotRange offered;      // SpotsMarked at which the Tickets menu offers it
+    bool picksAtPlay;       // its numbers are drawn at PLAY, as many as its arrows set
     bool (*region)(int n);  // its region, or the first half it counts; null when none
     FixedSets fixedSets;    // the numbers it marks itself
     // Its words in a replayed game: the ticket's name ("All Catches", "Last
@@ -115,14 +141,20 @@ struct KindRule {
     const char* otherWhere;
 };
 
-// Every row: regular, the fifteen menu choices in menu order, way.
+// Every ticket row: regular, the menu choices in menu order, way.
 std::span<const KindRule> Rules();
+// Every kind row, by TicketKind.
+std::span<const KindPayoff> Payoffs();
 // The row of a kind and code; null when the pair names no kind (a damaged record).
 const KindRule* Find(TicketKind kind, const QString& code);
 // The row a menu command chooses.
 const KindRule& RuleOf(TicketChoice choice);
 // The payoff rules of a TicketKind; null for a byte that is no kind.
 const KindPayoff* PayoffOf(TicketKind kind);
+// The largest kind byte with a row.
+std::uint8_t HighestKind();
+// The first kind paying from a table: its rows' spot counts, schedule design and title.
+const KindPayoff& TableOwner(PayoffTable table);
 
 // Whether the pair names a row of the table.
 bool IsValidKind(TicketKind kind, const QString& code);
@@ -136,10 +168,26 @@ SpotRange PlayedSpots(const KindRule& rule);
 
 // The smallest and largest SpotsMarked at which a Tickets item is offered.
 SpotRange OfferedRange(MenuItem ticketItem);
+// The caption of a Tickets item: its submenu's ("Forty") or its own ("&Way").
+QString TicketItemCaption(MenuItem ticketItem);
+// The Tickets items, each once, in menu order.
+std::span<const MenuItem> TicketItems();
+// Whether a Tickets item opens a submenu of its codes.
+bool IsSubmenu(MenuItem ticketItem);
+// Whether the ticket of a Tickets item draws its numbers at PLAY (a quick pick).
+bool PicksAtPlay(MenuItem ticketItem);
 // "All Catches", "Top And Bottom", "Quick Pick", "Regular": a row's words.
 QString Words(const KindRule& rule);
 // "All Catches", "Forty", "Thirty-Two Spot", "Regular", "Way": a TicketKind's name.
 QString KindName(TicketKind kind);
+
+// The tabs of "Payoffs & Odds": how many, the kind of tab `tab` (anything
+// else is the first), its title, and the tab a kind opens on (a kind without
+// a tab, the way ticket, opens on the tab of the kind owning its table).
+int TabCount();
+TicketKind TabKind(int tab);
+QString TabTitle(int tab);
+int TabOf(TicketKind kind);
 
 // Whether n lies in the row's region (or first half); false for a row without one.
 bool InRegion(const KindRule& rule, int n);

@@ -16,32 +16,11 @@ QString menuCaption(MenuItem item) {
             return QStringLiteral("&Restore Ticket");
         case MenuItem::Save:
             return QStringLiteral("&Save Ticket");
-        case MenuItem::AllCatches:
-            return QStringLiteral("&All Catches");
-        case MenuItem::AllOrNothing:
-            return QStringLiteral("All Or &Nothing");
-        case MenuItem::BetAgainst:
-            return QStringLiteral("&Bet Against");
-        case MenuItem::CatchAll:
-            return QStringLiteral("&Catch All");
-        case MenuItem::LastBallDrawn:
-            return QStringLiteral("&Last Ball Drawn");
-        case MenuItem::QuickPick:
-            return QStringLiteral("&Quick Pick");
-        case MenuItem::SuperSpecial:
-            return QStringLiteral("&Super Special");
-        case MenuItem::FortyForty:
-            return QStringLiteral("Forty Forty");
-        case MenuItem::Forty:
-            return QStringLiteral("Forty");
-        case MenuItem::ThirtyTwoSpot:
-            return QStringLiteral("&Thirty-Two Spot");
-        case MenuItem::Way:
-            return QStringLiteral("&Way");
         case MenuItem::PrintTicket:
             return QStringLiteral("Print &Ticket");
+        default:
+            return kinds::TicketItemCaption(item);
     }
-    return {};
 }
 
 namespace menu_rules {
@@ -60,9 +39,8 @@ GameItems UpdateMenus(const TicketMenuInputs& inputs) {
 MenuFlags UpdateTicketMenus(bool disableAll, int spotsMarked) {
     MenuFlags enabled;
     if (disableAll) return enabled;
-    for (MenuItem item : kTicketItems) {
+    for (MenuItem item : kinds::TicketItems())
         enabled.set(item, kinds::OfferedRange(item).contains(spotsMarked));
-    }
     return enabled;
 }
 

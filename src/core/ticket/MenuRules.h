@@ -4,7 +4,8 @@
 #include <bitset>
 #include <optional>
 
-// The Game and Tickets menu items whose state the table logic decides.
+// The Game and Tickets menu items whose state the table logic decides. The
+// Tickets items' captions, places and ranges are the kind table's.
 enum class MenuItem : int {
     Play,
     Open,
@@ -23,9 +24,9 @@ enum class MenuItem : int {
     Forty,
     ThirtyTwoSpot,
     Way,
-    PrintTicket,
+    PrintTicket,  // the last item
 };
-constexpr int kMenuItemCount = 18;
+constexpr int kMenuItemCount = static_cast<int>(MenuItem::PrintTicket) + 1;
 
 // The menu caption of an item, exactly as the menu shows it (" &Play Ticket").
 QString menuCaption(MenuItem item);
@@ -40,13 +41,6 @@ class MenuFlags {
   private:
     static std::size_t index(MenuItem item) { return static_cast<std::size_t>(item); }
     std::bitset<kMenuItemCount> bits_;
-};
-
-// The Tickets items in menu order; the kind entries are mutually exclusive.
-constexpr MenuItem kTicketItems[] = {
-    MenuItem::AllCatches,    MenuItem::AllOrNothing,  MenuItem::BetAgainst,   MenuItem::CatchAll,
-    MenuItem::LastBallDrawn, MenuItem::QuickPick,     MenuItem::SuperSpecial, MenuItem::FortyForty,
-    MenuItem::Forty,         MenuItem::ThirtyTwoSpot, MenuItem::Way,
 };
 
 // What the Game menu's enabling depends on.

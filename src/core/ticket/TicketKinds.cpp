@@ -18,14 +18,13 @@ bool IsOffered(MenuItem ticketItem, int spotsMarked) {
     return kinds::OfferedRange(ticketItem).contains(spotsMarked);
 }
 
-const std::array<TicketChoiceEntry, 15>& TicketChoices() {
-    static const std::array<TicketChoiceEntry, 15> choices = [] {
-        std::array<TicketChoiceEntry, 15> entries{};
-        std::size_t next = 0;
-        for (const kinds::KindRule& rule : kinds::Rules()) {
-            if (!rule.choice || next == entries.size()) continue;
-            entries[next++] = {*rule.choice, *rule.menuItem, rule.caption, rule.kind, rule.code};
-        }
+std::span<const TicketChoiceEntry> TicketChoices() {
+    static const std::vector<TicketChoiceEntry> choices = [] {
+        std::vector<TicketChoiceEntry> entries;
+        for (const kinds::KindRule& rule : kinds::Rules())
+            if (rule.choice)
+                entries.push_back(
+                    {*rule.choice, *rule.menuItem, rule.caption, rule.kind, rule.code});
         return entries;
     }();
     return choices;
@@ -55,7 +54,7 @@ std::optional<TicketChoiceView> ApplyTicketKind(GameState& state, TicketChoice c
     // The kinds with a region of their own hide the spot count.
     view.hideSpotBox = kinds::RuleOf(choice).region != nullptr;
 
-    if (choice == TicketChoice::QuickPick) {
+    if (kinds::RuleOf(choice).picksAtPlay) {
         state.SpotsMarked = 1;
         view.showQuickPickArrows = true;
         view.spotBoxText = bet::valueText(state, ValueField::Spot);
@@ -76,15 +75,15 @@ std::optional<TicketChoiceView> ApplyTicketKind(GameState& state, TicketChoice c
 
 bool HidesSpotBox(TicketKind kind) {
     // The kinds with a region of their own, and a way ticket, have no single spot count.
-    return kind == Kind::Way || kinds::RegionSize(kind) > 0;
+    const kinds::KindPayoff* payoff = kinds::PayoffOf(kind);
+    return (payoff && payoff->payRule == kinds::PayRule::Ways) || kinds::RegionSize(kind) > 0;
 }
 
 std::optional<MenuItem> CheckedMenuItem(TicketKind kind, const QString& kindCode) {
-    if (kind == Kind::Regular) {
-        if (kindCode == QLatin1String("QP")) return MenuItem::QuickPick;
-        return std::nullopt;
-    }
+    if (const kinds::KindRule* rule = kinds::Find(kind, kindCode)) return rule->menuItem;
+    // A code the table does not know still shows its kind's entry, but a
+    // plain ticket has none.
     for (const kinds::KindRule& rule : kinds::Rules())
-        if (rule.kind == kind && rule.menuItem) return rule.menuItem;
+        if (rule.kind == kind) return rule.menuItem;
     return std::nullopt;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QString>
-#include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "core/state/GameState.h"
@@ -27,7 +27,7 @@ struct TicketChoiceEntry {
 };
 
 // Every choice in menu order, read from the kind table.
-const std::array<TicketChoiceEntry, 15>& TicketChoices();
+std::span<const TicketChoiceEntry> TicketChoices();
 // The entry of one choice.
 const TicketChoiceEntry& ChoiceEntry(TicketChoice choice);
 // The numbers a choice stores in Sets[1] and Sets[2], in order; both empty when it marks none.

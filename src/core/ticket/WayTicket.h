@@ -15,7 +15,7 @@ struct GameState;
 // bet every choice of k groups as a regular ticket of k x s spots.
 namespace way {
 
-constexpr int kRows = 15;
+constexpr int kRows = kWayRows;  // one per way count the records store
 constexpr int kLargestGroup = 7;
 constexpr int kMostSpotsPerWay = 15;
 constexpr std::int32_t kCountCap = 200'000'000;   // running sums stop growing here

@@ -83,7 +83,7 @@ QString wayDamage(const SavedTicket& t) {
 
 // The spots each choice of the Tickets menu leaves in SpotsMarked.
 bool spotsFitChoice(const TicketChoiceEntry& entry, int spots) {
-    if (entry.choice == TicketChoice::QuickPick) return spots >= 1 && spots <= bet::kMostSpots;
+    if (kinds::RuleOf(entry.choice).picksAtPlay) return spots >= 1 && spots <= bet::kMostSpots;
     const kinds::FixedNumberSets fixed = FixedNumbers(entry.choice);
     if (!fixed.first.empty()) return spots == static_cast<int>(fixed.first.size());
     return IsOffered(entry.menuItem, spots);
@@ -91,7 +91,7 @@ bool spotsFitChoice(const TicketChoiceEntry& entry, int spots) {
 
 QString kindDamage(const SavedTicket& t) {
     const auto kind = static_cast<TicketKind>(t.TicketKind);
-    if (kind == TicketKind::Way) {
+    if (kinds::PayoffOf(kind)->payRule == kinds::PayRule::Ways) {
         if (!t.KindCode.isEmpty())
             return QStringLiteral("a way ticket has the code \"%1\"").arg(t.KindCode);
         return wayDamage(t);
@@ -137,7 +137,7 @@ QString kindDamage(const SavedTicket& t) {
         return QStringLiteral("\"%1\" filling set %2").arg(t.KindCode).arg(t.CurrentSet);
     // A quick pick not played yet has no numbers; once played, its picks.
     const int held = t.Sets[1].count();
-    const bool unpickedQuickPick = entry->choice == TicketChoice::QuickPick && held == 0;
+    const bool unpickedQuickPick = kinds::RuleOf(entry->choice).picksAtPlay && held == 0;
     if (!unpickedQuickPick)
         if (QString damage = setCountDamage(t, 1, t.SpotsMarked); !damage.isEmpty()) return damage;
     return setsEmptyFrom(t, 2);
@@ -153,8 +153,10 @@ QString SavedTicketDamage(const std::vector<std::uint8_t>& bytes) {
     if (bytes[kKindCode] > 2)
         return QStringLiteral("its kind code is %1 characters long, above 2").arg(bytes[kKindCode]);
     const SavedTicket t = decodeSavedTicket(bytes);
-    if (t.TicketKind > kindByte(TicketKind::Way))
-        return QStringLiteral("its kind %1 is above 10").arg(t.TicketKind);
+    if (!kinds::PayoffOf(static_cast<TicketKind>(t.TicketKind)))
+        return QStringLiteral("its kind %1 is above %2")
+            .arg(t.TicketKind)
+            .arg(kinds::HighestKind());
     if (QString damage = numbersDamage(t); !damage.isEmpty()) return damage;
     if (t.CompletedSets > kSetCount)
         return QStringLiteral("%1 completed sets, above 80").arg(t.CompletedSets);

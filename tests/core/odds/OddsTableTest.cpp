@@ -2,6 +2,7 @@
 
 #include "core/odds/OddsMath.h"
 #include "core/odds/OddsTable.h"
+#include "core/ticket/KindTable.h"
 
 using namespace odds;
 
@@ -189,7 +190,7 @@ TEST(OddsTable, TabRangesClampTheSpotCount) {
     EXPECT_EQ(SpotsForTab(TicketKind::Forty, 3), 3);  // fixed kinds keep it
     EXPECT_EQ(SpotsForTab(TicketKind::LastBallDrawn, 0), 1);
     EXPECT_TRUE(SpotRangeOf(TicketKind::ThirtyTwoSpot).fixed);
-    EXPECT_EQ(TabKind(10), TicketKind::Regular);
+    EXPECT_EQ(kinds::TabKind(10), TicketKind::Regular);
     // A stray spot count never reaches outside the tables.
     const PayoffTables empty;
     const OddsView view = Fill(TicketKind::SuperSpecial, 200, empty);

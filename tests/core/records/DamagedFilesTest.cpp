@@ -147,10 +147,10 @@ TEST_F(DamagedFiles, ScheduleEntriesAtTheEndsOfTheRangeNeverWrap) {
             }
         }
         // The odds window's every table, at the largest bet.
-        for (int tab = 0; tab < odds::kOddsTabs; ++tab) {
+        for (int tab = 0; tab < kinds::TabCount(); ++tab) {
             for (int spots = 1; spots <= 20; ++spots) {
                 odds::OddsView view;
-                const TicketKind kind = odds::TabKind(tab);
+                const TicketKind kind = kinds::TabKind(tab);
                 odds::FillOddsTable(
                     {kind, odds::SpotsForTab(kind, spots), money::dollars(100),
                      odds::OddsMode::Percent, &loaded.Payoffs, loaded.AggregateLimit},

@@ -11,7 +11,7 @@ namespace {
 
 std::set<MenuItem> offeredAt(int spots) {
     std::set<MenuItem> offered;
-    for (MenuItem item : kTicketItems)
+    for (MenuItem item : kinds::TicketItems())
         if (IsOffered(item, spots)) offered.insert(item);
     return offered;
 }
