@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <set>
@@ -84,4 +85,14 @@ TEST(HelpCoverage, EveryHelpNumberOfEveryWindowHasATopic) {
         for (const HelpFile::Link& link : HelpFile::links(topic.text))
             EXPECT_NE(file.topic(link.target), nullptr)
                 << "topic " << number << " links to " << link.target;
+    // No topic takes another's number: the later one would hide the earlier.
+    QFile source(QStringLiteral(":/help/Keno.hlp"));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QRegularExpression heading(QStringLiteral("^@(\\d+) "));
+    std::set<int> headings;
+    for (const QString& line : QString::fromUtf8(source.readAll()).split(QLatin1Char('\n')))
+        if (const QRegularExpressionMatch match = heading.match(line); match.hasMatch()) {
+            EXPECT_TRUE(headings.insert(match.captured(1).toInt()).second)
+                << "two topics numbered " << match.captured(1).toStdString();
+        }
 }
