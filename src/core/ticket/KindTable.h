@@ -30,7 +30,10 @@
 //   region of as many numbers as the kind's other regions, fixed sets and
 //   words), then its tests and its help topic (assets/Keno.hlp). Nothing else
 //   changes: the menus, the checks of saved tickets and history records, the
-//   replay and the printed ticket read the rows.
+//   replay, the printed ticket and the odds window read the rows. Tests that
+//   count every row see the new one: the submenu's captions in
+//   TableWindowTest, the rows OddsAgreeWithPlay plays, and the soak's own
+//   account of each region (tests/support/SoakRun.cpp).
 // - A new kind byte paying from an existing table also has a KindPayoff row
 //   and its value in TicketKind (the byte the records store); a Tickets
 //   entry at the top of the menu also has its MenuItem. The schedule design
@@ -38,10 +41,12 @@
 //   so the delivered schedules stay as they are.
 // - A kind needing a payoff table of its own changes the schedule file's
 //   record (cpos.vlr, 5616 bytes): a new PayoffTable with its member of
-//   PayoffTables and its place in ForEachPayoffTable, a larger record (every
-//   cpos.vlr delivered or kept by a player must be made again or converted),
-//   the schedule design of its entries and the rows above. That is a change
-//   of the file format, not a row.
+//   PayoffTables, its place in ForEachPayoffTable and kPayoffTableCount, a
+//   larger kScheduleRecordSize (the compiler checks it against the tables),
+//   every cpos.vlr delivered or kept by a player made again or converted, the
+//   design of its entries in the schedule design, its title for `schedules
+//   show`, and the rows above. That is a change of the file format, not a
+//   row.
 
 // Every menu command that turns a plain ticket into a kind (the way ticket
 // has its own window and is not among them).

@@ -49,7 +49,9 @@ TEST(KindTable, RowsAgreeWithEachOtherAndTheScheduleRecord) {
             for (int n : held) EXPECT_TRUE(rule.region(n)) << code.toStdString() << " " << n;
         }
     }
-    // Every menu command has exactly one row.
+    // Every menu command has exactly one row (a command added after the last
+    // one counted would escape the count).
+    EXPECT_EQ(rowsOfChoice.size(), static_cast<std::size_t>(kTicketChoiceCount));
     for (int choice = 0; choice < kTicketChoiceCount; ++choice)
         EXPECT_EQ(rowsOfChoice[choice], 1) << "choice " << choice;
 
