@@ -1,11 +1,41 @@
 #include "app/KenoApplication.h"
 
+// The XKB header names a field "explicit".
+#define explicit explicit_field
+#include <xcb/xkb.h>
+#undef explicit
+
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMessageBox>
 
 #include "core/records/IoError.h"
 
-KenoApplication::KenoApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+namespace {
+
+// A key held down on X11 comes, at each of the desktop's repeats, as a release
+// and a press. Qt tells such a pair from a real release only when the press is
+// already read behind the release, which a busy machine often has not: Space
+// held on an arrow would then let go and press again at the desktop's rate. Asked
+// to, the X server sends the repeats as presses alone, so a held key ends with
+// its one real release. Nothing changes on another platform or a server
+// without the request.
+void AskForRepeatsWithoutReleases() {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    if (connection == nullptr || !xcb_get_extension_data(connection, &xcb_xkb_id)->present) return;
+    constexpr std::uint32_t kDetectable = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
+    const xcb_xkb_per_client_flags_cookie_t asked = xcb_xkb_per_client_flags(
+        connection, XCB_XKB_ID_USE_CORE_KBD, kDetectable, kDetectable, 0, 0, 0);
+    xcb_discard_reply(connection, asked.sequence);
+    xcb_flush(connection);
+}
+
+}  // namespace
+
+KenoApplication::KenoApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    AskForRepeatsWithoutReleases();
+}
 
 bool KenoApplication::notify(QObject* receiver, QEvent* event) {
     try {

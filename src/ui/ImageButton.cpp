@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <utility>
 
 #include "ui/AccessibleControl.h"
 #include "ui/FocusFrame.h"
@@ -70,6 +71,7 @@ void ImageButton::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
             if (!event->isAutoRepeat() && keyHold_ == KeyHold::None) {
+                keyHold_ = KeyHold::Enter;
                 Q_EMIT mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
                 Q_EMIT mouseReleased(Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
             }
@@ -93,6 +95,11 @@ void ImageButton::keyReleaseEvent(QKeyEvent* event) {
         Q_EMIT mouseReleased(Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
         return;
     }
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !event->isAutoRepeat() && keyHold_ == KeyHold::Enter) {
+        keyHold_ = KeyHold::None;
+        return;
+    }
     QWidget::keyReleaseEvent(event);
 }
 
@@ -104,9 +111,8 @@ void ImageButton::focusInEvent(QFocusEvent* event) {
 void ImageButton::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     update();
-    if (keyHold_ == KeyHold::None) return;
-    keyHold_ = KeyHold::None;
-    Q_EMIT pressCancelled();
+    const KeyHold held = std::exchange(keyHold_, KeyHold::None);
+    if (held == KeyHold::Space) Q_EMIT pressCancelled();
 }
 
 void ImageButton::setSpoken(const Spoken& spoken) {

@@ -20,8 +20,9 @@
 // ring over its bitmap, and Space or Enter on it are a left-button press
 // with no modifier key: they send mousePressed, so a key takes the very path
 // of its mouse twin. Space sends mouseReleased when it comes up, Enter at
-// once; a key's auto-repeat is ignored. When the focus leaves while Space is
-// down, pressCancelled comes instead of the release.
+// once; a key's auto-repeat is ignored, flagged or not (a press of the key
+// already down). When the focus leaves while Space is down, pressCancelled
+// comes instead of the release.
 class ImageButton : public QWidget {
     Q_OBJECT
   public:
@@ -109,8 +110,9 @@ class ImageButton : public QWidget {
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
-    // Which key holds the control down.
-    enum class KeyHold { None, Space };
+    // Which key is down on the control: Space holds it pressed, Enter has
+    // clicked it and its repeats are ignored until it comes up.
+    enum class KeyHold { None, Space, Enter };
 
     // Makes the bitmap the control's size, painting the kept steps again.
     void fitImage();
