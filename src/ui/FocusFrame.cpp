@@ -5,15 +5,19 @@
 
 namespace focus_frame {
 
-int thickness(QSize control) {
+int thickness(QSize control, int screenHeight) {
     // An eighth of the shorter side, at least 3 pixels: 3 on a 16-pixel arrow
     // at 640 x 480, 4 on a board cell there, 9 on a board cell at 1920 x
-    // 1080. The caption keeps the middle of its control free of it at every size.
-    return std::max(3, std::min(control.width(), control.height()) / 8);
+    // 1080. The caption keeps the middle of its control free of it at every
+    // size. At most an eightieth of the screen's height (6 pixels at 640 x
+    // 480, 13 at 1920 x 1080), more than any button or cell asks for: only
+    // the large pictures of Your Play meet the limit.
+    const int bySize = std::min(control.width(), control.height()) / 8;
+    return std::max(3, std::min(bySize, screenHeight / 80));
 }
 
-void paint(QPainter& painter, const QRect& control) {
-    const int ring = thickness(control.size());
+void paint(QPainter& painter, const QRect& control, int screenHeight) {
+    const int ring = thickness(control.size(), screenHeight);
     painter.save();
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <utility>
 
 #include "ui/AccessibleControl.h"
@@ -29,7 +30,7 @@ void ImageButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(rect(), image_);
-    if (hasFocus()) focus_frame::paint(painter, rect());
+    if (hasFocus()) focus_frame::paint(painter, rect(), screen()->size().height());
 }
 
 void ImageButton::resizeEvent(QResizeEvent*) { fitImage(); }

@@ -49,6 +49,19 @@ YourPlayWindow::YourPlayWindow(const DialogContext& context, const QString& hist
     ballImage->draw([this](ImageButton& c) { balls_.paint(c.image(), pictureFont()); }, false);
     AttachLiveToolTip(netImage, [this](QPoint at) { return netTipAt(at); });
     AttachLiveToolTip(ballImage, [this](QPoint at) { return ballTipAt(at); });
+
+    // From the keyboard Tab goes from picture to picture and Shift+F1 tells
+    // what the one with the frame shows; a screen reader hears each by its
+    // title and the words that sum it up.
+    const auto speak = [](ImageButton* picture, const QString& title, const QString& words) {
+        ImageButton::Spoken spoken = ImageButton::Spoken::as(QAccessible::Graphic, title);
+        spoken.description = words;
+        picture->setSpoken(spoken);
+        picture->setFocusPolicy(Qt::TabFocus);
+    };
+    speak(netImage, QStringLiteral("Your Net Result"), words.luck);
+    speak(ballImage, QStringLiteral("Draw Counts"), words.fairness + QLatin1Char(' ') + words.heat);
+    setMainControl(netImage);
 }
 
 QLabel* YourPlayWindow::sentence(const QRect& designRect, int helpNumber) {

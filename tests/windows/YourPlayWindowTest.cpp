@@ -81,6 +81,16 @@ TEST_F(YourPlayWindowTest, ASmallHistoryInWordsAndUnderThePointer) {
     const QPoint second = form.netPicture().pointOf(1, form.netImage->size(), font);
     EXPECT_EQ(tipAt(*form.netImage, second),
               "Game #001: net $4.00\nexpected -$0.50, usually -$4.17 to $3.17");
+
+    // The keyboard starts on the first picture and Tab goes to the second;
+    // a reader hears each by its title and the words under it.
+    form.show();
+    QApplication::setActiveWindow(&form);
+    EXPECT_EQ(form.focusWidget(), form.netImage);
+    QTest::keyClick(form.netImage, Qt::Key_Tab);
+    EXPECT_EQ(form.focusWidget(), form.ballImage);
+    EXPECT_EQ(form.netImage->spoken().name, "Your Net Result");
+    EXPECT_EQ(form.netImage->spoken().description, form.luckLabel->text());
 }
 
 TEST_F(YourPlayWindowTest, OpensOnAnEmptyOrDamagedHistoryAndClosesOnEscape) {
