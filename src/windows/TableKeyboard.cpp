@@ -63,6 +63,7 @@ TableKeyboard::TableKeyboard(const TableParts& parts, QObject* parent, Clock clo
         button->setFocusPolicy(Qt::TabFocus);
         others_.push_back(button);
     }
+    for (QWidget* other : others_) other->installEventFilter(this);
     cells_.front()->setFocus(Qt::OtherFocusReason);
 }
 
@@ -91,6 +92,10 @@ bool TableKeyboard::moveFocus(bool forward) {
         candidate->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
         return true;
     }
+    // None can: a control being hidden or disabled must not keep the focus, or
+    // the keys would still press it.
+    if (QWidget* stale = QApplication::focusWidget(); stale != nullptr && !canTakeFocus(stale))
+        stale->clearFocus();
     return false;
 }
 
@@ -105,6 +110,15 @@ void TableKeyboard::focusNumber(int number) {
 }
 
 bool TableKeyboard::eventFilter(QObject* watched, QEvent* event) {
+    // PLAY hides itself and the draw disables the board, so the focus is left
+    // nowhere during a run: the first control of the round that shows again
+    // (NEXT between games, OPEN at the end) takes it.
+    if (event->type() == QEvent::Show || event->type() == QEvent::EnabledChange) {
+        auto* control = static_cast<QWidget*>(watched);
+        if (canTakeFocus(control) && control->isActiveWindow() &&
+            QApplication::focusWidget() == nullptr)
+            control->setFocus(Qt::OtherFocusReason);
+    }
     const int number = numberOf(watched);
     if (number == 0) return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::FocusIn) boardNumber_ = number;

@@ -79,7 +79,8 @@ TEST_F(KeyboardTest, AGameFromStartToItsReplayWithoutTheMouse) {
     key(Qt::Key_Tab, Qt::ShiftModifier);
     ASSERT_EQ(focused(), QStringLiteral("ImagePlay"));
     key(Qt::Key_Space);
-    EXPECT_TRUE(keno.menu().open->isEnabled());  // the run has ended
+    EXPECT_TRUE(keno.menu().open->isEnabled());         // the run has ended
+    EXPECT_EQ(focused(), QStringLiteral("ImageOpen"));  // not lost with PLAY and the board
     const int game = state_.GameNumber;
     EXPECT_NE(state_.Drawn[19], 0);
 
