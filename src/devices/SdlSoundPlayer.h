@@ -47,6 +47,9 @@ class SdlSoundPlayer : public SoundPlayer {
     const Mixer& mixer() const { return *mixer_; }
 
   private:
+    // Tests hold the device paused and call the callback in its place.
+    friend class HandDrivenDevice;
+
     static void audioCallback(void* self, std::uint8_t* stream, int length);
     bool openDevice();
     void reportMusicFailure(const QString& reason);

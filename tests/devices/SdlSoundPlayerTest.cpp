@@ -1,3 +1,5 @@
+#include <SDL.h>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -95,35 +97,74 @@ TEST(MusicSynthTest, TheTuneStartsAgainAtItsEnd) {
     EXPECT_FALSE(music.play(QByteArray("not midi"), &reason));
 }
 
-TEST(SdlSoundPlayerTest, ABlockingRecordingLastsItsLengthANonBlockingOneDoesNot) {
-    QtWaiter waiter;
-    SdlSoundPlayer player(waiter);
-    ASSERT_TRUE(player.hasDevice()) << player.deviceError().toStdString();
-    const Mixer& mixer = player.mixer();
-    const double rate = mixer.deviceRate();
+}  // namespace
 
-    // WAVE_82 lasts 0.3 s.
-    std::uint64_t before = mixer.framesMixed();
+// The player's device held paused: a wait for a sound mixes buffers of the
+// device's size in the audio thread's place until the sound ends or its time
+// is up, so frames are counted without the pace of a real device.
+class HandDrivenDevice : public Waiter {
+  public:
+    static constexpr int kBufferFrames = 512;
+
+    void drive(SdlSoundPlayer& player) {
+        player_ = &player;
+        SDL_PauseAudioDevice(player.device_, 1);
+    }
+    bool waitUntil(const std::function<bool()>&, int) override { return true; }
+    bool waitForSound(const std::function<bool()>& done, int milliseconds) override {
+        const auto limit = static_cast<std::uint64_t>(milliseconds) *
+                           static_cast<std::uint64_t>(player_->mixer().deviceRate()) / 1000;
+        std::vector<float> buffer(2 * kBufferFrames);
+        std::uint64_t frames = 0;
+        for (; !done() && frames < limit; frames += kBufferFrames)
+            SdlSoundPlayer::audioCallback(player_, reinterpret_cast<std::uint8_t*>(buffer.data()),
+                                          static_cast<int>(buffer.size() * sizeof(float)));
+        waited.push_back(frames);
+        return true;
+    }
+    bool processPending() override { return true; }
+    void waitForInput() override {}
+
+    std::vector<std::uint64_t> waited;  // frames mixed in each wait
+
+  private:
+    SdlSoundPlayer* player_ = nullptr;
+};
+
+namespace {
+
+TEST(SdlSoundPlayerTest, ABlockingRecordingLastsItsLengthANonBlockingOneDoesNot) {
+    HandDrivenDevice device;
+    SdlSoundPlayer player(device);
+    ASSERT_TRUE(player.hasDevice()) << player.deviceError().toStdString();
+    device.drive(player);
+    const Mixer& mixer = player.mixer();
+    // Frames of a sound of this length, mixed to the end of its last buffer.
+    const auto lasting = [&mixer](double seconds) {
+        const double frames = seconds * mixer.deviceRate();
+        return ::testing::AllOf(
+            ::testing::Ge(static_cast<std::uint64_t>(frames)),
+            ::testing::Lt(static_cast<std::uint64_t>(frames + HandDrivenDevice::kBufferFrames)));
+    };
+
+    // WAVE_82 lasts 0.3 s, WAVE_83 0.09 s.
     player.play(QStringLiteral("WAVE_82"), SoundPlayer::Wait::Yes);
-    const double blocked = static_cast<double>(mixer.framesMixed() - before) / rate;
-    EXPECT_GE(blocked, 0.27);
-    EXPECT_LE(blocked, 1.0);
+    ASSERT_EQ(device.waited.size(), 1u);
+    EXPECT_THAT(device.waited[0], lasting(0.3));
     EXPECT_EQ(mixer.finishedSerial(), 1u);
 
-    before = mixer.framesMixed();
     player.play(QStringLiteral("WAVE_82"), SoundPlayer::Wait::No);
-    EXPECT_LT(static_cast<double>(mixer.framesMixed() - before) / rate, 0.2);
-    EXPECT_EQ(mixer.finishedSerial(), 1u);  // still playing
-
+    EXPECT_EQ(device.waited.size(), 1u);
     // A blocking one cuts it off and the wait is its own, not the longer one's.
-    before = mixer.framesMixed();
     player.play(QStringLiteral("WAVE_83"), SoundPlayer::Wait::Yes);
     EXPECT_EQ(mixer.cutOff(), 1);
+    ASSERT_EQ(device.waited.size(), 2u);
+    EXPECT_THAT(device.waited[1], lasting(0.09));
     EXPECT_EQ(mixer.finishedSerial(), 3u);
-    EXPECT_LT(static_cast<double>(mixer.framesMixed() - before) / rate, 0.29);
 
     // A name that is not a recording is skipped.
     player.play(QStringLiteral("WAVE_150"), SoundPlayer::Wait::Yes);
+    EXPECT_EQ(device.waited.size(), 2u);
     EXPECT_EQ(mixer.finishedSerial(), 3u);
 }
 

@@ -17,6 +17,7 @@
 #include "core/tickets/TicketFile.h"
 #include "game/TableControls.h"
 #include "support/ModalWait.h"
+#include "support/SameLook.h"
 #include "windows/SavedTicketsDialog.h"
 #include "windows/WayWindow.h"
 
@@ -42,21 +43,6 @@ struct TableShows {
     int games = 0, ways = 0;
     std::map<int, std::int32_t> betRows;  // row k -> ways, for the rows bet
 };
-
-// Two pictures of a control alike to the eye: the text engine may smooth the
-// edges of the same letter a shade differently from one painting to the next.
-bool sameLook(const QImage& a, const QImage& b) {
-    if (a.size() != b.size()) return false;
-    constexpr int kShade = 16;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            if (std::abs(qRed(p) - qRed(q)) > kShade || std::abs(qGreen(p) - qGreen(q)) > kShade ||
-                std::abs(qBlue(p) - qBlue(q)) > kShade)
-                return false;
-        }
-    return true;
-}
 
 enum class Shape { Regular, Way, Choice };
 struct Case {

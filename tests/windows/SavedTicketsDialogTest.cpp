@@ -127,17 +127,36 @@ TEST_F(SavedTicketsDialogTest, ScrollButtonsMoveTheTopLineAndStopAtTheFirst) {
     EXPECT_EQ(sound_.requests.count("WAVE_89 wait"), 6);
 }
 
+// The ticket is built on the table and saved by the game, so the restore
+// meets the record the game itself writes.
 TEST_F(SavedTicketsDialogTest, RestoringAWayTicketPutsEveryGroupAndBetRowOnTheTable) {
     writeSchedules(money::dollars(50000));
-    save(wayTicket(), "ways");
     TableWindow& keno = build();
     keno.attachWayWindow(new WayWindow(&keno));
-    sound_.requests.clear();
-    whenShown<SavedTicketsDialog>([](SavedTicketsDialog& form) {
+    // Three groups of 4 with rows 1 to 3 bet, at $2.00 a way for 4 games.
+    const auto mark = [&keno](std::initializer_list<int> numbers) {
+        for (int n : numbers)
+            Q_EMIT keno.cell(n)->mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    };
+    mark({1, 2, 3, 4});
+    keno.menu().way->trigger();
+    mark({41, 52, 63, 80});
+    mark({17, 18, 19, 20});
+    for (int k = 1; k <= 3; ++k)
+        if (keno.wayWindow()->ticket()->rowState(k) != WayRowState::Bet)
+            pressAndRelease(*keno.wayWindow()->row(k));
+    pressAndRelease(*keno.control("ImagePPWLU"));
+    for (int i = 0; i < 3; ++i) pressAndRelease(*keno.control("ImageNOGSU"));
+    const auto typeTheName = [](SavedTicketsDialog& form) {
         form.nameEdit->setText("ways");
-        Q_EMIT form.okButton->mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        Q_EMIT form.okButton->mouseReleased(Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    });
+        pressAndRelease(*form.okButton);
+    };
+    whenShown<SavedTicketsDialog>(typeTheName);
+    keno.menu().saveTicket->trigger();
+    keno.menu().cast->trigger();
+
+    sound_.requests.clear();
+    whenShown<SavedTicketsDialog>(typeTheName);
     keno.menu().restoreTicket->trigger();
 
     EXPECT_TRUE(keno.menu().way->isChecked());

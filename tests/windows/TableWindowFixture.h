@@ -16,6 +16,7 @@
 #include "devices/QtWaiter.h"
 #include "game/SoundPlayer.h"
 #include "shell/HelpViewer.h"
+#include "support/SameLook.h"
 #include "ui/ImageButton.h"
 #include "windows/TableWindow.h"
 
@@ -56,22 +57,23 @@ class TableWindowFixture : public ::testing::Test {
 
     QImage client() const { return keno_->centralWidget()->grab().toImage(); }
 
-    // What a control shows when painted from scratch with this fill, text and colour.
-    QImage expectedCaption(const QString& name, QColor fill, QColor colour, const QString& text,
-                           int units, CaptionAlignment alignment = CaptionAlignment::Centre) const {
-        const ImageButton& shown = *keno_->control(name);
-        ImageButton fresh;
-        fresh.resize(shown.size());
-        keno_->painter().fill(fresh, fill);
-        keno_->painter().setCaptionFont(fresh, units);
-        keno_->painter().paintCaption(fresh, colour, text, QStringLiteral("Times New Roman"),
-                                      alignment, 0);
-        return fresh.image();
-    }
-    void expectShows(const QString& name, QColor fill, QColor colour, const QString& text,
-                     int units, CaptionAlignment alignment = CaptionAlignment::Centre) const {
-        EXPECT_EQ(keno_->control(name)->image(),
-                  expectedCaption(name, fill, colour, text, units, alignment))
+    // The control shows the picture checked in for it with this text,
+    // tests/windows/golden/CONTROL-TEXT.png (painted once and looked at).
+    // With VELLORO_WRITE_GOLDEN set a missing picture is written instead, to
+    // be looked at before it is checked in.
+    void expectShows(const QString& name, const QString& text) const {
+        const QImage& shown = keno_->control(name)->image();
+        QString file = name + QLatin1Char('-') + text;
+        for (QChar& c : file)
+            if (!c.isLetterOrNumber() && c != QLatin1Char('-')) c = QLatin1Char('_');
+        const QString path = QStringLiteral(VELLORO_TESTS_DIR "/windows/golden/%1.png").arg(file);
+        const QImage golden(path);
+        if (golden.isNull() && qEnvironmentVariableIsSet("VELLORO_WRITE_GOLDEN")) {
+            EXPECT_TRUE(shown.save(path)) << path.toStdString();
+            return;
+        }
+        ASSERT_FALSE(golden.isNull()) << "no picture " << path.toStdString();
+        EXPECT_TRUE(sameLook(shown, golden))
             << name.toStdString() << " does not show " << text.toStdString();
     }
 

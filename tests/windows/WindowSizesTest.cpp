@@ -120,7 +120,10 @@ void expectReadable(const QWidget& widget) {
     EXPECT_GE(QFontInfo(widget.font()).pixelSize(), kSmallestTextPixels) << nameOf(widget);
 }
 
-void checkEveryWindowOnThisScreen(const QSize expected) {
+// On the screen this run of the test was given.
+void checkEveryWindowOnThisScreen() {
+    const QStringList size = qEnvironmentVariable(kScreenVariable).split(QLatin1Char('x'));
+    const QSize expected(size.value(0).toInt(), size.value(1).toInt());
     QScreen* screen = QGuiApplication::primaryScreen();
     ASSERT_EQ(screen->geometry().size(), expected);
     PlayFolder folder;
@@ -147,13 +150,51 @@ void checkEveryWindowOnThisScreen(const QSize expected) {
     EXPECT_EQ(windows.save.nameList->viewport()->height(), 6 * namesRow);
 }
 
+// Runs the calling test again in a process of its own whose off-screen
+// platform has one screen of each size, and expects it to pass there; false
+// when this process is already that run, on the screen it names.
+bool ranOnScreensOfTheirOwn(std::initializer_list<QSize> sizes) {
+    if (!qEnvironmentVariableIsEmpty(kScreenVariable)) return false;
+    const ::testing::TestInfo& self = *::testing::UnitTest::GetInstance()->current_test_info();
+    const QString filter =
+        QStringLiteral("--gtest_filter=%1.%2").arg(self.test_suite_name(), self.name());
+    QTemporaryDir folder;
+    for (const QSize size : sizes) {
+        const QString name = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+        const QString config = folder.filePath(name + QStringLiteral(".json"));
+        QFile file(config);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral("{\"screens\": [{\"name\": \"screen\", \"x\": 0, \"y\": 0, "
+                                  "\"width\": %1, \"height\": %2, \"logicalDpi\": 96, "
+                                  "\"logicalBaseDpi\": 96, \"dpr\": 1.0}]}")
+                       .arg(size.width())
+                       .arg(size.height())
+                       .toUtf8());
+        file.close();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                           QStringLiteral("offscreen:configfile=") + config);
+        environment.insert(QLatin1String(kScreenVariable), name);
+        QProcess run;
+        run.setProcessEnvironment(environment);
+        run.setProcessChannelMode(QProcess::MergedChannels);
+        run.start(QCoreApplication::applicationFilePath(), {filter});
+        EXPECT_TRUE(run.waitForFinished(120000)) << name.toStdString();
+        const QByteArray output = run.readAll();
+        EXPECT_EQ(run.exitCode(), 0) << name.toStdString() << "\n" << output.toStdString();
+        EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
+    }
+    return true;
+}
+
 }  // namespace
 
-// Every window opens at its share of the screen, centred on it. The test
-// screen is 800 x 800: 1.25 times as wide and 5/3 times as high as the
-// 640 x 480 the windows are laid out on; the client sizes below are worked
-// out by hand from each window's design size (halves to even).
+// Every window opens at its share of the screen, centred on it. The screen
+// is 800 x 800: 1.25 times as wide and 5/3 times as high as the 640 x 480 the
+// windows are laid out on; the client sizes below are worked out by hand from
+// each window's design size (halves to even).
 TEST(WindowSizes, EveryWindowTakesItsShareOfTheScreenCentred) {
+    if (ranOnScreensOfTheirOwn({QSize(800, 800)})) return;
     QScreen* screen = QGuiApplication::primaryScreen();
     ASSERT_EQ(screen->geometry().size(), QSize(800, 800));
     PlayFolder folder;
@@ -180,37 +221,6 @@ TEST(WindowSizes, EveryWindowTakesItsShareOfTheScreenCentred) {
 // this test in a process of its own, whose off-screen platform has that one
 // screen.
 TEST(WindowSizes, ListsShowWholeRowsAndTextStaysReadableOnEveryScreen) {
-    if (const QString screen = qEnvironmentVariable(kScreenVariable); !screen.isEmpty()) {
-        const QStringList size = screen.split(QLatin1Char('x'));
-        return checkEveryWindowOnThisScreen(QSize(size.value(0).toInt(), size.value(1).toInt()));
-    }
-    const ::testing::TestInfo& self = *::testing::UnitTest::GetInstance()->current_test_info();
-    const QString filter =
-        QStringLiteral("--gtest_filter=%1.%2").arg(self.test_suite_name(), self.name());
-    QTemporaryDir folder;
-    for (const QSize size : {QSize(640, 480), QSize(1024, 768), QSize(1920, 1080)}) {
-        const QString name = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
-        const QString config = folder.filePath(name + QStringLiteral(".json"));
-        QFile file(config);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QStringLiteral("{\"screens\": [{\"name\": \"screen\", \"x\": 0, \"y\": 0, "
-                                  "\"width\": %1, \"height\": %2, \"logicalDpi\": 96, "
-                                  "\"logicalBaseDpi\": 96, \"dpr\": 1.0}]}")
-                       .arg(size.width())
-                       .arg(size.height())
-                       .toUtf8());
-        file.close();
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
-                           QStringLiteral("offscreen:configfile=") + config);
-        environment.insert(QLatin1String(kScreenVariable), name);
-        QProcess run;
-        run.setProcessEnvironment(environment);
-        run.setProcessChannelMode(QProcess::MergedChannels);
-        run.start(QCoreApplication::applicationFilePath(), {filter});
-        ASSERT_TRUE(run.waitForFinished(120000)) << name.toStdString();
-        const QByteArray output = run.readAll();
-        EXPECT_EQ(run.exitCode(), 0) << name.toStdString() << "\n" << output.toStdString();
-        EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
-    }
+    if (ranOnScreensOfTheirOwn({QSize(640, 480), QSize(1024, 768), QSize(1920, 1080)})) return;
+    checkEveryWindowOnThisScreen();
 }

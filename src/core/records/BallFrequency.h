@@ -32,8 +32,7 @@ QString GamesLabel(int n);
 QString CountLabel(int number, int count);
 
 // N as the arrows step it: cyclically over 1..Max, up from Max to 1 and down
-// from 1 to Max. A value outside that range (Max 0 after game 0 alone) comes
-// back to it instead of running away.
+// from 1 to Max.
 class GamesCounted {
   public:
     GamesCounted(int n, int max) : n_(n), max_(max) {}

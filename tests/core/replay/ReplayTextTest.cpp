@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "core/records/FileBytes.h"
@@ -68,49 +69,41 @@ TEST(ReplayText, RegularTicketSortsTheDrawAndTheMarks) {
     EXPECT_EQ(quickPick[6], "The Randomly Marked Numbers Were ");
 }
 
-TEST(ReplayText, EveryKindHasItsOwnTicketLine) {
-    const std::tuple<int, const char*, const char*, const char*> kinds[] = {
-        {1, "AC", "Playing This 6 Spot All Catches Ticket", "You Hit 2 Out Of  6"},
-        {2, "AN", "Playing This 6 Spot All Or Nothing Ticket", "You Hit 2 Out Of  6"},
-        {3, "BA", "Playing This 6 Spot Bet Against Ticket", "You Hit 2 Out Of  6"},
-        {4, "CA", "Playing This 6 Spot Catch All Ticket", "You Hit 2 Out Of  6"},
-        {8, "SS", "Playing This 6 Spot Super Special Ticket", "You Hit 2 Out Of  6"},
-        {5, "T", "Playing This Top Ticket", "You Hit 2 On The Top"},
-        {5, "B", "Playing This Bottom Ticket", "You Hit 2 On The Bottom"},
-        {5, "L", "Playing This Left Ticket", "You Hit 2 On The Left"},
-        {5, "R", "Playing This Right Ticket", "You Hit 2 On The Right"},
-        {9, "E", "Playing This Edge Ticket", "You Hit 2 Along The Edge"},
-        {9, "I", "Playing This Inside Ticket", "You Hit 2 On The Inside"},
-    };
-    for (const auto& [kind, code, ticketLine, hitLine] : kinds) {
+// One game of every kind against its replay written by hand, every line.
+TEST(ReplayText, EveryKindHasItsOwnWording) {
+    QFile file(QStringLiteral(VELLORO_TESTS_DIR "/core/replay/golden/every-kind.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    // The text after each game's "==" line, split at those lines.
+    const QStringList games = QString::fromUtf8(file.readAll()).split(QStringLiteral("\n== "));
+    ASSERT_EQ(games.size(), 16) << "the golden replays are missing or damaged";
+    for (const QString& game : games.mid(1)) {
+        QStringList lines = game.trimmed().split(QLatin1Char('\n'));
+        const QString head = lines.takeFirst();
+        const QStringList fields =
+            head.section(QLatin1Char(':'), 0, 0).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const QStringList marked =
+            head.section(QLatin1Char(':'), 1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        ASSERT_EQ(fields.size(), 5) << head.toStdString();
         GameRecord record = SampleDraw();
-        record.TicketKind = static_cast<std::uint8_t>(kind);
-        record.KindCode = QString::fromLatin1(code);
-        record.PayoffSpots = 6;
-        record.SpotsPerSet = 6;
-        record.Sets[1].Hits = 2;
-        const QStringList lines = Lines(record, PayoffTables{});
-        ASSERT_GE(lines.size(), 7) << code;
-        EXPECT_EQ(lines[1], ticketLine);
-        EXPECT_EQ(lines.last(), hitLine);
-        EXPECT_EQ(lines[2], "This Ticket Cost $0.00");
-        EXPECT_EQ(lines[3], "Twenty Balls Were Drawn");
+        record.TicketKind = static_cast<std::uint8_t>(fields[0].toInt());
+        record.KindCode = fields[1] == QLatin1String("-") ? QString() : fields[1];
+        record.GameWin = fields[2].toLongLong() * kDollar / 100;
+        record.PricePerWay = fields[3].toLongLong() * kDollar / 100;
+        record.Sets[1].Hits = static_cast<std::uint8_t>(fields[4].toInt());
+        for (int i = 0; i < marked.size(); ++i)
+            record.Sets[1].Numbers[static_cast<std::size_t>(i)] =
+                static_cast<std::uint8_t>(marked[i].toInt());
+        record.PayoffSpots = static_cast<std::uint8_t>(marked.size());
+        record.SpotsPerSet = record.PayoffSpots;
+        EXPECT_EQ(Lines(record, PayoffTables{}).join(QLatin1Char('\n')).toStdString(),
+                  lines.join(QLatin1Char('\n')).toStdString())
+            << head.toStdString();
     }
+}
 
+// A code its kind does not offer.
+TEST(ReplayText, CodesTheKindsDoNotKnow) {
     GameRecord record = SampleDraw();
-    record.TicketKind = 6;
-    record.KindCode = "TB";
-    record.Sets[1].Hits = 12;
-    QStringList lines = Lines(record, PayoffTables{});
-    EXPECT_EQ(lines[1], "Playing This Top And Bottom Ticket");
-    EXPECT_EQ(lines.mid(lines.size() - 2),
-              (QStringList{"You Hit 12 On The Top", "And 8 On The Bottom"}));
-    record.KindCode = "LR";
-    lines = Lines(record, PayoffTables{});
-    EXPECT_EQ(lines[1], "Playing This Left And Right Ticket");
-    EXPECT_EQ(lines.mid(lines.size() - 2),
-              (QStringList{"You Hit 12 On The Left", "And 8 On The Right"}));
-
     record.TicketKind = 5;
     record.KindCode = "TB";  // not a Forty code
     EXPECT_TRUE(Lines(record, PayoffTables{}).isEmpty());
@@ -132,22 +125,16 @@ TEST(ReplayText, EveryKindHasItsOwnTicketLine) {
     }
 }
 
+// The golden replays hold a ticket that hit every mark and the last ball.
 TEST(ReplayText, LastBallLineOnlyWhenEveryMarkAndTheLastBallHit) {
     GameRecord record = SampleDraw();  // 19 is drawn last
     record.TicketKind = 7;
-    record.KindCode = "LB";
     record.PayoffSpots = 3;
     record.SpotsPerSet = 3;
-    Mark(record.Sets[1], {19, 66, 5}, 3);
-    QStringList lines = Lines(record, PayoffTables{});
-    EXPECT_EQ(lines[1], "Playing This 3 Spot Last Ball Ticket");
-    EXPECT_EQ(lines.mid(6),
-              (QStringList{"The Last Ball Drawn Was 19", "You Marked ", "    5, 19, 66",
-                           "You Hit 3 Out Of  3", "And You Hit The Last Ball Drawn"}));
-
     Mark(record.Sets[1], {19, 66, 7}, 2);
-    lines = Lines(record, PayoffTables{});
-    EXPECT_EQ(lines.last(), "You Hit 2 Out Of  3");
+    EXPECT_EQ(Lines(record, PayoffTables{}).last(), "You Hit 2 Out Of  3");
+    Mark(record.Sets[1], {5, 66, 80}, 3);
+    EXPECT_EQ(Lines(record, PayoffTables{}).last(), "You Hit 3 Out Of  3");
 }
 
 TEST(ReplayText, WayTicketWritesSetsBlocksAndTallies) {
