@@ -1,26 +1,33 @@
 """An Xvfb of the monkey's own and real input to it through xdotool (XTest)."""
 
 import os
+import select
 import subprocess
 import time
 
 
 class Display:
     def __init__(self, screen):
-        number = 90
-        while os.path.exists("/tmp/.X11-unix/X%d" % number) or os.path.exists(
-                "/tmp/.X%d-lock" % number):
-            number += 1
-        self.name = ":%d" % number
-        self.server = subprocess.Popen(["Xvfb", self.name, "-screen", "0", screen, "-nolisten",
-                                        "tcp"], stdout=subprocess.DEVNULL,
-                                       stderr=subprocess.DEVNULL)
-        self.env = dict(os.environ, DISPLAY=self.name)
+        # Xvfb picks a free display itself and tells its number: monkeys
+        # started side by side never share a server.
+        read_end, write_end = os.pipe()
+        self.server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                                        screen, "-nolisten", "tcp"], pass_fds=(write_end,),
+                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        number = b""
         deadline = time.monotonic() + 10
-        while not os.path.exists("/tmp/.X11-unix/X%d" % number):
-            if time.monotonic() > deadline or self.server.poll() is not None:
-                raise RuntimeError("Xvfb did not start on " + self.name)
-            time.sleep(0.1)
+        while not number.endswith(b"\n"):
+            ready, _, _ = select.select([read_end], [], [], max(0, deadline - time.monotonic()))
+            chunk = os.read(read_end, 16) if ready else b""
+            if not chunk:
+                os.close(read_end)
+                self.server.kill()
+                raise RuntimeError("Xvfb did not start")
+            number += chunk
+        os.close(read_end)
+        self.name = ":%d" % int(number)
+        self.env = dict(os.environ, DISPLAY=self.name)
         self.names = {}
 
     def close(self):
