@@ -79,6 +79,15 @@ void paintEmpty(QPainter& p, const QRect& plot) {
     p.drawText(plot, Qt::AlignCenter, QStringLiteral("NO GAMES YET"));
 }
 
+// One mark of a picture's scale: a tick left of the plot and its label.
+void paintScaleMark(QPainter& p, const QFontMetrics& metrics, const QRect& plot, double at,
+                    const QString& label) {
+    p.drawLine(QPointF(plot.left() - 3, at), QPointF(plot.left(), at));
+    p.drawText(
+        QRectF(kInset, at - metrics.height() / 2.0, plot.left() - kInset - 4, metrics.height()),
+        Qt::AlignRight | Qt::AlignVCenter, label);
+}
+
 QString dollars(long double units) { return money::currency(money::fromUnits(units), 0); }
 
 }  // namespace
@@ -149,13 +158,8 @@ void NetResultPicture::paint(QImage& image, const QFont& font) const {
     };
     // The scale: a mark and its amount at each step.
     p.setPen(Qt::black);
-    for (long double mark = frame.low; mark <= frame.high + frame.step / 2; mark += frame.step) {
-        const double at = y(mark);
-        p.drawLine(QPointF(plot.left() - 3, at), QPointF(plot.left(), at));
-        p.drawText(
-            QRectF(kInset, at - metrics.height() / 2.0, plot.left() - kInset - 4, metrics.height()),
-            Qt::AlignRight | Qt::AlignVCenter, dollars(mark));
-    }
+    for (long double mark = frame.low; mark <= frame.high + frame.step / 2; mark += frame.step)
+        paintScaleMark(p, metrics, plot, y(mark), dollars(mark));
     p.drawText(QRect(plot.left(), plot.bottom() + 2, plot.width(), metrics.height()), Qt::AlignLeft,
                QStringLiteral("1"));
     p.drawText(QRect(plot.left(), plot.bottom() + 2, plot.width(), metrics.height()),
@@ -209,7 +213,10 @@ double BallCountPicture::y(const Frame& frame, double count) const {
 }
 
 QRect BallCountPicture::barOf(int number, QSize size, const QFont& font) const {
-    const Frame frame = frameFor(size, font);
+    return barOf(frameFor(size, font), number);
+}
+
+QRect BallCountPicture::barOf(const Frame& frame, int number) const {
     const double width = frame.plot.width() / static_cast<double>(board::kNumbers);
     const double left = frame.plot.left() + (number - 1) * width;
     const double top = y(frame, countOf(number));
@@ -238,19 +245,14 @@ void BallCountPicture::paint(QImage& image, const QFont& font) const {
     if (games_ == 0) return paintEmpty(p, plot);
 
     p.setPen(Qt::black);
-    for (int mark = 0; mark <= frame.top; mark += frame.step) {
-        const double at = y(frame, mark);
-        p.drawLine(QPointF(plot.left() - 3, at), QPointF(plot.left(), at));
-        p.drawText(
-            QRectF(kInset, at - metrics.height() / 2.0, plot.left() - kInset - 4, metrics.height()),
-            Qt::AlignRight | Qt::AlignVCenter, QString::number(mark));
-    }
+    for (int mark = 0; mark <= frame.top; mark += frame.step)
+        paintScaleMark(p, metrics, plot, y(frame, mark), QString::number(mark));
     const double low = std::max(0.0, static_cast<double>(band_.low));
     p.fillRect(QRectF(QPointF(plot.left(), y(frame, static_cast<double>(band_.high))),
                       QPointF(plot.right(), y(frame, low))),
                kBand);
     for (int n = 1; n <= board::kNumbers; ++n) {
-        QRect bar = barOf(n, image.size(), font);
+        QRect bar = barOf(frame, n);
         if (bar.width() > 3) bar.adjust(1, 0, -1, 0);
         switch (stats::HeatOf(countOf(n), band_)) {
             case stats::BallHeat::Hot:

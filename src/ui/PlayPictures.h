@@ -62,6 +62,7 @@ class BallCountPicture {
     };
     Frame frameFor(QSize size, const QFont& font) const;
     double y(const Frame& frame, double count) const;
+    QRect barOf(const Frame& frame, int number) const;
 
     frequency::BallCounts counts_{};
     stats::CountBand band_;
