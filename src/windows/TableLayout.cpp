@@ -55,7 +55,7 @@ std::vector<Control> buildControls() {
         {"ImageWP", {375, 191, 110, 15}, 92},
         // The special box lies under the spot count and the quick-pick arrows,
         // which a quick pick shows together with its code.
-        {"ImageSpecial", {368, 209, 125, 185}, 93},
+        {"ImageTicketKind", {368, 209, 125, 185}, 93},
         {"ImageSpot", {399, 209, 62, 16}, 91},
         {"ImageQPU", {372, 209, 16, 16}, 76},
         {"ImageQPD", {473, 209, 16, 16}, 77},

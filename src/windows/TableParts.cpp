@@ -50,7 +50,7 @@ TableParts TableParts::pick(const std::function<ImageButton*(const QString&)>& b
     for (const auto& [field, name] : kValueBoxes)
         picked.values[static_cast<std::size_t>(field)] = need(QLatin1String(name));
     picked.centre = need(QStringLiteral("ImageCenter"));
-    picked.special = need(QStringLiteral("ImageSpecial"));
+    picked.special = need(QStringLiteral("ImageTicketKind"));
     return picked;
 }
 

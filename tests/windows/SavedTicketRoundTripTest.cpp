@@ -50,7 +50,7 @@ struct Case {
     TicketChoice choice = TicketChoice::AllCatches;  // of Shape::Choice
 };
 
-const QStringList kBoxes = {"ImageSpot", "ImageSpecial", "ImagePPWN",
+const QStringList kBoxes = {"ImageSpot", "ImageTicketKind", "ImagePPWN",
                             "ImageNOGN", "ImagePPGN",    "ImageTPN"};
 
 class SavedTicketRoundTripTest : public TableWindowFixture {

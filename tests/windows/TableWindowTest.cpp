@@ -79,7 +79,7 @@ TEST_F(TableWindowTest, MenuBarHasItsCaptionsAndStartingStates) {
     EXPECT_EQ(find("MenuThirtyTwoSpotTheEdge")->text(), QStringLiteral("The &Edge"));
     EXPECT_EQ(find("MenuWay")->text(), QStringLiteral("&Way"));
     for (const char* button :
-         {"ImagePlay", "ImageOpen", "ImageNext", "ImageCast", "ImageQPU", "ImageSpecial"})
+         {"ImagePlay", "ImageOpen", "ImageNext", "ImageCast", "ImageQPU", "ImageTicketKind"})
         EXPECT_TRUE(keno.control(QLatin1String(button))->isHidden()) << button;
 
     state_.Balance = -25000;

@@ -83,7 +83,7 @@ class TableWindowTicketsTest : public TableWindowFixture {
         for (MenuItem kind : kinds::TicketItems()) EXPECT_FALSE(item(kind)->isChecked());
         EXPECT_TRUE(keno_->table().boardEnabled());
         EXPECT_TRUE(keno_->panel(true)->isEnabled());
-        EXPECT_FALSE(visible("ImageSpecial"));
+        EXPECT_FALSE(visible("ImageTicketKind"));
         EXPECT_TRUE(visible("ImageSpot"));
         EXPECT_FALSE(visible("ImageQPU"));
         EXPECT_FALSE(visible("ImageQPD"));
@@ -140,9 +140,9 @@ TEST_F(TableWindowTicketsTest, TopMarksTheTopHalfPaysRecordsAndCastsAway) {
     EXPECT_FALSE(keno.panel(true)->isEnabled());
     EXPECT_FALSE(keno.panel(false)->isEnabled());
     EXPECT_FALSE(visible("ImageSpot"));
-    EXPECT_TRUE(visible("ImageSpecial"));
-    expectShows(QStringLiteral("ImageSpecial"), QStringLiteral("T"));
-    EXPECT_TRUE(ToolTipOf(*keno.control(QStringLiteral("ImageSpecial"))).isEmpty());
+    EXPECT_TRUE(visible("ImageTicketKind"));
+    expectShows(QStringLiteral("ImageTicketKind"), QStringLiteral("T"));
+    EXPECT_TRUE(ToolTipOf(*keno.control(QStringLiteral("ImageTicketKind"))).isEmpty());
     for (MenuItem kind : kinds::TicketItems()) EXPECT_FALSE(item(kind)->isEnabled());
     EXPECT_TRUE(item(MenuItem::Play)->isEnabled());
     EXPECT_TRUE(visible("ImagePlay"));
@@ -195,7 +195,7 @@ TEST_F(TableWindowTicketsTest, QuickPickShowsItsArrowsAndPicksAtPlay) {
     EXPECT_TRUE(visible("ImageQPD"));
     EXPECT_TRUE(visible("ImageSpot"));
     expectShows(QStringLiteral("ImageSpot"), QStringLiteral("1 SPOT"));
-    expectShows(QStringLiteral("ImageSpecial"), QStringLiteral("QP"));
+    expectShows(QStringLiteral("ImageTicketKind"), QStringLiteral("QP"));
     EXPECT_FALSE(keno.panel(true)->isEnabled());
 
     pressArrow("ImageQPU");
@@ -242,7 +242,7 @@ TEST_F(TableWindowTicketsTest, WayTicketOfThreeGroupsBetsRowsAndPaysTheWaySum) {
     EXPECT_FALSE(item(MenuItem::Play)->isEnabled());
     EXPECT_TRUE(item(MenuItem::Cast)->isEnabled());
     EXPECT_FALSE(item(MenuItem::Way)->isEnabled());
-    EXPECT_TRUE(visible("ImageSpecial"));
+    EXPECT_TRUE(visible("ImageTicketKind"));
     EXPECT_FALSE(visible("ImageSpot"));
     expectShows(QStringLiteral("ImageTPN"), QStringLiteral("$0.00"));
     expectShows(QStringLiteral("ImagePPGN"), QStringLiteral("$0.00"));
@@ -272,13 +272,13 @@ TEST_F(TableWindowTicketsTest, WayTicketOfThreeGroupsBetsRowsAndPaysTheWaySum) {
     // Every draw pays $9.00 on these flat tables, as the tooltips say.
     const QString figures = QStringLiteral(
         "Chance Of Winning: 1 in 1.0000\nExpected Return: $9.00\nReturn To Player: 150.00%");
-    EXPECT_EQ(ToolTipOf(*keno.control(QStringLiteral("ImageSpecial"))), figures);
+    EXPECT_EQ(ToolTipOf(*keno.control(QStringLiteral("ImageTicketKind"))), figures);
     EXPECT_EQ(ToolTipOf(*way.row(3)), figures);
     expectShows(QStringLiteral("ImagePPGN"), QStringLiteral("$6.00"));
     expectShows(QStringLiteral("ImageTPN"), QStringLiteral("$12.00"));
     EXPECT_FALSE(keno.table().boardEnabled());
     EXPECT_FALSE(keno.panel(false)->isEnabled());
-    EXPECT_GT(pixelsOf(keno.control(QStringLiteral("ImageSpecial"))->image(), Qt::black), 0);
+    EXPECT_GT(pixelsOf(keno.control(QStringLiteral("ImageTicketKind"))->image(), Qt::black), 0);
 
     keno.menu().play->trigger();
     EXPECT_FALSE(way.isVisible());
@@ -314,7 +314,7 @@ TEST_F(TableWindowTicketsTest, UnbettingEveryRowReopensTheBoardAndCastHidesTheWi
     EXPECT_FALSE(item(MenuItem::Play)->isEnabled());
     expectShows(QStringLiteral("ImagePPGN"), QStringLiteral("$0.00"));
     // The summary is gone: nothing but green in the special box.
-    EXPECT_EQ(pixelsOf(keno.control(QStringLiteral("ImageSpecial"))->image(), Qt::black), 0);
+    EXPECT_EQ(pixelsOf(keno.control(QStringLiteral("ImageTicketKind"))->image(), Qt::black), 0);
 
     click(13);  // half a group: rows take no bets
     way.onRowPressed(1);
