@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/KenoApplication.h"
+#include "app/StopSignals.h"
 #include "core/records/IoError.h"
 #include "core/records/PlayFolderLock.h"
 #include "core/state/GameState.h"
@@ -26,12 +27,21 @@ int main(int argc, char** argv) {
     KenoApplication::setWindowIcon(VelloroIcon());
     KenoApplication::setDesktopFileName(QStringLiteral("velloro"));
     const QSize screen = KenoApplication::primaryScreen()->size();
+    // A logout or `kill` ends the game as Exit does: every game on the screen is
+    // already recorded, the lock is let go at the end of main.
+    QWidget* tableToClose = nullptr;
+    StopSignals stopSignals([&tableToClose] {
+        if (tableToClose != nullptr) tableToClose->close();
+        QCoreApplication::exit(0);
+    });
 
     // One game per play folder, taken before any record file is read, so a
     // second copy cannot overwrite this one's history. Held until the end of main.
     PlayFolderLock folderLock(QDir::currentPath());
     switch (folderLock.acquire()) {
         case PlayFolderLock::Outcome::Held:
+            if (!folderLock.takeOverNote().isEmpty())
+                std::fprintf(stderr, "%s\n", qPrintable(folderLock.takeOverNote()));
             break;
         case PlayFolderLock::Outcome::TakenByOther:
             std::fprintf(stderr, "%s\n", qPrintable(folderLock.refusal()));
@@ -77,6 +87,8 @@ int main(int argc, char** argv) {
         ShowIoError(nullptr, error);
         return 1;
     }
+    tableToClose = table.get();
+    if (stopSignals.stopRequested()) return 0;
     // The way window stays hidden until a way ticket is chosen.
     table->attachWayWindow(new WayWindow(table.get()));
     splash.reset();
@@ -89,5 +101,7 @@ int main(int argc, char** argv) {
     if (!table->historyStartup().warning.isEmpty())
         QMessageBox::warning(table.get(), QStringLiteral("Velloro"),
                              table->historyStartup().warning);
+    // A stop asked while a start-up box was open ended only that box's loop.
+    if (stopSignals.stopRequested()) return 0;
     return KenoApplication::exec();
 }

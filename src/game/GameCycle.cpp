@@ -116,12 +116,22 @@ bool GameCycle::playOneGame() {
     if (!drawBalls()) return false;
     const GameResult result = hooks_.evaluateGame();
     ++gamesSettled_;
-    view_.showCentreMessage(result.centreText);
-    view_.setBalanceCaption(BalanceCaption(state_.Balance));
+    const auto showResult = [&] {
+        view_.showCentreMessage(result.centreText);
+        view_.setBalanceCaption(BalanceCaption(state_.Balance));
+        view_.updateWindow();
+    };
+    // Recorded before it is shown, so no stop can lose a game the player saw
+    // won; shown even when the recording fails.
+    try {
+        if (hooks_.recordGame) hooks_.recordGame();
+    } catch (...) {
+        showResult();
+        throw;
+    }
     // The result and the balance are on screen before the result is heard.
-    view_.updateWindow();
+    showResult();
     if (result.sound) table_.sound(*result.sound);
-    if (hooks_.recordGame) hooks_.recordGame();
 
     if (state_.GamesToGo > 0) {
         table_.setEnabled(MenuItem::Next, true);

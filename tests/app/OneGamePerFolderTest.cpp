@@ -8,6 +8,7 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <csignal>
 #include <map>
 
 #include "core/records/PlayFolderLock.h"
@@ -48,6 +49,12 @@ class GameProcess {
             process_.waitForFinished(50);
         }
         return true;
+    }
+    // The exit status of a game that ended normally within the patience, or -1.
+    int normalExit() {
+        if (!process_.waitForFinished(kPatience) || process_.exitStatus() != QProcess::NormalExit)
+            return -1;
+        return process_.exitCode();
     }
     QString errors() {
         errors_ += QString::fromUtf8(process_.readAllStandardError());
@@ -148,4 +155,18 @@ TEST_F(OneGamePerFolder, LockOfAKilledCopyIsTakenOver) {
 
     GameProcess next(folder);
     EXPECT_TRUE(Playing(next, folder)) << next.errors().toStdString();
+}
+
+// A logout (SIGTERM), Ctrl+C in a terminal (SIGINT) or the terminal gone
+// (SIGHUP) end the game as Exit does: a normal exit, the lock let go.
+TEST_F(OneGamePerFolder, StopSignalsEndTheGameAsExitDoes) {
+    for (const int number : {SIGTERM, SIGINT, SIGHUP}) {
+        const QString folder = playFolder();
+        GameProcess game(folder);
+        ASSERT_TRUE(Playing(game, folder));
+        ASSERT_EQ(::kill(static_cast<pid_t>(game.pid()), number), 0);
+        EXPECT_EQ(game.normalExit(), 0) << number;
+        EXPECT_FALSE(QFile::exists(QDir(folder).filePath(PlayFolderLock::kFileName))) << number;
+        EXPECT_EQ(QFileInfo(QDir(folder).filePath("Games.vlr")).size(), 1001 * 1800);
+    }
 }

@@ -77,7 +77,8 @@ TEST_F(WriteFaultTest, AFullDiskEndsTheRunWithTheBooksStraightAndTheFileIntact) 
     const QByteArray after = content();
     ASSERT_EQ(after.size(), 1001 * kRecord);
     EXPECT_EQ(intAt(after, 0, 4), 1);  // the header names the last game written
-    EXPECT_EQ(intAt(after, 4, 8), -money::dollars(6) + wins[0] + wins[1]);
+    // The settled balance: the two games recorded, not the six paid at PLAY.
+    EXPECT_EQ(intAt(after, 4, 8), -money::dollars(2) + wins[0] + wins[1]);
     EXPECT_EQ(intAt(after, 2 * kRecord, 4), 1);
     EXPECT_NE(after.at(2 * kRecord + 1692), 0);  // game 1 has its balls
     EXPECT_EQ(after.at(3 * kRecord + 1692), 0);  // game 2 never reached its slot

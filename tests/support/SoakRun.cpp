@@ -83,6 +83,7 @@ class Soak {
         table_.resetTicket();
         table_.updateTicketMenus(false);
         expectedBalance_ = state_.Balance;
+        expectedSettled_ = state_.Balance;
 
         while (report_.games < options_.games && report_.faults.size() < kMostFaults) {
             buildTicket();
@@ -234,12 +235,18 @@ class Soak {
         if (cycle_.play() != GameCycle::RunEnd::Finished)
             fault(QStringLiteral("the run did not finish"));
         if (state_.GamesToGo != 0) fault(QStringLiteral("games left after the run"));
+        if (expectedSettled_ != expectedBalance_)
+            fault(QStringLiteral("the run ends with a settled balance %1 beside the balance %2")
+                      .arg(expectedSettled_)
+                      .arg(expectedBalance_));
     }
 
     void recordAndCheck() {
         ++report_.games;
         ++report_.gamesByKind[std::min<std::size_t>(kindByte(state_.Kind), 10)];
         expectedBalance_ += state_.GameWin;
+        // A stop now keeps only the games recorded: each one's price and win.
+        expectedSettled_ += state_.GameWin - state_.PricePerGame;
         report_.won += state_.GameWin;
 
         if (state_.GameNumber != expectedGame_)
@@ -278,7 +285,7 @@ class Soak {
     void checkFile() {
         RecordFile file(options_.historyPath, kGameRecordSize, RecordFile::Mode::Read);
         const GameRecord header = decodeGameRecord(file.read(0));
-        if (header.GameNumber != state_.GameNumber || header.GameWin != expectedBalance_)
+        if (header.GameNumber != state_.GameNumber || header.GameWin != expectedSettled_)
             fault(QStringLiteral("the header holds game %1 and balance %2")
                       .arg(header.GameNumber)
                       .arg(header.GameWin));
@@ -310,6 +317,7 @@ class Soak {
     GameCycle cycle_;
     std::mt19937 pick_;
     Money expectedBalance_ = 0;
+    Money expectedSettled_ = 0;  // the balance of the games recorded, the header's
     int expectedGame_ = 0;
     SoakReport report_;
 };

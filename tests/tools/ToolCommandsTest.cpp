@@ -271,5 +271,18 @@ TEST_F(ToolCommandsTest, AuditRepaysEachGameFromTheScheduleThatPaysIt) {
                                         "Game #001\t$7.00\tre-paid by schedule 1",
                                         "Game #002\t$5.00\tNOT RE-PAID by any schedule",
                                         "Game #003\t$0.00\tNOT RE-PAID: set 1 caught 1, recorded 0",
-                                        "Re-paid\t2 of 4"}));
+                                        "Re-paid\t2 of 4",
+                                        "Balance\t$0.00\tDIFFERS from the $10.00 earned by "
+                                        "the 4 games recorded"}));
+
+    // The wins less the four $1.00 prices; once the numbering has come round,
+    // the games that made the balance are no longer all there.
+    state.Balance = money::dollars(10);
+    RecordGame(state, file("Games.vlr"));
+    EXPECT_EQ(RunTool({"audit"}, dir_.path()).lines().last(),
+              "Balance\t$10.00\tearned by the 4 games recorded");
+    state.GameNumber = 999;
+    RecordGame(state, file("Games.vlr"));
+    EXPECT_EQ(RunTool({"audit"}, dir_.path()).lines().last(),
+              "Balance\t$10.00\tnot checked: the games before the oldest one recorded are gone");
 }

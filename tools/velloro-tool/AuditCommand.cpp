@@ -1,5 +1,6 @@
 // velloro-tool audit: plays every recorded game again from its ticket and
-// balls, and tells whether the evaluation pays what the history says it won.
+// balls, and tells whether the evaluation pays what the history says it won;
+// then whether the header's balance is what the recorded games earned.
 #include <QFileInfo>
 #include <algorithm>
 
@@ -53,6 +54,41 @@ Replayed playAgain(const GameRecord& record, const PayoffSchedule& schedule) {
     return replayed;
 }
 
+// What the game cost: its price per way times its ways.
+Money priceOf(const GameRecord& record) {
+    GameState state;
+    putBetFields(record, state);
+    bet::UpdateTotals(state);
+    return state.PricePerGame;
+}
+
+// A history starts at a balance of 0 with its games numbered from 000. While
+// no slot after the last game's has been played, the numbering has not come
+// round, so every game since that start is still in the file.
+bool holdsEveryGame(const HistoryContents& history) {
+    const auto& games = history.games;
+    if (history.lastGame() == kHistorySlots - 1)
+        return std::none_of(games.begin(), games.end(), [](auto& g) { return g.played(); });
+    return std::none_of(games.begin() + history.lastGame() + 1, games.end(),
+                        [](const GameRecord& game) { return game.played(); });
+}
+
+QString balanceLine(const HistoryContents& history, int played, Money earned) {
+    const Money balance = balanceFromHeader(history.header);
+    const QString recorded = money::currency(balance);
+    if (!holdsEveryGame(history))
+        return QStringLiteral(
+                   "Balance\t%1\tnot checked: the games before the oldest one "
+                   "recorded are gone")
+            .arg(recorded);
+    const QString games =
+        played == 1 ? QStringLiteral("1 game") : QStringLiteral("%1 games").arg(played);
+    if (balance == earned)
+        return QStringLiteral("Balance\t%1\tearned by the %2 recorded").arg(recorded, games);
+    return QStringLiteral("Balance\t%1\tDIFFERS from the %2 earned by the %3 recorded")
+        .arg(recorded, money::currency(earned), games);
+}
+
 int Run(const QCommandLineParser& parser) {
     const HistoryContents history =
         ReadHistoryContents(tool::fileValue(parser, kFile, "Games.vlr"));
@@ -73,12 +109,15 @@ int Run(const QCommandLineParser& parser) {
     };
 
     int played = 0, repaid = 0;
+    Money earned = 0;  // the recorded wins less the games' prices
     // Oldest first: the slot after the last game's comes round to it.
     for (int step = 1; step <= kHistorySlots; ++step) {
         const int game = (history.lastGame() + step) % kHistorySlots;
         const GameRecord& record = history.games[static_cast<std::size_t>(game)];
         if (!record.played()) continue;
         ++played;
+        earned = money::saturatingAdd(earned,
+                                      money::saturatingSubtract(record.GameWin, priceOf(record)));
         QString verdict;
         for (std::size_t i = 0; i < inFile && verdict.isEmpty(); ++i) {
             const Replayed again = playAgain(record, tried(i));
@@ -94,12 +133,14 @@ int Run(const QCommandLineParser& parser) {
                         money::currency(record.GameWin) + QLatin1Char('\t') + verdict);
     }
     tool::printLine(QStringLiteral("Re-paid\t%1 of %2").arg(repaid).arg(played));
+    tool::printLine(balanceLine(history, played, earned));
     return 0;
 }
 
 const ToolCommandRegistration registration{
     {"audit", "[options]",
-     "Plays every recorded game again from its ticket and balls: is it paid what it won?", Declare,
-     Run}};
+     "Plays every recorded game again from its ticket and balls: is it paid what it won, and is "
+     "the balance what the games earned?",
+     Declare, Run}};
 
 }  // namespace

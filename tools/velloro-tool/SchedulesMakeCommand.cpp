@@ -28,6 +28,7 @@ int Run(const QCommandLineParser& parser) {
     if (lock.acquire() == PlayFolderLock::Outcome::TakenByOther)
         throw IoError(QFileInfo(out).fileName(),
                       QStringLiteral("Velloro is already running in this folder"));
+    if (!lock.takeOverNote().isEmpty()) tool::printNote(lock.takeOverNote());
     RecordFile file(out, kScheduleRecordSize, RecordFile::Mode::Create);
     file.append(all);
     return 0;

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <stdexcept>
 
 #include "core/records/IoError.h"
@@ -96,8 +97,13 @@ GameRecord slotFromState(const GameState& state) {
 GameRecord headerFromState(const GameState& state) {
     GameRecord header;
     header.GameNumber = state.GameNumber;
-    header.GameWin = state.Balance;
+    header.GameWin = settledBalance(state);
     return header;
+}
+
+Money settledBalance(const GameState& state) {
+    const std::int32_t unrecorded = std::max(state.GamesToGo, 0);
+    return money::saturatingAdd(state.Balance, money::times(unrecorded, state.PricePerGame));
 }
 
 Money balanceFromHeader(const GameRecord& header) {
@@ -112,15 +118,9 @@ void CreateHistoryFile(const QString& path) {
         const auto slot = encodeGameRecord(emptySlot(game));
         all.insert(all.end(), slot.begin(), slot.end());
     }
-    try {
-        RecordFile file(path, kGameRecordSize, RecordFile::Mode::Create);
-        file.append(all);
-    } catch (const IoError&) {
-        // A history cut short by a full disk would be refused as damaged on
-        // every later start; without it the next start simply tries again.
-        QFile::remove(path);
-        throw;
-    }
+    // A history cut short by a full disk or a kill would be refused as damaged
+    // on every later start; written whole, the next start simply tries again.
+    WriteWholeFile(path, all);
 }
 
 namespace {
@@ -136,7 +136,9 @@ HistoryStartup recordingOff(const QString& text) {
 
 HistoryStartup OpenHistoryAtStartup(GameState& state, const QString& path) {
     state.GameNumber = -1;
-    if (!RecordFile::exists(path)) {
+    // An empty file holds no game: what a start killed while creating it
+    // left behind before the history was written whole.
+    if (!RecordFile::exists(path) || RecordFile::isEmptyFile(path)) {
         try {
             CreateHistoryFile(path);
         } catch (const IoError& error) {
@@ -183,8 +185,11 @@ void RecordGame(GameState& state, const QString& path) {
                       QStringLiteral("Game number %1 has no slot").arg(state.GameNumber));
     RecordFile file(path, kGameRecordSize, RecordFile::Mode::ReadWrite);
     checkedHeader(file, path);
-    for (const RecordWrite& write : PlanRecording(state))
+    // Synced in order: the disk never holds a header naming a slot it has not.
+    for (const RecordWrite& write : PlanRecording(state)) {
         file.write(write.record, encodeGameRecord(write.content));
+        file.sync();
+    }
 }
 
 HistoryContents ReadHistoryContents(const QString& path) {

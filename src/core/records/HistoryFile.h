@@ -49,10 +49,15 @@ GameRecord decodeGameRecord(const std::vector<std::uint8_t>& bytes);
 // The game slot and the header as the recorder writes them for the state.
 GameRecord slotFromState(const GameState& state);
 GameRecord headerFromState(const GameState& state);
+// The balance a stop at this moment leaves the player: PLAY takes the whole
+// run's price at once, so the price of the run's games not yet recorded is
+// given back. The header always holds this balance.
+Money settledBalance(const GameState& state);
 // The header's balance: a header with a price at offset 1712 is not ours, so 0.
 Money balanceFromHeader(const GameRecord& header);
 
-// A new history: header for game 999 with balance 0, then the 1000 empty slots.
+// A new history: header for game 999 with balance 0, then the 1000 empty slots,
+// written under another name, synced and renamed into place: whole or not at all.
 void CreateHistoryFile(const QString& path);
 
 struct HistoryStartup {
@@ -60,7 +65,7 @@ struct HistoryStartup {
     bool recordingEnabled = true;  // false: leave the file alone this session
 };
 
-// Start-up: creates the file when missing (GameNumber -1), else takes
+// Start-up: creates the file when missing or empty (GameNumber -1), else takes
 // GameNumber and Balance from the header. A damaged file (header game number
 // outside 0..999, fewer than 1001 records), one that cannot be read or one
 // that cannot be created (a full disk leaves no part of it behind) is left
@@ -78,7 +83,7 @@ struct RecordWrite {
 std::array<RecordWrite, 2> PlanRecording(const GameState& state);
 
 // Records the game just settled: sets PayoffSpots, then writes the slot and the
-// header. A missing file is skipped silently. Throws IoError when GameNumber
+// header, each synced to the disk before the next. A missing file is skipped silently. Throws IoError when GameNumber
 // has no slot or the file is damaged; nothing is written then.
 void RecordGame(GameState& state, const QString& path);
 

@@ -1,6 +1,11 @@
 #include "core/records/RecordFile.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include "core/records/IoError.h"
 
@@ -18,6 +23,11 @@ RecordFile::RecordFile(const QString& path, std::size_t recordSize, Mode mode)
 }
 
 bool RecordFile::exists(const QString& path) { return QFileInfo::exists(path); }
+
+bool RecordFile::isEmptyFile(const QString& path) {
+    const QFileInfo info(path);
+    return info.isFile() && info.size() == 0;
+}
 
 void RecordFile::fail(const QString& reason) const { throw IoError(displayName_, reason); }
 
@@ -74,6 +84,63 @@ void RecordFile::truncate(std::int64_t records) {
         fail(QStringLiteral("Disk write error"));
 }
 
+void RecordFile::sync() {
+    if (!file_.flush() || ::fdatasync(file_.handle()) != 0)
+        fail(QStringLiteral("Disk write error"));
+}
+
+namespace {
+
+// A renamed-in file is on the disk only once its folder is.
+void syncFolderOf(const QString& path) {
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int handle = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (handle < 0) return;
+    ::fsync(handle);
+    ::close(handle);
+}
+
+// The names QSaveFile gives its new file: the file's name, a dot and six
+// letters or digits.
+void removeLeftoverReplacements(const QString& path) {
+    const QFileInfo info(path);
+    const QRegularExpression leftover(
+        QStringLiteral("^%1\\.[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(info.fileName())));
+    QDir folder = info.absoluteDir();
+    const QStringList candidates =
+        folder.entryList({info.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
+    for (const QString& name : candidates)
+        if (leftover.match(name).hasMatch()) folder.remove(name);
+}
+
+}  // namespace
+
+bool commitWhole(QSaveFile& file) {
+    if (!file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) return false;
+    syncFolderOf(file.fileName());
+    return true;
+}
+
+void WriteWholeFile(const QString& path, const std::vector<std::uint8_t>& bytes) {
+    const QString name = QFileInfo(path).fileName();
+    removeLeftoverReplacements(path);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw IoError(name, file.error() == QFileDevice::PermissionsError
+                                ? QStringLiteral("File access denied")
+                                : file.errorString());
+    const auto size = static_cast<qint64>(bytes.size());
+    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
+        file.cancelWriting();
+        throw IoError(name, QStringLiteral("Disk write error"));
+    }
+    if (!commitWhole(file)) throw IoError(name, QStringLiteral("Disk write error"));
+}
+
 namespace bytes {
 
 std::int64_t readInt(const std::vector<std::uint8_t>& record, std::size_t offset, int width) {
@@ -94,11 +161,3 @@ void writeInt(std::vector<std::uint8_t>& record, std::size_t offset, int width,
 }
 
 }  // namespace bytes
-
-bool commitWhole(QSaveFile& file) {
-    if (!file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}

@@ -15,6 +15,8 @@ class RecordFile {
     RecordFile(const QString& path, std::size_t recordSize, Mode mode);
 
     static bool exists(const QString& path);
+    // True for a file of 0 bytes.
+    static bool isEmptyFile(const QString& path);
 
     // Whole records in the file; bytes after the last whole record do not count.
     std::int64_t recordCount() const;
@@ -25,6 +27,8 @@ class RecordFile {
     // Writes the records one after the other from the current end of the file.
     void append(const std::vector<std::uint8_t>& bytes);
     void truncate(std::int64_t records);
+    // Waits until what was written is on the disk.
+    void sync();
 
   private:
     [[noreturn]] void fail(const QString& reason) const;
@@ -35,11 +39,20 @@ class RecordFile {
     QFile file_;
 };
 
-// Little-endian field access on a record's bytes.
 // Puts a QSaveFile's new file in place, or cancels it and leaves the old one.
 // commit() alone renames the file into place even when its last buffered write
-// met a full disk, so the buffer is pushed out and checked first.
+// met a full disk, so the buffer is pushed out and checked first. The file is
+// synced before its rename and the folder after it, so a power loss leaves the
+// old file or the new one.
 bool commitWhole(QSaveFile& file);
+
+// Replaces the file at `path` with `bytes` whole (another name, synced,
+// renamed into place), or throws IoError and leaves the old file as it was.
+// Leftovers of an earlier replacement killed before its rename ("Tickets.vlr.
+// aB3xYz" beside "Tickets.vlr") are removed first.
+void WriteWholeFile(const QString& path, const std::vector<std::uint8_t>& bytes);
+
+// Little-endian field access on a record's bytes.
 
 namespace bytes {
 

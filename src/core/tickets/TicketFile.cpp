@@ -3,7 +3,6 @@
 #include <QCollator>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 
 #include "core/records/IoError.h"
@@ -52,18 +51,10 @@ std::vector<Record> TicketFile::readRecords(bool forChange) const {
 }
 
 void TicketFile::writeRecords(const std::vector<Record>& records) const {
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly))
-        fail(file.error() == QFileDevice::PermissionsError ? QStringLiteral("File access denied")
-                                                           : file.errorString());
-    for (const Record& record : records) {
-        const auto size = static_cast<qint64>(record.size());
-        if (file.write(reinterpret_cast<const char*>(record.data()), size) != size) {
-            file.cancelWriting();
-            fail(QStringLiteral("Disk write error"));
-        }
-    }
-    if (!commitWhole(file)) fail(QStringLiteral("Disk write error"));
+    std::vector<std::uint8_t> all;
+    all.reserve(records.size() * kTicketRecordSize);
+    for (const Record& record : records) all.insert(all.end(), record.begin(), record.end());
+    WriteWholeFile(path_, all);
 }
 
 QStringList TicketFile::names() const {

@@ -266,10 +266,16 @@ TEST_F(HistoryFileTest, ShortFileIsReportedAndNeverExtended) {
     }
     EXPECT_TRUE(content() == data);
 
-    file_bytes::writeAll(path(), QByteArray());
+    // A single byte is already damage; an empty file is what a start killed
+    // while creating the history left, and holds no game: it is made anew.
+    file_bytes::writeAll(path(), QByteArray(1, '\0'));
     EXPECT_FALSE(OpenHistoryAtStartup(state, path()).recordingEnabled);
+    EXPECT_EQ(content().size(), 1);
+    file_bytes::writeAll(path(), QByteArray());
+    EXPECT_TRUE(OpenHistoryAtStartup(state, path()).recordingEnabled);
     EXPECT_EQ(state.Balance, 0);
-    EXPECT_EQ(content().size(), 0);
+    EXPECT_EQ(state.GameNumber, -1);
+    EXPECT_EQ(content().size(), 1001 * kRecord);
 }
 
 TEST(GameRecordBytes, RoundTripAndAnOverlongKindCode) {

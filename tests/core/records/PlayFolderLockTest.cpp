@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/file.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -23,4 +25,41 @@ TEST(PlayFolderLockTest, LockFromAnotherHostIsKeptAndNamed) {
         << lock.refusal().toStdString();
     EXPECT_TRUE(lock.refusal().contains(QDir::toNativeSeparators(path)));
     EXPECT_TRUE(QFile::exists(path));
+}
+
+// A lock file cut short by a kill, or holding what no game writes, names no
+// owner that could still run: it is taken over, with a note. One whose kernel
+// lock is held is kept whatever it holds: its owner runs.
+TEST(PlayFolderLockTest, UnreadableLockIsTakenOverUnlessItsOwnerHoldsIt) {
+    for (const QByteArray& content : {QByteArray(), QByteArray("\xff\xfe\n\n"), QByteArray("12")}) {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(PlayFolderLock::kFileName);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        {
+            QFile held(path);
+            ASSERT_TRUE(held.open(QIODevice::ReadOnly));
+            ASSERT_EQ(::flock(held.handle(), LOCK_EX | LOCK_NB), 0);
+            PlayFolderLock lock(folder.path());
+            EXPECT_EQ(lock.acquire(), PlayFolderLock::Outcome::TakenByOther);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_EQ(file.readAll(), content);
+            file.close();
+        }
+        {
+            PlayFolderLock lock(folder.path());
+            EXPECT_EQ(lock.acquire(), PlayFolderLock::Outcome::Held) << content.toHex().data();
+            EXPECT_TRUE(lock.takeOverNote().contains(QDir::toNativeSeparators(path)));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_TRUE(file.readAll().startsWith(
+                QByteArray::number(QCoreApplication::applicationPid()) + '\n'));
+            file.close();
+            // Nothing but the lock is left in the folder.
+            EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                      QStringList{PlayFolderLock::kFileName});
+        }
+        EXPECT_FALSE(QFile::exists(path));
+    }
 }

@@ -31,7 +31,9 @@ SavedTicket plainTicket(const QString& name, std::uint8_t firstNumber = 3) {
 }
 
 // The sample way ticket with the groups 1-4, 11-14 and 21-24.
-GameState wayTicketState() { return ThreeGroupsOfFour({1, 2, 3, 4}, {11, 12, 13, 14}, {21, 22, 23, 24}); }
+GameState wayTicketState() {
+    return ThreeGroupsOfFour({1, 2, 3, 4}, {11, 12, 13, 14}, {21, 22, 23, 24});
+}
 
 class TicketFileTest : public ::testing::Test {
   protected:
@@ -164,6 +166,23 @@ TEST_F(TicketFileTest, DeletingTheOnlyTicketDeletesTheFile) {
     EXPECT_FALSE(QFile::exists(path()));
     EXPECT_TRUE(file_.names().isEmpty());
     EXPECT_EQ(file_.remove("only"), TicketFile::Deleted::NotFound);
+}
+
+// A save killed before its rename leaves its new file beside the old one; the
+// next save clears such leftovers of its own, and nothing else.
+TEST_F(TicketFileTest, ASaveRemovesTheLeftoversOfAKilledSave) {
+    saveAll({"first"});
+    const QStringList leftovers{"Tickets.vlr.aB3xYz", "Tickets.vlr.000000"};
+    const QStringList others{"Tickets.vlr.aB3xY",   "Tickets.vlr.aB3xYzz", "Tickets.vlr.aB-xYz",
+                             "XTickets.vlr.aB3xYz", "Games.vlr.aB3xYz",    "Tickets.vlr"};
+    for (const QString& name : leftovers + others.mid(0, 5))
+        file_bytes::writeAll(dir_.filePath(name), QByteArray(kRecord, 'x'));
+    file_.save(plainTicket("second"));
+    for (const QString& name : leftovers)
+        EXPECT_FALSE(QFile::exists(dir_.filePath(name))) << name.toStdString();
+    for (const QString& name : others)
+        EXPECT_TRUE(QFile::exists(dir_.filePath(name))) << name.toStdString();
+    EXPECT_EQ(file_.names(), (QStringList{"first", "second"}));
 }
 
 // Not found must not fall back to record 0 (delete) or to the last record (restore).
