@@ -48,7 +48,7 @@ QStringList AboutBox::credits() {
             QStringLiteral("SDL2, the sound output: zlib licence"),
             QStringLiteral("FluidSynth, the music synthesizer: LGPL-2.1"),
             QStringLiteral("TimGM6mb General MIDI soundfont: GPL-2.0"),
-            QStringLiteral("espeak-ng, the call-out voice (at build time): GPL-3.0"),
+            QStringLiteral("flite, the call-out voice (at build time): CMU licence"),
             QStringLiteral("Liberation fonts: SIL OFL 1.1; DejaVu fonts: free licence")};
 }
 
