@@ -27,11 +27,15 @@ class ImageTableView : public QuietTableView {
         painter.setPen(toQColor(colour));
         painter.drawText(cell.rect(), Qt::AlignCenter, QString::number(number));
     }
-    void showStatus(const QString& word, Rgb, const QString& number) override {
-        status_ = word + number;
+    void showBall(const CalledBall& ball) override {
+        paintCell(ball.number, ball.caught ? CellLook::Caught : CellLook::NotCaught, ball.colour);
+    }
+    void showStatus(const GameStatus& status) override {
+        status_ = StatusWord(status) + GameNumberText(status.gameNumber);
     }
     void showCentreMessage(const QString& text) override { centre_ = text; }
-    void setBalanceCaption(const QString& caption) override { caption_ = caption; }
+    void showResult(Money gameWin) override { centre_ = ResultText(gameWin); }
+    void showBalance(Money balance) override { caption_ = BalanceCaption(balance); }
 
   private:
     std::array<QImage, 81> cells_;
@@ -51,7 +55,7 @@ void BM_ThousandGameRun(benchmark::State& bench) {
         GameCycle::Hooks hooks;
         hooks.evaluateGame = [&state] {
             state.GameWin = 0;
-            return GameResult{QStringLiteral("BUST"), {}, {}};
+            return GameResult{0, {}};
         };
         GameCycle cycle(table, random, hooks);
         for (int n : {5, 17, 23, 38, 44, 61, 79}) table.onCellPressed(n, true);

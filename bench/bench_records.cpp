@@ -46,18 +46,19 @@ void BM_HistoryFillAndSort(benchmark::State& bench) {
     const QString path = played().path();
     for (auto _ : bench) {
         const HistoryContents contents = ReadHistoryContents(path);
-        QStringList lines = history::HistoryLines(contents.games);
-        lines = history::Resorted(lines, history::HistoryOrder::WinningsDescending);
+        const auto sorted = history::Resorted(history::HistoryEntries(contents.games),
+                                              history::HistoryOrder::WinningsDescending);
+        QStringList lines = history::HistoryLines(sorted);
         benchmark::DoNotOptimize(lines);
     }
 }
 BENCHMARK(BM_HistoryFillAndSort)->Unit(benchmark::kMillisecond);
 
 void BM_HistoryResort(benchmark::State& bench) {
-    const QStringList lines = history::HistoryLines(ReadHistoryContents(played().path()).games);
+    const auto entries = history::HistoryEntries(ReadHistoryContents(played().path()).games);
     for (auto _ : bench)
         benchmark::DoNotOptimize(
-            history::Resorted(lines, history::HistoryOrder::WinningsAscending));
+            history::Resorted(entries, history::HistoryOrder::WinningsAscending));
 }
 BENCHMARK(BM_HistoryResort)->Unit(benchmark::kMillisecond);
 

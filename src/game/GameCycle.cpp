@@ -30,12 +30,12 @@ void GameCycle::openNextGame() {
     // A damaged number from the history file restarts the count rather than running off.
     ++state_.GameNumber;
     if (state_.GameNumber >= 1000 || state_.GameNumber < 0) state_.GameNumber = 0;
-    view_.showStatus(QStringLiteral("OPEN"), palette::kLime, GameNumberText(state_.GameNumber));
+    view_.showStatus({state_.GameNumber, true});
     view_.updateWindow();
 }
 
 void GameCycle::showClosed() {
-    view_.showStatus(QStringLiteral("CLOSED"), palette::kMaroon, GameNumberText(state_.GameNumber));
+    view_.showStatus({state_.GameNumber, false});
     view_.updateWindow();
 }
 
@@ -43,7 +43,7 @@ GameCycle::RunEnd GameCycle::play() {
     if (phase_ != Phase::Idle) return RunEnd::NotAvailable;
     playSound(sounds::Cue::Play);
     state_.Balance = money::saturatingSubtract(state_.Balance, state_.TotalPrice);
-    view_.setBalanceCaption(BalanceCaption(state_.Balance));
+    view_.showBalance(state_.Balance);
 
     table_.showBetArrows(false);
     table_.setBoardEnabled(false);
@@ -91,7 +91,7 @@ void GameCycle::refundUnplayedGames() {
     if (unplayed <= 0) return;
     state_.Balance =
         money::saturatingAdd(state_.Balance, money::times(unplayed, state_.PricePerGame));
-    view_.setBalanceCaption(BalanceCaption(state_.Balance));
+    view_.showBalance(state_.Balance);
 }
 
 void GameCycle::finishRun() {
@@ -117,8 +117,8 @@ bool GameCycle::playOneGame() {
     const GameResult result = hooks_.evaluateGame();
     ++gamesSettled_;
     const auto showResult = [&] {
-        view_.showCentreMessage(result.centreText);
-        view_.setBalanceCaption(BalanceCaption(state_.Balance));
+        view_.showResult(result.gameWin);
+        view_.showBalance(state_.Balance);
         view_.updateWindow();
     };
     // Recorded before it is shown, so no stop can lose a game the player saw
@@ -174,11 +174,8 @@ bool GameCycle::drawBalls() {
         drawn[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(n);
 
         const BallCatch ball = hooks_.catchBall(state_, n);
-        if (ball.caught) {
-            view_.paintCell(n, CellLook::Caught, setColour(ball.colourSet));
-        } else {
-            view_.paintCell(n, CellLook::NotCaught, palette::kSilver);
-        }
+        view_.showBall(
+            {i, n, ball.caught, ball.caught ? setColour(ball.colourSet) : palette::kSilver});
         view_.updateWindow();
 
         if (i == board::kBallsPerGame - 1) playSound(sounds::Cue::LastBall);

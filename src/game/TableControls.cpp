@@ -53,7 +53,10 @@ void TableControls::showAggregateNotice() {
     if (hooks_.showAggregateNotice) hooks_.showAggregateNotice();
 }
 
-void TableControls::resetBalance() { view_.setBalanceCaption(bet::ResetBalance(state_)); }
+void TableControls::resetBalance() {
+    bet::ResetBalance(state_);
+    view_.showBalance(state_.Balance);
+}
 
 void TableControls::repaintValue(ValueField field) {
     view_.showValue(field, bet::valueText(state_, field));

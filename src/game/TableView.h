@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 
+#include "core/state/Money.h"
 #include "core/state/Palette.h"
 #include "core/ticket/BetControls.h"
 #include "core/ticket/MenuRules.h"
@@ -15,6 +17,26 @@ enum class CellLook {
     NotCaught,  // red sunken, silver number
 };
 
+// A ball as it is called: its place in the draw (0..19), its number, and
+// whether a set caught it, with that set's colour (silver when none did).
+struct CalledBall {
+    int index = 0;
+    int number = 0;
+    bool caught = false;
+    Rgb colour;
+};
+
+// What the status boxes tell: the game's number and whether it is open for
+// a ticket or being drawn.
+struct GameStatus {
+    std::int32_t gameNumber = 0;
+    bool open = false;
+};
+
+// The word, its colour and the number the status boxes show.
+QString StatusWord(const GameStatus& status);
+Rgb StatusColour(const GameStatus& status);
+
 // The four picture buttons of the table.
 enum class TableButton { Play, Open, Cast, Next };
 
@@ -26,12 +48,18 @@ class TableView {
 
     // checkColour matters for the looks with a check glyph.
     virtual void paintCell(int number, CellLook look, Rgb checkColour) = 0;
+    // A drawn ball on its cell, caught or not.
+    virtual void showBall(const CalledBall& ball) = 0;
     virtual void paintButton(TableButton button, bool pressed) = 0;
     // The four status boxes: "GAME", word, "GAME", game number ("007").
-    virtual void showStatus(const QString& word, Rgb colour, const QString& gameNumber) = 0;
+    virtual void showStatus(const GameStatus& status) = 0;
+    // A message between games in the centre box ("3 Games To Go").
     virtual void showCentreMessage(const QString& text) = 0;
+    // The game's win in the centre box; none is a bust.
+    virtual void showResult(Money gameWin) = 0;
     virtual void showValue(ValueField field, const QString& text) = 0;
-    virtual void setBalanceCaption(const QString& caption) = 0;
+    // The winnings menu's caption.
+    virtual void showBalance(Money balance) = 0;
     virtual void setMenuItem(MenuItem item, bool enabled, bool checked) = 0;
     virtual void setButtonVisible(TableButton button, bool visible) = 0;
     // The eight arrows of NUMBER OF GAMES and PRICE PER WAY.

@@ -91,13 +91,20 @@ QStringList HistoryListBox::lines() const {
     return all;
 }
 
-void HistoryListBox::setLines(const QStringList& lines) {
+void HistoryListBox::setEntries(std::vector<history::HistoryEntry> entries) {
+    entries_ = std::move(entries);
     clear();
-    addItems(lines);
+    addItems(history::HistoryLines(entries_));
     setTopIndex(0);
+}
+
+std::optional<history::HistoryEntry> HistoryListBox::currentEntry() const {
+    const int row = currentRow();
+    if (row < 0 || row >= static_cast<int>(entries_.size())) return std::nullopt;
+    return entries_[static_cast<std::size_t>(row)];
 }
 
 void HistoryListBox::setOrder(std::optional<history::HistoryOrder> order) {
     order_ = order;
-    setLines(history::Resorted(lines(), order.value_or(history::HistoryOrder::GameAscending)));
+    setEntries(history::Resorted(entries_, order.value_or(history::HistoryOrder::GameAscending)));
 }

@@ -6,8 +6,9 @@
 #include "core/records/HistoryList.h"
 
 // The games list: no vertical scroll bar, one tab stop, whole lines of a fixed
-// height, and an order set by its comparison (none: whole lines as text).
-// Setting the comparison re-sorts the lines at once.
+// height, and an order set by its comparison (none: by game number). It holds
+// the games' entries; their lines are only what it shows. Setting the
+// comparison re-sorts the entries at once.
 class HistoryListBox : public QListWidget {
     Q_OBJECT
   public:
@@ -16,13 +17,15 @@ class HistoryListBox : public QListWidget {
 
     explicit HistoryListBox(QWidget* parent = nullptr);
 
-    // Sets the comparison and re-sorts; none compares whole lines as text.
+    // Sets the comparison and re-sorts; none compares game numbers.
     void setOrder(std::optional<history::HistoryOrder> order);
     std::optional<history::HistoryOrder> order() const { return order_; }
 
-    // Every line in list order.
+    // Every line in list order, as shown.
     QStringList lines() const;
-    void setLines(const QStringList& lines);
+    void setEntries(std::vector<history::HistoryEntry> entries);
+    // The entry of the current line; none when no line is current.
+    std::optional<history::HistoryEntry> currentEntry() const;
 
     // The index of the line shown on top. It stays between 0 and the top of
     // the last whole page, so the list never shows empty lines below its end.
@@ -42,6 +45,7 @@ class HistoryListBox : public QListWidget {
     // Lays the lines out again and shows the top line.
     void applyTop();
 
+    std::vector<history::HistoryEntry> entries_;  // in list order
     std::optional<history::HistoryOrder> order_;
     int lineHeight_ = 15;
     int top_ = 0;

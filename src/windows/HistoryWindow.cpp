@@ -120,7 +120,7 @@ PressButton* HistoryWindow::makePushButton(const QRect& designRect, const QStrin
 void HistoryWindow::fillList() {
     if (RecordFile::exists(historyPath_)) {
         const HistoryContents contents = ReadHistoryContents(historyPath_);
-        gameList->setLines(history::HistoryLines(contents.games));
+        gameList->setEntries(history::HistoryEntries(contents.games));
         const int top = history::OpeningTopLine(contents.lastGame());
         gameList->setTopIndex(top);
         gameList->setCurrentRow(top);
@@ -163,8 +163,8 @@ void HistoryWindow::replaySelectedGame() {
     int replayed = 0;
     {
         Hourglass hourglass;
-        const QListWidgetItem* selected = gameList->currentItem();
-        const int game = history::GameOfLine(selected ? selected->text() : QString());
+        const std::optional<history::HistoryEntry> selected = gameList->currentEntry();
+        const int game = selected ? selected->game : -1;
         if (RecordFile::exists(historyPath_) && game >= 0) {
             RecordFile file(historyPath_, kGameRecordSize, RecordFile::Mode::Read);
             const int recorded = decodeGameRecord(file.read(game + 1)).GameNumber;

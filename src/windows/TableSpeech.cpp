@@ -1,7 +1,5 @@
 #include "windows/TableSpeech.h"
 
-#include <algorithm>
-
 #include "core/state/GameState.h"
 #include "core/ticket/CatchRule.h"
 #include "ui/ImageButton.h"
@@ -113,43 +111,43 @@ void TableSpeech::cellPainted(int number, CellLook look) {
     if (look != CellLook::Pressed)
         cell->setSpoken(
             Spoken::checkBox(QString::number(number), marked, words.join(QStringLiteral(", "))));
-    if (!drawn) return;
-    const auto& balls = state_.Drawn;
-    const auto at = std::find(balls.begin(), balls.end(), number);
-    if (at == balls.end()) return;
-    announce_(QStringLiteral("Ball %1 of %2: %3%4")
-                  .arg(at - balls.begin() + 1)
-                  .arg(balls.size())
-                  .arg(number)
-                  .arg(look == CellLook::Caught ? QStringLiteral(", caught") : QString()));
 }
 
-void TableSpeech::statusShown(const QString& word, const QString& gameNumber) {
-    const QString game = QStringLiteral("Game ") + gameNumber;
+void TableSpeech::ballCalled(const CalledBall& ball) {
+    announce_(QStringLiteral("Ball %1 of %2: %3%4")
+                  .arg(ball.index + 1)
+                  .arg(board::kBallsPerGame)
+                  .arg(ball.number)
+                  .arg(ball.caught ? QStringLiteral(", caught") : QString()));
+}
+
+void TableSpeech::statusShown(const GameStatus& status) {
+    const QString number = GameNumberText(status.gameNumber);
+    const QString word = StatusWord(status);
+    const QString game = QStringLiteral("Game ") + number;
     parts_.status[1]->setSpoken(Spoken::text(game, word));
-    parts_.status[3]->setSpoken(Spoken::text(QStringLiteral("Game Number"), gameNumber));
+    parts_.status[3]->setSpoken(Spoken::text(QStringLiteral("Game Number"), number));
     announce_(game + QStringLiteral(", ") + word);
 }
 
-QString TableSpeech::spokenMessage(const QString& centreText) {
-    const QString won = QStringLiteral("YOU WON ");
-    if (centreText.startsWith(won)) return QStringLiteral("You won ") + centreText.mid(won.size());
-    if (centreText == QLatin1String("BUST")) return QStringLiteral("Bust");
-    return centreText;
-}
-
-void TableSpeech::centreMessageShown(const QString& text) {
-    const QString said = spokenMessage(text);
+void TableSpeech::centreSaid(const QString& said) {
     parts_.centre->setSpoken(Spoken::as(QAccessible::StatusBar, said));
     announce_(said);
+}
+
+void TableSpeech::centreMessageShown(const QString& text) { centreSaid(text); }
+
+void TableSpeech::resultShown(Money gameWin) {
+    centreSaid(gameWin > 0 ? QStringLiteral("You won ") + money::currency(gameWin)
+                           : QStringLiteral("Bust"));
 }
 
 void TableSpeech::valueShown(ValueField field, const QString& text) {
     parts_.value(field)->setSpoken(Spoken::text(valueName(field), text));
 }
 
-void TableSpeech::balanceShown(const QString& caption) {
-    announce_(QString(caption).remove(QLatin1Char('&')));
+void TableSpeech::balanceShown(Money balance) {
+    announce_(BalanceCaption(balance).remove(QLatin1Char('&')));
 }
 
 void TableSpeech::kindCodeShown(const QString& kindCode) {

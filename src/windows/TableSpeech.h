@@ -25,18 +25,19 @@ class TableSpeech {
     static QString arrowName(BetArrow arrow);
 
     void cellPainted(int number, CellLook look);
-    void statusShown(const QString& word, const QString& gameNumber);
+    void ballCalled(const CalledBall& ball);
+    void statusShown(const GameStatus& status);
     void centreMessageShown(const QString& text);
+    // A result as said rather than shown: "You won $12.50", "Bust".
+    void resultShown(Money gameWin);
     void valueShown(ValueField field, const QString& text);
-    void balanceShown(const QString& caption);
+    void balanceShown(Money balance);
     void kindCodeShown(const QString& kindCode);
     void waySummaryShown(const QString& summary);
 
-    // A result as said rather than shown: "YOU WON $12.50" is "You won $12.50".
-    static QString spokenMessage(const QString& centreText);
-
   private:
     void nameControls();
+    void centreSaid(const QString& said);
 
     const GameState& state_;
     const TableParts& parts_;

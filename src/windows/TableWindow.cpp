@@ -276,7 +276,7 @@ void TableWindow::startGame(QSize screen) {
     state_.PauseBetweenNumbers = 0;
     state_.PauseBetweenGames = 0;
     state_.PauseWinThreshold = 0;
-    setBalanceCaption(BalanceCaption(state_.Balance));
+    showBalance(state_.Balance);
     state_.GameWin = 0;
     scaler_->fitToScreen(screen);
     paintInitialLook();

@@ -80,11 +80,13 @@ class TableWindow : public QMainWindow, public TableView {
 
     // TableView: what the table logic shows.
     void paintCell(int number, CellLook look, Rgb checkColour) override;
+    void showBall(const CalledBall& ball) override;
     void paintButton(TableButton which, bool pressed) override;
-    void showStatus(const QString& word, Rgb colour, const QString& gameNumber) override;
+    void showStatus(const GameStatus& status) override;
     void showCentreMessage(const QString& text) override;
+    void showResult(Money gameWin) override;
     void showValue(ValueField field, const QString& text) override;
-    void setBalanceCaption(const QString& caption) override;
+    void showBalance(Money balance) override;
     void setMenuItem(MenuItem item, bool enabled, bool checked) override;
     void setButtonVisible(TableButton which, bool visible) override;
     void setBetArrowsVisible(bool visible) override;
@@ -121,6 +123,7 @@ class TableWindow : public QMainWindow, public TableView {
     void routeEvents();
     void startGame(QSize screen);
     void paintInitialLook();
+    void paintCentre(const QString& text);
     void routeTicketMenu();
     void routeSavedTickets();
     void onWayGroupCompleted();

@@ -4,6 +4,7 @@
 #include <QMenu>
 
 #include "core/state/GameState.h"
+#include "core/ticket/Evaluation.h"
 #include "ui/Glyphs.h"
 #include "ui/HeldArrow.h"
 #include "ui/ImageButton.h"
@@ -91,6 +92,11 @@ void TableWindow::paintCell(int number, CellLook look, Rgb checkColour) {
                           CaptionAlignment::CheckGlyph, kCellOffset);
 }
 
+void TableWindow::showBall(const CalledBall& ball) {
+    paintCell(ball.number, ball.caught ? CellLook::Caught : CellLook::NotCaught, ball.colour);
+    speech_->ballCalled(ball);
+}
+
 void TableWindow::paintButton(TableButton which, bool pressed) {
     ImageButton* target = button(which);
     if (!target) return;
@@ -103,21 +109,32 @@ void TableWindow::paintButton(TableButton which, bool pressed) {
                           CaptionAlignment::Centre, kButtonOffset);
 }
 
-void TableWindow::showStatus(const QString& word, Rgb colour, const QString& gameNumber) {
-    const QString texts[] = {QStringLiteral("GAME"), word, QStringLiteral("GAME"), gameNumber};
+void TableWindow::showStatus(const GameStatus& status) {
+    const QColor colour = toQColor(StatusColour(status));
+    const QString texts[] = {QStringLiteral("GAME"), StatusWord(status), QStringLiteral("GAME"),
+                             GameNumberText(status.gameNumber)};
     for (std::size_t i = 0; i < parts_.status.size(); ++i) {
         painter_.fill(*parts_.status[i], kFuchsia);
-        painter_.paintCaption(*parts_.status[i], toQColor(colour), texts[i], fonts::kTimes,
+        painter_.paintCaption(*parts_.status[i], colour, texts[i], fonts::kTimes,
                               CaptionAlignment::Centre, 0);
     }
-    speech_->statusShown(word, gameNumber);
+    speech_->statusShown(status);
 }
 
-void TableWindow::showCentreMessage(const QString& text) {
+void TableWindow::paintCentre(const QString& text) {
     ImageButton& centre = *parts_.centre;
     painter_.fill(centre, kGreen);
     painter_.paintCaption(centre, kBlack, text, fonts::kTimes, CaptionAlignment::Centre, 0);
+}
+
+void TableWindow::showCentreMessage(const QString& text) {
+    paintCentre(text);
     speech_->centreMessageShown(text);
+}
+
+void TableWindow::showResult(Money gameWin) {
+    paintCentre(ResultText(gameWin));
+    speech_->resultShown(gameWin);
 }
 
 void TableWindow::showValue(ValueField field, const QString& text) {
@@ -127,9 +144,9 @@ void TableWindow::showValue(ValueField field, const QString& text) {
     speech_->valueShown(field, text);
 }
 
-void TableWindow::setBalanceCaption(const QString& caption) {
-    menu_.balance->setTitle(caption);
-    speech_->balanceShown(caption);
+void TableWindow::showBalance(Money balance) {
+    menu_.balance->setTitle(BalanceCaption(balance));
+    speech_->balanceShown(balance);
 }
 
 void TableWindow::setMenuItem(MenuItem item, bool enabled, bool checked) {

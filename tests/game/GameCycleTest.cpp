@@ -34,7 +34,7 @@ struct GameCycleTest : ::testing::Test {
             state.GameWin = game < wins.size() ? wins[game] : 0;
             state.Balance += state.GameWin;
             log.lines.append(QStringLiteral("evaluate"));
-            return GameResult{state.GameWin > 0 ? "YOU WON" : "BUST", {}, {}};
+            return GameResult{state.GameWin, {}};
         };
         h.recordGame = [this] {
             draws.push_back(state.Drawn);

@@ -3,7 +3,10 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <vector>
 
+#include "core/state/GameState.h"
+#include "core/ticket/Evaluation.h"
 #include "game/SoundPlayer.h"
 #include "game/TableView.h"
 #include "game/Waiter.h"
@@ -29,19 +32,24 @@ class FakeTableView : public TableView {
         colours[static_cast<std::size_t>(number)] = colour;
         ++cellPaints;
     }
+    void showBall(const CalledBall& ball) override {
+        paintCell(ball.number, ball.caught ? CellLook::Caught : CellLook::NotCaught, ball.colour);
+        balls.push_back(ball);
+    }
     void paintButton(TableButton, bool) override {}
-    void showStatus(const QString& word, Rgb colour, const QString& number) override {
-        statusWord = word;
-        statusColour = colour;
-        gameNumber = number;
-        log_.lines.append(QStringLiteral("status ") + word + QLatin1Char(' ') + number);
+    void showStatus(const GameStatus& status) override {
+        statusWord = StatusWord(status);
+        statusColour = StatusColour(status);
+        gameNumber = GameNumberText(status.gameNumber);
+        log_.lines.append(QStringLiteral("status ") + statusWord + QLatin1Char(' ') + gameNumber);
     }
     void showCentreMessage(const QString& text) override {
         centre = text;
         log_.lines.append(QStringLiteral("centre ") + text);
     }
+    void showResult(Money gameWin) override { showCentreMessage(ResultText(gameWin)); }
     void showValue(ValueField field, const QString& text) override { values[field] = text; }
-    void setBalanceCaption(const QString& text) override { caption = text; }
+    void showBalance(Money balance) override { caption = BalanceCaption(balance); }
     void setMenuItem(MenuItem item, bool enabled, bool checked) override {
         menuEnabled[item] = enabled;
         menuChecked[item] = checked;
@@ -57,6 +65,7 @@ class FakeTableView : public TableView {
     std::array<CellLook, 81> looks{};
     std::array<Rgb, 81> colours{};
     int cellPaints = 0;
+    std::vector<CalledBall> balls;  // in the order called
     QString statusWord, gameNumber, centre, caption;
     Rgb statusColour;
     std::map<ValueField, QString> values;

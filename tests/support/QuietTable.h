@@ -7,11 +7,13 @@
 class QuietTableView : public TableView {
   public:
     void paintCell(int, CellLook, Rgb) override {}
+    void showBall(const CalledBall&) override {}
     void paintButton(TableButton, bool) override {}
-    void showStatus(const QString&, Rgb, const QString&) override {}
+    void showStatus(const GameStatus&) override {}
     void showCentreMessage(const QString&) override {}
+    void showResult(Money) override {}
     void showValue(ValueField, const QString&) override {}
-    void setBalanceCaption(const QString&) override {}
+    void showBalance(Money) override {}
     void setMenuItem(MenuItem, bool, bool) override {}
     void setButtonVisible(TableButton, bool) override {}
     void setBetArrowsVisible(bool) override {}

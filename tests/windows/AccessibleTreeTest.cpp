@@ -110,15 +110,13 @@ TEST_F(AccessibleTreeTest, EachBallIsToldAsItIsCalled) {
     });
     QStringList told;
     TableSpeech speech(state, parts, [&told](const QString& text) { told << text; });
-    state.Drawn[0] = 5;
-    state.Drawn[1] = 43;
-    speech.cellPainted(5, CellLook::NotCaught);
-    speech.cellPainted(43, CellLook::Caught);
+    speech.ballCalled({0, 5, false, palette::kSilver});
+    speech.ballCalled({1, 43, true, palette::kYellow});
     speech.cellPainted(43, CellLook::Marked);  // the draw cleared: nothing to tell
-    speech.centreMessageShown(QStringLiteral("YOU WON $12.50"));
-    speech.centreMessageShown(QStringLiteral("BUST"));
-    speech.statusShown(QStringLiteral("CLOSED"), QStringLiteral("012"));
-    speech.balanceShown(QStringLiteral("&You're Down $3.00"));
+    speech.resultShown(125000);
+    speech.resultShown(0);
+    speech.statusShown({12, false});
+    speech.balanceShown(money::dollars(-3));
     EXPECT_EQ(told, (QStringList{"Ball 1 of 20: 5", "Ball 2 of 20: 43, caught", "You won $12.50",
                                  "Bust", "Game 012, CLOSED", "You're Down $3.00"}));
     // A way ticket's numbers tell their group.

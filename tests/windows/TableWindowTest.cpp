@@ -83,7 +83,7 @@ TEST_F(TableWindowTest, MenuBarHasItsCaptionsAndStartingStates) {
         EXPECT_TRUE(keno.control(QLatin1String(button))->isHidden()) << button;
 
     state_.Balance = -25000;
-    keno.setBalanceCaption(BalanceCaption(state_.Balance));
+    keno.showBalance(state_.Balance);
     EXPECT_EQ(keno.menu().balance->title(), QStringLiteral("&You're Down $2.50"));
     keno.menu().reset->trigger();
     EXPECT_EQ(state_.Balance, 0);

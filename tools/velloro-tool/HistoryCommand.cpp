@@ -39,9 +39,9 @@ int Run(const QCommandLineParser& parser) {
             tool::printLine(HistorySummaryLine(static_cast<int>(slot), games[slot]));
         return 0;
     }
-    QStringList lines = history::HistoryLines(games);
-    if (order) lines = history::Resorted(lines, *order);
-    for (const QString& line : lines) tool::printLine(line);
+    std::vector<history::HistoryEntry> entries = history::HistoryEntries(games);
+    if (order) entries = history::Resorted(entries, *order);
+    for (const QString& line : history::HistoryLines(entries)) tool::printLine(line);
     return 0;
 }
 

@@ -17,34 +17,11 @@ int LeadingSpaces(Money gameWin) {
     return 0;
 }
 
-QStringView AfterFirstTab(const QString& line) {
-    const qsizetype tab = line.indexOf(QLatin1Char('\t'));
-    return tab < 0 ? QStringView() : QStringView(line).mid(tab + 1);
-}
+// The amount a win shows, in cents, rounded as the currency text rounds it:
+// $9.9999 (shown as $10.00) equals $10.00.
+Money ShownCents(Money gameWin) { return money::roundedQuotient(gameWin, money::kCent); }
 
-// Character codes: the space before "$", the digits in their numeric order.
-int CompareText(QStringView s1, QStringView s2) { return s1.compare(s2, Qt::CaseSensitive); }
-
-// The amount a winnings text shows, in cents: its digits read as one number,
-// so neither the padding, the currency symbol nor the group separators count.
-// A win of $1,000,000.00 is then above $100,000.00, and $9.9999 (shown as
-// $10.00) equals $10.00 whatever its padding.
-std::int64_t ShownCents(QStringView winnings) {
-    std::int64_t cents = 0;
-    bool negative = false;
-    for (const QChar c : winnings) {
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            cents = cents * 10 + (c.unicode() - u'0');
-        else if (c == QLatin1Char('-') || c == QChar(0x2212))
-            negative = true;  // only a damaged record holds a loss
-    }
-    return negative ? -cents : cents;
-}
-
-int CompareAmounts(QStringView s1, QStringView s2) {
-    const std::int64_t a = ShownCents(s1), b = ShownCents(s2);
-    return a < b ? -1 : (a > b ? 1 : 0);
-}
+int Compare(std::int64_t a, std::int64_t b) { return a < b ? -1 : (a > b ? 1 : 0); }
 
 }  // namespace
 
@@ -56,50 +33,57 @@ QString HistoryLine(int gameNumber, Money gameWin) {
     return QStringLiteral("%1\t").arg(gameNumber, 3, 10, QLatin1Char('0')) + WinningsText(gameWin);
 }
 
-QStringList HistoryLines(const std::vector<GameRecord>& games) {
-    QStringList lines;
-    lines.reserve(static_cast<qsizetype>(games.size()));
+std::vector<HistoryEntry> HistoryEntries(const std::vector<GameRecord>& games) {
+    std::vector<HistoryEntry> entries;
+    entries.reserve(games.size());
     for (std::size_t slot = 0; slot < games.size(); ++slot)
-        lines << HistoryLine(static_cast<int>(slot), games[slot].GameWin);
+        entries.push_back({static_cast<int>(slot), games[slot].GameWin});
+    return entries;
+}
+
+QString HistoryLine(const HistoryEntry& entry) { return HistoryLine(entry.game, entry.gameWin); }
+
+QStringList HistoryLines(const std::vector<HistoryEntry>& entries) {
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(entries.size()));
+    for (const HistoryEntry& entry : entries) lines << HistoryLine(entry);
     return lines;
 }
 
-int GameOfLine(const QString& line) {
-    bool ok = false;
-    const int game = QStringView(line).left(3).toInt(&ok);
-    return ok && line.size() >= 3 && game >= 0 && game < kHistorySlots ? game : -1;
+QStringList HistoryLines(const std::vector<GameRecord>& games) {
+    return HistoryLines(HistoryEntries(games));
 }
 
 int OpeningTopLine(int lastGame) { return std::clamp(lastGame, 0, 990); }
 
-int CompareLines(HistoryOrder order, const QString& s1, const QString& s2) {
+int CompareEntries(HistoryOrder order, const HistoryEntry& a, const HistoryEntry& b) {
     switch (order) {
         case HistoryOrder::GameAscending:
-            return CompareText(s1, s2);
+            return Compare(a.game, b.game);
         case HistoryOrder::GameDescending:
-            return CompareText(s2, s1);
+            return Compare(b.game, a.game);
         case HistoryOrder::WinningsAscending:
-            return CompareAmounts(AfterFirstTab(s1), AfterFirstTab(s2));
+            return Compare(ShownCents(a.gameWin), ShownCents(b.gameWin));
         case HistoryOrder::WinningsDescending:
-            return CompareAmounts(AfterFirstTab(s2), AfterFirstTab(s1));
+            return Compare(ShownCents(b.gameWin), ShownCents(a.gameWin));
     }
     return 0;
 }
 
-QStringList Resorted(const QStringList& lines, HistoryOrder order) {
-    QStringList sorted;
-    sorted.reserve(lines.size());
-    for (const QString& line : lines) {
-        qsizetype low = 0;
-        qsizetype high = sorted.size() - 1;
+std::vector<HistoryEntry> Resorted(const std::vector<HistoryEntry>& entries, HistoryOrder order) {
+    std::vector<HistoryEntry> sorted;
+    sorted.reserve(entries.size());
+    for (const HistoryEntry& entry : entries) {
+        std::ptrdiff_t low = 0;
+        std::ptrdiff_t high = static_cast<std::ptrdiff_t>(sorted.size()) - 1;
         while (low <= high) {
-            const qsizetype mid = (low + high) / 2;
-            if (CompareLines(order, sorted[mid], line) < 0)
+            const std::ptrdiff_t mid = (low + high) / 2;
+            if (CompareEntries(order, sorted[static_cast<std::size_t>(mid)], entry) < 0)
                 low = mid + 1;
             else
                 high = mid - 1;
         }
-        sorted.insert(low, line);
+        sorted.insert(sorted.begin() + low, entry);
     }
     return sorted;
 }

@@ -17,12 +17,20 @@ QString WinningsText(Money gameWin);
 // "042\t" followed by the winnings text.
 QString HistoryLine(int gameNumber, Money gameWin);
 
-// One line per slot in file order. Each line carries its slot's number, which
-// is the record's own game number in every sound file.
-QStringList HistoryLines(const std::vector<GameRecord>& games);
+// One line of the list: the game it opens and its win.
+struct HistoryEntry {
+    int game = 0;
+    Money gameWin = 0;
+    bool operator==(const HistoryEntry&) const = default;
+};
 
-// The game number at the front of a line, or -1 when it has none.
-int GameOfLine(const QString& line);
+// One entry per slot in file order. Each carries its slot's number, which is
+// the record's own game number in every sound file.
+std::vector<HistoryEntry> HistoryEntries(const std::vector<GameRecord>& games);
+
+QString HistoryLine(const HistoryEntry& entry);
+QStringList HistoryLines(const std::vector<HistoryEntry>& entries);
+QStringList HistoryLines(const std::vector<GameRecord>& games);
 
 // The line shown on top and selected when the list opens: the last game, at
 // most 990 so that twenty whole lines stay visible.
@@ -30,14 +38,15 @@ int OpeningTopLine(int lastGame);
 
 enum class HistoryOrder { GameAscending, GameDescending, WinningsAscending, WinningsDescending };
 
-// The list's comparison: negative when s1 sorts before s2. Games compare the
-// whole lines as text, winnings the amounts shown after the first tab (two
-// lines showing the same amount compare equal, whatever their padding).
-int CompareLines(HistoryOrder order, const QString& s1, const QString& s2);
+// The list's comparison: negative when a sorts before b. Games compare their
+// numbers, winnings the amounts as shown, in whole cents (two wins showing the
+// same amount compare equal; a loss, which only a damaged record holds, sorts
+// below every win).
+int CompareEntries(HistoryOrder order, const HistoryEntry& a, const HistoryEntry& b);
 
-// The list re-sorted: each line in its current order is inserted where a
-// binary search over the lines placed so far puts it, so lines that compare
-// equal end up in the reverse of their previous order.
-QStringList Resorted(const QStringList& lines, HistoryOrder order);
+// The list re-sorted: each entry in its current order is inserted where a
+// binary search over the entries placed so far puts it, so entries that
+// compare equal end up in the reverse of their previous order.
+std::vector<HistoryEntry> Resorted(const std::vector<HistoryEntry>& entries, HistoryOrder order);
 
 }  // namespace history

@@ -172,10 +172,7 @@ void ResetTicketState(GameState& state) {
     state.GamesToGo = 0;
 }
 
-QString ResetBalance(GameState& state) {
-    state.Balance = 0;
-    return BalanceCaption(state.Balance);
-}
+void ResetBalance(GameState& state) { state.Balance = 0; }
 
 QString valueText(const GameState& state, ValueField field) {
     switch (field) {

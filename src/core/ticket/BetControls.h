@@ -94,8 +94,8 @@ TotalsChange UpdateTotals(GameState& state);
 // The state part of the ticket reset: the empty ticket with the default bet.
 void ResetTicketState(GameState& state);
 
-// Balance := 0; returns the new balance caption.
-QString ResetBalance(GameState& state);
+// Balance := 0.
+void ResetBalance(GameState& state);
 
 // The text of a value box: "12", "$1.00", "7 SPOT".
 QString valueText(const GameState& state, ValueField field);

@@ -54,8 +54,7 @@ GameResult EvaluateGame(GameState& state, RandomSource& random) {
     state.GameWin = ScaledWin(PayoffSum(state), state.PricePerWay, state.AggregateLimit);
     state.Balance = money::saturatingAdd(state.Balance, state.GameWin);
     GameResult result;
-    result.centreText = ResultText(state.GameWin);
-    result.balanceCaption = BalanceCaption(state.Balance);
+    result.gameWin = state.GameWin;
     result.sound = ResultSound(state.GameWin, state.PricePerGame, state.SoundsOn, random);
     return result;
 }

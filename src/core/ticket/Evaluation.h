@@ -10,8 +10,7 @@ class RandomSource;
 
 // What the main window shows and plays once a game is evaluated.
 struct GameResult {
-    QString centreText;      // "YOU WON $12.00" or "BUST"
-    QString balanceCaption;  // the winnings menu's new caption
+    Money gameWin = 0;  // shown by ResultText
     // Played to its end; none when sounds are off or the win is negative.
     std::optional<sounds::Request> sound;
 };

@@ -4,6 +4,16 @@
 
 using namespace history;
 
+namespace {
+
+QList<int> games(const std::vector<HistoryEntry>& entries) {
+    QList<int> numbers;
+    for (const HistoryEntry& entry : entries) numbers << entry.game;
+    return numbers;
+}
+
+}  // namespace
+
 TEST(HistoryList, WinningsArePaddedByTheirSizeAtEachBoundary) {
     const std::pair<Money, const char*> cases[] = {
         {0, "           $0.00"},     {99900, "           $9.99"}, {100000, "         $10.00"},
@@ -19,30 +29,21 @@ TEST(HistoryList, WinningsArePaddedByTheirSizeAtEachBoundary) {
 }
 
 TEST(HistoryList, EveryRecordIsALineThatNamesItsGame) {
-    const QStringList lines = HistoryLines(std::vector<GameRecord>(1000));
+    const std::vector<GameRecord> records(1000);
+    const QStringList lines = HistoryLines(records);
     ASSERT_EQ(lines.size(), 1000);
     EXPECT_EQ(lines.front(), "000\t           $0.00");
     EXPECT_EQ(lines.back(), "999\t           $0.00");
-    EXPECT_EQ(GameOfLine(lines[42]), 42);
-    EXPECT_EQ(GameOfLine("x1\t"), -1);
-    EXPECT_EQ(GameOfLine(""), -1);
+    EXPECT_EQ(HistoryEntries(records)[42].game, 42);
 }
 
 TEST(HistoryList, ResortsAndReversesEqualLines) {
     const Money dollar = money::kOneDollar;
-    const QStringList fileOrder{HistoryLine(0, 0),
-                                HistoryLine(1, 5 * dollar),
-                                HistoryLine(2, 0),
-                                HistoryLine(3, 120 * dollar),
-                                HistoryLine(4, 5 * dollar),
-                                HistoryLine(5, 0),
-                                HistoryLine(6, 15000 * dollar)};
-    const auto games = [](const QStringList& lines) {
-        QList<int> numbers;
-        for (const QString& line : lines) numbers << GameOfLine(line);
-        return numbers;
-    };
-    const QStringList descending = Resorted(fileOrder, HistoryOrder::WinningsDescending);
+    const std::vector<HistoryEntry> fileOrder{
+        {0, 0}, {1, 5 * dollar},    {2, 0}, {3, 120 * dollar}, {4, 5 * dollar},
+        {5, 0}, {6, 15000 * dollar}};
+    const std::vector<HistoryEntry> descending =
+        Resorted(fileOrder, HistoryOrder::WinningsDescending);
     EXPECT_EQ(games(descending), (QList<int>{6, 3, 4, 1, 5, 2, 0}));
     // From there, ascending reverses each group of equal wins once more.
     EXPECT_EQ(games(Resorted(descending, HistoryOrder::WinningsAscending)),
@@ -50,7 +51,7 @@ TEST(HistoryList, ResortsAndReversesEqualLines) {
     EXPECT_EQ(games(Resorted(fileOrder, HistoryOrder::WinningsAscending)),
               (QList<int>{5, 2, 0, 4, 1, 3, 6}));
 
-    const QStringList byGameDown = Resorted(fileOrder, HistoryOrder::GameDescending);
+    const std::vector<HistoryEntry> byGameDown = Resorted(fileOrder, HistoryOrder::GameDescending);
     EXPECT_EQ(games(byGameDown), (QList<int>{6, 5, 4, 3, 2, 1, 0}));
     EXPECT_EQ(Resorted(byGameDown, HistoryOrder::GameAscending), fileOrder);
 }
@@ -72,19 +73,25 @@ TEST(HistoryList, WinningsSortByTheAmountShownAtEveryWidth) {
         99999,        // 9: $10.00
         0,            // 10: $0.00
     };
-    QStringList fileOrder;
+    std::vector<HistoryEntry> fileOrder;
     for (int game = 0; game < static_cast<int>(std::size(wins)); ++game)
-        fileOrder << HistoryLine(game, wins[game]);
-    const auto games = [](const QStringList& lines) {
-        QList<int> numbers;
-        for (const QString& line : lines) numbers << GameOfLine(line);
-        return numbers;
-    };
+        fileOrder.push_back({game, wins[game]});
     EXPECT_EQ(games(Resorted(fileOrder, HistoryOrder::WinningsDescending)),
               (QList<int>{8, 7, 5, 4, 6, 9, 2, 1, 0, 3, 10}));
     EXPECT_EQ(games(Resorted(fileOrder, HistoryOrder::WinningsAscending)),
               (QList<int>{10, 3, 0, 9, 2, 1, 6, 5, 4, 7, 8}));
-    // The game-number orders still compare whole lines.
+    // The game-number orders compare the games, not their wins.
     EXPECT_EQ(games(Resorted(fileOrder, HistoryOrder::GameDescending)),
               (QList<int>{10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0}));
+}
+
+// A loss (a damaged record) sorts below every win, whatever sign style the
+// locale shows it in: shown as "($2.00)" it once sorted as $2.00.
+TEST(HistoryList, ALossSortsBelowEveryWin) {
+    const std::vector<HistoryEntry> fileOrder{
+        {0, money::dollars(1)}, {1, -money::dollars(2)}, {2, 0}, {3, -money::dollars(5)}};
+    EXPECT_EQ(games(Resorted(fileOrder, HistoryOrder::WinningsAscending)),
+              (QList<int>{3, 1, 2, 0}));
+    EXPECT_EQ(games(Resorted(fileOrder, HistoryOrder::WinningsDescending)),
+              (QList<int>{0, 2, 1, 3}));
 }

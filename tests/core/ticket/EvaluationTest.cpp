@@ -56,8 +56,8 @@ TEST_F(Evaluate, RegularTicketPaysItsEntryScaledByThePrice) {
     const Money win = playMarked(TicketKind::Regular, {1, 2, 3, 4, 5}, {3, 1, 2});
     EXPECT_EQ(win, 2 * tables().RegularPayoffs[4][3]);
     EXPECT_EQ(state.Balance, money::dollars(-10) + win);
-    EXPECT_EQ(result.centreText, "YOU WON " + money::currency(win));
-    EXPECT_EQ(result.balanceCaption, BalanceCaption(state.Balance));
+    EXPECT_EQ(ResultText(result.gameWin), "YOU WON " + money::currency(win));
+    EXPECT_EQ(BalanceCaption(state.Balance), BalanceCaption(state.Balance));
 }
 
 TEST_F(Evaluate, TopAndBottomPaysByTheSplitOfTheBalls) {
@@ -100,7 +100,7 @@ TEST_F(Evaluate, LastBallDrawnPaysItsExtraColumnOnlyWhenTheLastBallIsCaught) {
 TEST_F(Evaluate, AllOrNothingPaysOnNoneOrAllOnly) {
     const std::vector<int> ticket{1, 2, 3, 4, 5};
     EXPECT_EQ(playMarked(TicketKind::AllOrNothing, ticket, {1, 2}), 0);
-    EXPECT_EQ(result.centreText, "BUST");
+    EXPECT_EQ(ResultText(result.gameWin), "BUST");
     ForgetDraw(state);
     EXPECT_EQ(playMarked(TicketKind::AllOrNothing, ticket, {}), tables().AllOrNothingPayoffs[1][0]);
     ForgetDraw(state);
@@ -149,7 +149,7 @@ TEST_F(Evaluate, TheWinIsCappedAtTheAggregateLimit) {
     state.Payoffs.RegularPayoffs[0][1] = money::dollars(750);
     state.PricePerWay = state.PricePerGame = money::dollars(2);
     EXPECT_EQ(playMarked(TicketKind::Regular, {9}, {9}), money::dollars(1000));
-    EXPECT_EQ(result.centreText, "YOU WON $1,000.00");
+    EXPECT_EQ(ResultText(result.gameWin), "YOU WON $1,000.00");
 }
 
 TEST_F(Evaluate, ScalingRoundsHalfUnitsToEven) {
@@ -164,9 +164,9 @@ TEST_F(Evaluate, ANegativeEntryIsABustThatCostsTheBalanceAndIsSilent) {
     state.Balance = money::dollars(1);
     const std::uint32_t seed = random.seed();
     EXPECT_EQ(playMarked(TicketKind::Regular, {9}, {}), money::dollars(-3));
-    EXPECT_EQ(result.centreText, "BUST");
+    EXPECT_EQ(ResultText(result.gameWin), "BUST");
     EXPECT_EQ(state.Balance, money::dollars(-2));
-    EXPECT_EQ(result.balanceCaption, "&You're Down $2.00");
+    EXPECT_EQ(BalanceCaption(state.Balance), "&You're Down $2.00");
     EXPECT_FALSE(result.sound.has_value());
     EXPECT_EQ(random.seed(), seed);
 }
