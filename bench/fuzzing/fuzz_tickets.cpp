@@ -19,6 +19,8 @@
 #include "core/tickets/TicketFile.h"
 #include "game/TableControls.h"
 #include "game/TableFakes.h"
+#include "game/TicketBuilder.h"
+#include "support/QuietTable.h"
 
 namespace {
 
@@ -41,14 +43,15 @@ Bytes record(const Bytes& all, qsizetype n) {
                    static_cast<qsizetype>(kTicketRecordSize));
 }
 
-// The board's side of a restore, as the main window does it, then one game.
+// The board's side of a restore, by the table's own ticket builder, then one game.
 void putOnBoardAndPlay(const SavedTicket& ticket, std::minstd_rand& choice) {
     GameState state;
     const PayoffSchedule schedule = schedule_design::Design(0);
     state.Payoffs = schedule.Tables;
     state.AggregateLimit = schedule.AggregateLimit;
     state.SoundsOn = false;
-    for (int k = 1; k <= kSetCount; ++k) state.Sets[static_cast<std::size_t>(k)].Hits = choice() % 21;
+    for (int k = 1; k <= kSetCount; ++k)
+        state.Sets[static_cast<std::size_t>(k)].Hits = choice() % 21;
     restoreTicketToState(ticket, state);
 
     StepLog log;
@@ -56,22 +59,17 @@ void putOnBoardAndPlay(const SavedTicket& ticket, std::minstd_rand& choice) {
     FakeWaiter waiter(log);
     SilentSoundPlayer sounds;
     TableControls table(state, view, sounds, waiter);
-    bet::UpdateTotals(state);
-    CheckedMenuItem(state.Kind, state.KindCode);
-    HidesSpotBox(state.Kind);
-    WayTicket way(state);
-    if (state.Kind == TicketKind::Way) {
-        way.restoreRows();
-        way.summary();
-    }
-    table.updateTicketMenus(true);
+    QuietWayRows rows;
+    TicketBuilder builder(table, rows);
+    builder.putRestoredTicket();
+    // Every number put on the board is a board number, and on it once.
+    std::array<bool, 81> placed{};
     for (int s = 1; s <= kSetCount && state.Sets[static_cast<std::size_t>(s)].number(1) != 0; ++s) {
         const TicketSet& set = state.Sets[static_cast<std::size_t>(s)];
         for (int p = 1; p <= TicketSet::kSlots && set.number(p) != 0; ++p) {
             const int n = set.number(p);
-            if (n > board::kNumbers || !table.cells().isUnmarked(n)) std::abort();
-            table.cells().mark(n);
-            static_cast<void>(setColour(UsesSetOneColour(state.Kind) ? 1 : s));
+            if (n > board::kNumbers || placed[static_cast<std::size_t>(n)]) std::abort();
+            placed[static_cast<std::size_t>(n)] = true;
         }
     }
 
@@ -124,7 +122,8 @@ void saveAndDelete(const QStringList& names, std::minstd_rand& choice) {
     }
 
     const Bytes beforeDelete = content();
-    const QString gone = names.isEmpty() ? name : names[static_cast<qsizetype>(choice() % names.size())];
+    const QString gone =
+        names.isEmpty() ? name : names[static_cast<qsizetype>(choice() % names.size())];
     try {
         const TicketFile::Deleted deleted = file.remove(gone);
         if (deleted == TicketFile::Deleted::NotFound && content() != beforeDelete) std::abort();

@@ -66,6 +66,9 @@ class TableView {
     virtual void setBetArrowsVisible(bool visible) = 0;
     virtual void setQuickPickArrowsVisible(bool visible) = 0;
     virtual void setSpotVisible(bool visible) = 0;
+    // The special box: the kind code in large letters, or the way summary.
+    virtual void showKindCode(const QString& kindCode) = 0;
+    virtual void showWaySummary(const QString& summary) = 0;
     // Fill the special box green and hide it.
     virtual void clearSpecialBox() = 0;
     virtual void setBoardEnabled(bool enabled) = 0;

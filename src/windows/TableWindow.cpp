@@ -15,6 +15,7 @@
 #include "game/GameCycle.h"
 #include "game/SoundPlayer.h"
 #include "game/TableControls.h"
+#include "game/TicketBuilder.h"
 #include "shell/AboutBox.h"
 #include "shell/HelpViewer.h"
 #include "ui/DesignUnits.h"
@@ -40,6 +41,22 @@ namespace {
 
 const QString kGamesFile = QStringLiteral("Games.vlr");
 const QString kSchedulesFile = QStringLiteral("cpos.vlr");
+
+// The way rows the ticket builder paints: the way window once it is attached.
+class WayWindowRows : public WayRowsView {
+  public:
+    explicit WayWindowRows(const QPointer<WayWindow>& way) : way_(way) {}
+    bool showRows() override { return way_ && way_->showRows(); }
+    void paintRows() override {
+        if (way_) way_->paintRows();
+    }
+    void hideRows() override {
+        if (way_) way_->hideRows();
+    }
+
+  private:
+    const QPointer<WayWindow>& way_;
+};
 
 // A painted control acts on the left button alone, with no other button or key.
 bool leftButtonAlone(Qt::MouseButton button, Qt::MouseButtons buttons,
@@ -84,13 +101,12 @@ TableWindow::TableWindow(GameState& state, SoundPlayer& sound, HelpViewer& help,
     random_ = std::make_unique<RandomSource>();
     TableControls::Hooks tableHooks;
     tableHooks.showAggregateNotice = [this] { ShowAggregateAlert(state_, sound_, this); };
-    tableHooks.wayGroupCompleted = [this] { onWayGroupCompleted(); };
+    tableHooks.wayGroupCompleted = [this] { tickets_->completeWayGroup(); };
     // Both a reset and a CAST leave the way window empty and hidden.
-    const auto castWayWindow = [this] {
-        if (way_) way_->cast();
-    };
-    tableHooks.clearWayCounts = castWayWindow;
+    tableHooks.clearWayCounts = [this] { tickets_->clearWayTicket(); };
     table_ = std::make_unique<TableControls>(state_, *this, sound_, waiter_, tableHooks);
+    wayRows_ = std::make_unique<WayWindowRows>(way_);
+    tickets_ = std::make_unique<TicketBuilder>(*table_, *wayRows_);
     GameCycle::Hooks cycleHooks;
     cycleHooks.evaluateGame = [this] {
         // A large way ticket can take a moment to sum.
@@ -98,10 +114,8 @@ TableWindow::TableWindow(GameState& state, SoundPlayer& sound, HelpViewer& help,
         const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
         return EvaluateGame(state_, *random_);
     };
-    cycleHooks.takeWayBets = [this] {
-        if (way_) way_->handOverAtPlay();
-    };
-    cycleHooks.hideWayWindow = castWayWindow;
+    cycleHooks.takeWayBets = [this] { tickets_->handOverWayBets(); };
+    cycleHooks.hideWayWindow = [this] { tickets_->clearWayTicket(); };
     cycleHooks.recordGame = [this] {
         if (historyStartup_.recordingEnabled) RecordGame(state_, kGamesFile);
     };

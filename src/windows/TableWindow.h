@@ -28,12 +28,13 @@ class SoundPlayer;
 class TableControls;
 class TableKeyboard;
 class TableSpeech;
+class TicketBuilder;
+class WayRowsView;
 class Waiter;
 class WayWindow;
 class TicketPrinter;
 class WindowScaler;
 struct GameState;
-struct WayRowClickResult;
 
 // The main window: the painted game table and its menu. It lays the table
 // out, paints what the table logic asks for (TableView) and routes its mouse,
@@ -92,24 +93,21 @@ class TableWindow : public QMainWindow, public TableView {
     void setBetArrowsVisible(bool visible) override;
     void setQuickPickArrowsVisible(bool visible) override;
     void setSpotVisible(bool visible) override;
+    void showKindCode(const QString& kindCode) override;
+    void showWaySummary(const QString& summary) override;
     void clearSpecialBox() override;
     void setBoardEnabled(bool enabled) override;
     void updateWindow() override;
 
-    // The special box: the kind code in large letters, or the way summary.
-    void showKindCode(const QString& kindCode);
-    void showWaySummary(const QString& summary);
+    // The Tickets menu, the way rows and a restored ticket build the ticket here.
+    TicketBuilder& tickets() { return *tickets_; }
 
     // Menu handlers beyond the run of games.
-    void chooseTicketKind(TicketChoice choice);
-    void chooseWayTicket();
-    void onWayBetChanged(const WayRowClickResult& result);
     void openPayoffs();
     void openPauseSettings();
     // Saved tickets and printing.
     void saveTicket();
     void restoreTicket();
-    void putRestoredTicket();
     void printTicket();
     TicketPrinter& ticketPrinter();
     void openSoundSettings();
@@ -126,9 +124,6 @@ class TableWindow : public QMainWindow, public TableView {
     void paintCentre(const QString& text);
     void routeTicketMenu();
     void routeSavedTickets();
-    void onWayGroupCompleted();
-    // A refused command leaves Qt's own toggle of the check mark behind; the table decides.
-    void restoreCheckMark(MenuItem item);
     ShowHelp helpPopup();
 
     GameState& state_;
@@ -149,6 +144,8 @@ class TableWindow : public QMainWindow, public TableView {
     Waiter& waiter_;
     std::unique_ptr<RandomSource> random_;
     std::unique_ptr<TableControls> table_;
+    std::unique_ptr<WayRowsView> wayRows_;
+    std::unique_ptr<TicketBuilder> tickets_;
     std::unique_ptr<GameCycle> cycle_;
     std::unique_ptr<TicketPrinter> printer_;
     std::unique_ptr<TableSpeech> speech_;

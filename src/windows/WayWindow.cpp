@@ -71,10 +71,12 @@ WayWindow::WayWindow(QWidget* parent)
 
 WayWindow::~WayWindow() = default;
 
-void WayWindow::setGame(GameState& state, SoundPlayer& sound, int bevelWidth) {
+void WayWindow::setGame(GameState& state, SoundPlayer& sound, WayTicket& ticket,
+                        QWidget& mainWindow, int bevelWidth) {
     state_ = &state;
     sound_ = &sound;
-    ticket_ = std::make_unique<WayTicket>(state);
+    ticket_ = &ticket;
+    mainWindow_ = &mainWindow;
     painter_.setBevelWidth(bevelWidth);
     if (!aggregateAlert_) aggregateAlert_ = [this] { ShowAggregateAlert(*state_, *sound_, this); };
 }
@@ -88,44 +90,14 @@ void WayWindow::setAggregateAlert(std::function<void()> alert) {
     aggregateAlert_ = std::move(alert);
 }
 
-std::vector<int> WayWindow::startTicket(QWidget& mainWindow) {
-    if (!ticket_ || !ticket_->canChoose()) return {};
+bool WayWindow::showRows() {
+    if (!ticket_) return false;
     show();
-    if (!placed_) {
-        placeBeside(mainWindow);
+    if (!placed_ && mainWindow_) {
+        placeBeside(*mainWindow_);
         placed_ = true;
     }
-    const std::vector<int> locked = ticket_->choose();
-    paintRows();
-    return locked;
-}
-
-WayGroupDone WayWindow::completeGroup() {
-    if (!ticket_) return {};
-    WayGroupDone done = ticket_->completeGroup();
-    paintRows();
-    return done;
-}
-
-void WayWindow::handOverAtPlay() {
-    if (ticket_) ticket_->handOverAtPlay();
-    hide();
-}
-
-void WayWindow::copyBetRowsToWayCounts() {
-    if (ticket_) ticket_->copyBetRowsToWayCounts();
-}
-
-void WayWindow::restoreRows() {
-    if (!ticket_) return;
-    ticket_->restoreRows();
-    paintRows();
-}
-
-void WayWindow::cast() {
-    if (ticket_) ticket_->clear();
-    paintRows();
-    hide();
+    return true;
 }
 
 void WayWindow::onRowPressed(int k) {

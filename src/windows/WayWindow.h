@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/ticket/WayTicket.h"
+#include "game/TicketBuilder.h"
 #include "ui/ControlPainter.h"
 #include "ui/WhatsThis.h"
 
@@ -18,7 +19,7 @@ struct GameState;
 // "Ways Possible": the rows of a way ticket, one per number of groups in a
 // way, to bet and unbet. It lives hidden beside the main window from start-up
 // to exit, stays on top while shown and cannot be closed by the player.
-class WayWindow : public QWidget {
+class WayWindow : public QWidget, public WayRowsView {
     Q_OBJECT
   public:
     static constexpr int kDesignWidth = 112;
@@ -28,9 +29,11 @@ class WayWindow : public QWidget {
     explicit WayWindow(QWidget* parent = nullptr);
     ~WayWindow() override;
 
-    // The game the rows belong to and the table's bevel thickness; rows do
-    // nothing until it is set.
-    void setGame(GameState& state, SoundPlayer& sound, int bevelWidth);
+    // The game the rows belong to, the way ticket they show (the table's
+    // ticket builder holds it), the window they stand beside and the table's
+    // bevel thickness; rows do nothing until it is set.
+    void setGame(GameState& state, SoundPlayer& sound, WayTicket& ticket, QWidget& mainWindow,
+                 int bevelWidth);
     // Who shows the "What's this?" pop-up of the rows (the main window's help).
     void setHelp(ShowHelp showHelp);
     // What a refused bet shows; the aggregate notice unless replaced.
@@ -39,26 +42,16 @@ class WayWindow : public QWidget {
     // default from row to row.
     void setFocusRound(std::function<bool(bool forward)> round) { focusRound_ = std::move(round); }
 
-    // "&Way" chosen: shows the window beside mainWindow (moving mainWindow to
-    // the screen's left edge the first time) and turns the marked numbers into
-    // group 1. Returns the numbers to lock; empty, with nothing shown, when the
-    // ticket cannot become a way ticket.
-    std::vector<int> startTicket(QWidget& mainWindow);
-    // The group being filled is full (AddNumber said so).
-    WayGroupDone completeGroup();
-    // PLAY: the bet rows become the ticket's way counts; the window hides.
-    void handOverAtPlay();
-    // Before saving the ticket.
-    void copyBetRowsToWayCounts();
-    // A restored way ticket: its saved counts become the bet rows.
-    void restoreRows();
-    // CAST: no rows any more; the window hides.
-    void cast();
+    // WayRowsView: shown beside the main window (moving it to the screen's
+    // left edge the first time), painted from the ticket, hidden.
+    bool showRows() override;
+    void paintRows() override;
+    void hideRows() override { hide(); }
 
     // Row k (1..15) as a click on it; what the main window's route calls too.
     void onRowPressed(int k);
 
-    const WayTicket* ticket() const { return ticket_.get(); }
+    const WayTicket* ticket() const { return ticket_; }
     // The tooltip of the rows and the special box: chance of winning,
     // expected return and return to player of the rows bet so far.
     QString worthTip() const;
@@ -76,12 +69,12 @@ class WayWindow : public QWidget {
 
   private:
     void placeBeside(QWidget& mainWindow);
-    void paintRows();
     void paintRow(int k);
 
     GameState* state_ = nullptr;
     SoundPlayer* sound_ = nullptr;
-    std::unique_ptr<WayTicket> ticket_;
+    WayTicket* ticket_ = nullptr;
+    QWidget* mainWindow_ = nullptr;
     std::function<void()> aggregateAlert_;
     std::function<bool(bool)> focusRound_;
     WindowScaler* scaler_ = nullptr;

@@ -58,6 +58,8 @@ class FakeTableView : public TableView {
     void setBetArrowsVisible(bool visible) override { betArrows = visible; }
     void setQuickPickArrowsVisible(bool visible) override { quickPickArrows = visible; }
     void setSpotVisible(bool visible) override { spotVisible = visible; }
+    void showKindCode(const QString& code) override { special = code; }
+    void showWaySummary(const QString& summary) override { special = summary; }
     void clearSpecialBox() override { specialCleared = true; }
     void setBoardEnabled(bool enabled) override { board = enabled; }
     void updateWindow() override { ++updates; }
@@ -66,7 +68,7 @@ class FakeTableView : public TableView {
     std::array<Rgb, 81> colours{};
     int cellPaints = 0;
     std::vector<CalledBall> balls;  // in the order called
-    QString statusWord, gameNumber, centre, caption;
+    QString statusWord, gameNumber, centre, caption, special;
     Rgb statusColour;
     std::map<ValueField, QString> values;
     std::map<MenuItem, bool> menuEnabled, menuChecked;

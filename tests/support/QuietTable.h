@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/TableView.h"
+#include "game/TicketBuilder.h"
 #include "game/Waiter.h"
 
 // A main window that shows nothing, for long headless runs of the table.
@@ -19,6 +20,8 @@ class QuietTableView : public TableView {
     void setBetArrowsVisible(bool) override {}
     void setQuickPickArrowsVisible(bool) override {}
     void setSpotVisible(bool) override {}
+    void showKindCode(const QString&) override {}
+    void showWaySummary(const QString&) override {}
     void clearSpecialBox() override {}
     void setBoardEnabled(bool) override {}
     void updateWindow() override {}
@@ -30,4 +33,12 @@ class InstantWaiter : public Waiter {
     bool waitUntil(const std::function<bool()>&, int) override { return true; }
     bool processPending() override { return true; }
     void waitForInput() override {}
+};
+
+// Way rows nobody sees.
+class QuietWayRows : public WayRowsView {
+  public:
+    bool showRows() override { return true; }
+    void paintRows() override {}
+    void hideRows() override {}
 };

@@ -108,20 +108,16 @@ class Soak {
 
     TableControls::Hooks tableHooks() {
         TableControls::Hooks hooks;
-        hooks.wayGroupCompleted = [this] {
-            const WayGroupDone done = way_.completeGroup();
-            for (const int n : done.lockedNumbers) table_.cells().lock(n);
-            if (done.boardClosed) table_.setBoardEnabled(false);
-        };
-        hooks.clearWayCounts = [this] { way_.clear(); };
+        hooks.wayGroupCompleted = [this] { tickets_.completeWayGroup(); };
+        hooks.clearWayCounts = [this] { tickets_.clearWayTicket(); };
         hooks.showAggregateNotice = [] {};
         return hooks;
     }
 
     GameCycle::Hooks cycleHooks() {
         GameCycle::Hooks hooks;
-        hooks.takeWayBets = [this] { way_.handOverAtPlay(); };
-        hooks.hideWayWindow = [this] { way_.clear(); };
+        hooks.takeWayBets = [this] { tickets_.handOverWayBets(); };
+        hooks.hideWayWindow = [this] { tickets_.clearWayTicket(); };
         hooks.recordGame = [this] { recordAndCheck(); };
         return hooks;
     }
@@ -164,13 +160,7 @@ class Soak {
                 if (IsOffered(entry.menuItem, spots)) offered.push_back(spots);
             if (offered.empty()) return;
             markRandom(offered[static_cast<std::size_t>(below(static_cast<int>(offered.size())))]);
-            const auto chosen = ApplyTicketKind(state_, entry.choice);
-            if (!chosen) return;
-            table_.setBoardEnabled(false);
-            table_.setChecked(chosen->checkedItem, true);
-            table_.updateMenus();
-            table_.syncButtons();
-            table_.updateTicketMenus(true);
+            if (!tickets_.chooseKind(entry.choice)) return;
             if (entry.choice == TicketChoice::QuickPick) {
                 const int steps = below(20);
                 for (int i = 0; i < steps; ++i) bet::SpinnerStep(state_, BetArrow::SpotsUp);
@@ -183,12 +173,7 @@ class Soak {
     void buildWayTicket() {
         const int groupSize = 1 + below(way::kLargestGroup);
         markRandom(groupSize);
-        if (!way_.canChoose()) return;
-        for (const int n : way_.choose()) table_.cells().lock(n);
-        table_.setChecked(MenuItem::Way, true);
-        table_.updateMenus();
-        table_.updateTicketMenus(true);
-        table_.syncButtons();
+        if (tickets_.chooseWay().empty()) return;
         // Small enough that the way sum stays quick: at most 12 groups.
         const int groups = 1 + below(std::min(12, 80 / groupSize));
         markRandom((groups - 1) * groupSize);
@@ -196,11 +181,13 @@ class Soak {
 
     void betWayRows() {
         if (!table_.isChecked(MenuItem::Way)) return;
+        WayTicket& way = tickets_.wayTicket();
         for (int k = 1; k <= way::kRows; ++k) {
-            if (way_.rowState(k) != WayRowState::Offered || way_.rowWays(k) > 400 || chance(2))
+            if (way.rowState(k) != WayRowState::Offered || way.rowWays(k) > 400 || chance(2))
                 continue;
-            const WayRowClickResult result = way_.clickRow(k);
-            table_.setBoardEnabled(result.boardEnabled);
+            // As the way window's row does it.
+            const WayRowClickResult result = way.clickRow(k);
+            if (result.changed()) tickets_.onWayBetChanged(result);
         }
         table_.updateMenus();
         table_.syncButtons();
@@ -310,8 +297,9 @@ class Soak {
     QuietTableView view_;
     InstantWaiter waiter_;
     SilentSoundPlayer sounds_;
-    WayTicket way_{state_};
+    QuietWayRows wayRows_;
     TableControls table_;
+    TicketBuilder tickets_{table_, wayRows_};
     std::uint32_t clock_ = 0;
     RandomSource random_;
     GameCycle cycle_;

@@ -158,7 +158,7 @@ TEST_F(TableWindowTicketsTest, TopMarksTheTopHalfPaysRecordsAndCastsAway) {
 
     // A second kind is refused even if the menu's own toggle got through.
     item(MenuItem::QuickPick)->setChecked(true);
-    keno.chooseTicketKind(TicketChoice::QuickPick);
+    keno.tickets().chooseKind(TicketChoice::QuickPick);
     EXPECT_FALSE(item(MenuItem::QuickPick)->isChecked());
     EXPECT_EQ(state_.KindCode, QStringLiteral("T"));
 

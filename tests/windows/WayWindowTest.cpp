@@ -8,6 +8,9 @@
 #include "core/state/GameState.h"
 #include "core/ticket/BetControls.h"
 #include "game/SoundPlayer.h"
+#include "game/TableControls.h"
+#include "game/TableFakes.h"
+#include "game/TicketBuilder.h"
 #include "support/ToolTip.h"
 #include "ui/ImageButton.h"
 #include "windows/WayWindow.h"
@@ -18,7 +21,7 @@ class WayWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         state.AggregateLimit = money::dollars(100);
-        form.setGame(state, sound, 5);
+        form.setGame(state, sound, tickets.wayTicket(), mainWindow, 5);
         form.setAggregateAlert([this] { ++alerts; });
         mainWindow.resize(500, 400);
         mainWindow.move(150, 60);
@@ -27,7 +30,8 @@ class WayWindowTest : public ::testing::Test {
 
     void mark(std::initializer_list<int> numbers) {
         for (const int n : numbers) {
-            if (bet::AddNumber(state, n) && state.Kind == TicketKind::Way) form.completeGroup();
+            if (bet::AddNumber(state, n) && state.Kind == TicketKind::Way)
+                tickets.completeWayGroup();
         }
     }
 
@@ -40,8 +44,13 @@ class WayWindowTest : public ::testing::Test {
 
     GameState state;
     RecordingSoundPlayer sound;
+    StepLog log;
+    FakeTableView view{log};
+    FakeWaiter waiter{log};
+    TableControls table{state, view, sound, waiter};
     QWidget mainWindow;
     WayWindow form;
+    TicketBuilder tickets{table, form};
     int alerts = 0;
 };
 
@@ -49,11 +58,11 @@ class WayWindowTest : public ::testing::Test {
 
 TEST_F(WayWindowTest, ChoosingWayShowsTheFirstRowBesideTheMainWindow) {
     EXPECT_FALSE(form.isVisible());
-    EXPECT_TRUE(form.startTicket(mainWindow).empty());  // nothing marked yet
+    EXPECT_TRUE(tickets.chooseWay().empty());  // nothing marked yet
     EXPECT_FALSE(form.isVisible());
 
     mark({4, 9});
-    EXPECT_EQ(form.startTicket(mainWindow), (std::vector<int>{4, 9}));
+    EXPECT_EQ(tickets.chooseWay(), (std::vector<int>{4, 9}));
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(form.windowTitle(), "Ways Possible");
     EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -74,7 +83,7 @@ TEST_F(WayWindowTest, ChoosingWayShowsTheFirstRowBesideTheMainWindow) {
 
 TEST_F(WayWindowTest, ClickingRowsBetsAndUnbetsThem) {
     mark({1, 2});
-    form.startTicket(mainWindow);
+    tickets.chooseWay();
     mark({3, 4, 5, 6});
     QSignalSpy changes(&form, &WayWindow::betChanged);
 
@@ -100,7 +109,7 @@ TEST_F(WayWindowTest, ClickingRowsBetsAndUnbetsThem) {
 TEST_F(WayWindowTest, ARefusedBetShowsTheNoticeAndChangesNothing) {
     state.PricePerWay = money::dollars(20);
     mark({1, 2});
-    form.startTicket(mainWindow);
+    tickets.chooseWay();
     mark({3, 4, 5, 6});
     QSignalSpy changes(&form, &WayWindow::betChanged);
     form.onRowPressed(1);  // 3 ways, $60.00
@@ -113,15 +122,15 @@ TEST_F(WayWindowTest, ARefusedBetShowsTheNoticeAndChangesNothing) {
 
 TEST_F(WayWindowTest, PlayAndCastHideTheWindow) {
     mark({1});
-    form.startTicket(mainWindow);
+    tickets.chooseWay();
     mark({2});
     form.onRowPressed(2);
-    form.handOverAtPlay();
+    tickets.handOverWayBets();
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(state.WayCounts[0], 0);
     EXPECT_EQ(state.WayCounts[1], 1);
 
-    form.cast();
+    tickets.clearWayTicket();
     EXPECT_FALSE(form.row(2)->isVisible());
     EXPECT_EQ(form.row(2)->tag(), 13);
 }
@@ -129,7 +138,7 @@ TEST_F(WayWindowTest, PlayAndCastHideTheWindow) {
 TEST_F(WayWindowTest, RowsTellTheFiguresOfTheRowsBetSoFarAtTodaysPrice) {
     state.Payoffs.RegularPayoffs[0][1] = money::dollars(3);  // a quarter of the draws
     mark({5});
-    form.startTicket(mainWindow);
+    tickets.chooseWay();
     EXPECT_TRUE(ToolTipOf(*form.row(1)).isEmpty());  // nothing bet yet
     form.onRowPressed(1);
     const QImage painted = form.row(1)->image();
