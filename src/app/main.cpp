@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
     // Every window, the splash and the dialogs included, carries the game's icon;
     // the desktop entry's name lets the desktop match the windows to the entry.
     KenoApplication::setWindowIcon(VelloroIcon());
-    KenoApplication::setDesktopFileName(QStringLiteral("velloro"));
+    KenoApplication::setDesktopFileName(QStringLiteral("io.github.velloro.Velloro"));
     const QSize screen = screen_area::of(KenoApplication::primaryScreen()).size();
     // A logout or `kill` ends the game as Exit does: every game on the screen is
     // already recorded, the lock is let go at the end of main.
