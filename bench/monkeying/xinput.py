@@ -6,6 +6,15 @@ import subprocess
 import time
 
 
+def stop(process, seconds=10):
+    """Ends a process started here: asked first, killed when it does not go."""
+    process.terminate()
+    try:
+        process.wait(timeout=seconds)
+    except subprocess.TimeoutExpired:
+        process.kill()
+
+
 class Display:
     def __init__(self, screen):
         # Xvfb picks a free display itself and tells its number: monkeys
@@ -31,11 +40,7 @@ class Display:
         self.names = {}
 
     def close(self):
-        self.server.terminate()
-        try:
-            self.server.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            self.server.kill()
+        stop(self.server)
 
     def xdotool(self, *args, timeout=10):
         try:

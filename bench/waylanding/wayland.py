@@ -101,16 +101,8 @@ def main():
             print("wrote", path)
     finally:
         if game:
-            game.terminate()
-            try:
-                game.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                game.kill()
-        weston.terminate()
-        try:
-            weston.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            weston.kill()
+            xinput.stop(game)
+        xinput.stop(weston)
         x.close()
         shutil.rmtree(folder, ignore_errors=True)
 

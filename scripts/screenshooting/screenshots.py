@@ -137,11 +137,7 @@ def main():
         shoot(x, your_play[0] if your_play else shown, os.path.join(args.out, "your-play.png"))
     finally:
         if game:
-            game.terminate()
-            try:
-                game.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                game.kill()
+            xinput.stop(game)
         x.close()
         shutil.rmtree(folder, ignore_errors=True)
 
