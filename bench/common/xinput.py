@@ -1,4 +1,4 @@
-"""An Xvfb of the monkey's own and real input to it through xdotool (XTest)."""
+"""An Xvfb of a bench program's own and real input to it through xdotool (XTest)."""
 
 import os
 import select
@@ -96,6 +96,25 @@ class Display:
 
     def focus(self, window):
         self.xdotool("windowfocus", window)
+
+    def ask_to_close(self, window):
+        """What a window manager's close button does: a WM_DELETE_WINDOW message
+        (python3-xlib). False when the window does not take that message."""
+        from Xlib import X, display, protocol  # only the programs that close need it
+        connection = display.Display(self.name)
+        try:
+            target = connection.create_resource_object("window", window)
+            protocols = connection.intern_atom("WM_PROTOCOLS")
+            delete = connection.intern_atom("WM_DELETE_WINDOW")
+            if delete not in (target.get_wm_protocols() or []):
+                return False
+            message = protocol.event.ClientMessage(window=target, client_type=protocols,
+                                                   data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+            target.send_event(message, event_mask=X.NoEventMask)
+            connection.flush()
+            return True
+        finally:
+            connection.close()
 
     # -- input ------------------------------------------------------------------
     def click(self, at, button):
