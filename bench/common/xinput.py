@@ -8,11 +8,14 @@ import time
 
 class Display:
     def __init__(self, screen):
-        # Xvfb picks a free display itself and tells its number: monkeys
-        # started side by side never share a server.
+        # Xvfb picks a free display itself and tells its number: programs
+        # started side by side never share a server. Without -noreset the
+        # server starts afresh when its last client goes, and a game started
+        # again at that moment (after a kill) finds no display.
         read_end, write_end = os.pipe()
         self.server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                                        screen, "-nolisten", "tcp"], pass_fds=(write_end,),
+                                        screen, "-nolisten", "tcp", "-noreset"],
+                                       pass_fds=(write_end,),
                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         number = b""

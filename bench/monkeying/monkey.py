@@ -10,7 +10,6 @@ random values, which pick the kind of event and where in the chosen window it
 lands. What a choice hits depends on the windows open at that moment.
 """
 
-import argparse
 import os
 import random
 import shutil
@@ -418,12 +417,7 @@ class Monkey:
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("seconds", type=float)
-    parser.add_argument("seed", type=int, nargs="?", default=None)
-    parser.add_argument("--binary", default="build/velloro")
-    parser.add_argument("--data", default="build", help="where cpos.vlr, Keno.Mid, Keno.hlp are")
-    parser.add_argument("--screen", default="1024x768x24")
+    parser = playfolder.arguments(__doc__.splitlines()[0])
     parser.add_argument("--hang", type=float, default=10.0,
                         help="seconds the game may take to answer: the longest recording, which "
                              "holds input back, is 3 s")
@@ -433,11 +427,7 @@ def main():
                         help="kinds of event left out, comma-separated: " +
                              ", ".join(a for a, _ in ACTIONS))
     parser.add_argument("--shots", help="a folder for a screenshot after every event")
-    parser.add_argument("--verbose", action="store_true")
-    args = parser.parse_args()
-    if args.seed is None:
-        args.seed = random.SystemRandom().randrange(1, 10**6)
-    args.binary = os.path.abspath(args.binary)
+    args = playfolder.parse(parser)
     args.without = {kind.strip() for kind in args.without.split(",") if kind.strip()}
     unknown = args.without - {a for a, _ in ACTIONS}
     if unknown:

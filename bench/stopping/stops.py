@@ -5,9 +5,10 @@ its own Xvfb with the accessibility bus, in one scratch play folder for the
 whole bench run. Each stop: a ticket of some kind is set up with real X input
 (xdotool) and played; while it plays the table is read over AT-SPI (the
 status box's game number, the centre message, the balance menu's caption);
-at a random moment the game is stopped by one of four ways in turn (Ctrl+Q,
-the window's close box, SIGTERM, SIGKILL); then it is started again in the
-same folder and checked:
+at a random moment (1 to 25 s after PLAY for one game, 1 to 32 s for ten:
+a game shows its result after about 21 s) the game is stopped by one of four
+ways in turn (Ctrl+Q, the window's close box, SIGTERM, SIGKILL); then it is
+started again in the same folder and checked:
 
 - it starts without a message box (no window beside the table),
 - it holds the lock (Velloro.lock names its process),
@@ -25,7 +26,6 @@ Velloro.lock behind. The same seed makes the same choices of ticket, bet and
 moment; what a moment meets depends on the machine's speed.
 """
 
-import argparse
 import os
 import random
 import re
@@ -201,6 +201,8 @@ class Stops:
         self.bus = accessible.start_bus()
         self.game = None
         self.main = None
+        self.app = None
+        self.shown_at = 0.0
         self.table = None
         self.stderr_path = os.path.join(folder, "velloro.stderr")
         self.tool = os.path.join(os.path.dirname(args.binary), "velloro-tool")
@@ -210,6 +212,7 @@ class Stops:
         # recorded games have earned since the folder's first start.
         self.header = ledger.read_header(self.games_file)
         self.earned = self.header[1]
+        self.expected = self.header[1]  # what the balance should be after this start
         self.recorded = 0
         self.stops = []
         self.started = time.monotonic()
@@ -226,9 +229,8 @@ class Stops:
             print("%8.2f %s" % (time.monotonic() - self.started, text), flush=True)
 
     # -- starting --------------------------------------------------------------
-    def start_game(self, stop=None):
-        """Starts the game and waits for its table; a stop's checks of the start
-        go to that stop."""
+    def start_game(self):
+        """Starts the game and waits for its table."""
         env = dict(self.env, **playfolder.GAME_ENV, **accessible.GAME_ENV)
         with open(self.stderr_path, "ab") as err:
             self.game = subprocess.Popen([self.args.binary], cwd=self.folder, env=env,
@@ -242,26 +244,29 @@ class Stops:
             if self.main:
                 break
             time.sleep(0.05)
-        # A box the start shows comes up once the table is on screen.
-        settle = time.monotonic() + self.args.settle
-        app = accessible.find_app(self.game.pid, self.args.hang) if self.main else None
-        time.sleep(max(0.0, settle - time.monotonic()))
+        self.shown_at = time.monotonic()
+        self.app = accessible.find_app(self.game.pid, self.args.hang) if self.main else None
+
+    def check_start(self, stop=None):
+        """No window beside the table once the start is over (a box it shows comes up
+        as soon as the table is on screen) and the lock held; the first start must be
+        clean. A box is answered as a person would: OK, and play on."""
+        time.sleep(max(0.0, self.shown_at + self.args.settle - time.monotonic()))
+        if self.game.poll() is not None or not self.main:
+            raise Failure("the game no longer starts in the folder (status %s)" %
+                          self.game.poll())
         others = [w for w in self.x.windows(self.game.pid) if w != self.main]
-        if others or not self.main:
-            said = self.boxes_said(app)
-            detail = "%s%s" % (", ".join(self.x.name_of(w) or hex(w) for w in others) or
-                               "no table, status %s" % self.game.poll(),
-                               (": " + " / ".join(said)) if said else "")
+        if others:
+            said = self.boxes_said(self.app)
+            detail = ", ".join(self.x.name_of(w) or hex(w) for w in others) + (
+                (": " + " / ".join(said)) if said else "")
             if stop is None:
                 raise Failure("the first start shows a box: " + detail)
             stop.fail("box at start", detail)
-            for w in others:  # as a person would: OK, and play on
+            for w in others:
                 self.x.focus(w)
                 self.x.key("Return")
-        if not self.main or self.game.poll() is not None:
-            raise Failure("the game no longer starts in the folder (status %s)" %
-                          self.game.poll())
-        self.table = Table(app)
+        self.table = Table(self.app)
         if stop is not None:
             self.check_lock(stop)
 
@@ -436,26 +441,31 @@ class Stops:
                 stop.fail("shown game missing", "game %03d is recorded with %s, %s was shown"
                           % (game, money(recorded[game]), money(win)))
         expected = before[1] + net
-        caption = accessible.name_of(self.table.balance) or ""
-        on_caption = balance_of_caption(caption)
         stop.lost = expected - after[1]
         if stop.lost:
             stop.fail("money lost", "%s: the header holds %s, the %d game%s recorded since "
                       "%s earned %s" % (money(stop.lost), money(after[1]), count,
                                         "" if count == 1 else "s",
                                         money(before[1]), money(net)))
-        elif on_caption is None or abs(on_caption - expected) >= 100:
-            stop.fail("money lost", "the balance reads %r, the recorded games earned %s" %
-                      (caption, money(expected)))
         stop.notes.append("%d game%s recorded, %s shown before the stop" % (
             count, "" if count == 1 else "s", stop.last_caption or "nothing"))
+        self.expected = expected
         self.header = after
+
+    def check_balance_caption(self, stop):
+        """The balance menu says what the recorded games earned, to the cent."""
+        caption = accessible.name_of(self.table.balance) or ""
+        on_caption = balance_of_caption(caption)
+        if on_caption is None or abs(on_caption - self.expected) >= 100:
+            stop.fail("money lost", "the balance reads %r, the recorded games earned %s" %
+                      (caption, money(self.expected)))
 
     # -- the whole run -------------------------------------------------------------
     def one_stop(self, number, kind):
         way = self.args.ways[number % len(self.args.ways)]
         games = self.rng.choice([1, 10])
-        moment = self.rng.uniform(self.args.earliest, self.args.latest)
+        latest = self.args.latest if games == 1 else self.args.latest_run
+        moment = self.rng.uniform(self.args.earliest, latest)
         stop = Stop(number + 1, way, kind, games, moment)
         self.stops.append(stop)
         self.set_up(stop)
@@ -464,12 +474,15 @@ class Stops:
         played = time.monotonic()
         self.watch(stop, played + moment)
         self.stop_game(stop)
-        self.start_game(stop)
+        self.start_game()
         self.check_history(stop)
+        self.check_start(stop)
+        self.check_balance_caption(stop)
         self.log(stop.line())
 
     def run(self):
         self.start_game()
+        self.check_start()
         end = self.started + self.args.seconds
         kinds = []
         while time.monotonic() < end and (not self.args.count or
@@ -523,40 +536,35 @@ class Stops:
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("seconds", type=float, help="how long to go on starting stops")
-    parser.add_argument("seed", type=int, nargs="?", default=None)
-    parser.add_argument("--binary", default="build/velloro")
-    parser.add_argument("--data", default="build", help="where cpos.vlr, Keno.Mid, Keno.hlp are")
-    parser.add_argument("--screen", default="1024x768x24")
+    parser = playfolder.arguments(__doc__.splitlines()[0], "how long to go on starting stops")
     parser.add_argument("--count", type=int, default=0, help="stop after this many stops")
     parser.add_argument("--earliest", type=float, default=1.0,
                         help="the earliest moment of a stop, seconds after PLAY")
     parser.add_argument("--latest", type=float, default=25.0,
-                        help="the latest moment of a stop (a game takes about 21 s)")
+                        help="the latest moment of a 1-game run's stop (a game is shown "
+                             "after about 21 s and recorded about 2 s later)")
+    parser.add_argument("--latest-run", type=float, default=32.0,
+                        help="the latest moment of a 10-game run's stop: into its second "
+                             "game, so that about a third of them stop after a recording")
     parser.add_argument("--ways", default=",".join(WAYS),
                         help="the ways of stopping, used in turn: " + ", ".join(WAYS))
     parser.add_argument("--kinds", default=",".join(KINDS),
                         help="the kinds of ticket played: " + ", ".join(KINDS))
     parser.add_argument("--hang", type=float, default=10.0,
                         help="seconds the game may take to start or to end")
-    parser.add_argument("--settle", type=float, default=0.8,
+    parser.add_argument("--settle", type=float, default=0.6,
                         help="seconds after the table shows in which a box at start shows")
     parser.add_argument("--poll", type=float, default=0.05, help="seconds between two readings")
     parser.add_argument("--keep", action="store_true", help="keep the play folder")
-    parser.add_argument("--verbose", action="store_true")
-    args = parser.parse_args()
-    if args.seed is None:
-        args.seed = random.SystemRandom().randrange(1, 10**6)
-    args.binary = os.path.abspath(args.binary)
+    args = playfolder.parse(parser)
     for option, known in (("ways", WAYS), ("kinds", list(KINDS))):
         chosen = [w.strip() for w in getattr(args, option).split(",") if w.strip()]
         unknown = [w for w in chosen if w not in known]
         if unknown or not chosen:
             parser.error("--%s: unknown %s" % (option, ", ".join(unknown) or "(none given)"))
         setattr(args, option, chosen)
-    if not 0 < args.earliest <= args.latest:
-        parser.error("--earliest must be above 0 and at most --latest")
+    if not 0 < args.earliest <= min(args.latest, args.latest_run):
+        parser.error("--earliest must be above 0 and at most --latest and --latest-run")
 
     folder = playfolder.scratch(args.data, "velloro-stops-")
     stops = Stops(args, folder)
