@@ -5,10 +5,9 @@ its own Xvfb with the accessibility bus, in one scratch play folder for the
 whole bench run. Each stop: a ticket of some kind is set up with real X input
 (xdotool) and played; while it plays the table is read over AT-SPI (the
 status box's game number, the centre message, the balance menu's caption);
-at a random moment (1 to 25 s after PLAY for one game, 1 to 32 s for ten:
-a game shows its result after about 21 s) the game is stopped by one of four
-ways in turn (Ctrl+Q, the window's close box, SIGTERM, SIGKILL); then it is
-started again in the same folder and checked:
+at a random moment the game is stopped by one of four ways in turn (Ctrl+Q,
+the window's close box, SIGTERM, SIGKILL); then it is started again in the
+same folder and checked:
 
 - it starts without a message box (no window beside the table),
 - it holds the lock (Velloro.lock names its process),
@@ -22,8 +21,15 @@ started again in the same folder and checked:
 
 The stopped game must also have gone within --hang seconds (SIGTERM within a
 second), and the three ways that let it end (all but SIGKILL) must not leave
-Velloro.lock behind. The same seed makes the same choices of ticket, bet and
-moment; what a moment meets depends on the machine's speed.
+Velloro.lock behind.
+
+A game shows its result some 20 s after it starts, longer on a busy machine,
+and records it when the result's sound has played. So half the stops come at
+a moment 1 to --latest seconds after PLAY (the draw of the first game), the
+other half 0 to --after-result seconds after the first result is shown (the
+result on the screen, its recording, the opening of the next game). The same
+seed makes the same choices of ticket, bet and moment; what a moment meets
+depends on the machine's speed.
 """
 
 import os
@@ -166,8 +172,10 @@ def shown_win(centre):
 class Stop:
     """One stop: what was played, what was shown, how it ended, what was found."""
 
-    def __init__(self, number, way, kind, games, moment):
-        self.number, self.way, self.kind, self.games, self.moment = number, way, kind, games, moment
+    def __init__(self, number, way, kind, games, anchor, moment):
+        self.number, self.way, self.kind, self.games = number, way, kind, games
+        self.anchor, self.moment = anchor, moment  # "PLAY" or "result", seconds after it
+        self.after_play = None  # when it came, in seconds after PLAY
         self.ticket = ""
         self.shown = {}  # game number: win shown
         self.last_caption = ""
@@ -183,8 +191,12 @@ class Stop:
         return list(self.found) or ["clean"]
 
     def line(self):
-        where = "%s, %s, %d game%s, stopped at %.1f s" % (
-            self.kind, self.ticket, self.games, "" if self.games == 1 else "s", self.moment)
+        when = "%.1f s after PLAY" % self.moment
+        if self.anchor == "result":
+            when = "%.1f s after the first result, %.1f s after PLAY" % (self.moment,
+                                                                         self.after_play or 0)
+        where = "%s, %s, %d game%s, stopped %s" % (
+            self.kind, self.ticket, self.games, "" if self.games == 1 else "s", when)
         told = "; ".join("%s: %s" % kv for kv in self.found.items()) or "clean"
         gone = "gone in %.3f s" % self.gone_after if self.gone_after is not None else ""
         notes = ("; notes: " + "; ".join(self.notes)) if self.notes else ""
@@ -363,12 +375,16 @@ class Stops:
             for k in rows:
                 self.x.click(table.way_row_point(geometry, k), 1)
         ways = sum(comb(groups, k) for k in rows)
-        return ways, "%d groups of %d, rows %s bet (%d ways)" % (
-            groups, size, "+".join(map(str, rows)), ways)
+        return ways, "%d groups of %d, rows %s bet (%d way%s)" % (
+            groups, size, "+".join(map(str, rows)), ways, "" if ways == 1 else "s")
 
     # -- playing and stopping -----------------------------------------------------
-    def watch(self, stop, until):
-        """Reads the table until `until`: every game whose result is shown."""
+    def watch(self, stop, played):
+        """Reads the table until the stop's moment: every game whose result is shown.
+        A stop meant to come after a result that does not come within --hang
+        seconds of the longest game comes then."""
+        until = played + stop.moment if stop.anchor == "PLAY" else None
+        limit = played + self.args.longest_game + self.args.hang
         while True:
             seen = self.table.shown()
             if seen:
@@ -376,12 +392,18 @@ class Stops:
                 win = shown_win(centre)
                 if word == "CLOSED" and win is not None and game not in stop.shown:
                     stop.shown[game] = win
+                    if until is None:
+                        until = time.monotonic() + stop.moment
                     self.log("stop %d: game %03d shows %s, %s" % (stop.number, game, centre,
                                                                  caption))
                 stop.last_caption = caption
-            if time.monotonic() >= until:
+            now = time.monotonic()
+            if now >= min(until or limit, limit):
+                if until is None:
+                    stop.notes.append("no result was shown within %.0f s" % (now - played))
+                stop.after_play = now - played
                 return
-            time.sleep(min(self.args.poll, max(0.0, until - time.monotonic())))
+            time.sleep(min(self.args.poll, max(0.0, min(until or limit, limit) - now)))
 
     def stop_game(self, stop):
         """Stops the game by the stop's way and waits for it to be gone."""
@@ -464,15 +486,17 @@ class Stops:
     def one_stop(self, number, kind):
         way = self.args.ways[number % len(self.args.ways)]
         games = self.rng.choice([1, 10])
-        latest = self.args.latest if games == 1 else self.args.latest_run
-        moment = self.rng.uniform(self.args.earliest, latest)
-        stop = Stop(number + 1, way, kind, games, moment)
+        if self.rng.random() < 0.5:
+            anchor, moment = "PLAY", self.rng.uniform(1.0, self.args.latest)
+        else:
+            anchor, moment = "result", self.rng.uniform(0.0, self.args.after_result)
+        stop = Stop(number + 1, way, kind, games, anchor, moment)
         self.stops.append(stop)
         self.set_up(stop)
         self.x.focus(self.main)
         self.x.key("ctrl+p")
         played = time.monotonic()
-        self.watch(stop, played + moment)
+        self.watch(stop, played)
         self.stop_game(stop)
         self.start_game()
         self.check_history(stop)
@@ -538,14 +562,14 @@ class Stops:
 def main():
     parser = playfolder.arguments(__doc__.splitlines()[0], "how long to go on starting stops")
     parser.add_argument("--count", type=int, default=0, help="stop after this many stops")
-    parser.add_argument("--earliest", type=float, default=1.0,
-                        help="the earliest moment of a stop, seconds after PLAY")
-    parser.add_argument("--latest", type=float, default=25.0,
-                        help="the latest moment of a 1-game run's stop (a game is shown "
-                             "after about 21 s and recorded about 2 s later)")
-    parser.add_argument("--latest-run", type=float, default=32.0,
-                        help="the latest moment of a 10-game run's stop: into its second "
-                             "game, so that about a third of them stop after a recording")
+    parser.add_argument("--latest", type=float, default=15.0,
+                        help="the latest moment of a stop that comes during the first draw, "
+                             "seconds after PLAY")
+    parser.add_argument("--after-result", type=float, default=6.0,
+                        help="the latest moment of a stop that comes after the first result, "
+                             "seconds after it shows (it is recorded about 2 s later)")
+    parser.add_argument("--longest-game", type=float, default=40.0,
+                        help="seconds the first result may take to show")
     parser.add_argument("--ways", default=",".join(WAYS),
                         help="the ways of stopping, used in turn: " + ", ".join(WAYS))
     parser.add_argument("--kinds", default=",".join(KINDS),
@@ -563,10 +587,12 @@ def main():
         if unknown or not chosen:
             parser.error("--%s: unknown %s" % (option, ", ".join(unknown) or "(none given)"))
         setattr(args, option, chosen)
-    if not 0 < args.earliest <= min(args.latest, args.latest_run):
-        parser.error("--earliest must be above 0 and at most --latest and --latest-run")
+    if args.latest < 1 or args.after_result < 0:
+        parser.error("--latest must be 1 s or more and --after-result not below 0")
 
     folder = playfolder.scratch(args.data, "velloro-stops-")
+    # Stopped itself, the bench still ends its game, bus and X server.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(128 + signal.SIGTERM))
     stops = Stops(args, folder)
     failure = None
     try:
