@@ -1,11 +1,14 @@
 """The game as a screen reader sees it, over AT-SPI (Debian's python3-pyatspi).
 
 The bench programs run inside a D-Bus session of their own (dbus-run-session);
-start_bus() starts the accessibility bus in it, and the game, started with
-GAME_ENV added to its environment, shows on it.
+Bus() starts the accessibility bus in it, and the game, started with GAME_ENV
+added to its environment, shows on it.
 """
 
+import os
+import shutil
 import subprocess
+import tempfile
 import time
 
 import pyatspi
@@ -14,12 +17,27 @@ import pyatspi
 GAME_ENV = {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1"}
 
 
-def start_bus(env=None):
-    """The accessibility bus launcher; terminate it at the end."""
-    launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
-                                env=env)
-    time.sleep(1.5)
-    return launcher
+class Bus:
+    """The accessibility bus of one bench program. Its socket lies in the user's
+    runtime folder, one path for every bus of the user: each bus gets a runtime
+    folder of its own, so two programs side by side do not take each other's.
+    The program's environment (os.environ) names that folder from then on, for
+    the game started later too."""
+
+    def __init__(self):
+        self.runtime = tempfile.mkdtemp(prefix="velloro-runtime-")
+        os.environ["XDG_RUNTIME_DIR"] = self.runtime
+        self.launcher = subprocess.Popen(
+            ["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+        time.sleep(1.5)
+
+    def close(self):
+        self.launcher.terminate()
+        try:
+            self.launcher.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            self.launcher.kill()
+        shutil.rmtree(self.runtime, ignore_errors=True)
 
 
 def find_app(pid, seconds):

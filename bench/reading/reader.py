@@ -58,7 +58,7 @@ def main():
     parser.add_argument("output", nargs="?", default="-")
     args = parser.parse_args()
 
-    launcher = accessible.start_bus()
+    bus = accessible.Bus()
     folder = playfolder.scratch(args.data, "velloro-reader-")
     env = dict(os.environ, **playfolder.GAME_ENV, **accessible.GAME_ENV)
     game = subprocess.Popen([os.path.abspath(args.binary)], cwd=folder, env=env,
@@ -120,7 +120,7 @@ def main():
             game.wait(timeout=10)
         except subprocess.TimeoutExpired:
             game.kill()
-        launcher.terminate()
+        bus.close()
         shutil.rmtree(folder, ignore_errors=True)
     lines.append("")
     lines.append("== What the reader was told while one game was played from the keyboard")

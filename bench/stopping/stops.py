@@ -209,9 +209,9 @@ class Stops:
         self.args = args
         self.folder = folder
         self.rng = random.Random(args.seed)
+        self.bus = accessible.Bus()
         self.x = xinput.Display(args.screen)
         self.env = dict(os.environ, DISPLAY=self.x.name)
-        self.bus = accessible.start_bus()
         self.game = None
         self.main = None
         self.app = None
@@ -234,7 +234,7 @@ class Stops:
         if self.game and self.game.poll() is None:
             self.game.kill()
             self.game.wait()
-        self.bus.terminate()
+        self.bus.close()
         self.x.close()
 
     def log(self, text):
