@@ -13,6 +13,8 @@ import time
 
 import pyatspi
 
+import processes
+
 # Qt's accessibility bridge switched on whatever the desktop says.
 GAME_ENV = {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1"}
 
@@ -32,11 +34,7 @@ class Bus:
         time.sleep(1.5)
 
     def close(self):
-        self.launcher.terminate()
-        try:
-            self.launcher.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            self.launcher.kill()
+        processes.end(self.launcher)
         shutil.rmtree(self.runtime, ignore_errors=True)
 
 

@@ -5,6 +5,8 @@ import select
 import subprocess
 import time
 
+import processes
+
 
 class Display:
     def __init__(self, screen):
@@ -34,11 +36,7 @@ class Display:
         self.names = {}
 
     def close(self):
-        self.server.terminate()
-        try:
-            self.server.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            self.server.kill()
+        processes.end(self.server)
 
     def xdotool(self, *args, timeout=10):
         try:
