@@ -13,7 +13,8 @@ import sys
 import tempfile
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "monkeying"))
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "common"))
+import processes  # noqa: E402
 import xinput  # noqa: E402
 
 
@@ -101,8 +102,8 @@ def main():
             print("wrote", path)
     finally:
         if game:
-            xinput.stop(game)
-        xinput.stop(weston)
+            processes.end(game)
+        processes.end(weston)
         x.close()
         shutil.rmtree(folder, ignore_errors=True)
 

@@ -12,7 +12,8 @@ import sys
 import tempfile
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "bench", "monkeying"))
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "bench", "common"))
+import processes  # noqa: E402
 import xinput  # noqa: E402
 
 DESIGN_W, DESIGN_H = 500, 400
@@ -137,7 +138,7 @@ def main():
         shoot(x, your_play[0] if your_play else shown, os.path.join(args.out, "your-play.png"))
     finally:
         if game:
-            xinput.stop(game)
+            processes.end(game)
         x.close()
         shutil.rmtree(folder, ignore_errors=True)
 
