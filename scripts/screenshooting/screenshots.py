@@ -15,8 +15,8 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "bench", "common"))
 import processes  # noqa: E402
 import xinput  # noqa: E402
+from table import cell_point, design_point  # noqa: E402
 
-DESIGN_W, DESIGN_H = 500, 400
 PLAY = (2 + 32, 369 + 14)
 OPEN = (100 + 32, 369 + 14)
 CAST = (297 + 32, 369 + 14)
@@ -31,19 +31,6 @@ def menu(x, g, title, letter):
     time.sleep(0.6)
     x.xdotool("key", letter)
     time.sleep(1)
-
-
-def design_point(g, x, y):
-    gx, gy, gw, gh = g
-    client_h = round(gw * DESIGN_H / DESIGN_W)
-    top = gy + gh - client_h
-    return (gx + round(x * gw / DESIGN_W), top + round(y * client_h / DESIGN_H))
-
-
-def cell_point(g, n):
-    column, row = (n - 1) % 10, (n - 1) // 10
-    panel_y = 7 if row < 4 else 221
-    return design_point(g, 7 + 1 + 35 * column + 16, panel_y + 1 + 35 * (row % 4) + 16)
 
 
 def shoot(x, window, path):
