@@ -10,36 +10,23 @@ random values, which pick the kind of event and where in the chosen window it
 lands. What a choice hits depends on the windows open at that moment.
 """
 
-import argparse
 import os
 import random
 import shutil
 import signal
 import subprocess
 import sys
-import tempfile
 import time
 from collections import deque
 
 import ledger
+import playfolder
 import xinput
+from table import ARROWS, BOXES, BUTTONS, arrow_point, button_point, cell_point, design_point
 
 SANITIZER_MARKS = ("ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:",
                    "ERROR: UndefinedBehaviorSanitizer")
 
-# The main window's client area in design units and the spots worth a click
-# (the board's cells and the bet arrows live inside it).
-DESIGN_W, DESIGN_H = 500, 400
-BUTTONS = {"PLAY": (2, 369, 65, 28), "OPEN": (100, 369, 65, 28),
-           "NEXT": (199, 369, 65, 28), "CAST": (297, 369, 65, 28)}
-ARROWS = {"games up": (457, 65), "games down": (476, 65), "games up 1": (369, 65),
-          "games down 1": (388, 65), "price up": (457, 107), "price down": (476, 107),
-          "price up 1": (369, 107), "price down 1": (388, 107),
-          "quick pick up": (372, 209), "quick pick down": (473, 209)}
-# Other controls that have a note: the value boxes, the status and game
-# number boxes, the message board and the spots box.
-BOXES = [(364, 2, 133, 41), (364, 44, 133, 41), (364, 86, 133, 41), (364, 128, 133, 41),
-         (364, 170, 133, 227), (2, 157, 73, 54), (289, 157, 73, 54), (81, 175, 202, 18)]
 # Menu bar titles by mnemonic and the items reached with a second letter.
 # The balance menu (its title is the balance) is left alone: its one item,
 # Reset, would break the ledger the run is checked against.
@@ -84,8 +71,7 @@ class Monkey:
     def start_game(self):
         # Each start of the game opens a session: the header as it found it, then as it left it.
         self.sessions.append([ledger.read_header(self.games_file()), None])
-        env = dict(os.environ, DISPLAY=self.x.name, QT_QPA_PLATFORM="xcb",
-                   SDL_AUDIODRIVER="dummy")
+        env = dict(os.environ, DISPLAY=self.x.name, **playfolder.GAME_ENV)
         with open(self.stderr_path, "ab") as err:
             self.game = subprocess.Popen([self.args.binary], cwd=self.folder, env=env,
                                          stdout=subprocess.DEVNULL, stderr=err)
@@ -164,12 +150,6 @@ class Monkey:
         """The step's random values: always six, so the sequence depends on the seed alone."""
         return [self.rng.random() for _ in range(6)]
 
-    def design_point(self, main, x, y):
-        gx, gy, gw, gh = main
-        client_h = round(gw * DESIGN_H / DESIGN_W)
-        top = gy + gh - client_h
-        return (gx + round(x * gw / DESIGN_W), top + round(y * client_h / DESIGN_H))
-
     def pick_window(self, value):
         windows = sorted(self.known_windows)
         if not windows:
@@ -239,18 +219,13 @@ class Monkey:
                 self.x.click(item, 1)
                 self.note("what's this", "chose \"What's this?\" at %d,%d" % item)
 
-    def cell_point(self, g, n):
-        column, row = (n - 1) % 10, (n - 1) // 10
-        panel_y = 7 if row < 4 else 221
-        return self.design_point(g, 7 + 1 + 35 * column + 16, panel_y + 1 + 35 * (row % 4) + 16)
-
     def control_point(self, g, r):
         """A point on a board cell, a button, an arrow or a value box."""
         if r[1] < 0.4:
-            return self.cell_point(g, 1 + int(r[2] * 80))
+            return cell_point(g, 1 + int(r[2] * 80))
         rects = list(BUTTONS.values()) + [(x, y, 16, 16) for x, y in ARROWS.values()] + BOXES
         x, y, w, h = rects[int((r[1] - 0.4) / 0.6 * len(rects))]
-        return self.design_point(g, x + r[2] * w, y + r[3] * h)
+        return design_point(g, x + r[2] * w, y + r[3] * h)
 
     def do_cell(self, r):
         g = self.main_geometry()
@@ -258,7 +233,7 @@ class Monkey:
             self.note("skipped", "no main window")
             return
         n = 1 + int(r[1] * 80)
-        at = self.cell_point(g, n)
+        at = cell_point(g, n)
         right = r[2] < 0.1 and "right click" not in self.args.without
         self.x.click(at, 3 if right else 1)
         self.note("cell", "%s number %d at %d,%d" % ("right" if right else "left", n, *at))
@@ -269,8 +244,7 @@ class Monkey:
             self.note("skipped", "no main window")
             return
         name = ["PLAY", "PLAY", "OPEN", "NEXT", "NEXT", "CAST"][int(r[1] * 6)]
-        x, y, w, h = BUTTONS[name]
-        at = self.design_point(g, x + w / 2, y + h / 2)
+        at = button_point(g, name)
         self.x.click(at, 1)
         self.note("button", "%s at %d,%d" % (name, *at))
 
@@ -284,12 +258,10 @@ class Monkey:
             return
         numbers = [1 + int(((r[1] * 7919 * (i + 1)) % 1.0) * 80) for i in range(1 + int(r[2] * 8))]
         for n in numbers:
-            self.x.click(self.cell_point(g, n), 1)
+            self.x.click(cell_point(g, n), 1)
         if r[3] < 0.3:
-            x, y = ARROWS["games up 1"]
-            self.x.hold(self.design_point(g, x + 8, y + 8), 0.2 + r[3] * 4)
-        x, y, w, h = BUTTONS["PLAY"]
-        self.x.click(self.design_point(g, x + w / 2, y + h / 2), 1)
+            self.x.hold(arrow_point(g, "games up 1"), 0.2 + r[3] * 4)
+        self.x.click(button_point(g, "PLAY"), 1)
         wait = 2 + r[4] * (40 if r[5] < 0.3 else 8)
         self.note("run of games", "numbers %s, %sPLAY, %.0f s" % (
             " ".join(map(str, numbers)), "more games, " if r[3] < 0.3 else "", wait))
@@ -303,8 +275,7 @@ class Monkey:
                 self.note("skipped", "no main window")
                 return
             name = sorted(ARROWS)[int(r[1] * len(ARROWS))]
-            x, y = ARROWS[name]
-            at = self.design_point(g, x + 8, y + 8)
+            at = arrow_point(g, name)
             what = name
         else:
             # Somewhere in a window: the other windows' arrows sit at their edges.
@@ -446,12 +417,7 @@ class Monkey:
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("seconds", type=float)
-    parser.add_argument("seed", type=int, nargs="?", default=None)
-    parser.add_argument("--binary", default="build/velloro")
-    parser.add_argument("--data", default="build", help="where cpos.vlr, Keno.Mid, Keno.hlp are")
-    parser.add_argument("--screen", default="1024x768x24")
+    parser = playfolder.arguments(__doc__.splitlines()[0])
     parser.add_argument("--hang", type=float, default=10.0,
                         help="seconds the game may take to answer: the longest recording, which "
                              "holds input back, is 3 s")
@@ -461,22 +427,13 @@ def main():
                         help="kinds of event left out, comma-separated: " +
                              ", ".join(a for a, _ in ACTIONS))
     parser.add_argument("--shots", help="a folder for a screenshot after every event")
-    parser.add_argument("--verbose", action="store_true")
-    args = parser.parse_args()
-    if args.seed is None:
-        args.seed = random.SystemRandom().randrange(1, 10**6)
-    args.binary = os.path.abspath(args.binary)
+    args = playfolder.parse(parser)
     args.without = {kind.strip() for kind in args.without.split(",") if kind.strip()}
     unknown = args.without - {a for a, _ in ACTIONS}
     if unknown:
         parser.error("unknown kinds of event: " + ", ".join(sorted(unknown)))
 
-    folder = tempfile.mkdtemp(prefix="velloro-monkey-")
-    # The delivered files, as scripts/prepare-play lays them out.
-    for name in ("cpos.vlr", "Keno.Mid", "Keno.hlp"):
-        source = os.path.join(args.data, name)
-        if os.path.exists(source):
-            shutil.copy(source, folder)
+    folder = playfolder.scratch(args.data, "velloro-monkey-")
     monkey = Monkey(args, folder)
     failure = None
     try:

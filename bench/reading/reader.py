@@ -10,11 +10,13 @@ import os
 import shutil
 import subprocess
 import sys
-import tempfile
 import threading
 import time
 
 import pyatspi
+
+import accessible
+import playfolder
 
 WATCHED = ["object:property-change:accessible-name",
            "object:property-change:accessible-description",
@@ -49,21 +51,6 @@ def dump(node, depth, out, limit=400):
     return limit
 
 
-def find_app(pid, seconds):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        desktop = pyatspi.Registry.getDesktop(0)
-        for i in range(desktop.childCount):
-            app = desktop.getChildAtIndex(i)
-            try:
-                if app is not None and app.get_process_id() == pid and app.childCount > 0:
-                    return app
-            except Exception:  # an application going away
-                pass
-        time.sleep(0.5)
-    return None
-
-
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--binary", required=True)
@@ -71,20 +58,15 @@ def main():
     parser.add_argument("output", nargs="?", default="-")
     args = parser.parse_args()
 
-    launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
-    time.sleep(1.5)
-    folder = tempfile.mkdtemp(prefix="velloro-reader-")
-    for delivered in ("cpos.vlr", "Keno.Mid"):
-        if os.path.exists(os.path.join(args.data, delivered)):
-            shutil.copy(os.path.join(args.data, delivered), folder)
-    env = dict(os.environ, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy",
-               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+    bus = accessible.Bus()
+    folder = playfolder.scratch(args.data, "velloro-reader-")
+    env = dict(os.environ, **playfolder.GAME_ENV, **accessible.GAME_ENV)
     game = subprocess.Popen([os.path.abspath(args.binary)], cwd=folder, env=env,
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     lines = []
     told = []
     try:
-        app = find_app(game.pid, 30)
+        app = accessible.find_app(game.pid, 30)
         if app is None:
             print("the game did not show on the accessibility bus", file=sys.stderr)
             return 1
@@ -138,7 +120,7 @@ def main():
             game.wait(timeout=10)
         except subprocess.TimeoutExpired:
             game.kill()
-        launcher.terminate()
+        bus.close()
         shutil.rmtree(folder, ignore_errors=True)
     lines.append("")
     lines.append("== What the reader was told while one game was played from the keyboard")

@@ -15,6 +15,7 @@
 #include "shell/AppIcon.h"
 #include "shell/HelpViewer.h"
 #include "shell/SplashScreen.h"
+#include "ui/ScreenArea.h"
 #include "windows/TableWindow.h"
 #include "windows/WayWindow.h"
 
@@ -25,8 +26,8 @@ int main(int argc, char** argv) {
     // Every window, the splash and the dialogs included, carries the game's icon;
     // the desktop entry's name lets the desktop match the windows to the entry.
     KenoApplication::setWindowIcon(VelloroIcon());
-    KenoApplication::setDesktopFileName(QStringLiteral("velloro"));
-    const QSize screen = KenoApplication::primaryScreen()->size();
+    KenoApplication::setDesktopFileName(QStringLiteral("io.github.velloro.Velloro"));
+    const QSize screen = screen_area::of(KenoApplication::primaryScreen()).size();
     // A logout or `kill` ends the game as Exit does: every game on the screen is
     // already recorded, the lock is let go at the end of main.
     QWidget* tableToClose = nullptr;

@@ -12,6 +12,7 @@
 #include "shell/AppIcon.h"
 #include "ui/ControlPainter.h"
 #include "ui/DesignUnits.h"
+#include "ui/ScreenArea.h"
 #include "ui/WindowScaler.h"
 #include "ui/WindowStyle.h"
 
@@ -78,10 +79,7 @@ AboutBox::AboutBox(QWidget* parent, std::function<QString()> readMemory)
                    Qt::WindowCloseButtonHint);
     setModal(true);
     auto* scaler = new WindowScaler(this, QSize(kDesignWidth, kDesignHeight));
-    QScreen* screen = parent != nullptr && parent->screen() != nullptr
-                          ? parent->screen()
-                          : QGuiApplication::primaryScreen();
-    const QRect available = screen != nullptr ? screen->geometry() : QRect(0, 0, 640, 480);
+    const QRect available = screen_area::of(parent);
     scaler->fitToScreen(available.size());
     move(available.center() - rect().center());
 
@@ -135,9 +133,9 @@ void AboutBox::paintEvent(QPaintEvent*) {
     const WindowStyle& style = window_style::Table;
     for (const QRect& frame : {kTopFrame, kPictureFrame, kBottomFrame}) {
         const QRect area = scaled(frame);
-        QImage image(area.size(), QImage::Format_RGB32);
-        ControlPainter::paintBevel(image, style.colourOf(kFrameStyle), kFrameStyle, bevel);
-        painter.drawImage(area.topLeft(), image);
+        painter.drawImage(area.topLeft(), ControlPainter::bevelImage(
+                                              area.size(), devicePixelRatioF(),
+                                              style.colourOf(kFrameStyle), kFrameStyle, bevel));
         // Inside the frame, the table again.
         painter.fillRect(area.adjusted(inset, inset, -inset, -inset),
                          QColor::fromRgb(colours::kGreen));
@@ -148,7 +146,9 @@ void AboutBox::paintEvent(QPaintEvent*) {
 
     const QRect icon = scaled(kIcon);
     const int iconSize = qMin(icon.width(), icon.height());
-    painter.drawImage(icon.topLeft(), PaintVelloroIcon(iconSize));
+    QImage iconImage = PaintVelloroIcon(qRound(iconSize * devicePixelRatioF()));
+    iconImage.setDevicePixelRatio(devicePixelRatioF());
+    painter.drawImage(icon.topLeft(), iconImage);
 
     for (const Line& line : lines()) {
         const QRect area = scaled(line.designRect);
@@ -174,10 +174,10 @@ void AboutBox::paintEvent(QPaintEvent*) {
 
     // OK, a raised button like the game's.
     const QRect ok = scaled(kOk);
-    QImage button(ok.size(), QImage::Format_RGB32);
-    ControlPainter::paintBevel(button, style.colourOf(BevelStyle::Raised), BevelStyle::Raised,
-                               qMax(2, bevel / 2));
-    painter.drawImage(ok.topLeft(), button);
+    painter.drawImage(ok.topLeft(),
+                      ControlPainter::bevelImage(ok.size(), devicePixelRatioF(),
+                                                 style.colourOf(BevelStyle::Raised),
+                                                 BevelStyle::Raised, qMax(2, bevel / 2)));
     painter.setPen(Qt::black);
     painter.setFont(fittedFont(QStringLiteral("OK"), design::toPixels(height(), 13, kDesignHeight),
                                ok.width()));

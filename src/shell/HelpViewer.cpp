@@ -5,8 +5,10 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTreeWidget>
+#include <QWindow>
 
 #include "shell/HelpWindow.h"
+#include "ui/ScreenArea.h"
 
 namespace {
 
@@ -29,9 +31,8 @@ HelpViewer::~HelpViewer() {
 
 HelpWindow* HelpViewer::window() {
     if (!window_) {
-        QScreen* screen = QGuiApplication::primaryScreen();
-        const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 640, 480);
-        window_ = new HelpWindow(file_, screen ? screen->size() : available.size());
+        const QRect available = screen_area::of(QGuiApplication::primaryScreen());
+        window_ = new HelpWindow(file_, available.size());
         window_->move(available.center() - window_->rect().center());
     }
     return window_;
@@ -84,17 +85,32 @@ void HelpViewer::showPopup(int number, QPoint at) {
                          [this](const QString& link) { showTopic(QUrl(link).path().toInt()); });
     }
     // Text and width keep their share of the screen, like the game's own windows.
+    const QSize layout = screen_area::within(screen).size();
     const HelpFile::Topic* topic = file_.topic(number);
     popup_->setContents(topic ? QStringLiteral("<b>%1</b>%2")
                                     .arg(topic->title.toHtmlEscaped(), file_.html(topic->text))
                               : QStringLiteral("No help is available for this item."),
-                        qMax(240, screen.width() * 7 / 20),
-                        HelpWindow::textPixelSize(screen.size()));
-    // Beside the control the help was asked for, not over it.
-    const QWidget* control = QApplication::widgetAt(at);
+                        qMax(240, layout.width() * 7 / 20), HelpWindow::textPixelSize(layout));
+    // Beside the control the help was asked for, not over it: looked for
+    // in the active window first, as where windows overlap on the screen is
+    // only a guess where the compositor places them (Wayland).
+    QWidget* active = QApplication::activeWindow();
+    const QWidget* control = active != nullptr && active != popup_
+                                 ? active->childAt(active->mapFromGlobal(at))
+                                 : nullptr;
+    if (control == nullptr) control = QApplication::widgetAt(at);
     const QRect anchor = control && control != popup_
                              ? QRect(control->mapToGlobal(QPoint(0, 0)), control->size())
                              : QRect(at, QSize(1, 1));
+    // Placed from the window of the control: a compositor that does not
+    // tell windows where they are (Wayland) places a pop-up against its
+    // parent window, which must be the one the control's position is
+    // measured in, not whichever window had the input last.
+    if (control != nullptr && control != popup_ && control->window()->windowHandle() != nullptr) {
+        popup_->hide();
+        popup_->winId();
+        popup_->windowHandle()->setTransientParent(control->window()->windowHandle());
+    }
     popup_->move(popupPosition(anchor, popup_->size(), screen));
     popup_->show();
 }

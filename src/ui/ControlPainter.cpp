@@ -23,6 +23,18 @@ void row(QPainter& p, int y, int xFrom, int xTo, const QColor& c) {
     if (xTo >= xFrom) p.fillRect(QRect(xFrom, y, xTo - xFrom + 1, 1), c);
 }
 
+// Paints on the image in its device pixels, whatever its device pixel
+// ratio: paint is given a painter and that ratio.
+void inDevicePixels(QImage& image, const std::function<void(QPainter&, qreal)>& paint) {
+    const qreal ratio = image.devicePixelRatio();
+    image.setDevicePixelRatio(1);
+    {
+        QPainter p(&image);
+        paint(p, ratio);
+    }
+    image.setDevicePixelRatio(ratio);
+}
+
 constexpr int kCheckUnits = 27;
 constexpr int kCellNumberUnits = 23;
 constexpr int kKindCodeUnits = 80;
@@ -49,25 +61,38 @@ QFont ControlPainter::boldFont(const QString& family, int sizeUnits) const {
 
 void ControlPainter::paintBevel(QImage& image, const QColor& base, BevelStyle style,
                                 int bevelWidth) {
-    QPainter p(&image);
-    p.fillRect(image.rect(), base);
-    const std::vector<int> amounts = design::bevelAmounts(bevelWidth);
-    const bool raised = isRaised(style);
-    const int left = 0, top = 0, right = image.width(), bottom = image.height();
-    for (int g = 1; g <= bevelWidth; ++g) {
-        const int amount = amounts[static_cast<std::size_t>(g - 1)];
-        const QColor c = shifted(base, raised ? amount : -amount);
-        // Up the left edge, then along the top; the far end points are left out.
-        column(p, left + g - 1, top + g - 1, bottom - g, c);
-        row(p, top + g - 1, left + g - 1, right - g, c);
-    }
-    for (int m = 1; m <= bevelWidth; ++m) {
-        const int amount = amounts[static_cast<std::size_t>(m - 1)];
-        const QColor c = shifted(base, raised ? -amount : amount);
-        // Down the right edge, then back along the bottom.
-        column(p, right - m, top + m, bottom - m, c);
-        row(p, bottom - m, left + m, right - m, c);
-    }
+    // Every line is one device pixel: on a scaled screen the bevel has as
+    // many lines as the scale asks for, each as sharp as on an unscaled one.
+    inDevicePixels(image, [&image, &base, style, bevelWidth](QPainter& p, qreal ratio) {
+        const int lines = static_cast<int>(std::nearbyint(bevelWidth * ratio));
+        p.fillRect(image.rect(), base);
+        const std::vector<int> amounts = design::bevelAmounts(lines);
+        const bool raised = isRaised(style);
+        const int left = 0, top = 0, right = image.width(), bottom = image.height();
+        for (int g = 1; g <= lines; ++g) {
+            const int amount = amounts[static_cast<std::size_t>(g - 1)];
+            const QColor c = shifted(base, raised ? amount : -amount);
+            // Up the left edge, then along the top; the far end points are left out.
+            column(p, left + g - 1, top + g - 1, bottom - g, c);
+            row(p, top + g - 1, left + g - 1, right - g, c);
+        }
+        for (int m = 1; m <= lines; ++m) {
+            const int amount = amounts[static_cast<std::size_t>(m - 1)];
+            const QColor c = shifted(base, raised ? -amount : amount);
+            // Down the right edge, then back along the bottom.
+            column(p, right - m, top + m, bottom - m, c);
+            row(p, bottom - m, left + m, right - m, c);
+        }
+    });
+}
+
+QImage ControlPainter::bevelImage(QSize size, qreal ratio, const QColor& base, BevelStyle style,
+                                  int bevelWidth) {
+    QImage image(static_cast<int>(std::ceil(size.width() * ratio - 1e-6)),
+                 static_cast<int>(std::ceil(size.height() * ratio - 1e-6)), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    paintBevel(image, base, style, bevelWidth);
+    return image;
 }
 
 void ControlPainter::paintBevel(ImageButton& control, BevelStyle style) const {
@@ -127,7 +152,8 @@ void ControlPainter::drawCaption(ImageButton& control, const Caption& caption) c
     const QFontMetrics metrics(font);
     const int top = units(caption.offsetUnits);
     const int y = top + metrics.ascent();
-    const int width = image.width();
+    const QRect area(QPoint(0, 0), ImageButton::logicalSize(image));
+    const int width = area.width();
     if (resolved.family != caption.fontName && alignment != CaptionAlignment::WaySummary) {
         // Symbol glyphs come from another font with other metrics: place the
         // glyph itself where the symbol font drew it, in the middle of a text
@@ -149,8 +175,8 @@ void ControlPainter::drawCaption(ImageButton& control, const Caption& caption) c
             p.drawText(width - 1 - metrics.horizontalAdvance(resolved.text), y, resolved.text);
             break;
         case CaptionAlignment::WaySummary:
-            p.fillRect(image.rect(), control.fillColour);
-            p.drawText(image.rect(), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+            p.fillRect(area, control.fillColour);
+            p.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
                        resolved.text.left(kWaySummaryLength));
             break;
         case CaptionAlignment::Centre:
@@ -178,14 +204,18 @@ void ControlPainter::paintRoundedBox(ImageButton& control, const QColor& fill) c
             c.fillColour = fill;
             QImage& image = c.image();
             image.fill(fill);
-            QPainter p(&image);
-            p.setRenderHint(QPainter::Antialiasing);
-            const int penWidth = static_cast<int>(std::nearbyint(bevel * 0.5)) + 1;
-            p.setPen(QPen(Qt::black, penWidth));
-            p.setBrush(Qt::NoBrush);
-            const qreal inset = penWidth / 2.0;
-            p.drawRoundedRect(QRectF(image.rect()).adjusted(inset, inset, -inset, -inset), bevel,
-                              bevel);
+            // In device pixels, as the bevels: the border's edges lie on
+            // whole pixels at any scale.
+            inDevicePixels(image, [&image, bevel](QPainter& p, qreal ratio) {
+                const int width = static_cast<int>(std::nearbyint(bevel * ratio));
+                p.setRenderHint(QPainter::Antialiasing);
+                const int penWidth = static_cast<int>(std::nearbyint(width * 0.5)) + 1;
+                p.setPen(QPen(Qt::black, penWidth));
+                p.setBrush(Qt::NoBrush);
+                const qreal inset = penWidth / 2.0;
+                p.drawRoundedRect(QRectF(image.rect()).adjusted(inset, inset, -inset, -inset),
+                                  width, width);
+            });
         },
         true);
 }

@@ -47,8 +47,12 @@ class ControlPainter {
     // A green box with a black rounded border, as the main window's bet boxes.
     void paintRoundedBox(ImageButton& control, const QColor& fill) const;
 
-    // The bevel alone, on any image: base fill then BevelWidth lines per edge.
+    // The bevel alone, on any image: base fill then BevelWidth lines per edge,
+    // the width in the image's logical pixels (lines of one device pixel).
     static void paintBevel(QImage& image, const QColor& base, BevelStyle style, int bevelWidth);
+    // A new image of this logical size at this device pixel ratio, bevelled.
+    static QImage bevelImage(QSize size, qreal ratio, const QColor& base, BevelStyle style,
+                             int bevelWidth);
 
   private:
     struct Caption {

@@ -5,6 +5,7 @@
 #include <QPalette>
 #include <QScreen>
 
+#include "ui/ScreenArea.h"
 #include "ui/WindowScaler.h"
 #include "ui/WindowStyle.h"
 
@@ -20,10 +21,7 @@ void SetUpGreenDialog(QDialog& dialog, const QString& title) {
 }
 
 void FitAndCentre(QDialog& dialog, WindowScaler& scaler) {
-    const QWidget* parent = dialog.parentWidget();
-    QScreen* screen =
-        parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
-    const QRect available = screen ? screen->geometry() : QRect(0, 0, 640, 480);
+    const QRect available = screen_area::of(dialog.parentWidget());
     scaler.fitToScreen(available.size());
     dialog.move(available.center() - dialog.rect().center());
 }

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <cmath>
 #include <utility>
 
 #include "ui/AccessibleControl.h"
@@ -26,23 +27,40 @@ void ImageButton::draw(const Drawing& step, bool coversWholeImage) {
     update();
 }
 
+QSize ImageButton::logicalSize(const QImage& image) {
+    // The device size is rounded up from the logical one, by less than one
+    // device pixel: flooring gives the logical size back at any ratio of 1 or more.
+    const QSizeF size = image.deviceIndependentSize();
+    return {static_cast<int>(std::floor(size.width() + 1e-6)),
+            static_cast<int>(std::floor(size.height() + 1e-6))};
+}
+
+QSize ImageButton::deviceSize() const {
+    const qreal ratio = devicePixelRatioF();
+    return {static_cast<int>(std::ceil(width() * ratio - 1e-6)),
+            static_cast<int>(std::ceil(height() * ratio - 1e-6))};
+}
+
 void ImageButton::paintEvent(QPaintEvent*) {
+    fitImage();
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(rect(), image_);
+    painter.drawImage(QPointF(0, 0), image_);
     if (hasFocus()) focus_frame::paint(painter, rect(), screen()->size().height());
 }
 
 void ImageButton::resizeEvent(QResizeEvent*) { fitImage(); }
 
 void ImageButton::fitImage() {
-    if (image_.size() == size() || width() <= 0 || height() <= 0) return;
-    // Until it is painted again at the new size it shows the old picture stretched.
-    image_ = image_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const qreal ratio = devicePixelRatioF();
+    if ((image_.size() == deviceSize() && image_.devicePixelRatio() == ratio) || width() <= 0 ||
+        height() <= 0)
+        return;
+    // What no kept step paints over keeps the old picture, stretched.
+    image_ = image_.scaled(deviceSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    image_.setDevicePixelRatio(ratio);
     const std::vector<Drawing> steps = steps_;
     captionPixels = 0;
     for (const Drawing& step : steps) step(*this);
-    update();
 }
 
 void ImageButton::mousePressEvent(QMouseEvent* event) {

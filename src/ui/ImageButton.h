@@ -10,8 +10,10 @@
 
 #include "ui/Fonts.h"
 
-// A picture control: owns a bitmap of its own size and shows it stretched.
-// Whatever is painted stays until painted over. Every drawing step is kept
+// A picture control: owns a bitmap of its own size in device pixels (its
+// device pixel ratio set, so a painter on it works in the control's own
+// coordinates and a scaled screen gets sharp text and lines) and shows it
+// pixel for pixel. Whatever is painted stays until painted over. Every drawing step is kept
 // (back to the last one that covered the whole bitmap) so that a resized
 // control paints itself again at its new size.
 //
@@ -35,6 +37,9 @@ class ImageButton : public QWidget {
 
     QImage& image() { return image_; }
     const QImage& image() const { return image_; }
+    // The size of a bitmap in the coordinates its painters use: the control's
+    // size for a control's bitmap, whatever its device pixel ratio.
+    static QSize logicalSize(const QImage& image);
 
     // Runs a drawing step on the bitmap now and keeps it for a repaint at a
     // new size; a step that covers the whole bitmap forgets the earlier ones.
@@ -114,8 +119,11 @@ class ImageButton : public QWidget {
     // clicked it and its repeats are ignored until it comes up.
     enum class KeyHold { None, Space, Enter };
 
-    // Makes the bitmap the control's size, painting the kept steps again.
+    // Makes the bitmap the control's size at its device pixel ratio (the
+    // screen's, which changes when the window moves to another screen),
+    // painting the kept steps again.
     void fitImage();
+    QSize deviceSize() const;
 
     int tag_ = 0;
     QImage image_;

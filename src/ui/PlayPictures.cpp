@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "core/state/Board.h"
+#include "ui/ImageButton.h"
 #include "ui/WindowStyle.h"
 
 namespace {
@@ -144,7 +145,7 @@ void NetResultPicture::paint(QImage& image, const QFont& font) const {
     p.setRenderHint(QPainter::Antialiasing);
     p.setFont(font);
     const QFontMetrics metrics(font);
-    const Frame frame = frameFor(image.size(), font);
+    const Frame frame = frameFor(ImageButton::logicalSize(image), font);
     const QRect& plot = frame.plot;
     paintLegend(p, metrics, plot.left(), kInset,
                 {{LegendEntry::Line, kNetLine, QStringLiteral("YOUR NET RESULT")},
@@ -235,7 +236,7 @@ void BallCountPicture::paint(QImage& image, const QFont& font) const {
     QPainter p(&image);
     p.setFont(font);
     const QFontMetrics metrics(font);
-    const Frame frame = frameFor(image.size(), font);
+    const Frame frame = frameFor(ImageButton::logicalSize(image), font);
     const QRect& plot = frame.plot;
     paintLegend(p, metrics, plot.left(), kInset,
                 {{LegendEntry::Box, kHot, QStringLiteral("HOT")},

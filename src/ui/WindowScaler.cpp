@@ -38,7 +38,25 @@ void WindowScaler::place(QWidget* control, const QRect& designRect) {
 
 void WindowScaler::fitToScreen(QSize screen) {
     client_->setFixedSize(clientSizeForScreen(designSize_, screen));
+    withoutMaximiseButton(*client_->window());
     layOut();
+}
+
+void WindowScaler::withoutMaximiseButton(QWidget& window) {
+    // A widget not yet given its parent is no window of its own.
+    if (!window.isWindow() || window.windowType() == Qt::Widget) return;
+    Qt::WindowFlags flags = window.windowFlags();
+    // Without the customise hint the desktop's default buttons come, the
+    // maximise button among them: ask for the others by name.
+    if (!flags.testFlag(Qt::CustomizeWindowHint))
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    flags &= ~Qt::WindowMaximizeButtonHint;
+    if (flags == window.windowFlags()) return;
+    // New flags hide a shown window.
+    const bool shown = window.isVisible();
+    window.setWindowFlags(flags);
+    if (shown) window.show();
 }
 
 void WindowScaler::layOut() {

@@ -29,6 +29,9 @@ class WindowScaler : public QObject {
     void fitToScreen(QSize screen);
     // Places every registered control for the current client size.
     void layOut();
+    // A window of a fixed size offers no maximise button (a compositor that
+    // draws the decorations itself would otherwise offer one).
+    static void withoutMaximiseButton(QWidget& window);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -9,6 +9,7 @@
 #include "game/SoundPlayer.h"
 #include "ui/ImageButton.h"
 #include "ui/LiveToolTip.h"
+#include "ui/ScreenArea.h"
 #include "ui/WhatsThis.h"
 #include "ui/WindowScaler.h"
 #include "windows/AggregateNotice.h"
@@ -27,11 +28,7 @@ constexpr int kRowTextOffset = 3;
 // The tag a row's control carries: 2k + 9 while not bet, 2k + 10 while bet.
 int rowTag(int k, bool bet) { return 2 * k + (bet ? 10 : 9); }
 
-QRect screenGeometry(const QWidget& widget) {
-    QScreen* screen =
-        widget.screen() != nullptr ? widget.screen() : QGuiApplication::primaryScreen();
-    return screen != nullptr ? screen->geometry() : QRect(0, 0, 640, 480);
-}
+QRect screenGeometry(const QWidget& widget) { return screen_area::of(&widget); }
 
 }  // namespace
 

@@ -144,7 +144,7 @@ TEST(DesktopInstall, InstallsProgramsDataMenuEntryIconsAndMetainfo) {
     EXPECT_EQ(Read(root.filePath("share/velloro/cpos.vlr")),
               Read(QStringLiteral(VELLORO_BUILD_DIR "/cpos.vlr")));
 
-    const QString entry = QString::fromUtf8(Read(root.filePath("share/applications/velloro.desktop")));
+    const QString entry = QString::fromUtf8(Read(root.filePath("share/applications/io.github.velloro.Velloro.desktop")));
     EXPECT_TRUE(entry.contains(QStringLiteral("\nExec=velloro-launch\n")));
     EXPECT_TRUE(entry.contains(QStringLiteral("\nIcon=velloro\n")));
     EXPECT_TRUE(QFileInfo::exists(root.filePath("share/icons/hicolor/scalable/apps/velloro.svg")));
@@ -153,8 +153,8 @@ TEST(DesktopInstall, InstallsProgramsDataMenuEntryIconsAndMetainfo) {
             QStringLiteral("share/icons/hicolor/%1x%1/apps/velloro.png").arg(size)));
         EXPECT_EQ(icon.size(), QSize(size, size)) << size;
     }
-    const QString metainfo = QString::fromUtf8(Read(root.filePath("share/metainfo/velloro.metainfo.xml")));
-    EXPECT_TRUE(metainfo.contains(QStringLiteral("<launchable type=\"desktop-id\">velloro.desktop</launchable>")));
+    const QString metainfo = QString::fromUtf8(Read(root.filePath("share/metainfo/io.github.velloro.Velloro.metainfo.xml")));
+    EXPECT_TRUE(metainfo.contains(QStringLiteral("<launchable type=\"desktop-id\">io.github.velloro.Velloro.desktop</launchable>")));
     EXPECT_FALSE(metainfo.contains('@')) << "unconfigured placeholder";
 
     // The installed launcher finds the installed game data beside it.

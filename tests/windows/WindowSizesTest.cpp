@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTextStream>
+#include <map>
 
 #include "core/tickets/TicketFile.h"
 #include "devices/QtWaiter.h"
@@ -17,6 +19,8 @@
 #include "shell/HelpViewer.h"
 #include "shell/HelpWindow.h"
 #include "ui/ImageButton.h"
+#include "ui/ScreenArea.h"
+#include "ui/WindowScaler.h"
 #include "windows/AggregateNotice.h"
 #include "windows/FrequencyWindow.h"
 #include "windows/HistoryListBox.h"
@@ -35,7 +39,9 @@ namespace {
 // Every window of the game, opened in a scratch play folder on the screen
 // the test runs on.
 struct EveryWindow {
-    explicit EveryWindow(QScreen& screen) : keno(state, sounds, help, waiter, screen.size()) {
+    // The table is sized from the screen's layout area, as the game's start does.
+    explicit EveryWindow(QScreen& screen)
+        : keno(state, sounds, help, waiter, screen_area::of(&screen).size()) {
         // A way ticket of one group of 3 shows its first row.
         for (int n : {5, 15, 25})
             Q_EMIT keno.cell(n)->mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
@@ -93,6 +99,27 @@ class PlayFolder {
 constexpr char kScreenVariable[] = "VELLORO_TEST_SCREEN";
 constexpr int kSmallestTextPixels = 9;
 
+// A screen a run of a test is given: its size in device pixels and the
+// scale factor Qt is told to use.
+struct Screen {
+    QSize size;
+    double scale = 1;
+    QString name() const {
+        QString name = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+        if (scale != 1) name += QStringLiteral("@") + QString::number(scale);
+        return name;
+    }
+};
+
+// The screen this run was given, by the name Screen::name gave it.
+Screen thisScreen() {
+    const QString name = qEnvironmentVariable(kScreenVariable);
+    const QStringList sizeAndScale = name.split(QLatin1Char('@'));
+    const QStringList size = sizeAndScale.value(0).split(QLatin1Char('x'));
+    return {QSize(size.value(0).toInt(), size.value(1).toInt()),
+            sizeAndScale.size() > 1 ? sizeAndScale.value(1).toDouble() : 1.0};
+}
+
 std::string nameOf(const QWidget& widget) {
     const QString name = widget.objectName().isEmpty()
                              ? QString::fromLatin1(widget.metaObject()->className())
@@ -120,10 +147,24 @@ void expectReadable(const QWidget& widget) {
     EXPECT_GE(QFontInfo(widget.font()).pixelSize(), kSmallestTextPixels) << nameOf(widget);
 }
 
+// Text is sized from a window's height and its boxes from its width: no
+// window may be scaled more in height than in width, or its text runs out
+// of its boxes (as on a portrait screen).
+void expectTextFitsItsBoxes(const QWidget& window) {
+    for (const WindowScaler* scaler : window.findChildren<WindowScaler*>()) {
+        const auto* client = qobject_cast<const QWidget*>(scaler->parent());
+        const QSize design = scaler->designSize();
+        const double across = static_cast<double>(client->width()) / design.width();
+        const double down = static_cast<double>(client->height()) / design.height();
+        EXPECT_LE(down, across * 1.01)
+            << nameOf(*client) << ": " << client->width() << " x " << client->height()
+            << " for a design of " << design.width() << " x " << design.height();
+    }
+}
+
 // On the screen this run of the test was given.
 void checkEveryWindowOnThisScreen() {
-    const QStringList size = qEnvironmentVariable(kScreenVariable).split(QLatin1Char('x'));
-    const QSize expected(size.value(0).toInt(), size.value(1).toInt());
+    const QSize expected = thisScreen().size;
     QScreen* screen = QGuiApplication::primaryScreen();
     ASSERT_EQ(screen->geometry().size(), expected);
     PlayFolder folder;
@@ -136,6 +177,7 @@ void checkEveryWindowOnThisScreen() {
     for (QWidget* window : all) {
         QList<QWidget*> widgets = window->findChildren<QWidget*>();
         widgets.prepend(window);
+        expectTextFitsItsBoxes(*window);
         for (const QWidget* widget : widgets) {
             if (const auto* list = qobject_cast<const QListView*>(widget)) expectWholeRows(*list);
             if (expected == QSize(640, 480)) expectReadable(*widget);
@@ -152,15 +194,18 @@ void checkEveryWindowOnThisScreen() {
 
 // Runs the calling test again in a process of its own whose off-screen
 // platform has one screen of each size, and expects it to pass there; false
-// when this process is already that run, on the screen it names.
-bool ranOnScreensOfTheirOwn(std::initializer_list<QSize> sizes) {
+// when this process is already that run, on the screen it names. Gives what
+// each run printed, by the screen's name.
+bool ranOnScreensOfTheirOwn(std::initializer_list<Screen> screens,
+                            std::map<QString, QByteArray>* outputs = nullptr) {
     if (!qEnvironmentVariableIsEmpty(kScreenVariable)) return false;
     const ::testing::TestInfo& self = *::testing::UnitTest::GetInstance()->current_test_info();
     const QString filter =
         QStringLiteral("--gtest_filter=%1.%2").arg(self.test_suite_name(), self.name());
     QTemporaryDir folder;
-    for (const QSize size : sizes) {
-        const QString name = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+    for (const Screen& screen : screens) {
+        const QSize size = screen.size;
+        const QString name = screen.name();
         const QString config = folder.filePath(name + QStringLiteral(".json"));
         QFile file(config);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
@@ -175,6 +220,11 @@ bool ranOnScreensOfTheirOwn(std::initializer_list<QSize> sizes) {
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
                            QStringLiteral("offscreen:configfile=") + config);
         environment.insert(QLatin1String(kScreenVariable), name);
+        environment.remove(QStringLiteral("QT_SCREEN_SCALE_FACTORS"));
+        if (screen.scale != 1)
+            environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(screen.scale));
+        else
+            environment.remove(QStringLiteral("QT_SCALE_FACTOR"));
         QProcess run;
         run.setProcessEnvironment(environment);
         run.setProcessChannelMode(QProcess::MergedChannels);
@@ -183,31 +233,92 @@ bool ranOnScreensOfTheirOwn(std::initializer_list<QSize> sizes) {
         const QByteArray output = run.readAll();
         EXPECT_EQ(run.exitCode(), 0) << name.toStdString() << "\n" << output.toStdString();
         EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
+        if (outputs != nullptr) (*outputs)[name] = output;
     }
     return true;
+}
+
+// How soft a control's picture is on the screen: of the pixels where the
+// colour changes (from the one to the right or below), the share whose
+// colour is none of the picture's plain colours (its fill, ink and bevel
+// shades: each colour covering at least 1 in 200 of its pixels). A picture
+// drawn at the screen's pixels has soft pixels only where text is smoothed;
+// one painted smaller and stretched has them along every edge.
+double softEdgeShare(const QImage& picture) {
+    const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) ++counts[image.pixel(x, y)];
+    const long long plainCount = static_cast<long long>(image.width()) * image.height() / 200;
+    int edges = 0, soft = 0;
+    for (int y = 0; y + 1 < image.height(); ++y)
+        for (int x = 0; x + 1 < image.width(); ++x) {
+            const QRgb here = image.pixel(x, y);
+            if (here == image.pixel(x + 1, y) && here == image.pixel(x, y + 1)) continue;
+            ++edges;
+            if (counts[here] < plainCount) ++soft;
+        }
+    return edges == 0 ? 0.0 : static_cast<double>(soft) / edges;
+}
+
+constexpr char kSoftnessLine[] = "soft edges ";
+
+// Prints the soft edge share of every painted control shown, one line each.
+void printSoftnessOfEveryControl() {
+    PlayFolder folder;
+    EveryWindow windows(*QGuiApplication::primaryScreen());
+    std::vector<QWidget*> all = windows.sideWindows();
+    all.push_back(&windows.keno);
+    all.push_back(windows.way);
+    for (QWidget* window : all) window->show();
+    QTextStream out(stdout);
+    for (QWidget* window : all) {
+        int index = 0;
+        for (ImageButton* control : window->findChildren<ImageButton*>()) {
+            ++index;
+            if (!control->isVisibleTo(window) || control->width() < 8 || control->height() < 8)
+                continue;
+            const double share = softEdgeShare(control->grab().toImage());
+            out << kSoftnessLine << QString::fromStdString(nameOf(*control)).replace(' ', '_')
+                << '#' << index << ' ' << share << '\n';
+        }
+    }
+}
+
+// The figures a run printed, by control.
+std::map<QString, double> softnessIn(const QByteArray& output) {
+    std::map<QString, double> shares;
+    for (const QByteArray& line : output.split('\n')) {
+        if (!line.startsWith(kSoftnessLine)) continue;
+        const QList<QByteArray> words = line.mid(int(sizeof kSoftnessLine) - 1).split(' ');
+        if (words.size() == 2) shares[QString::fromUtf8(words[0])] = words[1].toDouble();
+    }
+    return shares;
 }
 
 }  // namespace
 
 // Every window opens at its share of the screen, centred on it. The screen
-// is 800 x 800: 1.25 times as wide and 5/3 times as high as the 640 x 480 the
-// windows are laid out on; the client sizes below are worked out by hand from
-// each window's design size (halves to even).
+// is 800 x 800, taller than 4:3: the windows are laid out on its middle band
+// of 800 x 600, 1.25 times the 640 x 480 they are designed for both ways (at
+// 5/3 of their height their text would outgrow their boxes); the client
+// sizes below are worked out by hand from each window's design size (halves
+// to even).
 TEST(WindowSizes, EveryWindowTakesItsShareOfTheScreenCentred) {
-    if (ranOnScreensOfTheirOwn({QSize(800, 800)})) return;
+    if (ranOnScreensOfTheirOwn({{QSize(800, 800)}})) return;
     QScreen* screen = QGuiApplication::primaryScreen();
     ASSERT_EQ(screen->geometry().size(), QSize(800, 800));
     PlayFolder folder;
     EveryWindow windows(*screen);
-    EXPECT_EQ(windows.keno.centralWidget()->size(), QSize(625, 667));
-    EXPECT_EQ(windows.way->size(), QSize(140, 650));
+    EXPECT_EQ(windows.keno.centralWidget()->size(), QSize(625, 500));
+    EXPECT_EQ(windows.way->size(), QSize(140, 488));
     const std::vector<std::pair<QWidget*, QSize>> centred{
-        {&windows.pause, {338, 225}},           {&windows.soundsWindow, {228, 180}},
-        {&windows.payoffs, {625, 723}},         {&windows.save, {375, 313}},
-        {&windows.aggregate, {250, 123}},       {&windows.about, {412, 538}},
-        {&windows.history, {212, 667}},         {&windows.replay, {438, 583}},
-        {&windows.balls, {669, 622}},           {&windows.yourPlay, {750, 733}},
-        {windows.help.helpWindow(), {550, 567}}};
+        {&windows.pause, {338, 169}},           {&windows.soundsWindow, {228, 135}},
+        {&windows.payoffs, {625, 542}},         {&windows.save, {375, 235}},
+        {&windows.aggregate, {250, 92}},        {&windows.about, {412, 404}},
+        {&windows.history, {212, 500}},         {&windows.replay, {438, 438}},
+        {&windows.balls, {669, 466}},           {&windows.yourPlay, {750, 550}},
+        {windows.help.helpWindow(), {550, 425}}};
     for (const auto& [window, size] : centred) {
         EXPECT_EQ(window->size(), size) << window->windowTitle().toStdString();
         // A shown window's frame may shift it by its border.
@@ -221,6 +332,32 @@ TEST(WindowSizes, EveryWindowTakesItsShareOfTheScreenCentred) {
 // this test in a process of its own, whose off-screen platform has that one
 // screen.
 TEST(WindowSizes, ListsShowWholeRowsAndTextStaysReadableOnEveryScreen) {
-    if (ranOnScreensOfTheirOwn({QSize(640, 480), QSize(1024, 768), QSize(1920, 1080)})) return;
+    if (ranOnScreensOfTheirOwn(
+            {{QSize(640, 480)}, {QSize(1024, 768)}, {QSize(1920, 1080)}, {QSize(1080, 1920)}}))
+        return;
     checkEveryWindowOnThisScreen();
+}
+
+// On a 3840 x 2160 screen scaled by 2 or by 1.5 every painted control is as
+// sharp as on the same screen unscaled, where the windows cover the same
+// pixels: its share of soft edge pixels is no more than a twentieth above.
+TEST(WindowSizes, PaintedControlsAreAsSharpOnAScaledScreen) {
+    std::map<QString, QByteArray> outputs;
+    const Screen unscaled{QSize(3840, 2160)}, twice{QSize(3840, 2160), 2},
+        half{QSize(3840, 2160), 1.5};
+    if (ranOnScreensOfTheirOwn({unscaled, twice, half}, &outputs)) {
+        const std::map<QString, double> sharp = softnessIn(outputs[unscaled.name()]);
+        ASSERT_GT(sharp.size(), 100u);
+        for (const Screen& scaled : {twice, half}) {
+            const std::map<QString, double> shares = softnessIn(outputs[scaled.name()]);
+            for (const auto& [control, share] : sharp) {
+                ASSERT_TRUE(shares.count(control)) << control.toStdString();
+                EXPECT_LE(shares.at(control), share + 0.05)
+                    << control.toStdString() << " at " << scaled.name().toStdString();
+            }
+        }
+        return;
+    }
+    ASSERT_EQ(QGuiApplication::primaryScreen()->devicePixelRatio(), thisScreen().scale);
+    printSoftnessOfEveryControl();
 }

@@ -1,18 +1,23 @@
-"""An Xvfb of the monkey's own and real input to it through xdotool (XTest)."""
+"""An Xvfb of a bench program's own and real input to it through xdotool (XTest)."""
 
 import os
 import select
 import subprocess
 import time
 
+import processes
+
 
 class Display:
     def __init__(self, screen):
-        # Xvfb picks a free display itself and tells its number: monkeys
-        # started side by side never share a server.
+        # Xvfb picks a free display itself and tells its number: programs
+        # started side by side never share a server. Without -noreset the
+        # server starts afresh when its last client goes, and a game started
+        # again at that moment (after a kill) finds no display.
         read_end, write_end = os.pipe()
         self.server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                                        screen, "-nolisten", "tcp"], pass_fds=(write_end,),
+                                        screen, "-nolisten", "tcp", "-noreset"],
+                                       pass_fds=(write_end,),
                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         number = b""
@@ -31,11 +36,7 @@ class Display:
         self.names = {}
 
     def close(self):
-        self.server.terminate()
-        try:
-            self.server.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            self.server.kill()
+        processes.end(self.server)
 
     def xdotool(self, *args, timeout=10):
         try:
@@ -96,6 +97,25 @@ class Display:
 
     def focus(self, window):
         self.xdotool("windowfocus", window)
+
+    def ask_to_close(self, window):
+        """What a window manager's close button does: a WM_DELETE_WINDOW message
+        (python3-xlib). False when the window does not take that message."""
+        from Xlib import X, display, protocol  # only the programs that close need it
+        connection = display.Display(self.name)
+        try:
+            target = connection.create_resource_object("window", window)
+            protocols = connection.intern_atom("WM_PROTOCOLS")
+            delete = connection.intern_atom("WM_DELETE_WINDOW")
+            if delete not in (target.get_wm_protocols() or []):
+                return False
+            message = protocol.event.ClientMessage(window=target, client_type=protocols,
+                                                   data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+            target.send_event(message, event_mask=X.NoEventMask)
+            connection.flush()
+            return True
+        finally:
+            connection.close()
 
     # -- input ------------------------------------------------------------------
     def click(self, at, button):

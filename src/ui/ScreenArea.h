@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QRect>
+
+class QScreen;
+class QWidget;
+
+// The part of a screen the game's windows are laid out on and sized from:
+// what the desktop's panels leave of it, and on a screen taller than 4:3 (a
+// portrait one) only the middle band of 4:3, so that text sized from the
+// height fits boxes sized from the width.
+namespace screen_area {
+
+// The layout area inside an available area.
+QRect within(const QRect& available);
+// The layout area of a screen; 640 x 480 when there is none.
+QRect of(const QScreen* screen);
+// The layout area of the screen the widget is on, or of the primary screen.
+QRect of(const QWidget* widget);
+
+}  // namespace screen_area
