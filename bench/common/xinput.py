@@ -33,7 +33,6 @@ class Display:
         os.close(read_end)
         self.name = ":%d" % int(number)
         self.env = dict(os.environ, DISPLAY=self.name)
-        self.names = {}
 
     def close(self):
         processes.end(self.server)
@@ -64,9 +63,10 @@ class Display:
             return None
 
     def name_of(self, window):
-        if window not in self.names:
-            self.names[window] = self.xdotool("getwindowname", window).strip()
-        return self.names[window]
+        # Asked each time: the server gives a finished client's window numbers
+        # to the next one, so a game started again may have another window
+        # under the number its table had.
+        return self.xdotool("getwindowname", window).strip()
 
     def main_window(self, pid):
         """The largest window of the game once it shows one."""

@@ -429,6 +429,9 @@ class Stops:
         if not ended:
             stop.fail("did not end", "still running %.0f s after %s; killed" %
                       (self.args.hang, stop.way))
+            stop.notes.append("the table was window %d, now named %r" %
+                              (self.main, self.x.xdotool("getwindowname", self.main).strip()))
+            self.keep_stacks(stop)
             stop.gone_after = None
             self.game.kill()
         status = self.game.wait()
@@ -439,6 +442,17 @@ class Stops:
         if stop.way != "SIGKILL" and os.path.exists(os.path.join(self.folder, LOCK)):
             stop.fail("lock left", "%s is still there after %s (status %s)" %
                       (LOCK, stop.way, status))
+
+    def keep_stacks(self, stop):
+        """Writes where a game that did not end was, thread by thread, beside the log."""
+        if shutil.which("gdb") is None:
+            return
+        path = os.path.join(self.args.stacks, "stuck-%d.txt" % stop.number)
+        with open(path, "w") as out:
+            subprocess.run(["gdb", "-p", str(self.game.pid), "-batch", "-ex",
+                            "thread apply all bt 40"], stdout=out, stderr=subprocess.STDOUT,
+                           timeout=60, check=False)
+        stop.notes.append("stacks in " + path)
 
     # -- after the restart ----------------------------------------------------------
     def check_history(self, stop):
@@ -580,6 +594,8 @@ def main():
     parser.add_argument("--settle", type=float, default=0.6,
                         help="seconds after the table shows in which a box at start shows")
     parser.add_argument("--poll", type=float, default=0.05, help="seconds between two readings")
+    parser.add_argument("--stacks", default="/tmp",
+                        help="folder for the threads' stacks of a game that did not end")
     parser.add_argument("--keep", action="store_true", help="keep the play folder")
     args = playfolder.parse(parser)
     for option, known in (("ways", WAYS), ("kinds", list(KINDS))):
