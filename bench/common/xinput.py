@@ -112,7 +112,7 @@ class Display:
             message = protocol.event.ClientMessage(window=target, client_type=protocols,
                                                    data=(32, [delete, X.CurrentTime, 0, 0, 0]))
             target.send_event(message, event_mask=X.NoEventMask)
-            connection.flush()
+            connection.sync()
             return True
         finally:
             connection.close()

@@ -7,6 +7,15 @@
 #include <QGuiApplication>
 #include <QTimer>
 
+namespace {
+
+void WakeLoop() {
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+        dispatcher->wakeUp();
+}
+
+}  // namespace
+
 QtWaiter::QtWaiter() {
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { closing_ = true; });
 }
@@ -19,10 +28,14 @@ bool QtWaiter::waitUntil(const std::function<bool()>& done, int milliseconds) {
 
 bool QtWaiter::waitForSound(const std::function<bool()>& done, int milliseconds) {
     const bool open = wait(done, milliseconds, QEventLoop::ExcludeUserInputEvents);
-    // Clicks held back during the sound are still queued, and nothing else
-    // would wake the loop for them: a release would wait for the next move.
-    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
-        dispatcher->wakeUp();
+    // Input held back during the sound (a click, a key, the close box) stays
+    // in the platform's own queue, which is looked at again only when the loop
+    // is woken: else a release would wait for the next move, and a close on an
+    // idle table for ever. Woken now, for the wait that follows at once; and
+    // again once the posted events are next sent, because a loop further out
+    // may spend this wake on its own posted events before it looks at input.
+    WakeLoop();
+    QMetaObject::invokeMethod(this, &WakeLoop, Qt::QueuedConnection);
     return open;
 }
 
