@@ -6,6 +6,8 @@
 #include <QTimer>
 
 #include "TableWindowFixture.h"
+#include "support/ToldListener.h"
+#include "ui/Announcer.h"
 #include "windows/SoundsDialog.h"
 #include "windows/TableLayout.h"
 #include "windows/TableParts.h"
@@ -38,6 +40,8 @@ TEST_F(AccessibleTreeTest, TheTableNamesEveryControlAndTellsWhatItShows) {
     writeSchedules(money::dollars(50000));
     TableWindow& keno = build();
     keno.show();
+    ToldListener listener;
+    keno.announcer().setHold([](const QString&) { return 0; });
     Q_EMIT keno.cell(17)->mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
 
     const auto byName = tree(keno);
@@ -66,6 +70,7 @@ TEST_F(AccessibleTreeTest, TheTableNamesEveryControlAndTellsWhatItShows) {
     EXPECT_EQ(state_.SpotsMarked, 2);
 
     // After a game every drawn number says so, and the caught ones too.
+    listener.clear();
     keno.menu().play->trigger();
     for (int n = 1; n <= 80; ++n) {
         const QString said = of(keno.cell(n))->text(QAccessible::Description);
@@ -77,9 +82,24 @@ TEST_F(AccessibleTreeTest, TheTableNamesEveryControlAndTellsWhatItShows) {
     }
     EXPECT_EQ(of(keno.control(QStringLiteral("ImageOC")))->text(QAccessible::Name),
               QStringLiteral("Game 000, CLOSED"));
-    // The balance is the last thing told.
-    EXPECT_TRUE(keno.accessibleDescription().startsWith(QLatin1String("You're ")))
-        << keno.accessibleDescription().toStdString();
+    // Each ball was told as its own notice, then the result and the balance:
+    // none dropped, none told over by the next.
+    QStringList balls;
+    for (int i = 0; i < 20; ++i) {
+        const int n = state_.Drawn[static_cast<std::size_t>(i)];
+        QString said = QString::number(n) + (n == 17 || n == 20 ? ", caught" : "");
+        balls << (i == 19 ? QStringLiteral("Last ball, ") + said : said);
+    }
+    const QStringList told = listener.told();
+    const qsizetype first = told.indexOf(balls.front());
+    ASSERT_GE(first, 0) << told.join(QStringLiteral(" | ")).toStdString();
+    EXPECT_EQ(told.mid(first, 20), balls);
+    const QString result = state_.GameWin > 0
+                               ? QStringLiteral("You won ") + money::currency(state_.GameWin)
+                               : QStringLiteral("Bust");
+    EXPECT_EQ(told.mid(first + 20), (QStringList{result, keno.menu().balance->accessibleName()}));
+    EXPECT_TRUE(told.last().startsWith(QLatin1String("You're "))) << told.last().toStdString();
+    EXPECT_TRUE(listener.changed().isEmpty());
 
     // OPEN clears the draw, and what the numbers say with it.
     keno.menu().open->trigger();
@@ -112,13 +132,22 @@ TEST_F(AccessibleTreeTest, EachBallIsToldAsItIsCalled) {
     TableSpeech speech(state, parts, [&told](const QString& text) { told << text; });
     speech.ballCalled({0, 5, false, palette::kSilver});
     speech.ballCalled({1, 43, true, palette::kYellow});
+    speech.ballCalled({19, 80, false, palette::kSilver});
     speech.cellPainted(43, CellLook::Marked);  // the draw cleared: nothing to tell
     speech.resultShown(125000);
     speech.resultShown(0);
     speech.statusShown({12, false});
     speech.balanceShown(money::dollars(-3));
-    EXPECT_EQ(told, (QStringList{"Ball 1 of 20: 5", "Ball 2 of 20: 43, caught", "You won $12.50",
-                                 "Bust", "Game 012, CLOSED", "You're Down $3.00"}));
+    // A bet is told as it changes, not as it is first shown.
+    speech.valueShown(ValueField::Spot, QStringLiteral("1 SPOT"));
+    speech.valueShown(ValueField::Spot, QStringLiteral("5 SPOT"));
+    speech.valueShown(ValueField::Spot, QStringLiteral("1 SPOT"));
+    speech.valueShown(ValueField::TotalPrice, QStringLiteral("$1.00"));
+    speech.valueShown(ValueField::TotalPrice, QStringLiteral("$2.00"));
+    speech.valueShown(ValueField::TotalPrice, QStringLiteral("$2.00"));
+    EXPECT_EQ(told, (QStringList{"5", "43, caught", "Last ball, 80", "You won $12.50", "Bust",
+                                 "Game 012, CLOSED", "You're Down $3.00", "5 spots", "1 spot",
+                                 "Total Price, $2.00"}));
     // A way ticket's numbers tell their group.
     state.Kind = TicketKind::Way;
     state.CurrentSet = 2;
@@ -155,4 +184,33 @@ TEST_F(AccessibleTreeTest, TheSoundsWindowNamesItsSwitchesAndButtons) {
     keno.menu().kenoSounds->trigger();
     EXPECT_TRUE(opened);
     EXPECT_TRUE(state_.MusicOn);  // Escape undid the switch as CANCEL does
+}
+
+// Messages that come faster than they can be said wait their turn, in order;
+// each is a notice of its own that keeps its message; a window that does not
+// show tells nothing.
+TEST(AnnouncerTest, EachMessageIsANoticeOfItsOwnInItsTurn) {
+    ToldListener listener;
+    QWidget window;
+    Announcer announcer(&window, [](const QString&) { return 5; });
+    announcer.announce(QStringLiteral("unseen"));
+    window.show();
+    for (const char* message : {"Bust", "You're Down $1.00", "Game 002, OPEN"})
+        announcer.announce(QLatin1String(message));
+    EXPECT_EQ(listener.told(), QStringList{"Bust"});
+    EXPECT_EQ(announcer.waiting(), 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return listener.told().size() == 3; }, 5000));
+    EXPECT_EQ(listener.told(), (QStringList{"Bust", "You're Down $1.00", "Game 002, OPEN"}));
+    EXPECT_TRUE(listener.changed().isEmpty());
+    // Only the newest shows; the ones before stay for a late reader, the oldest go.
+    announcer.setHold([](const QString&) { return 0; });
+    for (int i = 0; i < Announcer::kKept + 3; ++i) announcer.announce(QString::number(i));
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const QList<QWidget*> notices = window.findChildren<QWidget*>(QStringLiteral("Notice"));
+    EXPECT_EQ(notices.size(), Announcer::kKept);
+    EXPECT_EQ(
+        std::count_if(notices.begin(), notices.end(), [](QWidget* n) { return n->isVisible(); }),
+        1);
+    // A hold long enough for a ball to be heard before the next one is called.
+    EXPECT_LT(Announcer::speakingTime(QStringLiteral("43, caught")), 900);
 }
