@@ -1,29 +1,22 @@
 #pragma once
 
 #include <QAccessible>
+#include <QApplication>
+#include <QEvent>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
 #include <vector>
 
-// What a screen reader is told, as the desktop's accessibility bridge gets
-// it: every notification that shows, by the message it reads at that moment,
-// in order. Installed in Qt's place for as long as it lives.
-class ToldListener {
+// What a screen reader is told: every notification that shows, by the
+// message it reads at that moment, in order. Qt tells the desktop's bridge of
+// a widget that shows (QAccessible::ObjectShow) from its show event; but its
+// update handler gets nothing while no bridge has switched Qt's accessibility
+// on, as under the offscreen platform, so the show events are watched here.
+class ToldListener : public QObject {
   public:
-    ToldListener() {
-        listening_ = this;
-        wasActive_ = QAccessible::isActive();
-        previous_ = QAccessible::installUpdateHandler(&ToldListener::handle);
-        QAccessible::setActive(true);
-    }
-    ~ToldListener() {
-        QAccessible::installUpdateHandler(previous_);
-        QAccessible::setActive(wasActive_);
-        listening_ = nullptr;
-    }
-    ToldListener(const ToldListener&) = delete;
-    ToldListener& operator=(const ToldListener&) = delete;
+    ToldListener() { qApp->installEventFilter(this); }
+    ~ToldListener() override { qApp->removeEventFilter(this); }
 
     // Everything told, or only what the notices of this window told.
     QStringList told(const QWidget* window = nullptr) const {
@@ -41,6 +34,16 @@ class ToldListener {
     }
     void clear() { told_.clear(); }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Show || !watched->isWidgetType()) return false;
+        auto* notice = static_cast<QWidget*>(watched);
+        QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(notice);
+        if (shown != nullptr && shown->role() == QAccessible::Notification)
+            told_.push_back({notice, notice->window(), shown->text(QAccessible::Name)});
+        return false;
+    }
+
   private:
     struct Told {
         QPointer<QWidget> notice;
@@ -48,17 +51,5 @@ class ToldListener {
         QString message;
     };
 
-    static void handle(QAccessibleEvent* event) {
-        if (listening_ == nullptr || event->type() != QAccessible::ObjectShow) return;
-        QAccessibleInterface* shown = event->accessibleInterface();
-        if (shown == nullptr || shown->role() != QAccessible::Notification) return;
-        auto* notice = qobject_cast<QWidget*>(event->object());
-        listening_->told_.push_back(
-            {notice, notice ? notice->window() : nullptr, shown->text(QAccessible::Name)});
-    }
-
-    static inline ToldListener* listening_ = nullptr;
-    QAccessible::UpdateHandler previous_ = nullptr;
-    bool wasActive_ = false;
     std::vector<Told> told_;
 };

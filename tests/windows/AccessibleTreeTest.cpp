@@ -2,6 +2,7 @@
 // desktop's accessibility bus reads it.
 #include <QAccessible>
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
 
@@ -205,6 +206,7 @@ TEST(AnnouncerTest, EachMessageIsANoticeOfItsOwnInItsTurn) {
     // Only the newest shows; the ones before stay for a late reader, the oldest go.
     announcer.setHold([](const QString&) { return 0; });
     for (int i = 0; i < Announcer::kKept + 3; ++i) announcer.announce(QString::number(i));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return announcer.waiting() == 0; }, 5000));
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const QList<QWidget*> notices = window.findChildren<QWidget*>(QStringLiteral("Notice"));
     EXPECT_EQ(notices.size(), Announcer::kKept);
