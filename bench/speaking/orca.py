@@ -18,8 +18,9 @@ import playfolder
 import processes
 import xinput
 
-# The line's text, then the voice's name and settings: "SPEECH OUTPUT: 'Bust'{...}".
-SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+)?(?:\{.*\})?$")
+# The text, then the voice's name and settings: "SPEECH OUTPUT: 'Bust'{...}". A
+# text may run over several lines (a "What's this?" note: its title, then the note).
+SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+)? ?(?:\{[^\n]*\})?$", re.S | re.M)
 
 
 class OrcaLog:
@@ -37,12 +38,11 @@ class OrcaLog:
                 self.offset = log.tell()
         except FileNotFoundError:
             return []
-        said = []
-        for line in text.splitlines():
-            match = SPOKEN.search(line)
-            if match and match.group(1).strip():
-                said.append(match.group(1))
-        return said
+        # A log line may still be half written: leave it for the next read.
+        complete = text.rfind("\n") + 1
+        self.offset -= len(text[complete:].encode())
+        return [" / ".join(part.strip() for part in match.group(1).split("\n"))
+                for match in SPOKEN.finditer(text[:complete]) if match.group(1).strip()]
 
 
 def speech_settings(home):
@@ -120,18 +120,21 @@ def main():
         step("The table opens", wait=3)
         step("Five numbers by the arrow keys and Space",
              ["space", "Right", "Right", "space", "Down", "space", "End", "space",
-              "4", "5", "space"], wait=2)
-        step("Tab to One More Game, Space", ["Tab", "Tab", "Tab", "space"], wait=2)
-        step("Tab to One Game Fewer, Space", ["Tab", "space"], wait=2)
-        step("Tab to PLAY", ["Tab", "Tab", "Tab", "Tab", "Tab"], wait=1.5)
+              "4", "5", "space"], wait=3)
+        step("Tab to One More Game, Space", ["Tab", "Tab", "Tab", "space"], wait=3)
+        step("Tab to One Game Fewer, Space", ["Tab", "space"], wait=3)
+        step("Tab to PLAY", ["Tab", "Tab", "Tab", "Tab", "Tab"], wait=3)
         said = step("Space on PLAY: the draw", ["space"], wait=args.seconds,
                     until=lambda s: s.startswith("notification You're"))
-        step("What's this? on the focused control", ["shift+F1"], wait=2)
-        step("Escape closes the note", ["Escape"], wait=1)
+        step("What's this? on the focused control", ["shift+F1"], wait=3)
+        step("Escape closes the note", ["Escape"], wait=3)
         step("Games History from the Help menu", ["alt+h", "g"], wait=3)
-        step("Up a row, then down", ["Up", "Down"], wait=2)
+        step("Up a row, then down", ["Up", "Down"], wait=3)
         step("Enter: the replay", ["Return"], wait=3)
-        step("Escape, Escape", ["Escape", "Escape"], wait=2)
+        step("Escape, Escape", ["Escape", "Escape"], wait=3)
+        step("F1: the help", ["F1"], wait=4)
+        step("Down a topic, Enter", ["Down", "Return"], wait=3)
+        step("Escape", ["Escape"], wait=2)
         drawn = [s for s in said if re.fullmatch(r"notification (Last ball, )?\d+(, caught)?\.", s)]
         balls = len(drawn)
         lines.append("")
@@ -149,12 +152,7 @@ def main():
             print("Orca's log: " + log_path, file=sys.stderr)
         else:
             shutil.rmtree(home, ignore_errors=True)
-    text = "\n".join(lines) + "\n"
-    if args.output == "-":
-        sys.stdout.write(text)
-    else:
-        with open(args.output, "w") as out:
-            out.write(text)
+    accessible.write_report(lines, args.output)
     return 0
 
 
