@@ -108,13 +108,12 @@ void TableSpeech::cellPainted(int number, CellLook look) {
     if (!cell) return;
     const bool marked = look == CellLook::Marked || look == CellLook::Caught;
     const bool drawn = look == CellLook::Caught || look == CellLook::NotCaught;
+    // The mark is the checked state, which a screen reader says as Space
+    // changes it; a description change of the focused number is not read.
     QStringList words;
-    if (marked) {
-        words << QStringLiteral("marked");
-        if (state_.Kind == TicketKind::Way) {
-            const int group = SetHolding(state_, number);
-            words << QStringLiteral("group %1").arg(group > 0 ? group : state_.CurrentSet);
-        }
+    if (marked && state_.Kind == TicketKind::Way) {
+        const int group = SetHolding(state_, number);
+        words << QStringLiteral("group %1").arg(group > 0 ? group : state_.CurrentSet);
     }
     if (drawn) words << QStringLiteral("drawn");
     if (look == CellLook::Caught) words << QStringLiteral("caught");
