@@ -47,7 +47,6 @@ int Announcer::speakingTime(const QString& message) {
 
 void Announcer::announce(const QString& message) {
     if (message.isEmpty()) return;
-    last_ = message;
     queue_.push_back(message);
     if (!turn_.isActive()) next();
 }

@@ -22,8 +22,8 @@ class Notice : public QWidget {
 // already told, so none replaces the one before it. A reader cuts the speech
 // of one notification short when the next one shows, so each message has its
 // turn, long enough to be heard (`Hold`), and the messages that come during
-// it wait in order. What comes while `owner` does not show is not told. The last few notices are
-// kept for a reader that reads them late; the older ones go.
+// it wait in order. What comes while `owner` does not show is not told. The
+// last few notices are kept for a reader that reads them late; the older go.
 class Announcer : public QObject {
     Q_OBJECT
   public:
@@ -41,8 +41,6 @@ class Announcer : public QObject {
     void setHold(Hold hold) { hold_ = std::move(hold); }
     // Messages still waiting for their turn.
     int waiting() const { return static_cast<int>(queue_.size()); }
-    // The message told last (shown or still waiting); empty before any.
-    QString last() const { return last_; }
 
   private:
     void next();
@@ -52,5 +50,4 @@ class Announcer : public QObject {
     QTimer turn_;
     std::deque<QString> queue_;
     std::deque<QPointer<Notice>> shown_;
-    QString last_;
 };

@@ -18,11 +18,11 @@
 #include "windows/TableMenu.h"
 #include "windows/TableParts.h"
 
+class Announcer;
 class GameCycle;
 class HeldArrow;
 class HelpViewer;
 class ImageButton;
-class Announcer;
 class QAction;
 class RandomSource;
 class SoundPlayer;
