@@ -8,6 +8,7 @@ added to its environment, shows on it.
 import os
 import shutil
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -79,3 +80,13 @@ def name_of(node):
         return node.name
     except Exception:
         return None
+
+
+def write_report(lines, output):
+    """What a screen-reader bench heard, one line each, to standard output ("-") or a file."""
+    text = "\n".join(lines) + "\n"
+    if output == "-":
+        sys.stdout.write(text)
+    else:
+        with open(output, "w") as out:
+            out.write(text)

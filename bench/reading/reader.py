@@ -125,12 +125,7 @@ def main():
     lines.append("")
     lines.append("== What the reader was told while one game was played from the keyboard")
     lines.extend(told)
-    text = "\n".join(lines) + "\n"
-    if args.output == "-":
-        sys.stdout.write(text)
-    else:
-        with open(args.output, "w") as out:
-            out.write(text)
+    accessible.write_report(lines, args.output)
     return 0
 
 

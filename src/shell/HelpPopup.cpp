@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <cmath>
 
+#include "ui/Announcer.h"
+
 namespace {
 
 const QColor kBackground(0xff, 0xff, 0xe1);
@@ -22,6 +24,8 @@ HelpPopup::HelpPopup() : QWidget(nullptr, Qt::Popup) {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
     setMouseTracking(true);
+    setAccessibleName(QStringLiteral("What's this?"));
+    announcer_ = new Announcer(this);
     document_.setDocumentMargin(0);
     // The game going to the background takes its notes with it.
     qApp->installEventFilter(this);
@@ -51,6 +55,11 @@ void HelpPopup::paintEvent(QPaintEvent*) {
     QAbstractTextDocumentLayout::PaintContext context;
     context.palette.setColor(QPalette::Text, Qt::black);
     document_.documentLayout()->draw(&painter, context);
+}
+
+void HelpPopup::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    announcer_->announce(text());
 }
 
 void HelpPopup::mousePressEvent(QMouseEvent* event) {

@@ -4,10 +4,13 @@
 #include <QTextDocument>
 #include <QWidget>
 
+class Announcer;
+
 // The "What's this?" note: a small window beside a control. The next press
 // closes it, wherever it lands (a press on a link also opens the link), and
 // so do a key and the game losing the focus. While it is open it holds the
 // mouse and the keyboard, as a menu does, and it lets both go as it closes.
+// A screen reader is told the note as it shows.
 class HelpPopup : public QWidget {
     Q_OBJECT
   public:
@@ -25,6 +28,7 @@ class HelpPopup : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -34,5 +38,6 @@ class HelpPopup : public QWidget {
     QPoint textOrigin() const { return {margin_, margin_}; }
 
     QTextDocument document_;
+    Announcer* announcer_ = nullptr;
     int margin_ = 0;
 };

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/Announcer.h"
 #include "ui/WindowScaler.h"
 
 namespace {
@@ -129,9 +130,12 @@ HelpWindow::HelpWindow(const HelpFile& file, QSize screen) : file_(file) {
 
     contents_ = new QTreeWidget;
     contents_->header()->hide();
+    contents_->setAccessibleName(QStringLiteral("Contents"));
     // Indented by the text's size, so that small screens keep room for the titles.
     contents_->setIndentation(textPixelSize(screen));
     found_ = new QListWidget;
+    found_->setAccessibleName(QStringLiteral("Topics Found"));
+    announcer_ = new Announcer(this);
     index_ = new QStackedWidget;
     index_->addWidget(contents_);
     index_->addWidget(found_);
@@ -219,6 +223,8 @@ void HelpWindow::followSource(const QUrl& source) {
     const HelpFile::Topic* topic = ok ? file_.topic(number) : nullptr;
     setWindowTitle(topic ? QStringLiteral("Velloro Help - ") + topic->title
                          : QStringLiteral("Velloro Help"));
+    // A screen reader hears which topic the page now shows.
+    if (topic) announcer_->announce(topic->title);
     // The contents follow the page, so the reader sees where the topic stands.
     QTreeWidgetItem* current = nullptr;
     for (QTreeWidgetItemIterator it(contents_); topic && *it; ++it) {

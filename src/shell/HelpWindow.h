@@ -4,6 +4,7 @@
 
 #include "shell/HelpFile.h"
 
+class Announcer;
 class QAction;
 class QLineEdit;
 class QListWidget;
@@ -58,6 +59,7 @@ class HelpWindow : public QWidget {
     QTextBrowser* browser_ = nullptr;
     QStackedWidget* index_ = nullptr;
     QTreeWidget* contents_ = nullptr;
+    Announcer* announcer_ = nullptr;
     QListWidget* found_ = nullptr;
     QLineEdit* findField_ = nullptr;
     QAction* back_ = nullptr;

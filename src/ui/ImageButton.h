@@ -61,7 +61,7 @@ class ImageButton : public QWidget {
         QAccessible::Role role = QAccessible::Graphic;
         QString name;
         QString value;        // a value box's amount, a status word
-        QString description;  // the state in words: "marked, group 2, drawn, caught"
+        QString description;  // the state in words: "group 2, drawn, caught"
         bool checkable = false;
         bool checked = false;
         bool operator==(const Spoken&) const = default;

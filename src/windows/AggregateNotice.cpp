@@ -7,6 +7,7 @@
 #include <array>
 
 #include "game/SoundPlayer.h"
+#include "ui/Announcer.h"
 #include "ui/DesignUnits.h"
 #include "ui/DialogFrame.h"
 #include "ui/Fonts.h"
@@ -35,7 +36,11 @@ QFont noticeFont(int cellHeight) {
 
 AggregateNotice::AggregateNotice(const GameState& state, SoundPlayer& sound, QWidget* parent,
                                  int closeAfterMilliseconds)
-    : QDialog(parent), state_(state), sound_(sound), closeTimer_(new QTimer(this)) {
+    : QDialog(parent),
+      state_(state),
+      sound_(sound),
+      closeTimer_(new QTimer(this)),
+      announcer_(new Announcer(this)) {
     setWindowTitle(QStringLiteral("Aggregate Alert !"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -80,9 +85,12 @@ void AggregateNotice::paintEvent(QPaintEvent*) {
 }
 
 void AggregateNotice::showEvent(QShowEvent* event) {
-    // The lines are painted: a screen reader reads them from the description.
-    setAccessibleDescription(lines(state_.AggregateLimit).join(QLatin1Char(' ')));
+    // The lines are painted: a screen reader reads them from the description,
+    // and hears them as the notice opens.
+    const QString said = lines(state_.AggregateLimit).join(QLatin1Char(' '));
+    setAccessibleDescription(said);
     QDialog::showEvent(event);
+    announcer_->announce(said);
     closeTimer_->start();
 }
 

@@ -6,6 +6,7 @@
 #include "core/sound/SoundCatalogue.h"
 #include "core/state/GameState.h"
 
+class Announcer;
 class QTimer;
 class SoundPlayer;
 
@@ -39,6 +40,7 @@ class AggregateNotice : public QDialog {
     const GameState& state_;
     SoundPlayer& sound_;
     QTimer* closeTimer_ = nullptr;  // ten seconds, then the notice closes itself
+    Announcer* announcer_ = nullptr;
 };
 
 // Shows the notice modally and returns once it has closed.

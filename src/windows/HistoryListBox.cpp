@@ -4,6 +4,9 @@
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 
+#include "core/state/GameState.h"
+#include "ui/Announcer.h"
+
 namespace {
 
 // Draws a line's game number, then what follows its tab at the tab stop.
@@ -55,6 +58,17 @@ HistoryListBox::HistoryListBox(QWidget* parent) : QListWidget(parent) {
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
         if (isVisible()) top_ = value;
     });
+    announcer_ = new Announcer(this);
+    connect(this, &QListWidget::currentRowChanged, this, [this] { tellCurrent(); });
+}
+
+void HistoryListBox::tellCurrent() {
+    const std::optional<history::HistoryEntry> entry = currentEntry();
+    if (!entry) return;
+    announcer_->announce(QStringLiteral("Game %1, %2, row %3 of %4")
+                             .arg(GameNumberText(entry->game), money::currency(entry->gameWin))
+                             .arg(currentRow() + 1)
+                             .arg(count()));
 }
 
 int HistoryListBox::visibleLines() const { return std::max(1, height() / lineHeight_); }
@@ -82,6 +96,7 @@ void HistoryListBox::resizeEvent(QResizeEvent* event) {
 void HistoryListBox::showEvent(QShowEvent* event) {
     QListWidget::showEvent(event);
     applyTop();
+    tellCurrent();
 }
 
 QStringList HistoryListBox::lines() const {

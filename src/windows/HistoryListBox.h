@@ -5,10 +5,13 @@
 
 #include "core/records/HistoryList.h"
 
+class Announcer;
+
 // The games list: no vertical scroll bar, one tab stop, whole lines of a fixed
 // height, and an order set by its comparison (none: by game number). It holds
 // the games' entries; their lines are only what it shows. Setting the
-// comparison re-sorts the entries at once.
+// comparison re-sorts the entries at once. A screen reader is told the
+// current line as the list shows and as it moves ("Game 001, $0.00, row 2 of 1000").
 class HistoryListBox : public QListWidget {
     Q_OBJECT
   public:
@@ -44,9 +47,11 @@ class HistoryListBox : public QListWidget {
   private:
     // Lays the lines out again and shows the top line.
     void applyTop();
+    void tellCurrent();
 
     std::vector<history::HistoryEntry> entries_;  // in list order
     std::optional<history::HistoryOrder> order_;
     int lineHeight_ = 15;
     int top_ = 0;
+    Announcer* announcer_ = nullptr;
 };

@@ -28,7 +28,6 @@ ReplayWindow::ReplayWindow(const DialogContext& context, QString historyPath, in
     // The sentences are read with the arrow keys; Tab goes on to the buttons.
     sentences->setTabChangesFocus(true);
     sentences->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    sentences->setAccessibleName(QStringLiteral("Game"));
     setMainControl(sentences);
     QPalette textColours = sentences->palette();
     textColours.setColor(QPalette::Base, QColor::fromRgb(colours::kGreen));
@@ -58,6 +57,7 @@ void ReplayWindow::fitTexts() {
 
 void ReplayWindow::showGame() {
     setWindowTitle(replay::Caption(gameNumber_));
+    sentences->setAccessibleName(QStringLiteral("Replay Of Game ") + GameNumberText(gameNumber_));
     sentences->clear();
     // A read error leaves the box cleared and goes on to the error report.
     const std::optional<GameRecord> record = replay::ReadGame(historyPath_, gameNumber_);

@@ -78,6 +78,15 @@ bool TableKeyboard::moveFocus(bool forward) {
     const std::vector<QWidget*> controls = round();
     QWidget* focused = QApplication::focusWidget();
     if (focused == nullptr) focused = controls.front()->window()->focusWidget();
+    // Qt moves the focus on from a control as it is hidden or disabled: PLAY
+    // starting the draw, with CAST about to go too. It goes nowhere (a hidden
+    // control keeping it would still be pressed by the keys); the first
+    // control that shows again takes it, and a screen reader never reads out
+    // a control that is about to go.
+    if (focused != nullptr && !canTakeFocus(focused)) {
+        focused->clearFocus();
+        return true;
+    }
     if (numberOf(focused) > 0) focused = controls.front();
     const auto at = std::find(controls.begin(), controls.end(), focused);
     const auto count = static_cast<std::ptrdiff_t>(controls.size());
@@ -92,10 +101,6 @@ bool TableKeyboard::moveFocus(bool forward) {
         candidate->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
         return true;
     }
-    // None can: a control being hidden or disabled must not keep the focus, or
-    // the keys would still press it.
-    if (QWidget* stale = QApplication::focusWidget(); stale != nullptr && !canTakeFocus(stale))
-        stale->clearFocus();
     return false;
 }
 

@@ -33,6 +33,17 @@ QString titleCase(const QString& caption) {
     return words.join(QLatin1Char(' '));
 }
 
+// "5 SPOT" is said "5 spots"; what the box shows otherwise, in small letters.
+QString spotsSaid(const QString& shown) {
+    const QStringList words = shown.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    bool counted = false;
+    const int count =
+        words.size() == 2 && words[1] == QLatin1String("SPOT") ? words[0].toInt(&counted) : 0;
+    if (!counted) return shown.toLower();
+    return QString::number(count) +
+           (count == 1 ? QStringLiteral(" spot") : QStringLiteral(" spots"));
+}
+
 }  // namespace
 
 TableSpeech::TableSpeech(const GameState& state, const TableParts& parts, Announce announce)
@@ -97,13 +108,12 @@ void TableSpeech::cellPainted(int number, CellLook look) {
     if (!cell) return;
     const bool marked = look == CellLook::Marked || look == CellLook::Caught;
     const bool drawn = look == CellLook::Caught || look == CellLook::NotCaught;
+    // The mark is the checked state, which a screen reader says as Space
+    // changes it; a description change of the focused number is not read.
     QStringList words;
-    if (marked) {
-        words << QStringLiteral("marked");
-        if (state_.Kind == TicketKind::Way) {
-            const int group = SetHolding(state_, number);
-            words << QStringLiteral("group %1").arg(group > 0 ? group : state_.CurrentSet);
-        }
+    if (marked && state_.Kind == TicketKind::Way) {
+        const int group = SetHolding(state_, number);
+        words << QStringLiteral("group %1").arg(group > 0 ? group : state_.CurrentSet);
     }
     if (drawn) words << QStringLiteral("drawn");
     if (look == CellLook::Caught) words << QStringLiteral("caught");
@@ -113,12 +123,12 @@ void TableSpeech::cellPainted(int number, CellLook look) {
             Spoken::checkBox(QString::number(number), marked, words.join(QStringLiteral(", "))));
 }
 
+// Short enough to be heard before the next ball: "43, caught".
 void TableSpeech::ballCalled(const CalledBall& ball) {
-    announce_(QStringLiteral("Ball %1 of %2: %3%4")
-                  .arg(ball.index + 1)
-                  .arg(board::kBallsPerGame)
-                  .arg(ball.number)
-                  .arg(ball.caught ? QStringLiteral(", caught") : QString()));
+    QString said = QString::number(ball.number);
+    if (ball.caught) said += QStringLiteral(", caught");
+    if (ball.index == board::kBallsPerGame - 1) said = QStringLiteral("Last ball, ") + said;
+    announce_(said);
 }
 
 void TableSpeech::statusShown(const GameStatus& status) {
@@ -143,17 +153,28 @@ void TableSpeech::resultShown(Money gameWin) {
 }
 
 void TableSpeech::valueShown(ValueField field, const QString& text) {
-    parts_.value(field)->setSpoken(Spoken::text(valueName(field), text));
+    ImageButton& box = *parts_.value(field);
+    const QString before = box.spoken().value;
+    box.setSpoken(Spoken::text(valueName(field), text));
+    // A bet changed by an arrow, a number or a way row is told; the price per
+    // game follows the total and says nothing new.
+    if (before.isEmpty() || before == text || field == ValueField::PricePerGame) return;
+    announce_(field == ValueField::Spot ? spotsSaid(text)
+                                        : valueName(field) + QStringLiteral(", ") + text);
 }
 
-void TableSpeech::balanceShown(Money balance) {
-    announce_(BalanceCaption(balance).remove(QLatin1Char('&')));
+QString TableSpeech::balanceSaid(Money balance) {
+    return BalanceCaption(balance).remove(QLatin1Char('&'));
 }
+
+void TableSpeech::balanceShown(Money balance) { announce_(balanceSaid(balance)); }
 
 void TableSpeech::kindCodeShown(const QString& kindCode) {
     parts_.special->setSpoken(Spoken::text(QStringLiteral("Ticket Kind"), kindCode));
 }
 
 void TableSpeech::waySummaryShown(const QString& summary) {
+    const QString before = parts_.special->spoken().value;
     parts_.special->setSpoken(Spoken::text(QStringLiteral("Ways"), summary));
+    if (summary != before) announce_(summary);
 }

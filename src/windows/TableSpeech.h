@@ -12,9 +12,10 @@ struct TableParts;
 // What a screen reader hears of the main window. Every painted control gets
 // its role and name; the board's numbers, the value boxes, the status and
 // the centre message say what they show as it changes; and what is shown
-// only in paint is told as it happens through `announce`: each ball called
-// ("Ball 7 of 20: 43, caught"), the result ("You won $12.50", "Bust"), the
-// centre message, the status and the balance.
+// only in paint is told as it happens through `announce`, one message each:
+// each ball called ("43, caught", the twentieth "Last ball, 43"), the result
+// ("You won $12.50", "Bust"), the centre message, the status, the balance,
+// a bet changed ("Total Price, $2.00", "5 spots") and the ways bet.
 class TableSpeech {
   public:
     using Announce = std::function<void(const QString&)>;
@@ -23,6 +24,8 @@ class TableSpeech {
 
     // The spoken name of a bet arrow ("Ten More Games"), also its tooltip.
     static QString arrowName(BetArrow arrow);
+    // The balance as said, also the balance menu's name: "You're Down $3.00".
+    static QString balanceSaid(Money balance);
 
     void cellPainted(int number, CellLook look);
     void ballCalled(const CalledBall& ball);

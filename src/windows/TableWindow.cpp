@@ -18,6 +18,7 @@
 #include "game/TicketBuilder.h"
 #include "shell/AboutBox.h"
 #include "shell/HelpViewer.h"
+#include "ui/Announcer.h"
 #include "ui/DesignUnits.h"
 #include "ui/HeldArrow.h"
 #include "ui/ImageButton.h"
@@ -161,9 +162,10 @@ void TableWindow::buildControls() {
         if (entry.helpNumber > 0) AttachWhatsThis(widget, entry.helpNumber, helpPopup());
     }
     parts_ = TableParts::pick([this](const QString& name) { return control(name); });
-    // What is shown only in paint is told to a screen reader as the window's description.
+    // What is shown only in paint is told to a screen reader as notifications.
+    announcer_ = new Announcer(client_);
     speech_ = std::make_unique<TableSpeech>(
-        state_, parts_, [this](const QString& text) { setAccessibleDescription(text); });
+        state_, parts_, [this](const QString& text) { announcer_->announce(text); });
     keyboard_ = new TableKeyboard(parts_, this);
     for (int n = 1; n <= board::kNumbers; ++n)
         cell(n)->setTag(board::cellTag(n, CellState::Unmarked));

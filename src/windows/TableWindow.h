@@ -18,6 +18,7 @@
 #include "windows/TableMenu.h"
 #include "windows/TableParts.h"
 
+class Announcer;
 class GameCycle;
 class HeldArrow;
 class HelpViewer;
@@ -61,6 +62,8 @@ class TableWindow : public QMainWindow, public TableView {
     TableControls& table() { return *table_; }
     GameCycle& cycle() { return *cycle_; }
     const ControlPainter& painter() const { return painter_; }
+    // What the table tells a screen reader as it happens, one message at a time.
+    Announcer& announcer() { return *announcer_; }
     const HistoryStartup& historyStartup() const { return historyStartup_; }
     PauseSettings& pauseSettings() { return pauseSettings_; }
     // What a side window opened from the table gets: the game, its sounds,
@@ -149,5 +152,6 @@ class TableWindow : public QMainWindow, public TableView {
     std::unique_ptr<GameCycle> cycle_;
     std::unique_ptr<TicketPrinter> printer_;
     std::unique_ptr<TableSpeech> speech_;
+    Announcer* announcer_ = nullptr;
     TableKeyboard* keyboard_ = nullptr;
 };

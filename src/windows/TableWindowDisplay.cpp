@@ -146,6 +146,8 @@ void TableWindow::showValue(ValueField field, const QString& text) {
 
 void TableWindow::showBalance(Money balance) {
     menu_.balance->setTitle(BalanceCaption(balance));
+    // An open menu is read by its name, which its title does not give.
+    menu_.balance->setAccessibleName(TableSpeech::balanceSaid(balance));
     speech_->balanceShown(balance);
 }
 

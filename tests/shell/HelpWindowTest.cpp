@@ -12,6 +12,7 @@
 
 #include "shell/HelpViewer.h"
 #include "shell/HelpWindow.h"
+#include "support/ToldListener.h"
 
 namespace {
 
@@ -53,10 +54,14 @@ TEST(HelpWindowTest, ContentsLinksBackForwardAndFind) {
     EXPECT_TRUE(text.toPlainText().contains(QStringLiteral("Velloro Help Topics")));
     EXPECT_TRUE(text.toPlainText().contains(QStringLiteral("Pause Between Games")));
 
+    ToldListener listener;
     viewer.showTopic(1);
     EXPECT_TRUE(text.toPlainText().startsWith(QStringLiteral("Intro To Keno")));
     EXPECT_FALSE(text.toPlainText().contains(QStringLiteral("[[")));
     EXPECT_EQ(help->contents()->currentItem()->text(0), QStringLiteral("Intro To Keno"));
+    // A screen reader hears the topic shown, and finds the contents by their name.
+    EXPECT_EQ(listener.told(help), QStringList{"Intro To Keno"});
+    EXPECT_EQ(help->contents()->accessibleName(), QStringLiteral("Contents"));
 
     ASSERT_TRUE(ClickLink(text, QStringLiteral("help:4")));
     EXPECT_TRUE(text.toPlainText().startsWith(QStringLiteral("Way Tickets")));

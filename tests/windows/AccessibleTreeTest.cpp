@@ -2,10 +2,13 @@
 // desktop's accessibility bus reads it.
 #include <QAccessible>
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
 
 #include "TableWindowFixture.h"
+#include "support/ToldListener.h"
+#include "ui/Announcer.h"
 #include "windows/SoundsDialog.h"
 #include "windows/TableLayout.h"
 #include "windows/TableParts.h"
@@ -38,6 +41,8 @@ TEST_F(AccessibleTreeTest, TheTableNamesEveryControlAndTellsWhatItShows) {
     writeSchedules(money::dollars(50000));
     TableWindow& keno = build();
     keno.show();
+    ToldListener listener;
+    keno.announcer().setHold([](const QString&) { return 0; });
     Q_EMIT keno.cell(17)->mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
 
     const auto byName = tree(keno);
@@ -51,7 +56,7 @@ TEST_F(AccessibleTreeTest, TheTableNamesEveryControlAndTellsWhatItShows) {
     EXPECT_EQ(seventeen->role(), QAccessible::CheckBox);
     EXPECT_TRUE(seventeen->state().checked);
     EXPECT_TRUE(seventeen->state().focusable);
-    EXPECT_EQ(seventeen->text(QAccessible::Description), QStringLiteral("marked"));
+    EXPECT_EQ(seventeen->text(QAccessible::Description), QString());
     EXPECT_FALSE(byName.value(QStringLiteral("18"))->state().checked);
     EXPECT_EQ(byName.value(QStringLiteral("PLAY"))->role(), QAccessible::Button);
     EXPECT_EQ(of(keno.control(QStringLiteral("ImageTPN")))->text(QAccessible::Value),
@@ -66,6 +71,7 @@ TEST_F(AccessibleTreeTest, TheTableNamesEveryControlAndTellsWhatItShows) {
     EXPECT_EQ(state_.SpotsMarked, 2);
 
     // After a game every drawn number says so, and the caught ones too.
+    listener.clear();
     keno.menu().play->trigger();
     for (int n = 1; n <= 80; ++n) {
         const QString said = of(keno.cell(n))->text(QAccessible::Description);
@@ -73,17 +79,33 @@ TEST_F(AccessibleTreeTest, TheTableNamesEveryControlAndTellsWhatItShows) {
         const bool marked = n == 17 || n == 20;
         EXPECT_EQ(said.contains(QLatin1String("drawn")), drawn) << n << ": " << said.toStdString();
         EXPECT_EQ(said.contains(QLatin1String("caught")), drawn && marked) << n;
-        EXPECT_EQ(said.startsWith(QLatin1String("marked")), marked) << n;
+        EXPECT_EQ(of(keno.cell(n))->state().checked, marked) << n;
     }
     EXPECT_EQ(of(keno.control(QStringLiteral("ImageOC")))->text(QAccessible::Name),
               QStringLiteral("Game 000, CLOSED"));
-    // The balance is the last thing told.
-    EXPECT_TRUE(keno.accessibleDescription().startsWith(QLatin1String("You're ")))
-        << keno.accessibleDescription().toStdString();
+    // Each ball was told as its own notice, then the result and the balance:
+    // none dropped, none told over by the next.
+    QStringList balls;
+    for (int i = 0; i < 20; ++i) {
+        const int n = state_.Drawn[static_cast<std::size_t>(i)];
+        QString said = QString::number(n) + (n == 17 || n == 20 ? ", caught" : "");
+        balls << (i == 19 ? QStringLiteral("Last ball, ") + said : said);
+    }
+    const QStringList told = listener.told();
+    const qsizetype first = told.indexOf(balls.front());
+    ASSERT_GE(first, 0) << told.join(QStringLiteral(" | ")).toStdString();
+    EXPECT_EQ(told.mid(first, 20), balls);
+    const QString result = state_.GameWin > 0
+                               ? QStringLiteral("You won ") + money::currency(state_.GameWin)
+                               : QStringLiteral("Bust");
+    EXPECT_EQ(told.mid(first + 20), (QStringList{result, keno.menu().balance->accessibleName()}));
+    EXPECT_TRUE(told.last().startsWith(QLatin1String("You're "))) << told.last().toStdString();
+    EXPECT_TRUE(listener.changed().isEmpty());
 
     // OPEN clears the draw, and what the numbers say with it.
     keno.menu().open->trigger();
-    EXPECT_EQ(of(keno.cell(17))->text(QAccessible::Description), QStringLiteral("marked"));
+    EXPECT_EQ(of(keno.cell(17))->text(QAccessible::Description), QString());
+    EXPECT_TRUE(of(keno.cell(17))->state().checked);
 }
 
 // A region ticket marks its numbers on the board without a click on them:
@@ -112,13 +134,22 @@ TEST_F(AccessibleTreeTest, EachBallIsToldAsItIsCalled) {
     TableSpeech speech(state, parts, [&told](const QString& text) { told << text; });
     speech.ballCalled({0, 5, false, palette::kSilver});
     speech.ballCalled({1, 43, true, palette::kYellow});
+    speech.ballCalled({19, 80, false, palette::kSilver});
     speech.cellPainted(43, CellLook::Marked);  // the draw cleared: nothing to tell
     speech.resultShown(125000);
     speech.resultShown(0);
     speech.statusShown({12, false});
     speech.balanceShown(money::dollars(-3));
-    EXPECT_EQ(told, (QStringList{"Ball 1 of 20: 5", "Ball 2 of 20: 43, caught", "You won $12.50",
-                                 "Bust", "Game 012, CLOSED", "You're Down $3.00"}));
+    // A bet is told as it changes, not as it is first shown.
+    speech.valueShown(ValueField::Spot, QStringLiteral("1 SPOT"));
+    speech.valueShown(ValueField::Spot, QStringLiteral("5 SPOT"));
+    speech.valueShown(ValueField::Spot, QStringLiteral("1 SPOT"));
+    speech.valueShown(ValueField::TotalPrice, QStringLiteral("$1.00"));
+    speech.valueShown(ValueField::TotalPrice, QStringLiteral("$2.00"));
+    speech.valueShown(ValueField::TotalPrice, QStringLiteral("$2.00"));
+    EXPECT_EQ(told, (QStringList{"5", "43, caught", "Last ball, 80", "You won $12.50", "Bust",
+                                 "Game 012, CLOSED", "You're Down $3.00", "5 spots", "1 spot",
+                                 "Total Price, $2.00"}));
     // A way ticket's numbers tell their group.
     state.Kind = TicketKind::Way;
     state.CurrentSet = 2;
@@ -127,8 +158,8 @@ TEST_F(AccessibleTreeTest, EachBallIsToldAsItIsCalled) {
     state.Sets[1].Numbers[1] = 8;
     speech.cellPainted(8, CellLook::Marked);
     speech.cellPainted(9, CellLook::Marked);  // in the group being filled
-    EXPECT_EQ(parts.cell(8)->spoken().description, QStringLiteral("marked, group 1"));
-    EXPECT_EQ(parts.cell(9)->spoken().description, QStringLiteral("marked, group 2"));
+    EXPECT_EQ(parts.cell(8)->spoken().description, QStringLiteral("group 1"));
+    EXPECT_EQ(parts.cell(9)->spoken().description, QStringLiteral("group 2"));
 }
 
 TEST_F(AccessibleTreeTest, TheSoundsWindowNamesItsSwitchesAndButtons) {
@@ -155,4 +186,34 @@ TEST_F(AccessibleTreeTest, TheSoundsWindowNamesItsSwitchesAndButtons) {
     keno.menu().kenoSounds->trigger();
     EXPECT_TRUE(opened);
     EXPECT_TRUE(state_.MusicOn);  // Escape undid the switch as CANCEL does
+}
+
+// Messages that come faster than they can be said wait their turn, in order;
+// each is a notice of its own that keeps its message; a window that does not
+// show tells nothing.
+TEST(AnnouncerTest, EachMessageIsANoticeOfItsOwnInItsTurn) {
+    ToldListener listener;
+    QWidget window;
+    Announcer announcer(&window, [](const QString&) { return 5; });
+    announcer.announce(QStringLiteral("unseen"));
+    window.show();
+    for (const char* message : {"Bust", "You're Down $1.00", "Game 002, OPEN"})
+        announcer.announce(QLatin1String(message));
+    EXPECT_EQ(listener.told(), QStringList{"Bust"});
+    EXPECT_EQ(announcer.waiting(), 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return listener.told().size() == 3; }, 5000));
+    EXPECT_EQ(listener.told(), (QStringList{"Bust", "You're Down $1.00", "Game 002, OPEN"}));
+    EXPECT_TRUE(listener.changed().isEmpty());
+    // Only the newest shows; the ones before stay for a late reader, the oldest go.
+    announcer.setHold([](const QString&) { return 0; });
+    for (int i = 0; i < Announcer::kKept + 3; ++i) announcer.announce(QString::number(i));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return announcer.waiting() == 0; }, 5000));
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const QList<QWidget*> notices = window.findChildren<QWidget*>(QStringLiteral("Notice"));
+    EXPECT_EQ(notices.size(), Announcer::kKept);
+    EXPECT_EQ(
+        std::count_if(notices.begin(), notices.end(), [](QWidget* n) { return n->isVisible(); }),
+        1);
+    // A hold long enough for a ball to be heard before the next one is called.
+    EXPECT_LT(Announcer::speakingTime(QStringLiteral("43, caught")), 900);
 }

@@ -8,6 +8,7 @@
 #include "core/state/AggregateLimit.h"
 #include "game/SoundPlayer.h"
 #include "support/ModalWait.h"
+#include "support/ToldListener.h"
 #include "windows/AggregateNotice.h"
 
 namespace {
@@ -61,8 +62,12 @@ TEST(AggregateAlert, ClosesOnAClickWithItsClosingSound) {
     GameState state;
     RecordingSoundPlayer sound;
     AggregateNotice form(state, sound);
+    ToldListener listener;
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    // A screen reader hears the painted lines as the notice opens.
+    EXPECT_EQ(listener.told(&form),
+              QStringList{AggregateNotice::lines(state.AggregateLimit).join(QLatin1Char(' '))});
     QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_FALSE(form.isVisible());
     ASSERT_FALSE(sound.requests.isEmpty());

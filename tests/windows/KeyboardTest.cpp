@@ -4,10 +4,12 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include "TableWindowFixture.h"
 #include "support/ModalWait.h"
+#include "support/ToldListener.h"
 #include "ui/HeldArrow.h"
 #include "windows/HistoryListBox.h"
 #include "windows/HistoryWindow.h"
@@ -78,7 +80,15 @@ TEST_F(KeyboardTest, AGameFromStartToItsReplayWithoutTheMouse) {
     ASSERT_EQ(focused(), QStringLiteral("ImageCast"));
     key(Qt::Key_Tab, Qt::ShiftModifier);
     ASSERT_EQ(focused(), QStringLiteral("ImagePlay"));
+    // The focus goes to no control that PLAY hides with it (a reader would read it out).
+    QStringList focusedDuringRun;
+    const QMetaObject::Connection watch =
+        QObject::connect(qApp, &QApplication::focusChanged, [&](QWidget*, QWidget* now) {
+            if (now != nullptr) focusedDuringRun << now->objectName();
+        });
     key(Qt::Key_Space);
+    QObject::disconnect(watch);
+    EXPECT_EQ(focusedDuringRun, QStringList{"ImageOpen"});
     EXPECT_TRUE(keno.menu().open->isEnabled());         // the run has ended
     EXPECT_EQ(focused(), QStringLiteral("ImageOpen"));  // not lost with PLAY and the board
     const int game = state_.GameNumber;
@@ -86,14 +96,30 @@ TEST_F(KeyboardTest, AGameFromStartToItsReplayWithoutTheMouse) {
 
     // Games History from its menu letters, opening on the game just played;
     // Enter shows it, Escape closes the replay and then the history.
+    // A reader hears the row the list opens on and every row the arrows go to.
     int replayed = -1;
     bool historyClosed = false;
+    ToldListener listener;
     modal_wait::whenShown<HistoryWindow>(&keno, [&](HistoryWindow& history) {
         EXPECT_TRUE(QTest::qWaitForWindowActive(&history, 5000));
         EXPECT_EQ(history.focusWidget(), history.gameList);
+        const int row = history.gameList->currentRow();
+        const QString of = QStringLiteral(" of %1").arg(history.gameList->count());
+        const QString game = QStringLiteral("Game ") + GameNumberText(state_.GameNumber);
+        key(Qt::Key_Down);
+        key(Qt::Key_Up);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return listener.told(&history).size() >= 3; }, 5000));
+        const QStringList told = listener.told(&history);
+        ASSERT_GE(told.size(), 3);
+        EXPECT_TRUE(told[0].startsWith(game + QStringLiteral(", $"))) << told[0].toStdString();
+        EXPECT_TRUE(told[0].endsWith(QStringLiteral(", row %1").arg(row + 1) + of));
+        EXPECT_TRUE(told[1].endsWith(QStringLiteral(", row %1").arg(row + 2) + of));
+        EXPECT_EQ(told[2], told[0]);
         modal_wait::whenShown<ReplayWindow>(&keno, [&](ReplayWindow& replay) {
             EXPECT_TRUE(QTest::qWaitForWindowActive(&replay, 5000));
             replayed = replay.gameNumber();
+            EXPECT_EQ(replay.sentences->accessibleName(),
+                      QStringLiteral("Replay Of Game ") + GameNumberText(replayed));
             key(Qt::Key_Escape);
         });
         key(Qt::Key_Return);
@@ -211,8 +237,11 @@ TEST_F(KeyboardTest, ShiftF1TellsWhatTheFocusedControlIs) {
     key(Qt::Key_Tab, Qt::ShiftModifier);
     key(Qt::Key_Tab, Qt::ShiftModifier);
     ASSERT_EQ(focused(), QStringLiteral("ImagePlay"));
+    ToldListener listener;
     QTest::keyPress(QApplication::focusWidget(), Qt::Key_F1, Qt::ShiftModifier);
     ASSERT_NE(help_.popupWindow(), nullptr);
     EXPECT_TRUE(help_.popupWindow()->isVisible());
     EXPECT_EQ(help_.popupWindow()->text(), help_.popupText(72));
+    // and a reader hears it.
+    EXPECT_EQ(listener.told(help_.popupWindow()), QStringList{help_.popupText(72)});
 }
