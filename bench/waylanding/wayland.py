@@ -19,6 +19,7 @@ import xinput  # noqa: E402
 
 
 DESIGN_W, DESIGN_H = 500, 400
+WAY_DESIGN_W = 112
 
 
 def cell_point(client, n):
@@ -82,7 +83,19 @@ def main():
                              check=True).stdout
         size, gx, gy = box.split("+")
         gw, gh = (int(v) for v in size.split("x"))
-        client = (int(gx), int(gy), gw, gh)
+        gx, gy = int(gx), int(gy)
+        # The window's icon may hold the same green above the client area:
+        # its top is where the green starts in the window's rightmost column
+        # of pixels, which is green from the top of the client to its bottom.
+        column = subprocess.run(["convert", shots[-1], "-crop", "1x%d+%d+0" % (height, gx + gw - 2),
+                                 "+repage", "-fill", "black", "+opaque", "rgb(0,128,0)",
+                                 "-format", "%@", "info:"], capture_output=True, text=True,
+                                check=True).stdout
+        top = int(column.split("+")[2])
+        gh, gy = gy + gh - top, top
+        # On Wayland the way rows' green column stands inside the window, at
+        # the table's right, from the start.
+        client = (gx, gy, round(gw * DESIGN_W / (DESIGN_W + WAY_DESIGN_W)), gh)
         # Three numbers marked, then Tickets, Way.
         for n in (5, 15, 25):
             x.click(cell_point(client, n), 1)

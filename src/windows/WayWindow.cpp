@@ -96,6 +96,8 @@ void WayWindow::setAggregateAlert(std::function<void()> alert) {
 
 void WayWindow::showInside(QMainWindow& mainWindow) {
     // The table and the column side by side make the window's client area.
+    // Taken out of the window for a moment, the table would lose the focus.
+    QWidget* focused = mainWindow.focusWidget();
     auto* both = new QWidget;
     both->setObjectName(QStringLiteral("TableAndWays"));
     auto* row = new QHBoxLayout(both);
@@ -118,6 +120,7 @@ void WayWindow::showInside(QMainWindow& mainWindow) {
     rows->addWidget(this);
     row->addWidget(column_);
     mainWindow.setCentralWidget(both);
+    if (focused != nullptr) focused->setFocus(Qt::OtherFocusReason);
     hide();
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMainWindow>
@@ -100,11 +101,17 @@ TEST_F(WayWindowTest, RowsInsideTheMainWindowStandBesideTheTableAndKeepItsSize) 
     board->setFixedSize(500, form.height() + 12);
     window.setCentralWidget(board);
     window.layout()->setSizeConstraint(QLayout::SetFixedSize);
+    auto* cell = new QWidget(board);
+    cell->setFocusPolicy(Qt::TabFocus);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    cell->setFocus();
     form.showInside(window);
     const auto giveBack = qScopeGuard([this] { form.setParent(nullptr); });  // the fixture's own
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
     const QSize before = window.size();
+    EXPECT_EQ(window.focusWidget(), cell);  // the table's focus stays where it was
     EXPECT_EQ(before.width(), 500 + form.width());
     EXPECT_FALSE(form.isVisible());
 
