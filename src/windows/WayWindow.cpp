@@ -180,7 +180,7 @@ void WayWindow::hideRows() {
                                                         [](auto* row) { return row->isHidden(); });
     if (!cast || !placed_ || !mainWindow_) return;
     placed_ = false;
-    // Back where the player had it, unless he has moved it since.
+    // Back where the player had it, unless the player has moved it since.
     if (mainWindow_->pos() == mainAside_) mainWindow_->move(mainHome_);
 }
 
