@@ -1,7 +1,8 @@
 """The game on a Wayland compositor: weston (its X11 backend, inside an Xvfb
 of its own) at a scale, the game on Qt's wayland platform; a way ticket is
 chosen (three numbers marked), so the way window opens, then the "What's this?" pop-up of the
-focused control is asked for (Shift+F1). Screenshots of the whole output at
+focused control is asked for (Shift+F1), then the one of the first way row
+from its right-click menu. Screenshots of the whole output at
 each step go to the folder given; the game's standard error is printed (it
 must be empty: no warning from the platform)."""
 
@@ -19,6 +20,7 @@ import xinput  # noqa: E402
 
 
 DESIGN_W, DESIGN_H = 500, 400
+WAY_DESIGN_W, WAY_DESIGN_H = 112, 390
 
 
 def cell_point(client, n):
@@ -82,7 +84,19 @@ def main():
                              check=True).stdout
         size, gx, gy = box.split("+")
         gw, gh = (int(v) for v in size.split("x"))
-        client = (int(gx), int(gy), gw, gh)
+        gx, gy = int(gx), int(gy)
+        # The window's icon may hold the same green above the client area:
+        # its top is where the green starts in the window's rightmost column
+        # of pixels, which is green from the top of the client to its bottom.
+        column = subprocess.run(["convert", shots[-1], "-crop", "1x%d+%d+0" % (height, gx + gw - 2),
+                                 "+repage", "-fill", "black", "+opaque", "rgb(0,128,0)",
+                                 "-format", "%@", "info:"], capture_output=True, text=True,
+                                check=True).stdout
+        top = int(column.split("+")[2])
+        gh, gy = gy + gh - top, top
+        # On Wayland the way rows' green column stands inside the window, at
+        # the table's right, from the start.
+        client = (gx, gy, round(gw * DESIGN_W / (DESIGN_W + WAY_DESIGN_W)), gh)
         # Three numbers marked, then Tickets, Way.
         for n in (5, 15, 25):
             x.click(cell_point(client, n), 1)
@@ -95,6 +109,19 @@ def main():
         x.xdotool("key", "--delay", "100", "shift+F1")
         time.sleep(1.5)
         shoot("way-and-popup")
+        # The note of way row 1, from its own "What's this?" menu.
+        x.xdotool("key", "Escape")
+        time.sleep(0.5)
+        cx, cy, cw, ch = client
+        column_w = gw - cw
+        way_h = round(ch * WAY_DESIGN_H / DESIGN_H)
+        row = (cx + cw + round(56 * column_w / WAY_DESIGN_W),
+               cy + ch - way_h + round(13 * way_h / WAY_DESIGN_H))
+        x.click(row, 3)
+        time.sleep(1)
+        x.xdotool("key", "--delay", "200", "Down", "Return")
+        time.sleep(1.5)
+        shoot("way-row-popup")
         with open(err_path, "rb") as err:
             text = err.read().decode(errors="replace")
         print("standard error of the game:", text.strip() or "(empty)")

@@ -5,6 +5,7 @@
 #include <xcb/xkb.h>
 #undef explicit
 
+#include <QDir>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -49,6 +50,16 @@ bool KenoApplication::notify(QObject* receiver, QEvent* event) {
 QString IoErrorText(const IoError& error) {
     return QStringLiteral("The file %1 could not be used.\n\n%2")
         .arg(error.fileName(), error.reason());
+}
+
+QString StartFailureText(const IoError& error, const QString& folder) {
+    return IoErrorText(error) +
+           QStringLiteral(
+               "\n\nThe game was started in the folder %1, which has no payoff "
+               "schedules it can use. Start it with velloro-launch, which prepares "
+               "your play folder, or write the schedules into this folder with "
+               "\"velloro-tool schedules make\".")
+               .arg(QDir::toNativeSeparators(folder));
 }
 
 void ShowIoError(QWidget* parent, const IoError& error) {

@@ -17,6 +17,9 @@ class KenoApplication : public QApplication {
 // The one message box of file errors: the file and the system's reason.
 void ShowIoError(QWidget* parent, const IoError& error);
 QString IoErrorText(const IoError& error);
+// The box of a start that cannot go on for want of the payoff schedules: the
+// file error, the folder the game was started in and how to give it schedules.
+QString StartFailureText(const IoError& error, const QString& folder);
 
 // Ends the event loop when the table window closes. Qt alone quits only when
 // no window is left open at that moment; a window opened by input queued

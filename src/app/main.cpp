@@ -85,7 +85,9 @@ int main(int argc, char** argv) {
     } catch (const IoError& error) {
         // Without its payoff schedules the game cannot be played at all.
         splash.reset();
-        ShowIoError(nullptr, error);
+        const QString text = StartFailureText(error, QDir::currentPath());
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+        QMessageBox::critical(nullptr, QStringLiteral("Velloro"), text);
         return 1;
     }
     tableToClose = table.get();

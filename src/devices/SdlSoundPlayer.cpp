@@ -110,15 +110,17 @@ void SdlSoundPlayer::setMusicFailureReport(std::function<void(const QString&)> r
     reportMusicFailure_ = std::move(report);
 }
 
-void SdlSoundPlayer::reportMusicFailure(const QString& reason) {
+void SdlSoundPlayer::reportMusicFailure(const QString& reason, const QString& goesOn) {
     if (musicFailureReported_) return;
     musicFailureReported_ = true;
-    if (reportMusicFailure_) reportMusicFailure_(reason);
+    // The player is told what he loses, so the box is not taken for the end of the game.
+    if (reportMusicFailure_) reportMusicFailure_(reason + QLatin1Char(' ') + goesOn);
 }
 
 void SdlSoundPlayer::startMusic() {
     if (device_ == 0) {
-        reportMusicFailure(QStringLiteral("There is no sound device (%1).").arg(deviceError_));
+        reportMusicFailure(QStringLiteral("There is no sound device (%1).").arg(deviceError_),
+                           QStringLiteral("The game goes on without sounds or music."));
         return;
     }
     QFile file(options_.musicFile);

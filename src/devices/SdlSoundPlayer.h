@@ -52,7 +52,9 @@ class SdlSoundPlayer : public SoundPlayer {
 
     static void audioCallback(void* self, std::uint8_t* stream, int length);
     bool openDevice();
-    void reportMusicFailure(const QString& reason);
+    // The reason, then what the game does without it.
+    void reportMusicFailure(const QString& reason, const QString& goesOn = QStringLiteral(
+                                                       "The game goes on without music."));
     void waitForEnd(std::uint64_t serial, int milliseconds);
 
     Waiter& waiter_;

@@ -111,7 +111,16 @@ void HelpViewer::showPopup(int number, QPoint at) {
         popup_->winId();
         popup_->windowHandle()->setTransientParent(control->window()->windowHandle());
     }
-    popup_->move(popupPosition(anchor, popup_->size(), screen));
+    // Where the compositor does not say where windows stand (Wayland), the
+    // screen's edges are known only as guesses from the control's window:
+    // the pop-up is kept inside that window, which the compositor shows whole.
+    QRect bounds = screen;
+    if (control != nullptr && control != popup_ && !screen_area::windowsArePlaceable()) {
+        const QRect window = control->window()->geometry();
+        if (window.width() >= popup_->width() && window.height() >= popup_->height())
+            bounds = window;
+    }
+    popup_->move(popupPosition(anchor, popup_->size(), bounds));
     popup_->show();
 }
 

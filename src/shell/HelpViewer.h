@@ -32,8 +32,8 @@ class HelpViewer {
     // What the pop-up for a number says; a number without topic still says something.
     QString popupText(int number) const;
     // Where a pop-up of this size goes beside a control: below it, else above
-    // it, else wherever it fits, always inside the screen.
-    static QPoint popupPosition(QRect control, QSize popup, QRect screen);
+    // it, else wherever it fits, always inside the bounds (the screen).
+    static QPoint popupPosition(QRect control, QSize popup, QRect bounds);
 
     // The visible windows, for tests.
     HelpWindow* helpWindow() const;

@@ -23,7 +23,7 @@ void SetUpGreenDialog(QDialog& dialog, const QString& title) {
 void FitAndCentre(QDialog& dialog, WindowScaler& scaler) {
     const QRect available = screen_area::of(dialog.parentWidget());
     scaler.fitToScreen(available.size());
-    dialog.move(available.center() - dialog.rect().center());
+    dialog.move(screen_area::centred(available, dialog.size()));
 }
 
 Hourglass::Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }

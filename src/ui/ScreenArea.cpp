@@ -21,4 +21,13 @@ QRect of(const QWidget* widget) {
                                                                : QGuiApplication::primaryScreen());
 }
 
+QPoint centred(const QRect& area, QSize outer) {
+    return area.topLeft() +
+           QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2);
+}
+
+bool windowsArePlaceable() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 }  // namespace screen_area

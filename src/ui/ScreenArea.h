@@ -17,5 +17,10 @@ QRect within(const QRect& available);
 QRect of(const QScreen* screen);
 // The layout area of the screen the widget is on, or of the primary screen.
 QRect of(const QWidget* widget);
+// Where a window of this outer size stands centred in an area.
+QPoint centred(const QRect& area, QSize outer);
+// Whether the game may place its own windows: a Wayland compositor places
+// every window itself and ignores a move.
+bool windowsArePlaceable();
 
 }  // namespace screen_area

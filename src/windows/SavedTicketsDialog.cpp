@@ -84,6 +84,7 @@ SavedTicketsDialog::SavedTicketsDialog(Mode mode, const DialogContext& context, 
     nameEdit->installEventFilter(this);
     scaler_->place(nameEdit, {100, 10, 189, 16});
     connect(nameEdit, &QLineEdit::textChanged, this, &SavedTicketsDialog::onNameEdited);
+    connect(nameEdit, &QLineEdit::returnPressed, this, &SavedTicketsDialog::onNameConfirmed);
 
     nameList = new QListWidget(this);
     nameList->setObjectName(QStringLiteral("ListNames"));
@@ -205,8 +206,8 @@ void SavedTicketsDialog::onNameDoubleClicked() {
     if (mode_ == Mode::Restore) restoreTicket();
 }
 
-void SavedTicketsDialog::onNameEditDoubleClicked() {
-    if (!okButton->isVisible()) return;
+void SavedTicketsDialog::onNameConfirmed() {
+    if (okButton->isHidden()) return;
     if (mode_ == Mode::Save)
         saveTicket();
     else
@@ -252,7 +253,7 @@ bool SavedTicketsDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonDblClick) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
-            if (watched == nameEdit) onNameEditDoubleClicked();
+            if (watched == nameEdit) onNameConfirmed();
             if (watched == nameList->viewport() && nameList->itemAt(mouse->position().toPoint()))
                 onNameDoubleClicked();
         }

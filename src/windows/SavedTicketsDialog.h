@@ -41,7 +41,8 @@ class SavedTicketsDialog : public GameDialog {
     void onNameEdited();
     void onNameClicked(int row);
     void onNameDoubleClicked();
-    void onNameEditDoubleClicked();
+    // Enter or a double click in the name field: what OK does, when OK is offered.
+    void onNameConfirmed();
 
     // The top line of the names list.
     int topLine() const;

@@ -23,6 +23,7 @@
 #include "ui/HeldArrow.h"
 #include "ui/ImageButton.h"
 #include "ui/LiveToolTip.h"
+#include "ui/ScreenArea.h"
 #include "ui/WhatsThis.h"
 #include "ui/WindowScaler.h"
 #include "windows/AggregateNotice.h"
@@ -133,7 +134,7 @@ TableWindow::TableWindow(GameState& state, SoundPlayer& sound, HelpViewer& help,
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     const QSize outer = sizeHint();
-    move((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2);
+    move(screen_area::centred(screen_area::of(this), outer));
 }
 
 // The help windows go with the table.
@@ -283,8 +284,9 @@ bool TableWindow::focusNextPrevChild(bool next) {
 }
 
 void TableWindow::startGame(QSize screen) {
-    historyStartup_ = OpenHistoryAtStartup(state_, kGamesFile);
+    // The schedules first: a start they stop leaves no new history behind.
     LoadStartupSchedule(state_, kSchedulesFile);
+    historyStartup_ = OpenHistoryAtStartup(state_, kGamesFile);
     sound_.startMusic();
 
     state_.MusicOn = true;

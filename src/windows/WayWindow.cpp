@@ -2,7 +2,11 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QMainWindow>
 #include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/odds/WayOdds.h"
 #include "core/state/GameState.h"
@@ -75,6 +79,9 @@ void WayWindow::setGame(GameState& state, SoundPlayer& sound, WayTicket& ticket,
     ticket_ = &ticket;
     mainWindow_ = &mainWindow;
     painter_.setBevelWidth(bevelWidth);
+    if (auto* table = qobject_cast<QMainWindow*>(&mainWindow);
+        table != nullptr && !column_ && !screen_area::windowsArePlaceable())
+        showInside(*table);
     if (!aggregateAlert_) aggregateAlert_ = [this] { ShowAggregateAlert(*state_, *sound_, this); };
 }
 
@@ -87,10 +94,40 @@ void WayWindow::setAggregateAlert(std::function<void()> alert) {
     aggregateAlert_ = std::move(alert);
 }
 
+void WayWindow::showInside(QMainWindow& mainWindow) {
+    // The table and the column side by side make the window's client area.
+    // Taken out of the window for a moment, the table would lose the focus.
+    QWidget* focused = mainWindow.focusWidget();
+    auto* both = new QWidget;
+    both->setObjectName(QStringLiteral("TableAndWays"));
+    auto* row = new QHBoxLayout(both);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(mainWindow.takeCentralWidget());
+    // Green, with the rows at its bottom, as the window's bottom stands level
+    // with the table's.
+    column_ = new QWidget(both);
+    column_->setObjectName(QStringLiteral("WayColumn"));
+    column_->setAutoFillBackground(true);
+    column_->setPalette(palette());
+    auto* rows = new QVBoxLayout(column_);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->addStretch();
+    setWindowFlags(Qt::Widget);
+    QSizePolicy keepsRoom = sizePolicy();
+    keepsRoom.setRetainSizeWhenHidden(true);
+    setSizePolicy(keepsRoom);
+    rows->addWidget(this);
+    row->addWidget(column_);
+    mainWindow.setCentralWidget(both);
+    if (focused != nullptr) focused->setFocus(Qt::OtherFocusReason);
+    hide();
+}
+
 bool WayWindow::showRows() {
     if (!ticket_) return false;
     show();
-    if (!placed_ && mainWindow_) {
+    if (!placed_ && mainWindow_ && !column_) {
         placeBeside(*mainWindow_);
         placed_ = true;
     }
@@ -137,9 +174,21 @@ void WayWindow::resizeEvent(QResizeEvent* event) {
     scaler_->layOut();
 }
 
+void WayWindow::hideRows() {
+    hide();
+    const bool cast = ticket_ == nullptr || std::all_of(rows_.begin(), rows_.end(),
+                                                        [](auto* row) { return row->isHidden(); });
+    if (!cast || !placed_ || !mainWindow_) return;
+    placed_ = false;
+    // Back where the player had it, unless the player has moved it since.
+    if (mainWindow_->pos() == mainAside_) mainWindow_->move(mainHome_);
+}
+
 void WayWindow::placeBeside(QWidget& mainWindow) {
     const QRect screen = screenGeometry(mainWindow);
-    mainWindow.move(screen.left(), mainWindow.pos().y());
+    mainHome_ = mainWindow.pos();
+    mainAside_ = QPoint(screen.left(), mainHome_.y());
+    mainWindow.move(mainAside_);
     // Frame and client differ by the decorations; place by the outer frame.
     const QRect main = mainWindow.frameGeometry();
     const QSize decorations = frameGeometry().size() - size();

@@ -12,6 +12,7 @@
 #include "ui/WhatsThis.h"
 
 class ImageButton;
+class QMainWindow;
 class SoundPlayer;
 class WindowScaler;
 struct GameState;
@@ -31,7 +32,8 @@ class WayWindow : public QWidget, public WayRowsView {
 
     // The game the rows belong to, the way ticket they show (the table's
     // ticket builder holds it), the window they stand beside and the table's
-    // bevel thickness; rows do nothing until it is set.
+    // bevel thickness; rows do nothing until it is set. Where the game cannot
+    // place its windows (Wayland), the rows are shown inside that window.
     void setGame(GameState& state, SoundPlayer& sound, WayTicket& ticket, QWidget& mainWindow,
                  int bevelWidth);
     // Who shows the "What's this?" pop-up of the rows (the main window's help).
@@ -42,11 +44,19 @@ class WayWindow : public QWidget, public WayRowsView {
     // default from row to row.
     void setFocusRound(std::function<bool(bool forward)> round) { focusRound_ = std::move(round); }
 
+    // The rows in a column at the right of the main window's table, inside
+    // that window, instead of a window of their own, so that no compositor
+    // can put them over the table. The column keeps its room while the rows
+    // are hidden: the window never grows past where the compositor put it.
+    void showInside(QMainWindow& mainWindow);
+    bool inside() const { return column_ != nullptr; }
+
     // WayRowsView: shown beside the main window (moving it to the screen's
-    // left edge the first time), painted from the ticket, hidden.
+    // left edge while they are up), painted from the ticket, hidden; once
+    // the ticket is cast (no row left), the main window goes back.
     bool showRows() override;
     void paintRows() override;
-    void hideRows() override { hide(); }
+    void hideRows() override;
 
     // Row k (1..15) as a click on it; what the main window's route calls too.
     void onRowPressed(int k);
@@ -80,5 +90,8 @@ class WayWindow : public QWidget, public WayRowsView {
     WindowScaler* scaler_ = nullptr;
     ControlPainter painter_;
     std::array<ImageButton*, way::kRows> rows_{};
-    bool placed_ = false;  // the first showing places both windows
+    bool placed_ = false;        // the first showing of a ticket places both windows
+    QPoint mainHome_;            // where the main window stood before it moved aside
+    QPoint mainAside_;           // where it was moved to
+    QWidget* column_ = nullptr;  // the column holding the rows inside the main window
 };

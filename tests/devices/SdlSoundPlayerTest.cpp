@@ -194,6 +194,7 @@ TEST(SdlSoundPlayerTest, WithoutADeviceRecordingsKeepTheirLengthAndMusicFailsOnc
     player.startMusic();
     ASSERT_EQ(reports.size(), 1);
     EXPECT_TRUE(reports[0].contains(QStringLiteral("no sound device"))) << reports[0].toStdString();
+    EXPECT_TRUE(reports[0].endsWith(QStringLiteral("goes on without sounds or music.")));
 }
 
 TEST(SdlSoundPlayerTest, MusicFromTheFileLoopsUntilStoppedAndAMissingFileIsReported) {
@@ -224,6 +225,7 @@ TEST(SdlSoundPlayerTest, MusicFromTheFileLoopsUntilStoppedAndAMissingFileIsRepor
     without.startMusic();
     ASSERT_EQ(reports.size(), 1);
     EXPECT_TRUE(reports[0].contains(QStringLiteral("missing.mid"))) << reports[0].toStdString();
+    EXPECT_TRUE(reports[0].endsWith(QStringLiteral("goes on without music.")));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "core/records/ScheduleFile.h"
@@ -68,4 +69,23 @@ TEST_F(OddsCommand, ReportsFileAndUsageErrors) {
     EXPECT_EQ(RunTool({"odds", "--spots", "1", "--file", path}).status, 2);
     EXPECT_EQ(RunTool({"odds", "--tab", "0", "--spots", "1", "--bet", "1.00001"}).status, 2);
     EXPECT_EQ(RunTool({"odds", "--tab", "0", "--spots", "1", "--bet", "-1"}).status, 2);
+}
+
+TEST_F(OddsCommand, ABetIsReadAsItsOwnErrorWritesIt) {
+    const QStringList table{"odds", "--tab", "0", "--spots", "1", "--file", path, "--bet"};
+    const ToolRun refused = RunTool(table + QStringList{"0"}, {}, "de_DE.UTF-8");
+    ASSERT_EQ(refused.status, 2);
+    const QRegularExpressionMatch range =
+        QRegularExpression(" from (.+) to (.+)$", QRegularExpression::MultilineOption)
+            .match(refused.errors);
+    ASSERT_TRUE(range.hasMatch()) << refused.errors.toStdString();
+    EXPECT_EQ(range.captured(1), QString::fromUtf8("0,05\u00a0\u20ac"));
+    for (const QString& written : {range.captured(1), range.captured(2)})
+        EXPECT_EQ(RunTool(table + QStringList{written}, {}, "de_DE.UTF-8").status, 0)
+            << written.toStdString();
+    const ToolRun comma = RunTool(table + QStringList{"2,50"}, {}, "de_DE.UTF-8");
+    const ToolRun point = RunTool(table + QStringList{"2.50"}, {}, "de_DE.UTF-8");
+    ASSERT_EQ(comma.status, 0) << comma.errors.toStdString();
+    EXPECT_EQ(comma.output, point.output);
+    EXPECT_TRUE(comma.lines().value(1).contains(QString::fromUtf8("7,50"))) << comma.output.data();
 }

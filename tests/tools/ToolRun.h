@@ -3,7 +3,8 @@
 #include <QProcess>
 #include <QStringList>
 
-// One run of the velloro-tool executable the build made, in `directory`.
+// One run of the velloro-tool executable the build made, in `directory`,
+// under the system locale `locale` when one is given ("de_DE.UTF-8").
 struct ToolRun {
     int status = -1;  // -1 when it did not finish within a minute
     QByteArray output;
@@ -17,9 +18,15 @@ struct ToolRun {
     }
 };
 
-inline ToolRun RunTool(const QStringList& arguments, const QString& directory = {}) {
+inline ToolRun RunTool(const QStringList& arguments, const QString& directory = {},
+                       const QString& locale = {}) {
     QProcess process;
     process.setWorkingDirectory(directory);
+    if (!locale.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), locale);
+        process.setProcessEnvironment(environment);
+    }
     process.start(QStringLiteral(VELLORO_TOOL_PATH), arguments);
     ToolRun run;
     if (!process.waitForFinished(60'000)) return run;

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPrinter>
+#include <QTest>
 
 #include "TableWindowFixture.h"
 #include "core/records/HistoryFile.h"
@@ -71,6 +72,15 @@ TEST_F(SavedTicketsDialogTest, SaveListsNamesAlphabeticallyAndOverwritesByName) 
     EXPECT_EQ(form->result(), QDialog::Accepted);
     EXPECT_EQ(TicketFile(kTicketsFile).names(), (QStringList{"zebra", "Apple", "mango"}));
     EXPECT_EQ(TicketFile(kTicketsFile).restore("mango")->Sets[1].Numbers[0], 9);
+
+    // Enter in the name field is SAVE, once there is a name to save under.
+    auto typed = open(SavedTicketsDialog::Mode::Save);
+    QTest::keyClick(typed->nameEdit, Qt::Key_Return);
+    EXPECT_NE(typed->result(), QDialog::Accepted);
+    QTest::keyClicks(typed->nameEdit, "kiwi");
+    QTest::keyClick(typed->nameEdit, Qt::Key_Return);
+    EXPECT_EQ(typed->result(), QDialog::Accepted);
+    EXPECT_TRUE(TicketFile(kTicketsFile).restore("kiwi").has_value());
 }
 
 TEST_F(SavedTicketsDialogTest, RestoreOffersOnlyAnExactlyMatchingName) {

@@ -123,6 +123,10 @@ TEST_F(TableWindowTest, MissingOrShortSchedulesStopTheStart) {
         EXPECT_EQ(error.reason(), QStringLiteral("File not found"));
         EXPECT_TRUE(IoErrorText(error).contains(QStringLiteral("cpos.vlr")));
         EXPECT_TRUE(IoErrorText(error).contains(QStringLiteral("File not found")));
+        const QString start = StartFailureText(error, QDir::currentPath());
+        for (const QString& named : {QDir::currentPath(), QStringLiteral("velloro-launch"),
+                                     QStringLiteral("velloro-tool schedules make")})
+            EXPECT_TRUE(start.contains(named)) << start.toStdString();
     }
     {
         QFile file(QStringLiteral("cpos.vlr"));
@@ -130,6 +134,7 @@ TEST_F(TableWindowTest, MissingOrShortSchedulesStopTheStart) {
         file.write(QByteArray(100, '\0'));
     }
     EXPECT_THROW(build(), IoError);
+    EXPECT_FALSE(QFile::exists(QStringLiteral("Games.vlr")));
 }
 
 TEST_F(TableWindowTest, CellLooks) {

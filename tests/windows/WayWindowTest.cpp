@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QGuiApplication>
+#include <QLayout>
+#include <QMainWindow>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -56,7 +60,7 @@ class WayWindowTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(WayWindowTest, ChoosingWayShowsTheFirstRowBesideTheMainWindow) {
+TEST_F(WayWindowTest, ChoosingWayShowsTheFirstRowBesideTheMainWindowAndCastingPutsItBack) {
     EXPECT_FALSE(form.isVisible());
     EXPECT_TRUE(tickets.chooseWay().empty());  // nothing marked yet
     EXPECT_FALSE(form.isVisible());
@@ -79,6 +83,55 @@ TEST_F(WayWindowTest, ChoosingWayShowsTheFirstRowBesideTheMainWindow) {
     mark({30, 31});
     EXPECT_TRUE(form.row(2)->isVisible());
     EXPECT_EQ(form.ticket()->rowText(1), "2 / 2");
+
+    // PLAY hides the rows with the main window left aside; CAST puts it back.
+    tickets.handOverWayBets();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(mainWindow.frameGeometry().left(), form.screen()->geometry().left());
+    tickets.clearWayTicket();
+    EXPECT_EQ(mainWindow.pos(), QPoint(150, 60));
+}
+
+// Where the compositor places the windows, the rows stand in a column at the
+// table's right inside its window, never over its board, and go with the
+// ticket; the window keeps its size, so it never grows off the screen.
+TEST_F(WayWindowTest, RowsInsideTheMainWindowStandBesideTheTableAndKeepItsSize) {
+    QMainWindow window;
+    auto* board = new QWidget;
+    board->setFixedSize(500, form.height() + 12);
+    window.setCentralWidget(board);
+    window.layout()->setSizeConstraint(QLayout::SetFixedSize);
+    auto* cell = new QWidget(board);
+    cell->setFocusPolicy(Qt::TabFocus);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    cell->setFocus();
+    form.showInside(window);
+    const auto giveBack = qScopeGuard([this] { form.setParent(nullptr); });  // the fixture's own
+    QCoreApplication::processEvents();
+    const QSize before = window.size();
+    EXPECT_EQ(window.focusWidget(), cell);  // the table's focus stays where it was
+    EXPECT_EQ(before.width(), 500 + form.width());
+    EXPECT_FALSE(form.isVisible());
+
+    mark({4, 9});
+    ASSERT_FALSE(tickets.chooseWay().empty());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.window(), &window);
+    const QRect rows(form.mapTo(&window, QPoint(0, 0)), form.size());
+    const QRect table(board->mapTo(&window, QPoint(0, 0)), board->size());
+    EXPECT_FALSE(rows.intersects(table));
+    EXPECT_EQ(rows.left(), table.right() + 1);
+    EXPECT_EQ(rows.bottom(), table.bottom());
+    EXPECT_EQ(board->width(), 500);
+    EXPECT_EQ(window.size(), before);
+
+    tickets.clearWayTicket();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(window.size(), before);
 }
 
 TEST_F(WayWindowTest, ClickingRowsBetsAndUnbetsThem) {

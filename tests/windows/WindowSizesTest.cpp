@@ -99,14 +99,16 @@ class PlayFolder {
 constexpr char kScreenVariable[] = "VELLORO_TEST_SCREEN";
 constexpr int kSmallestTextPixels = 9;
 
-// A screen a run of a test is given: its size in device pixels and the
-// scale factor Qt is told to use.
+// A screen a run of a test is given: its size in device pixels, the
+// scale factor Qt is told to use and where the screen's corner stands on the desktop.
 struct Screen {
     QSize size;
     double scale = 1;
+    QPoint origin{};
     QString name() const {
         QString name = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
         if (scale != 1) name += QStringLiteral("@") + QString::number(scale);
+        if (!origin.isNull()) name += QStringLiteral("+%1+%2").arg(origin.x()).arg(origin.y());
         return name;
     }
 };
@@ -114,7 +116,7 @@ struct Screen {
 // The screen this run was given, by the name Screen::name gave it.
 Screen thisScreen() {
     const QString name = qEnvironmentVariable(kScreenVariable);
-    const QStringList sizeAndScale = name.split(QLatin1Char('@'));
+    const QStringList sizeAndScale = name.section(QLatin1Char('+'), 0, 0).split(QLatin1Char('@'));
     const QStringList size = sizeAndScale.value(0).split(QLatin1Char('x'));
     return {QSize(size.value(0).toInt(), size.value(1).toInt()),
             sizeAndScale.size() > 1 ? sizeAndScale.value(1).toDouble() : 1.0};
@@ -209,11 +211,13 @@ bool ranOnScreensOfTheirOwn(std::initializer_list<Screen> screens,
         const QString config = folder.filePath(name + QStringLiteral(".json"));
         QFile file(config);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QStringLiteral("{\"screens\": [{\"name\": \"screen\", \"x\": 0, \"y\": 0, "
+        file.write(QStringLiteral("{\"screens\": [{\"name\": \"screen\", \"x\": %3, \"y\": %4, "
                                   "\"width\": %1, \"height\": %2, \"logicalDpi\": 96, "
                                   "\"logicalBaseDpi\": 96, \"dpr\": 1.0}]}")
                        .arg(size.width())
                        .arg(size.height())
+                       .arg(screen.origin.x())
+                       .arg(screen.origin.y())
                        .toUtf8());
         file.close();
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -298,14 +302,13 @@ std::map<QString, double> softnessIn(const QByteArray& output) {
 
 }  // namespace
 
-// Every window opens at its share of the screen, centred on it. The screen
-// is 800 x 800, taller than 4:3: the windows are laid out on its middle band
-// of 800 x 600, 1.25 times the 640 x 480 they are designed for both ways (at
-// 5/3 of their height their text would outgrow their boxes); the client
-// sizes below are worked out by hand from each window's design size (halves
-// to even).
+// Every window opens at its share of the screen, centred on it, wherever the
+// screen stands on the desktop (here at 300, 200). The screen is 800 x 800, taller than 4:3: the
+// windows are laid out on its middle band of 800 x 600, 1.25 times the 640 x 480 they are designed
+// for both ways (at 5/3 of their height their text would outgrow their boxes); the client sizes
+// below are worked out by hand from each window's design size (halves to even).
 TEST(WindowSizes, EveryWindowTakesItsShareOfTheScreenCentred) {
-    if (ranOnScreensOfTheirOwn({{QSize(800, 800)}})) return;
+    if (ranOnScreensOfTheirOwn({{QSize(800, 800), 1, QPoint(300, 200)}})) return;
     QScreen* screen = QGuiApplication::primaryScreen();
     ASSERT_EQ(screen->geometry().size(), QSize(800, 800));
     PlayFolder folder;
@@ -325,6 +328,10 @@ TEST(WindowSizes, EveryWindowTakesItsShareOfTheScreenCentred) {
         const QPoint offCentre = window->geometry().center() - screen->geometry().center();
         EXPECT_LE(offCentre.manhattanLength(), 4) << window->windowTitle().toStdString();
     }
+    // The table, moved aside for the way window, to the screen's left edge.
+    EXPECT_EQ(windows.keno.pos().x(), screen->geometry().left());
+    const QRect table(windows.keno.pos(), windows.keno.sizeHint());
+    EXPECT_LE(qAbs(table.center().y() - screen->geometry().center().y()), 4);
 }
 
 // On each screen the game is played on, every list shows whole rows only; on

@@ -1,5 +1,6 @@
 #include "ToolCommand.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cstdio>
@@ -51,8 +52,20 @@ int intValue(const QCommandLineParser& parser, const QCommandLineOption& option,
 Money amountValue(const QCommandLineParser& parser, const QCommandLineOption& option, Money low,
                   Money high, Money fallback) {
     if (!parser.isSet(option)) return fallback;
-    static const QRegularExpression kAmount(QStringLiteral(R"(^\$?(\d{1,7})(?:\.(\d{1,4}))?$)"));
-    const QRegularExpressionMatch match = kAmount.match(parser.value(option));
+    // What the error below writes in the system's locale ("2,50 €") is read
+    // back, and so is "$2.50" whatever the locale.
+    const QLocale locale = QLocale::system();
+    QString text = parser.value(option).trimmed();
+    for (const QString& sign :
+         {QStringLiteral("$"), locale.currencySymbol(QLocale::CurrencySymbol)}) {
+        if (sign.isEmpty()) continue;
+        if (text.startsWith(sign)) text = text.mid(sign.size()).trimmed();
+        if (text.endsWith(sign)) text = text.chopped(sign.size()).trimmed();
+    }
+    const QRegularExpression amountPattern(
+        QStringLiteral(R"(^(\d{1,7})(?:(?:\.|%1)(\d{1,4}))?$)")
+            .arg(QRegularExpression::escape(locale.decimalPoint())));
+    const QRegularExpressionMatch match = amountPattern.match(text);
     if (match.hasMatch()) {
         const QString fraction = match.captured(2).leftJustified(4, QLatin1Char('0'));
         const Money amount =
@@ -60,7 +73,8 @@ Money amountValue(const QCommandLineParser& parser, const QCommandLineOption& op
         if (amount >= low && amount <= high) return amount;
     }
     throw UsageError(OptionName(option) + QStringLiteral(" must be an amount from ") +
-                     money::currency(low) + QStringLiteral(" to ") + money::currency(high));
+                     money::currency(low, 2, locale) + QStringLiteral(" to ") +
+                     money::currency(high, 2, locale));
 }
 
 QString fileValue(const QCommandLineParser& parser, const QCommandLineOption& option,

@@ -64,7 +64,8 @@ class UsageError : public std::runtime_error {
 int intValue(const QCommandLineParser& parser, const QCommandLineOption& option, int low, int high);
 int intValue(const QCommandLineParser& parser, const QCommandLineOption& option, int low, int high,
              int fallback);
-// A dollar amount ("1", "0.5", "$12.05", at most four decimals) low..high.
+// An amount ("1", "0.5", "$12.05", at most four decimals; in the system's
+// locale also as its error writes it, "12,05 €") low..high.
 Money amountValue(const QCommandLineParser& parser, const QCommandLineOption& option, Money low,
                   Money high, Money fallback);
 // A file name; an empty value is refused.

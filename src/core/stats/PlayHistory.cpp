@@ -40,7 +40,6 @@ QString ticketDamage(const GameRecord& record) {
 
 QString RecordDamage(const GameRecord& record) {
     if (QString damage = ballsDamage(record); !damage.isEmpty()) return damage;
-    if (record.GameWin < 0) return QStringLiteral("it won %1").arg(money::currency(record.GameWin));
     return ticketDamage(record);
 }
 

@@ -14,8 +14,9 @@ namespace stats {
 
 // Why a played slot cannot be counted ("ball 93 was drawn", "its ticket: set
 // 2 holds numbers the ticket does not use"), or empty when it can: 20
-// different balls of 1..80, a win of at least 0 and a ticket the game could
-// have played.
+// different balls of 1..80 and a ticket the game could have played. A win
+// below 0 is not damage: a schedule's table may pay less than nothing, and
+// the evaluation pays it.
 QString RecordDamage(const GameRecord& record);
 
 struct PlayedGame {
