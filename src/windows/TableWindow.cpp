@@ -13,6 +13,7 @@
 #include "core/state/RandomSource.h"
 #include "core/ticket/Evaluation.h"
 #include "game/GameCycle.h"
+#include "game/RunSeams.h"
 #include "game/SoundPlayer.h"
 #include "game/TableControls.h"
 #include "game/TicketBuilder.h"
@@ -58,6 +59,36 @@ class WayWindowRows : public WayRowsView {
     const QPointer<WayWindow>& way_;
 };
 
+// The schedule's evaluation under the wait cursor: a large way ticket can
+// take a moment to sum.
+class BusyEvaluator : public GameEvaluator {
+  public:
+    explicit BusyEvaluator(RandomSource& random) : evaluate_(random) {}
+    GameResult evaluate(GameState& state) override {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        return evaluate_.evaluate(state);
+    }
+
+  private:
+    ScheduleEvaluator evaluate_;
+};
+
+// The ticket printed from the table, with the way rows as they are bet.
+class TablePrinting : public TicketPrinting {
+  public:
+    TablePrinting(TicketPrinter& printer, const TicketBuilder& tickets, QWidget* parent)
+        : printer_(printer), tickets_(tickets), parent_(parent) {}
+    void printTicket(const GameState& state) override {
+        printer_.print(state, tickets_.wayTicket().wayCountsEdit(), parent_);
+    }
+
+  private:
+    TicketPrinter& printer_;
+    const TicketBuilder& tickets_;
+    QWidget* parent_;
+};
+
 // A painted control acts on the left button alone, with no other button or key.
 bool leftButtonAlone(Qt::MouseButton button, Qt::MouseButtons buttons,
                      Qt::KeyboardModifiers modifiers) {
@@ -99,29 +130,12 @@ TableWindow::TableWindow(GameState& state, SoundPlayer& sound, HelpViewer& help,
     buildControls();
 
     random_ = std::make_unique<RandomSource>();
-    TableControls::Hooks tableHooks;
-    tableHooks.showAggregateNotice = [this] { ShowAggregateAlert(state_, sound_, this); };
-    tableHooks.wayGroupCompleted = [this] { tickets_->completeWayGroup(); };
-    // Both a reset and a CAST leave the way window empty and hidden.
-    tableHooks.clearWayCounts = [this] { tickets_->clearWayTicket(); };
-    table_ = std::make_unique<TableControls>(state_, *this, sound_, waiter_, tableHooks);
+    table_ = std::make_unique<TableControls>(state_, *this, sound_, waiter_);
     wayRows_ = std::make_unique<WayWindowRows>(way_);
     tickets_ = std::make_unique<TicketBuilder>(*table_, *wayRows_);
-    GameCycle::Hooks cycleHooks;
-    cycleHooks.evaluateGame = [this] {
-        // A large way ticket can take a moment to sum.
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-        return EvaluateGame(state_, *random_);
-    };
-    cycleHooks.takeWayBets = [this] { tickets_->handOverWayBets(); };
-    cycleHooks.hideWayWindow = [this] { tickets_->clearWayTicket(); };
-    cycleHooks.recordGame = [this] {
-        if (historyStartup_.recordingEnabled) RecordGame(state_, kGamesFile);
-    };
-    cycleHooks.printTicket = [this] { printTicket(); };
+    evaluator_ = std::make_unique<BusyEvaluator>(*random_);
     printer_ = std::make_unique<TicketPrinter>();
-    cycle_ = std::make_unique<GameCycle>(*table_, *random_, cycleHooks);
+    printing_ = std::make_unique<TablePrinting>(*printer_, *tickets_, this);
     // The table logic starts from the menu as it is built.
     for (int i = 0; i < kMenuItemCount; ++i) {
         const auto item = static_cast<MenuItem>(i);
@@ -185,7 +199,7 @@ void TableWindow::routeEvents() {
     for (int n = 1; n <= board::kNumbers; ++n)
         connect(cell(n), &ImageButton::mousePressed, this,
                 [this, n](auto button, auto buttons, auto modifiers) {
-                    table_->onCellPressed(n, leftButtonAlone(button, buttons, modifiers));
+                    tickets_->onCellPressed(n, leftButtonAlone(button, buttons, modifiers));
                 });
     const auto& arrows = table_layout::arrows();
     for (std::size_t index = 0; index < arrows.size(); ++index) {
@@ -220,7 +234,7 @@ void TableWindow::routeEvents() {
     connect(menu_.cast, &QAction::triggered, this, [this] { cycle_->cast(); });
     connect(menu_.next, &QAction::triggered, this, [this] { cycle_->next(); });
     connect(menu_.printTicket, &QAction::triggered, this, [this](bool checked) {
-        table_->setChecked(MenuItem::PrintTicket, checked);
+        table_->setPrintTicket(checked);
         if (checked) table_->sound({sounds::Cue::PrintTicketOn});
     });
     connect(menu_.pauseGames, &QAction::triggered, this, &TableWindow::openPauseSettings);
@@ -282,6 +296,9 @@ bool TableWindow::focusNextPrevChild(bool next) {
 
 void TableWindow::startGame(QSize screen) {
     historyStartup_ = OpenHistoryAtStartup(state_, kGamesFile);
+    recorder_ = std::make_unique<HistoryRecorder>(kGamesFile, historyStartup_.recordingEnabled);
+    cycle_ = std::make_unique<GameCycle>(
+        *table_, *random_, GameCycle::Steps{*tickets_, *evaluator_, *recorder_, *printing_});
     LoadStartupSchedule(state_, kSchedulesFile);
     sound_.startMusic();
 

@@ -19,6 +19,9 @@
 #include "windows/TableParts.h"
 
 class GameCycle;
+class GameEvaluator;
+class HistoryRecorder;
+class TicketPrinting;
 class HeldArrow;
 class HelpViewer;
 class ImageButton;
@@ -97,6 +100,7 @@ class TableWindow : public QMainWindow, public TableView {
     void showWaySummary(const QString& summary) override;
     void clearSpecialBox() override;
     void setBoardEnabled(bool enabled) override;
+    void showAggregateNotice() override;
     void updateWindow() override;
 
     // The Tickets menu, the way rows and a restored ticket build the ticket here.
@@ -108,7 +112,6 @@ class TableWindow : public QMainWindow, public TableView {
     // Saved tickets and printing.
     void saveTicket();
     void restoreTicket();
-    void printTicket();
     TicketPrinter& ticketPrinter();
     void openSoundSettings();
 
@@ -146,8 +149,11 @@ class TableWindow : public QMainWindow, public TableView {
     std::unique_ptr<TableControls> table_;
     std::unique_ptr<WayRowsView> wayRows_;
     std::unique_ptr<TicketBuilder> tickets_;
-    std::unique_ptr<GameCycle> cycle_;
+    std::unique_ptr<GameEvaluator> evaluator_;
+    std::unique_ptr<HistoryRecorder> recorder_;
     std::unique_ptr<TicketPrinter> printer_;
+    std::unique_ptr<TicketPrinting> printing_;
+    std::unique_ptr<GameCycle> cycle_;
     std::unique_ptr<TableSpeech> speech_;
     TableKeyboard* keyboard_ = nullptr;
 };
