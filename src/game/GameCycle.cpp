@@ -225,8 +225,7 @@ void GameCycle::cast() {
 
 void GameCycle::next() { table_.setEnabled(MenuItem::Next, false); }
 
-void GameCycle::onButtonPressed(TableButton button, bool leftButtonAlone) {
-    if (!leftButtonAlone) return;
+void GameCycle::onButtonPressed(TableButton button) {
     view_.paintButton(button, true);
     view_.updateWindow();
     waiter_.waitForInput();

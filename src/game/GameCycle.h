@@ -31,8 +31,9 @@ class GameCycle {
     void open();
     void cast();
     void next();
-    // Pressed look until the release, then the item's handler when it is enabled.
-    void onButtonPressed(TableButton button, bool leftButtonAlone);
+    // A plain left press of a picture button: pressed look until the
+    // release, then the item's handler when it is enabled.
+    void onButtonPressed(TableButton button);
 
     // Draws one game and shows its balls; false when the application is closing.
     bool drawBalls();

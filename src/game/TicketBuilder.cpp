@@ -8,9 +8,8 @@
 TicketBuilder::TicketBuilder(TableControls& table, WayRowsView& rows)
     : table_(table), rows_(rows), way_(table.state()) {}
 
-void TicketBuilder::onCellPressed(int number, bool leftButtonAlone) {
-    if (!leftButtonAlone || !table_.boardEnabled() || number < 1 || number > board::kNumbers)
-        return;
+void TicketBuilder::onCellPressed(int number) {
+    if (!table_.boardEnabled() || number < 1 || number > board::kNumbers) return;
     GameState& state = table_.state();
     TableView& view = table_.view();
     BoardCells& cells = table_.cells();

@@ -25,9 +25,9 @@ class TicketBuilder {
   public:
     TicketBuilder(TableControls& table, WayRowsView& rows);
 
-    // Board cell n was pressed; leftButtonAlone: no other button or modifier key.
-    // A number that fills a way group hands the group over.
-    void onCellPressed(int number, bool leftButtonAlone);
+    // Board cell n was pressed (a plain left press). A number that fills a
+    // way group hands the group over.
+    void onCellPressed(int number);
     // A ticket kind chosen from the menu; false, with the check mark left as
     // it was (Qt's own toggle undone), when the marked numbers do not make that ticket.
     bool chooseKind(TicketChoice choice);

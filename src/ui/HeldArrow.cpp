@@ -16,10 +16,7 @@ HeldArrow::HeldArrow(ImageButton& button, const ControlPainter& painter, Look lo
       timer_(new QTimer(this)) {
     timer_->setInterval(arrow_repeat::kFirstRepeatMs);
     connect(timer_, &QTimer::timeout, this, &HeldArrow::tick);
-    connect(&button_, &ImageButton::mousePressed, this,
-            [this](Qt::MouseButton, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
-                press(buttons, modifiers);
-            });
+    connect(&button_, &ImageButton::plainLeftPress, this, &HeldArrow::press);
     connect(&button_, &ImageButton::mouseReleased, this, &HeldArrow::release);
     // Space held on the arrow when the focus left: its release goes elsewhere.
     connect(&button_, &ImageButton::pressCancelled, this, &HeldArrow::letGo);
@@ -65,8 +62,8 @@ bool HeldArrow::apply(const ArrowStep& result) {
     return true;
 }
 
-void HeldArrow::press(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
-    if (buttons != Qt::LeftButton || modifiers != Qt::NoModifier || isHeld()) return;
+void HeldArrow::press() {
+    if (isHeld()) return;
     button_.setTag(button_.tag() + 1);
     if (!apply(actions_.step(Phase::Press))) return;
     updateWindow();

@@ -73,8 +73,8 @@ class HeldArrow : public QObject {
 
     // Paints the released or the pressed look.
     void paint(bool pressed);
-    // The mouse went down; only the left button with no other button or key presses.
-    void press(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    // A plain left press of the arrow; none while it is already held.
+    void press();
     // The repeat timer fired: one more step of the held arrow.
     void tick();
     // The mouse came up: released look, click, and the repeat stops.

@@ -83,11 +83,8 @@ HistoryWindow::HistoryWindow(const DialogContext& context, QString historyPath,
         button->setFocusPolicy(Qt::TabFocus);
         button->setSpoken(ImageButton::Spoken::button(QLatin1String(entry.spoken)));
         sortButtons[indexOf(order)] = button;
-        connect(button, &ImageButton::mousePressed, this,
-                [this, order](Qt::MouseButton, Qt::MouseButtons buttons,
-                              Qt::KeyboardModifiers modifiers) {
-                    onSortPressed(order, buttons, modifiers);
-                });
+        connect(button, &ImageButton::plainLeftPress, this,
+                [this, order] { onSortPressed(order); });
     }
     showButton = makePushButton({11, 363, 65, 35}, QStringLiteral("SHOW"), 154,
                                 [this] { replaySelectedGame(); });
@@ -139,10 +136,9 @@ void HistoryWindow::paintSortButton(HistoryOrder order, bool pressed) {
                     ButtonLook::arrow(kSortButtons[indexOf(order)].up, kGlyphUnits, 1), pressed);
 }
 
-void HistoryWindow::onSortPressed(HistoryOrder order, Qt::MouseButtons buttons,
-                                  Qt::KeyboardModifiers modifiers) {
+void HistoryWindow::onSortPressed(HistoryOrder order) {
     ImageButton& pressed = *sortButtons[indexOf(order)];
-    if (buttons != Qt::LeftButton || modifiers != Qt::NoModifier || isPressed(pressed)) return;
+    if (isPressed(pressed)) return;
     paintSortButton(order, true);
     Hourglass hourglass;
     for (std::size_t other = 0; other < sortButtons.size(); ++other) {

@@ -89,12 +89,6 @@ class TablePrinting : public TicketPrinting {
     QWidget* parent_;
 };
 
-// A painted control acts on the left button alone, with no other button or key.
-bool leftButtonAlone(Qt::MouseButton button, Qt::MouseButtons buttons,
-                     Qt::KeyboardModifiers modifiers) {
-    return button == Qt::LeftButton && buttons == Qt::LeftButton && modifiers == Qt::NoModifier;
-}
-
 }  // namespace
 
 TableWindow::TableWindow(GameState& state, SoundPlayer& sound, HelpViewer& help, Waiter& waiter,
@@ -197,10 +191,8 @@ void TableWindow::buildControls() {
 
 void TableWindow::routeEvents() {
     for (int n = 1; n <= board::kNumbers; ++n)
-        connect(cell(n), &ImageButton::mousePressed, this,
-                [this, n](auto button, auto buttons, auto modifiers) {
-                    tickets_->onCellPressed(n, leftButtonAlone(button, buttons, modifiers));
-                });
+        connect(cell(n), &ImageButton::plainLeftPress, this,
+                [this, n] { tickets_->onCellPressed(n); });
     const auto& arrows = table_layout::arrows();
     for (std::size_t index = 0; index < arrows.size(); ++index) {
         const table_layout::Arrow& entry = arrows[index];
@@ -223,10 +215,8 @@ void TableWindow::routeEvents() {
     const auto& buttons = table_layout::buttons();
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         const TableButton which = buttons[i].which;
-        connect(parts_.buttons[i], &ImageButton::mousePressed, this,
-                [this, which](auto button, auto buttons, auto modifiers) {
-                    cycle_->onButtonPressed(which, leftButtonAlone(button, buttons, modifiers));
-                });
+        connect(parts_.buttons[i], &ImageButton::plainLeftPress, this,
+                [this, which] { cycle_->onButtonPressed(which); });
     }
 
     connect(menu_.play, &QAction::triggered, this, [this] { cycle_->play(); });

@@ -61,7 +61,7 @@ struct GameCycleTest : ::testing::Test {
         state.AggregateLimit = money::dollars(50000);
         state.GameNumber = 0;  // as start-up's OPEN leaves it
         table.resetTicket();
-        for (int n : {3, 14, 40, 41, 77}) tickets.onCellPressed(n, true);
+        for (int n : {3, 14, 40, 41, 77}) tickets.onCellPressed(n);
         log.lines.clear();
         sounds.requests.clear();
     }

@@ -114,7 +114,7 @@ struct StoppedRun {
             table, random, GameCycle::Steps{tickets, evaluator, recorder, printer});
         cycle->openNextGame();
         table.resetTicket();
-        for (int n : {3, 14, 15, 26, 35, 58, 69, 77}) tickets.onCellPressed(n, true);
+        for (int n : {3, 14, 15, 26, 35, 58, 69, 77}) tickets.onCellPressed(n);
         state.PricePerWay = money::dollars(2);
         state.NumberOfGames = 3;
         bet::UpdateTotals(state);

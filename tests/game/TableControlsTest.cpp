@@ -17,7 +17,7 @@ struct TableControlsTest : ::testing::Test {
     QuietWayRows rows;
     TicketBuilder tickets{table, rows};
 
-    void click(int n) { tickets.onCellPressed(n, true); }
+    void click(int n) { tickets.onCellPressed(n); }
     std::vector<int> set1() const {
         return {state.Sets[1].Numbers.begin(), state.Sets[1].Numbers.begin() + 4};
     }
@@ -59,8 +59,9 @@ TEST_F(TableControlsTest, TheTwentyFirstNumberIsRefusedSilently) {
     EXPECT_EQ(state.SpotsMarked, 19);
 }
 
-TEST_F(TableControlsTest, OtherButtonsLockedCellsAndAClosedBoardDoNothing) {
-    tickets.onCellPressed(7, false);
+// Other buttons and keys never reach the board: the picture control sends
+// only plain left presses (HeldArrowTest).
+TEST_F(TableControlsTest, LockedCellsAndAClosedBoardDoNothing) {
     table.cells().lock(8);
     click(8);
     table.setBoardEnabled(false);

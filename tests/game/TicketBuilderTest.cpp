@@ -29,7 +29,7 @@ struct TicketBuilderTest : ::testing::Test {
     void SetUp() override { state.AggregateLimit = money::dollars(100); }
 
     void click(std::initializer_list<int> numbers) {
-        for (const int n : numbers) tickets.onCellPressed(n, true);
+        for (const int n : numbers) tickets.onCellPressed(n);
     }
 };
 

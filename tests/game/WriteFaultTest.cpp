@@ -50,7 +50,7 @@ struct WriteFaultTest : ::testing::Test {
         ASSERT_TRUE(OpenHistoryAtStartup(state, path).recordingEnabled);
         cycle.openNextGame();
         table.resetTicket();
-        for (int n : {7, 8, 9, 10, 17, 18, 19, 20}) tickets.onCellPressed(n, true);
+        for (int n : {7, 8, 9, 10, 17, 18, 19, 20}) tickets.onCellPressed(n);
         state.NumberOfGames = 6;
         bet::UpdateTotals(state);
     }

@@ -125,7 +125,7 @@ class Soak {
         while (marked < n && table_.boardEnabled()) {
             const int number = below(80) + 1;
             if (!table_.cells().isUnmarked(number)) continue;
-            tickets_.onCellPressed(number, true);
+            tickets_.onCellPressed(number);
             ++marked;
         }
     }

@@ -33,7 +33,7 @@ class PayoffsWindowTest : public ::testing::Test {
         return form;
     }
 
-    static void Press(HeldArrow& arrow) { arrow.press(Qt::LeftButton, Qt::NoModifier); }
+    static void Press(HeldArrow& arrow) { arrow.press(); }
 
     GameState state;
     RecordingSoundPlayer sounds;
@@ -101,12 +101,12 @@ TEST_F(PayoffsWindowTest, ModeButtonsSwitchOnlyTheOdds) {
     auto form = Open();
     const QString win = form->winLabels[3]->text();
     EXPECT_FALSE(form->oneInButton->isEnabled());
-    form->onModePressed(odds::OddsMode::Percent, Qt::LeftButton, Qt::NoModifier);
+    form->onModePressed(odds::OddsMode::Percent);
     EXPECT_TRUE(form->oddsLabels[3]->text().endsWith('%'));
     EXPECT_EQ(form->winLabels[3]->text(), win);
     EXPECT_TRUE(form->oneInButton->isEnabled());
     EXPECT_FALSE(form->percentButton->isEnabled());
-    form->onModePressed(odds::OddsMode::OneIn, Qt::LeftButton, Qt::NoModifier);
+    form->onModePressed(odds::OddsMode::OneIn);
     EXPECT_TRUE(form->oddsLabels[3]->text().startsWith("1 in "));
 }
 

@@ -352,7 +352,7 @@ TEST_F(TableWindowTicketsTest, PayoffsWindowChoosesTheScheduleAndTheCentreFollow
     whenShown<PayoffsWindow>([&shownTab](PayoffsWindow& window) {
         shownTab = window.tabs->currentIndex();
         HeldArrow& up = *window.arrow(OddsArrow::CasinoUp);
-        up.press(Qt::LeftButton, Qt::NoModifier);
+        up.press();
         up.release();
         window.reject();
     });
@@ -425,7 +425,7 @@ TEST_F(TableWindowTicketsTest, AnArrowHeldIntoPlayLetsGo) {
     state_.SoundsOn = false;
     for (int n : {1, 2, 3}) click(n);
     HeldArrow& priceUp = *keno.arrow(207);
-    priceUp.press(Qt::LeftButton, Qt::NoModifier);
+    priceUp.press();
     const Money held = state_.PricePerWay;
     keno.menu().play->trigger();
     EXPECT_FALSE(priceUp.isHeld());
@@ -435,7 +435,7 @@ TEST_F(TableWindowTicketsTest, AnArrowHeldIntoPlayLetsGo) {
     // The arrow works again after CAST, at the first press.
     keno.menu().open->trigger();
     keno.menu().cast->trigger();
-    priceUp.press(Qt::LeftButton, Qt::NoModifier);
+    priceUp.press();
     EXPECT_TRUE(priceUp.isHeld());
     EXPECT_EQ(state_.PricePerWay, money::dollars(1) + 500);
 }
