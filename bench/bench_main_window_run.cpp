@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "core/records/HistoryFile.h"
 #include "core/records/ScheduleFile.h"
 #include "core/schedules/ScheduleDesign.h"
 #include "core/ticket/BetControls.h"
@@ -32,10 +33,10 @@ void BM_ThousandGameRunOnTheMainWindow(benchmark::State& bench) {
     QTemporaryDir dir;
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
-    writeSchedule(QStringLiteral("cpos.vlr"));
+    writeSchedule(kSchedulesFile);
     for (auto _ : bench) {
         bench.PauseTiming();
-        QFile::remove(QStringLiteral("Games.vlr"));
+        QFile::remove(kGamesFile);
         GameState state;
         SilentSoundPlayer sound;
         HelpViewer help{HelpFile{}};

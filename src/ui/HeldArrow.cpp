@@ -29,7 +29,11 @@ HeldArrow::HeldArrow(ImageButton& button, const ControlPainter& painter, Look lo
     paint(false);
 }
 
-bool HeldArrow::isHeld() const { return button_.tag() % 2 == 0; }
+void HeldArrow::setHold(Hold hold) {
+    hold_ = hold;
+    const int released = (button_.tag() - 1) | 1;
+    button_.setTag(hold == Hold::Held ? released + 1 : released);
+}
 
 bool HeldArrow::isRepeating() const { return timer_->isActive(); }
 
@@ -64,7 +68,7 @@ bool HeldArrow::apply(const ArrowStep& result) {
 
 void HeldArrow::press() {
     if (isHeld()) return;
-    button_.setTag(button_.tag() + 1);
+    setHold(Hold::Held);
     if (!apply(actions_.step(Phase::Press))) return;
     updateWindow();
     if (actions_.click) actions_.click();
@@ -89,14 +93,14 @@ void HeldArrow::release() {
     paint(false);
     updateWindow();
     if (actions_.click) actions_.click();
-    button_.setTag(button_.tag() - 1);
+    setHold(Hold::Released);
     if (actions_.released) actions_.released();
 }
 
 void HeldArrow::letGo() {
     if (!isHeld()) return;
     timer_->stop();
-    button_.setTag(button_.tag() - 1);
+    setHold(Hold::Released);
     paint(false);
     updateWindow();
     if (actions_.released) actions_.released();

@@ -44,8 +44,6 @@ constexpr SortButton kSortButtons[] = {
 
 std::size_t indexOf(HistoryOrder order) { return static_cast<std::size_t>(order); }
 
-bool isPressed(const ImageButton& button) { return button.tag() % 2 == 0; }
-
 }  // namespace
 
 HistoryWindow::HistoryWindow(const DialogContext& context, QString historyPath,
@@ -126,7 +124,7 @@ void HistoryWindow::fillList() {
         const auto order = static_cast<HistoryOrder>(&entry - kSortButtons);
         paintSortButton(order, order == HistoryOrder::GameAscending);
     }
-    ImageButton& gameAscending = *sortButtons[indexOf(HistoryOrder::GameAscending)];
+    ImageButton& gameAscending = *sortButtons[indexOf(sortedBy_)];
     gameAscending.setTag(gameAscending.tag() + 1);
     gameAscending.setEnabled(false);
 }
@@ -137,19 +135,18 @@ void HistoryWindow::paintSortButton(HistoryOrder order, bool pressed) {
 }
 
 void HistoryWindow::onSortPressed(HistoryOrder order) {
+    if (order == sortedBy_) return;
     ImageButton& pressed = *sortButtons[indexOf(order)];
-    if (isPressed(pressed)) return;
     paintSortButton(order, true);
     Hourglass hourglass;
-    for (std::size_t other = 0; other < sortButtons.size(); ++other) {
-        ImageButton& button = *sortButtons[other];
-        if (&button == &pressed || !isPressed(button)) continue;
-        paintSortButton(static_cast<HistoryOrder>(other), false);
-        button.setTag(button.tag() - 1);
-        button.setEnabled(true);
-    }
+    // The button of the order in force comes up; its tag goes back to odd.
+    ImageButton& previous = *sortButtons[indexOf(sortedBy_)];
+    paintSortButton(sortedBy_, false);
+    previous.setTag(previous.tag() - 1);
+    previous.setEnabled(true);
     pressed.setTag(pressed.tag() + 1);
     pressed.setEnabled(false);
+    sortedBy_ = order;
     click();
     gameList->setOrder(order == HistoryOrder::GameAscending ? std::nullopt : std::optional(order));
     gameList->setCurrentRow(0);

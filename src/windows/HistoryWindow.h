@@ -52,6 +52,8 @@ class HistoryWindow : public GameDialog {
 
     QString historyPath_;
     OpenReplay openReplay_;
+    // The order in force: its sort button is the one shown pressed.
+    history::HistoryOrder sortedBy_ = history::HistoryOrder::GameAscending;
 };
 
 // Opens "Games History" modally from the main menu, with the hourglass while

@@ -40,9 +40,6 @@
 
 namespace {
 
-const QString kGamesFile = QStringLiteral("Games.vlr");
-const QString kSchedulesFile = QStringLiteral("cpos.vlr");
-
 // The way rows the ticket builder paints: the way window once it is attached.
 class WayWindowRows : public WayRowsView {
   public:
