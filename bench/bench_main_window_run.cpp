@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "app/GameStartup.h"
 #include "core/records/HistoryFile.h"
 #include "core/records/ScheduleFile.h"
 #include "core/schedules/ScheduleDesign.h"
@@ -41,7 +42,8 @@ void BM_ThousandGameRunOnTheMainWindow(benchmark::State& bench) {
         SilentSoundPlayer sound;
         HelpViewer help{HelpFile{}};
         QtWaiter waiter;
-        TableWindow keno(state, sound, help, waiter, QSize(1024, 768));
+        const StartedTable started = OpenTable(state, sound, help, waiter, QSize(1024, 768));
+        TableWindow& keno = *started.table;
         keno.show();
         state.SoundsOn = false;
         for (int n : {5, 17, 23, 38, 44, 61, 79}) keno.tickets().onCellPressed(n);

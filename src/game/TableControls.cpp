@@ -38,14 +38,11 @@ void TableControls::repaintTotals(const TotalsChange& totals) {
 }
 
 void TableControls::resetTicket() {
-    const QString oneDollar = money::currency(money::kOneDollar);
-    view_.showValue(ValueField::TotalPrice, oneDollar);
-    view_.showValue(ValueField::NumberOfGames, QStringLiteral("1"));
-    view_.showValue(ValueField::PricePerWay, oneDollar);
-    view_.showValue(ValueField::PricePerGame, oneDollar);
-    view_.showValue(ValueField::Spot, QStringLiteral("0 SPOT"));
-    view_.setQuickPickArrowsVisible(false);
     bet::ResetTicketState(state_);
+    for (ValueField field : {ValueField::TotalPrice, ValueField::NumberOfGames,
+                             ValueField::PricePerWay, ValueField::PricePerGame, ValueField::Spot})
+        repaintValue(field);
+    view_.setQuickPickArrowsVisible(false);
     for (int n = 1; n <= board::kNumbers; ++n)
         view_.paintCell(n, CellLook::Unmarked, palette::kSilver);
     clearDraw();

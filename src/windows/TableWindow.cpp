@@ -89,7 +89,7 @@ class TablePrinting : public TicketPrinting {
 }  // namespace
 
 TableWindow::TableWindow(GameState& state, SoundPlayer& sound, HelpViewer& help, Waiter& waiter,
-                         QSize screen, QWidget* parent)
+                         std::unique_ptr<GameRecorder> recorder, QSize screen, QWidget* parent)
     : QMainWindow(parent,
                   Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowContextHelpButtonHint),
       state_(state),
@@ -99,7 +99,8 @@ TableWindow::TableWindow(GameState& state, SoundPlayer& sound, HelpViewer& help,
           window_style::Table,
           [this] { return client_ ? client_->height() : table_layout::kDesignHeight; },
           design::bevelWidthForScreen(screen.width())),
-      waiter_(waiter) {
+      waiter_(waiter),
+      recorder_(std::move(recorder)) {
     setObjectName(QStringLiteral("TableWindow"));
     setWindowTitle(QStringLiteral("Velloro 32 Bit"));
     QFont font(fonts::kTimes);
@@ -127,13 +128,15 @@ TableWindow::TableWindow(GameState& state, SoundPlayer& sound, HelpViewer& help,
     evaluator_ = std::make_unique<BusyEvaluator>(*random_);
     printer_ = std::make_unique<TicketPrinter>();
     printing_ = std::make_unique<TablePrinting>(*printer_, *tickets_, this);
+    cycle_ = std::make_unique<GameCycle>(
+        *table_, *random_, GameCycle::Steps{*tickets_, *evaluator_, *recorder_, *printing_});
     // The table logic starts from the menu as it is built.
     for (int i = 0; i < kMenuItemCount; ++i) {
         const auto item = static_cast<MenuItem>(i);
         table_->setEnabled(item, menu_.item(item)->isEnabled());
     }
     routeEvents();
-    startGame(screen);
+    showFirstGame(screen);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     const QSize outer = sizeHint();
@@ -281,21 +284,8 @@ bool TableWindow::focusNextPrevChild(bool next) {
     return true;
 }
 
-void TableWindow::startGame(QSize screen) {
-    historyStartup_ = OpenHistoryAtStartup(state_, kGamesFile);
-    recorder_ = std::make_unique<HistoryRecorder>(kGamesFile, historyStartup_.recordingEnabled);
-    cycle_ = std::make_unique<GameCycle>(
-        *table_, *random_, GameCycle::Steps{*tickets_, *evaluator_, *recorder_, *printing_});
-    LoadStartupSchedule(state_, kSchedulesFile);
-    sound_.startMusic();
-
-    state_.MusicOn = true;
-    state_.SoundsOn = true;
-    state_.PauseBetweenNumbers = 0;
-    state_.PauseBetweenGames = 0;
-    state_.PauseWinThreshold = 0;
+void TableWindow::showFirstGame(QSize screen) {
     showBalance(state_.Balance);
-    state_.GameWin = 0;
     scaler_->fitToScreen(screen);
     paintInitialLook();
     cycle_->openNextGame();

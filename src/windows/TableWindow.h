@@ -9,7 +9,6 @@
 #include <map>
 #include <memory>
 
-#include "core/records/HistoryFile.h"
 #include "core/state/PauseSettings.h"
 #include "core/ticket/TicketKinds.h"
 #include "game/TableView.h"
@@ -20,7 +19,7 @@
 
 class GameCycle;
 class GameEvaluator;
-class HistoryRecorder;
+class GameRecorder;
 class TicketPrinting;
 class HeldArrow;
 class HelpViewer;
@@ -45,12 +44,11 @@ struct GameState;
 class TableWindow : public QMainWindow, public TableView {
     Q_OBJECT
   public:
-    // Builds the table and runs the start-up of the game (reads the history
-    // and the payoff schedules in the working directory). Throws IoError when
-    // the schedules cannot be read; nothing of the window is left then.
-    // `waiter` is the game's one seam for every wait.
+    // Builds the table on a state that start-up has filled (OpenTable) and
+    // shows the first game open. `waiter` is the game's one seam for every
+    // wait; each game is written by `recorder`.
     TableWindow(GameState& state, SoundPlayer& sound, HelpViewer& help, Waiter& waiter,
-                QSize screen, QWidget* parent = nullptr);
+                std::unique_ptr<GameRecorder> recorder, QSize screen, QWidget* parent = nullptr);
     ~TableWindow() override;
 
     // The way window lives beside the table from start-up on; the table
@@ -64,7 +62,6 @@ class TableWindow : public QMainWindow, public TableView {
     TableControls& table() { return *table_; }
     GameCycle& cycle() { return *cycle_; }
     const ControlPainter& painter() const { return painter_; }
-    const HistoryStartup& historyStartup() const { return historyStartup_; }
     PauseSettings& pauseSettings() { return pauseSettings_; }
     // What a side window opened from the table gets: the game, its sounds,
     // the help pop-up and the table's bevel thickness.
@@ -122,7 +119,7 @@ class TableWindow : public QMainWindow, public TableView {
   private:
     void buildControls();
     void routeEvents();
-    void startGame(QSize screen);
+    void showFirstGame(QSize screen);
     void paintInitialLook();
     void paintCentre(const QString& text);
     void routeTicketMenu();
@@ -136,7 +133,6 @@ class TableWindow : public QMainWindow, public TableView {
     WindowScaler* scaler_ = nullptr;
     ControlPainter painter_;
     TableMenu menu_;
-    HistoryStartup historyStartup_;
     PauseSettings pauseSettings_;
     QPointer<WayWindow> way_;
     std::map<QString, ImageButton*> controls_;  // by layout name, for building and tests
@@ -150,7 +146,7 @@ class TableWindow : public QMainWindow, public TableView {
     std::unique_ptr<WayRowsView> wayRows_;
     std::unique_ptr<TicketBuilder> tickets_;
     std::unique_ptr<GameEvaluator> evaluator_;
-    std::unique_ptr<HistoryRecorder> recorder_;
+    std::unique_ptr<GameRecorder> recorder_;
     std::unique_ptr<TicketPrinter> printer_;
     std::unique_ptr<TicketPrinting> printing_;
     std::unique_ptr<GameCycle> cycle_;

@@ -62,3 +62,7 @@ QString GameNumberText(std::int32_t gameNumber);
 
 // "&You're Ahead $2.50" / "&You're Down $2.50".
 QString BalanceCaption(Money balance);
+
+// Every session starts with the settings a new state has: music and sounds
+// on, no pauses.
+void ResetSessionSettings(GameState& state);
