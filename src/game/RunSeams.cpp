@@ -2,6 +2,6 @@
 
 #include "core/records/HistoryFile.h"
 
-void HistoryRecorder::record(GameState& state) {
+void HistoryRecorder::record(const GameState& state) {
     if (on_) RecordGame(state, path_);
 }

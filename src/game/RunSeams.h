@@ -16,7 +16,7 @@ class GameRecorder {
   public:
     virtual ~GameRecorder() = default;
     // Throws IoError when the game cannot be written.
-    virtual void record(GameState& state) = 0;
+    virtual void record(const GameState& state) = 0;
 };
 
 // The session's games history: the file, and whether recording is on (it is
@@ -24,7 +24,7 @@ class GameRecorder {
 class HistoryRecorder : public GameRecorder {
   public:
     HistoryRecorder(QString path, bool recordingOn) : path_(std::move(path)), on_(recordingOn) {}
-    void record(GameState& state) override;
+    void record(const GameState& state) override;
     const QString& path() const { return path_; }
     bool recordingOn() const { return on_; }
 

@@ -113,7 +113,7 @@ void TicketBuilder::clearWayTicket() {
 void TicketBuilder::prepareSave() {
     GameState& state = table_.state();
     way_.copyBetRowsToWayCounts();
-    state.PayoffSpots = state.SpotsPerSet != 0 ? state.SpotsPerSet : state.SpotsMarked;
+    state.PayoffSpots = PayoffSpotsOf(state);
 }
 
 void TicketBuilder::putRestoredTicket() {

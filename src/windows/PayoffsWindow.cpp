@@ -309,7 +309,6 @@ void PayoffsWindow::fitTabs() {
 }
 
 void ShowPayoffsAndOdds(const DialogContext& context, QWidget* parent) {
-    context.state.PayoffSpots = static_cast<std::uint8_t>(OddsBrowser::openingSpots(context.state));
     PayoffsWindow form(
         context, [](GameState& s, int number) { LoadSchedule(s, kSchedulesFile, number); }, parent);
     form.exec();

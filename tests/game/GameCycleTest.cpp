@@ -47,7 +47,7 @@ struct GameCycleTest : ::testing::Test {
         log.lines.append(QStringLiteral("evaluate"));
         return GameResult{s.GameWin, {}};
     }};
-    RecorderDoing recorder{[this](GameState& s) {
+    RecorderDoing recorder{[this](const GameState& s) {
         draws.push_back(s.Drawn);
         hits.push_back(s.Sets[1].Hits);
         log.lines.append(QStringLiteral("record"));
@@ -214,7 +214,7 @@ TEST_F(GameCycleTest, AQuickPickInTheSameMillisecondIsNotDrawnBack) {
 
 TEST_F(GameCycleTest, AFailedRecordingAbandonsTheRunButLeavesOpen) {
     games(3);
-    RecorderDoing failing{[](GameState&) {
+    RecorderDoing failing{[](const GameState&) {
         throw IoError(QStringLiteral("Games.vlr"), QStringLiteral("Disk full"));
     }};
     GameCycle other{table, random, {tickets, evaluator, failing, printer}};

@@ -90,7 +90,7 @@ struct StoppedRun {
         ++evaluated;
         return EvaluateGame(s, random);
     }};
-    RecorderDoing recorder{[this](GameState& s) {
+    RecorderDoing recorder{[this](const GameState& s) {
         check("before a recording", 1);
         RecordGame(s, path);
         check("after a recording");

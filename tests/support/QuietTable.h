@@ -55,9 +55,9 @@ class QuietWayRows : public WayRowsView {
 
 // A recorder and an evaluator that do what the test says.
 struct RecorderDoing : GameRecorder {
-    explicit RecorderDoing(std::function<void(GameState&)> what) : does(std::move(what)) {}
-    void record(GameState& state) override { does(state); }
-    std::function<void(GameState&)> does;
+    explicit RecorderDoing(std::function<void(const GameState&)> what) : does(std::move(what)) {}
+    void record(const GameState& state) override { does(state); }
+    std::function<void(const GameState&)> does;
 };
 struct EvaluatorDoing : GameEvaluator {
     explicit EvaluatorDoing(std::function<GameResult(GameState&)> what) : does(std::move(what)) {}

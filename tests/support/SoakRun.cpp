@@ -286,7 +286,7 @@ class Soak {
     std::uint32_t clock_ = 0;
     RandomSource random_;
     ScheduleEvaluator evaluator_;
-    RecorderDoing recorder_{[this](GameState&) { recordAndCheck(); }};
+    RecorderDoing recorder_{[this](const GameState&) { recordAndCheck(); }};
     NoPrinting printer_;
     GameCycle cycle_;
     std::mt19937 pick_;

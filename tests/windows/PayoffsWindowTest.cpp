@@ -16,7 +16,7 @@ class PayoffsWindowTest : public ::testing::Test {
     void SetUp() override {
         state.AggregateLimit = money::dollars(50000);
         state.Payoffs.RegularPayoffs[2][3] = money::dollars(40);
-        state.PayoffSpots = 3;
+        state.SpotsMarked = 3;
         state.ScheduleNumber = 4;
     }
 
@@ -117,7 +117,7 @@ TEST_F(PayoffsWindowTest, FixedKindsHideTheSpotControls) {
     EXPECT_EQ(form->oddsLabels[20]->text().isEmpty(), false);
     form->tabs->setCurrentIndex(1);
     EXPECT_FALSE(form->arrow(OddsArrow::SpotUp)->button().isHidden());
-    EXPECT_EQ(state.PayoffSpots, 7);
+    EXPECT_EQ(form->browser().spots(), 7);
 }
 
 TEST_F(PayoffsWindowTest, AllTenTabsShowOnTheSmallestScreen) {

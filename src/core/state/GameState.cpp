@@ -23,3 +23,7 @@ void ResetSessionSettings(GameState& state) {
     state.SoundsOn = fresh.SoundsOn;
     state.MusicOn = fresh.MusicOn;
 }
+
+std::uint8_t PayoffSpotsOf(const GameState& state) {
+    return state.SpotsPerSet > 0 ? state.SpotsPerSet : state.SpotsMarked;
+}

@@ -66,3 +66,7 @@ QString BalanceCaption(Money balance);
 // Every session starts with the settings a new state has: music and sounds
 // on, no pauses.
 void ResetSessionSettings(GameState& state);
+
+// The spot count whose payoff row a ticket is paid, recorded and saved by:
+// the group size of a way ticket (the spots per set at play), else the marked spots.
+std::uint8_t PayoffSpotsOf(const GameState& state);

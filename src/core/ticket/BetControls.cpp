@@ -171,7 +171,6 @@ void ResetTicketState(GameState& state) {
     state.Ways = fresh.Ways;
     state.WayCounts = fresh.WayCounts;
     for (TicketSet& set : state.Sets) set.Numbers.fill(0);
-    state.GamesToGo = 0;
 }
 
 void ResetBalance(GameState& state) { state.Balance = 0; }
