@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "app/GameStartup.h"
+#include "core/records/HistoryFile.h"
 #include "core/records/ScheduleFile.h"
 #include "core/schedules/ScheduleDesign.h"
 #include "core/ticket/BetControls.h"
@@ -15,6 +17,7 @@
 #include "game/GameCycle.h"
 #include "game/SoundPlayer.h"
 #include "game/TableControls.h"
+#include "game/TicketBuilder.h"
 #include "shell/HelpViewer.h"
 #include "windows/TableWindow.h"
 
@@ -31,18 +34,19 @@ void BM_ThousandGameRunOnTheMainWindow(benchmark::State& bench) {
     QTemporaryDir dir;
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
-    writeSchedule(QStringLiteral("cpos.vlr"));
+    writeSchedule(kSchedulesFile);
     for (auto _ : bench) {
         bench.PauseTiming();
-        QFile::remove(QStringLiteral("Games.vlr"));
+        QFile::remove(kGamesFile);
         GameState state;
         SilentSoundPlayer sound;
         HelpViewer help{HelpFile{}};
         QtWaiter waiter;
-        TableWindow keno(state, sound, help, waiter, QSize(1024, 768));
+        const StartedTable started = OpenTable(state, sound, help, waiter, QSize(1024, 768));
+        TableWindow& keno = *started.table;
         keno.show();
         state.SoundsOn = false;
-        for (int n : {5, 17, 23, 38, 44, 61, 79}) keno.table().onCellPressed(n, true);
+        for (int n : {5, 17, 23, 38, 44, 61, 79}) keno.tickets().onCellPressed(n);
         state.NumberOfGames = 1000;
         bet::UpdateTotals(state);
         bench.ResumeTiming();

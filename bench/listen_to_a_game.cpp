@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "app/GameStartup.h"
 #include "core/records/ScheduleFile.h"
 #include "core/sound/KenoTune.h"
 #include "core/sound/MidiFile.h"
@@ -64,7 +65,8 @@ int main(int argc, char** argv) {
     }
     GameState state;
     HelpViewer help{HelpFile{}};
-    TableWindow keno(state, player, help, waiter, QSize(640, 480));
+    const StartedTable started = OpenTable(state, player, help, waiter, QSize(640, 480));
+    TableWindow& keno = *started.table;
     keno.show();
     for (int n : {7, 21, 33, 48, 64})
         Q_EMIT keno.cell(n)->mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/GameStartup.h"
 #include "app/KenoApplication.h"
 #include "app/StopSignals.h"
 #include "core/records/IoError.h"
@@ -80,8 +81,11 @@ int main(int argc, char** argv) {
     });
     GameState state;
     std::unique_ptr<TableWindow> table;
+    HistoryStartup history;
     try {
-        table = std::make_unique<TableWindow>(state, sound, help, waiter, screen);
+        StartedTable started = OpenTable(state, sound, help, waiter, screen);
+        table = std::move(started.table);
+        history = started.history;
     } catch (const IoError& error) {
         // Without its payoff schedules the game cannot be played at all.
         splash.reset();
@@ -101,9 +105,8 @@ int main(int argc, char** argv) {
     tableShown = true;
     if (!musicFailure.isEmpty())
         QMessageBox::warning(table.get(), QStringLiteral("Velloro"), musicFailure);
-    if (!table->historyStartup().warning.isEmpty())
-        QMessageBox::warning(table.get(), QStringLiteral("Velloro"),
-                             table->historyStartup().warning);
+    if (!history.warning.isEmpty())
+        QMessageBox::warning(table.get(), QStringLiteral("Velloro"), history.warning);
     // A stop asked while a start-up box was open ended only that box's loop.
     if (stopSignals.stopRequested()) return 0;
     return KenoApplication::exec();

@@ -1,9 +1,10 @@
 #include "game/GameCycle.h"
 
-#include <algorithm>
-
+#include "core/state/Draw.h"
 #include "core/state/Palette.h"
+#include "core/ticket/CatchRule.h"
 #include "core/ticket/KindTable.h"
+#include "game/TicketBuilder.h"
 
 namespace {
 constexpr int kMillisecondsPerSecond = 1000;
@@ -14,17 +15,13 @@ QString gamesToGoText(int gamesToGo) {
     return QString::number(gamesToGo) + QStringLiteral(" Games To Go");
 }
 
-GameCycle::GameCycle(TableControls& table, RandomSource& random, Hooks hooks)
+GameCycle::GameCycle(TableControls& table, RandomSource& random, Steps steps)
     : table_(table),
       state_(table.state()),
       view_(table.view()),
       waiter_(table.waiter()),
       random_(random),
-      hooks_(std::move(hooks)) {
-    if (!hooks_.catchBall) hooks_.catchBall = CatchBall;
-    if (!hooks_.evaluateGame)
-        hooks_.evaluateGame = [this] { return EvaluateGame(state_, random_); };
-}
+      steps_(steps) {}
 
 void GameCycle::openNextGame() {
     // A damaged number from the history file restarts the count rather than running off.
@@ -49,15 +46,14 @@ GameCycle::RunEnd GameCycle::play() {
     table_.setBoardEnabled(false);
     table_.setEnabled(MenuItem::Play, false);
     table_.setEnabled(MenuItem::Cast, false);
-    table_.syncButtons();
     table_.updateTicketMenus(true);
     view_.setQuickPickArrowsVisible(false);
 
     // A quick pick draws its numbers at its first PLAY; later runs keep them.
     const std::optional<MenuItem> kind = table_.checkedKind();
     if (kind && kinds::PicksAtPlay(*kind) && state_.Sets[1].count() == 0) quickPick();
-    if (table_.isChecked(MenuItem::Way)) {
-        if (hooks_.takeWayBets) hooks_.takeWayBets();
+    if (state_.Kind == TicketKind::Way) {
+        steps_.tickets.handOverWayBets();
     } else {
         state_.SpotsPerSet = state_.SpotsMarked;
     }
@@ -98,23 +94,25 @@ void GameCycle::finishRun() {
     phase_ = Phase::Idle;
     table_.setEnabled(MenuItem::Next, false);
     table_.setEnabled(MenuItem::Open, true);
-    table_.syncButtons();
 }
 
 bool GameCycle::playOneGame() {
     --state_.GamesToGo;
     table_.setEnabled(MenuItem::Next, false);
-    table_.syncButtons();
     showClosed();
     view_.updateWindow();
 
     playSound(sounds::Cue::GameClosed);
-    if (table_.isChecked(MenuItem::PrintTicket) && hooks_.printTicket) hooks_.printTicket();
+    if (table_.isChecked(MenuItem::PrintTicket)) {
+        // A run of several games prints its first game only.
+        table_.setPrintTicket(false);
+        steps_.printer.printTicket(state_);
+    }
     playSound(sounds::Cue::DrawStarts);
     if (!waiter_.processPending()) return false;
 
     if (!drawBalls()) return false;
-    const GameResult result = hooks_.evaluateGame();
+    const GameResult result = steps_.evaluator.evaluate(state_);
     ++gamesSettled_;
     const auto showResult = [&] {
         view_.showResult(result.gameWin);
@@ -124,7 +122,7 @@ bool GameCycle::playOneGame() {
     // Recorded before it is shown, so no stop can lose a game the player saw
     // won; shown even when the recording fails.
     try {
-        if (hooks_.recordGame) hooks_.recordGame();
+        steps_.recorder.record(state_);
     } catch (...) {
         showResult();
         throw;
@@ -135,7 +133,6 @@ bool GameCycle::playOneGame() {
 
     if (state_.GamesToGo > 0) {
         table_.setEnabled(MenuItem::Next, true);
-        table_.syncButtons();
         if (!waitBetweenGames()) return false;
         view_.showCentreMessage(gamesToGoText(state_.GamesToGo));
         table_.clearDraw();
@@ -163,17 +160,14 @@ bool GameCycle::waitBetweenGames() {
 }
 
 bool GameCycle::drawBalls() {
-    random_.reseed();
+    const draw::Balls balls = draw::DrawBalls(random_);
     std::array<std::uint8_t, board::kBallsPerGame>& drawn = state_.Drawn;
     drawn.fill(0);
     for (int i = 0; i < board::kBallsPerGame; ++i) {
-        int n = 0;
-        do {
-            n = static_cast<int>(random_.below(board::kNumbers)) + 1;
-        } while (std::find(drawn.begin(), drawn.begin() + i, n) != drawn.begin() + i);
+        const int n = balls[static_cast<std::size_t>(i)];
         drawn[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(n);
 
-        const BallCatch ball = hooks_.catchBall(state_, n);
+        const BallCatch ball = CatchBall(state_, n);
         view_.showBall(
             {i, n, ball.caught, ball.caught ? setColour(ball.colourSet) : palette::kSilver});
         view_.updateWindow();
@@ -191,15 +185,10 @@ bool GameCycle::drawBalls() {
 }
 
 void GameCycle::quickPick() {
-    random_.reseed();
     TicketSet& set = state_.Sets[1];
-    // A damaged count (from a saved ticket) must not run past the set's 20 slots.
-    const int wanted = std::clamp<int>(state_.SpotsMarked, 0, TicketSet::kSlots);
-    int chosen = set.count();
-    while (chosen < wanted) {
-        const int n = static_cast<int>(random_.below(board::kNumbers)) + 1;
-        if (set.contains(n)) continue;
-        set.Numbers[static_cast<std::size_t>(chosen++)] = static_cast<std::uint8_t>(n);
+    int slot = set.count();
+    for (const int n : draw::QuickPickNumbers(set, state_.SpotsMarked, random_)) {
+        set.Numbers[static_cast<std::size_t>(slot++)] = static_cast<std::uint8_t>(n);
         view_.paintCell(n, CellLook::Marked, setColour(1));
         view_.updateWindow();
         playSound(sounds::Cue::PlaceNumber);
@@ -214,21 +203,19 @@ void GameCycle::open() {
     table_.setEnabled(MenuItem::Open, false);
     table_.setEnabled(MenuItem::Play, true);
     table_.setEnabled(MenuItem::Cast, true);
-    table_.syncButtons();
 }
 
 void GameCycle::cast() {
     if (phase_ != Phase::Idle) return;
     playSound(sounds::Cue::Cast);
-    if (table_.isChecked(MenuItem::Way)) {
-        if (hooks_.hideWayWindow) hooks_.hideWayWindow();
+    if (state_.Kind == TicketKind::Way) {
+        // The way rows go empty and hide with the ticket.
+        steps_.tickets.clearWayTicket();
         view_.updateWindow();
     }
     table_.resetTicket();
     table_.setBoardEnabled(true);
-    for (MenuItem item : kinds::TicketItems()) table_.setChecked(item, false);
     table_.updateMenus();
-    table_.syncButtons();
     table_.updateTicketMenus(false);
     table_.showBetArrows(true);
     view_.setSpotVisible(true);
@@ -236,13 +223,9 @@ void GameCycle::cast() {
     table_.cells().resetAll();
 }
 
-void GameCycle::next() {
-    table_.setEnabled(MenuItem::Next, false);
-    table_.syncButtons();
-}
+void GameCycle::next() { table_.setEnabled(MenuItem::Next, false); }
 
-void GameCycle::onButtonPressed(TableButton button, bool leftButtonAlone) {
-    if (!leftButtonAlone) return;
+void GameCycle::onButtonPressed(TableButton button) {
     view_.paintButton(button, true);
     view_.updateWindow();
     waiter_.waitForInput();

@@ -1,43 +1,43 @@
 #pragma once
 
-#include <functional>
-
 #include "core/state/GameState.h"
 #include "core/state/RandomSource.h"
-#include "core/ticket/CatchRule.h"
 #include "core/ticket/Evaluation.h"
+#include "game/RunSeams.h"
 #include "game/TableControls.h"
+
+class TicketBuilder;
 
 // The run of games: PLAY, the draw, the waits between balls and between
 // games, OPEN, CAST and NEXT. Every wait goes through the Waiter and every
 // sound through the table's SoundPlayer, so a test can play a long run at once.
 class GameCycle {
   public:
-    struct Hooks {
-        // Sets GameWin and Balance; by default the schedule's evaluation.
-        std::function<GameResult()> evaluateGame;
-        std::function<void()> recordGame;     // writes the game to the history
-        std::function<void()> printTicket;    // when "Print &Ticket" is checked
-        std::function<void()> takeWayBets;    // way window's rows -> WayCounts, hidden
-        std::function<void()> hideWayWindow;  // CAST of a way ticket
-        std::function<BallCatch(GameState&, int)> catchBall = CatchBall;
+    // Who does the steps of a game beyond the table; all of them are needed.
+    struct Steps {
+        TicketBuilder& tickets;    // the way rows handed over at PLAY, cleared at CAST
+        GameEvaluator& evaluator;  // settles each game
+        GameRecorder& recorder;    // writes each game to the history
+        TicketPrinting& printer;   // when "Print &Ticket" is checked
     };
 
     enum class Phase { Idle, Drawing, BetweenGames };
     enum class RunEnd { Finished, Closing, NotAvailable };
 
-    GameCycle(TableControls& table, RandomSource& random, Hooks hooks);
+    GameCycle(TableControls& table, RandomSource& random, Steps steps);
 
     // The Game menu items and their picture buttons.
     RunEnd play();
     void open();
     void cast();
     void next();
-    // Pressed look until the release, then the item's handler when it is enabled.
-    void onButtonPressed(TableButton button, bool leftButtonAlone);
+    // A plain left press of a picture button: pressed look until the
+    // release, then the item's handler when it is enabled.
+    void onButtonPressed(TableButton button);
 
-    // Draws one game; false when the application is closing.
+    // Draws one game and shows its balls; false when the application is closing.
     bool drawBalls();
+    // Fills set 1 of a quick pick and shows each number.
     void quickPick();
     // The next game number (999 wraps to 0) and "OPEN" in the status boxes.
     void openNextGame();
@@ -58,7 +58,7 @@ class GameCycle {
     TableView& view_;
     Waiter& waiter_;
     RandomSource& random_;
-    Hooks hooks_;
+    Steps steps_;
     Phase phase_ = Phase::Idle;
     std::int32_t gamesSettled_ = 0;  // games of this run drawn and paid out
 };

@@ -3,42 +3,13 @@
 #include "core/state/Palette.h"
 #include "core/ticket/CatchRule.h"
 #include "core/ticket/KindTable.h"
+#include "core/ticket/TicketKinds.h"
 
-TableControls::TableControls(GameState& state, TableView& view, SoundPlayer& sounds, Waiter& waiter,
-                             Hooks hooks)
-    : state_(state), view_(view), sounds_(sounds), waiter_(waiter), hooks_(std::move(hooks)) {}
+TableControls::TableControls(GameState& state, TableView& view, SoundPlayer& sounds, Waiter& waiter)
+    : state_(state), view_(view), sounds_(sounds), waiter_(waiter) {}
 
 void TableControls::sound(const sounds::Request& request) {
     PlayGameSound(sounds_, state_.SoundsOn, request);
-}
-
-void TableControls::onCellPressed(int number, bool leftButtonAlone) {
-    if (!leftButtonAlone || !boardEnabled_ || number < 1 || number > board::kNumbers) return;
-    const bool way = isChecked(MenuItem::Way);
-    switch (bet::cellAction(cells_.state(number), state_, way)) {
-        case CellAction::None:
-            return;
-        case CellAction::Mark:
-            view_.paintCell(number, CellLook::Pressed, palette::kSilver);
-            view_.updateWindow();
-            waiter_.waitForInput();
-            cells_.mark(number);
-            view_.paintCell(number, CellLook::Marked, setColour(state_.CurrentSet));
-            if (bet::AddNumber(state_, number) && hooks_.wayGroupCompleted)
-                hooks_.wayGroupCompleted();
-            sound({sounds::Cue::Mark});
-            break;
-        case CellAction::Unmark:
-            cells_.unmark(number);
-            view_.paintCell(number, CellLook::Unmarked, palette::kSilver);
-            bet::RemoveNumber(state_, number);
-            sound({sounds::Cue::Unmark});
-            break;
-    }
-    repaintValue(ValueField::Spot);
-    updateMenus();
-    if (!way) updateTicketMenus(false);
-    syncButtons();
 }
 
 SpinnerOutcome TableControls::stepArrow(BetArrow arrow) {
@@ -47,10 +18,6 @@ SpinnerOutcome TableControls::stepArrow(BetArrow arrow) {
     repaintTotals(result.totals);
     if (result.aggregateRefused) return SpinnerOutcome::AggregateRefused;
     return result.stepped ? SpinnerOutcome::Stepped : SpinnerOutcome::Unchanged;
-}
-
-void TableControls::showAggregateNotice() {
-    if (hooks_.showAggregateNotice) hooks_.showAggregateNotice();
 }
 
 void TableControls::resetBalance() {
@@ -71,15 +38,11 @@ void TableControls::repaintTotals(const TotalsChange& totals) {
 }
 
 void TableControls::resetTicket() {
-    const QString oneDollar = money::currency(money::kOneDollar);
-    view_.showValue(ValueField::TotalPrice, oneDollar);
-    view_.showValue(ValueField::NumberOfGames, QStringLiteral("1"));
-    view_.showValue(ValueField::PricePerWay, oneDollar);
-    view_.showValue(ValueField::PricePerGame, oneDollar);
-    view_.showValue(ValueField::Spot, QStringLiteral("0 SPOT"));
-    view_.setQuickPickArrowsVisible(false);
     bet::ResetTicketState(state_);
-    if (hooks_.clearWayCounts) hooks_.clearWayCounts();
+    for (ValueField field : {ValueField::TotalPrice, ValueField::NumberOfGames,
+                             ValueField::PricePerWay, ValueField::PricePerGame, ValueField::Spot})
+        repaintValue(field);
+    view_.setQuickPickArrowsVisible(false);
     for (int n = 1; n <= board::kNumbers; ++n)
         view_.paintCell(n, CellLook::Unmarked, palette::kSilver);
     clearDraw();
@@ -101,19 +64,36 @@ void TableControls::showIdleMessage() {
 }
 
 std::optional<MenuItem> TableControls::checkedKind() const {
-    for (MenuItem item : kinds::TicketItems())
-        if (checked_.has(item)) return item;
-    return std::nullopt;
+    return CheckedMenuItem(state_.Kind, state_.KindCode);
+}
+
+bool TableControls::isChecked(MenuItem item) const {
+    if (item == MenuItem::PrintTicket) return printTicket_;
+    return checkedKind() == item;
+}
+
+void TableControls::repaintMenuItem(MenuItem item) {
+    view_.setMenuItem(item, enabled_.has(item), isChecked(item));
 }
 
 void TableControls::setEnabled(MenuItem item, bool enabled) {
     enabled_.set(item, enabled);
-    view_.setMenuItem(item, enabled, checked_.has(item));
+    repaintMenuItem(item);
+    switch (item) {
+        case MenuItem::Play:
+        case MenuItem::Open:
+        case MenuItem::Cast:
+        case MenuItem::Next:
+            showButtons();
+            break;
+        default:
+            break;
+    }
 }
 
-void TableControls::setChecked(MenuItem item, bool checked) {
-    checked_.set(item, checked);
-    view_.setMenuItem(item, enabled_.has(item), checked);
+void TableControls::setPrintTicket(bool on) {
+    printTicket_ = on;
+    repaintMenuItem(MenuItem::PrintTicket);
 }
 
 void TableControls::updateMenus() {
@@ -130,7 +110,7 @@ void TableControls::updateTicketMenus(bool disableAll) {
     for (MenuItem item : kinds::TicketItems()) setEnabled(item, offered.has(item));
 }
 
-void TableControls::syncButtons() {
+void TableControls::showButtons() {
     const ButtonsVisible visible = menu_rules::SyncButtons(enabled_);
     view_.setButtonVisible(TableButton::Play, visible.play);
     view_.setButtonVisible(TableButton::Open, visible.open);

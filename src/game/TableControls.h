@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 
 #include "core/state/GameState.h"
@@ -22,23 +21,14 @@ enum class SpinnerOutcome {
 // view and requests the sounds.
 class TableControls {
   public:
-    struct Hooks {
-        std::function<void()> showAggregateNotice;  // modal; returns when closed
-        std::function<void()> wayGroupCompleted;    // a full way group is handed over
-        std::function<void()> clearWayCounts;       // the way window's counts := 0
-    };
+    TableControls(GameState& state, TableView& view, SoundPlayer& sounds, Waiter& waiter);
 
-    TableControls(GameState& state, TableView& view, SoundPlayer& sounds, Waiter& waiter,
-                  Hooks hooks = {});
-
-    // Board cell n was pressed; leftButtonAlone: no other button or modifier key.
-    void onCellPressed(int number, bool leftButtonAlone);
     // One step of a bet arrow: repaints the value and the totals. An
     // over-limit price changes nothing and asks for the notice, which the
     // caller shows once its arrow has let go.
     SpinnerOutcome stepArrow(BetArrow arrow);
     // The aggregate notice, modal; returns when it closes.
-    void showAggregateNotice();
+    void showAggregateNotice() { view_.showAggregateNotice(); }
     void resetBalance();
 
     void resetTicket();
@@ -47,18 +37,22 @@ class TableControls {
     void showIdleMessage();
     void updateMenus();
     void updateTicketMenus(bool disableAll);
-    void syncButtons();
     void showBetArrows(bool visible);
     void setBoardEnabled(bool enabled);
     bool boardEnabled() const { return boardEnabled_; }
 
-    // Menu items whose state the table keeps; every change reaches the view.
+    // Menu items whose state the table keeps; every change reaches the view,
+    // and a picture button is shown exactly while its Game item is enabled.
     bool isEnabled(MenuItem item) const { return enabled_.has(item); }
-    bool isChecked(MenuItem item) const { return checked_.has(item); }
     void setEnabled(MenuItem item, bool enabled);
-    void setChecked(MenuItem item, bool checked);
-    // The checked Tickets item, if any.
+    // A Tickets item is checked when it names the ticket's kind (the state
+    // decides); "Print &Ticket" keeps its own check.
+    bool isChecked(MenuItem item) const;
+    void setPrintTicket(bool on);
+    // The Tickets item of the ticket's kind, if any.
     std::optional<MenuItem> checkedKind() const;
+    // Paints an item as the table has it again (after Qt toggled its check by itself).
+    void repaintMenuItem(MenuItem item);
 
     // Requests a sound when the game sounds are on.
     void sound(const sounds::Request& request);
@@ -73,13 +67,14 @@ class TableControls {
     void repaintTotals(const TotalsChange& totals);
 
   private:
+    void showButtons();
+
     GameState& state_;
     TableView& view_;
     SoundPlayer& sounds_;
     Waiter& waiter_;
-    Hooks hooks_;
     BoardCells cells_;
     MenuFlags enabled_;
-    MenuFlags checked_;
+    bool printTicket_ = false;
     bool boardEnabled_ = true;
 };

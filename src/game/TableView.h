@@ -72,6 +72,8 @@ class TableView {
     // Fill the special box green and hide it.
     virtual void clearSpecialBox() = 0;
     virtual void setBoardEnabled(bool enabled) = 0;
+    // The aggregate-limit notice, modal; returns when it closes.
+    virtual void showAggregateNotice() = 0;
     // Repaint now, without waiting for the event loop.
     virtual void updateWindow() = 0;
 };

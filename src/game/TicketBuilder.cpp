@@ -1,27 +1,52 @@
 #include "game/TicketBuilder.h"
 
 #include "core/state/GameState.h"
+#include "core/state/Palette.h"
 #include "core/ticket/CatchRule.h"
 #include "game/TableControls.h"
 
 TicketBuilder::TicketBuilder(TableControls& table, WayRowsView& rows)
     : table_(table), rows_(rows), way_(table.state()) {}
 
-void TicketBuilder::restoreCheckMark(MenuItem item) {
-    table_.setChecked(item, table_.isChecked(item));
+void TicketBuilder::onCellPressed(int number) {
+    if (!table_.boardEnabled() || number < 1 || number > board::kNumbers) return;
+    GameState& state = table_.state();
+    TableView& view = table_.view();
+    BoardCells& cells = table_.cells();
+    const bool way = state.Kind == TicketKind::Way;
+    switch (bet::cellAction(cells.state(number), state, way)) {
+        case CellAction::None:
+            return;
+        case CellAction::Mark:
+            view.paintCell(number, CellLook::Pressed, palette::kSilver);
+            view.updateWindow();
+            table_.waiter().waitForInput();
+            cells.mark(number);
+            view.paintCell(number, CellLook::Marked, setColour(state.CurrentSet));
+            if (bet::AddNumber(state, number)) completeWayGroup();
+            table_.sound({sounds::Cue::Mark});
+            break;
+        case CellAction::Unmark:
+            cells.unmark(number);
+            view.paintCell(number, CellLook::Unmarked, palette::kSilver);
+            bet::RemoveNumber(state, number);
+            table_.sound({sounds::Cue::Unmark});
+            break;
+    }
+    table_.repaintValue(ValueField::Spot);
+    table_.updateMenus();
+    if (!way) table_.updateTicketMenus(false);
 }
 
 bool TicketBuilder::chooseKind(TicketChoice choice) {
     TableView& view = table_.view();
     const std::optional<TicketChoiceView> chosen = ApplyTicketKind(table_.state(), choice);
     if (!chosen) {
-        restoreCheckMark(ChoiceEntry(choice).menuItem);
+        table_.repaintMenuItem(ChoiceEntry(choice).menuItem);
         return false;
     }
     table_.setBoardEnabled(false);
-    table_.setChecked(chosen->checkedItem, true);
     table_.updateMenus();
-    table_.syncButtons();
     table_.updateTicketMenus(true);
     if (chosen->hideSpotBox) view.setSpotVisible(false);
     view.showKindCode(chosen->specialCode);
@@ -40,7 +65,7 @@ bool TicketBuilder::chooseKind(TicketChoice choice) {
 
 std::vector<int> TicketBuilder::chooseWay() {
     if (!way_.canChoose() || !rows_.showRows()) {
-        restoreCheckMark(MenuItem::Way);
+        table_.repaintMenuItem(MenuItem::Way);
         return {};
     }
     const std::vector<int> locked = way_.choose();
@@ -48,10 +73,8 @@ std::vector<int> TicketBuilder::chooseWay() {
     TableView& view = table_.view();
     for (const int n : locked) table_.cells().lock(n);
     view.showWaySummary(QString());
-    table_.setChecked(MenuItem::Way, true);
     table_.updateMenus();
     table_.updateTicketMenus(true);
-    table_.syncButtons();
     // Nothing is bet until a row is chosen in the way window.
     table_.repaintValue(ValueField::TotalPrice);
     table_.repaintValue(ValueField::PricePerGame);
@@ -73,7 +96,6 @@ void TicketBuilder::onWayBetChanged(const WayRowClickResult& result) {
     table_.repaintTotals(result.totals);
     table_.setBoardEnabled(result.boardEnabled);
     table_.updateMenus();
-    table_.syncButtons();
     view.updateWindow();
 }
 
@@ -91,7 +113,7 @@ void TicketBuilder::clearWayTicket() {
 void TicketBuilder::prepareSave() {
     GameState& state = table_.state();
     way_.copyBetRowsToWayCounts();
-    state.PayoffSpots = state.SpotsPerSet != 0 ? state.SpotsPerSet : state.SpotsMarked;
+    state.PayoffSpots = PayoffSpotsOf(state);
 }
 
 void TicketBuilder::putRestoredTicket() {
@@ -103,8 +125,6 @@ void TicketBuilder::putRestoredTicket() {
     table_.repaintValue(ValueField::PricePerWay);
     table_.repaintTotals(bet::UpdateTotals(state));
     view.showValue(ValueField::Spot, QString::number(state.PayoffSpots) + QStringLiteral(" SPOT"));
-    if (const std::optional<MenuItem> item = CheckedMenuItem(state.Kind, state.KindCode))
-        table_.setChecked(*item, true);
     // A way ticket shows its summary instead; the region tickets hide the
     // spot box too, as when they are chosen from the menu.
     view.setSpotVisible(!HidesSpotBox(state.Kind));
@@ -134,6 +154,5 @@ void TicketBuilder::putRestoredTicket() {
     table_.setEnabled(MenuItem::Cast, true);
     table_.setEnabled(MenuItem::Restore, false);
     table_.setEnabled(MenuItem::Save, true);
-    table_.syncButtons();
     view.updateWindow();
 }

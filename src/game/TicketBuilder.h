@@ -25,8 +25,11 @@ class TicketBuilder {
   public:
     TicketBuilder(TableControls& table, WayRowsView& rows);
 
+    // Board cell n was pressed (a plain left press). A number that fills a
+    // way group hands the group over.
+    void onCellPressed(int number);
     // A ticket kind chosen from the menu; false, with the check mark left as
-    // it was, when the marked numbers do not make that ticket.
+    // it was (Qt's own toggle undone), when the marked numbers do not make that ticket.
     bool chooseKind(TicketChoice choice);
     // "&Way" chosen: the marked numbers become group 1. Returns the numbers
     // locked; empty, with nothing shown, when no way ticket can be made.
@@ -50,9 +53,6 @@ class TicketBuilder {
     WayTicket& wayTicket() { return way_; }
 
   private:
-    // A refused command leaves Qt's own toggle of the check mark behind; the table decides.
-    void restoreCheckMark(MenuItem item);
-
     TableControls& table_;
     WayRowsView& rows_;
     WayTicket way_;

@@ -16,10 +16,7 @@ HeldArrow::HeldArrow(ImageButton& button, const ControlPainter& painter, Look lo
       timer_(new QTimer(this)) {
     timer_->setInterval(arrow_repeat::kFirstRepeatMs);
     connect(timer_, &QTimer::timeout, this, &HeldArrow::tick);
-    connect(&button_, &ImageButton::mousePressed, this,
-            [this](Qt::MouseButton, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
-                press(buttons, modifiers);
-            });
+    connect(&button_, &ImageButton::plainLeftPress, this, &HeldArrow::press);
     connect(&button_, &ImageButton::mouseReleased, this, &HeldArrow::release);
     // Space held on the arrow when the focus left: its release goes elsewhere.
     connect(&button_, &ImageButton::pressCancelled, this, &HeldArrow::letGo);
@@ -32,7 +29,11 @@ HeldArrow::HeldArrow(ImageButton& button, const ControlPainter& painter, Look lo
     paint(false);
 }
 
-bool HeldArrow::isHeld() const { return button_.tag() % 2 == 0; }
+void HeldArrow::setHold(Hold hold) {
+    hold_ = hold;
+    const int released = (button_.tag() - 1) | 1;
+    button_.setTag(hold == Hold::Held ? released + 1 : released);
+}
 
 bool HeldArrow::isRepeating() const { return timer_->isActive(); }
 
@@ -65,9 +66,9 @@ bool HeldArrow::apply(const ArrowStep& result) {
     return true;
 }
 
-void HeldArrow::press(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
-    if (buttons != Qt::LeftButton || modifiers != Qt::NoModifier || isHeld()) return;
-    button_.setTag(button_.tag() + 1);
+void HeldArrow::press() {
+    if (isHeld()) return;
+    setHold(Hold::Held);
     if (!apply(actions_.step(Phase::Press))) return;
     updateWindow();
     if (actions_.click) actions_.click();
@@ -92,14 +93,14 @@ void HeldArrow::release() {
     paint(false);
     updateWindow();
     if (actions_.click) actions_.click();
-    button_.setTag(button_.tag() - 1);
+    setHold(Hold::Released);
     if (actions_.released) actions_.released();
 }
 
 void HeldArrow::letGo() {
     if (!isHeld()) return;
     timer_->stop();
-    button_.setTag(button_.tag() - 1);
+    setHold(Hold::Released);
     paint(false);
     updateWindow();
     if (actions_.released) actions_.released();

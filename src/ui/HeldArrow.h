@@ -65,7 +65,7 @@ class HeldArrow : public QObject {
     // The picture control this arrow drives.
     ImageButton& button() const { return button_; }
     // True from a press until the arrow lets go.
-    bool isHeld() const;
+    bool isHeld() const { return hold_ == Hold::Held; }
     // True while the repeat timer runs.
     bool isRepeating() const;
     // Milliseconds between the timer's ticks as it stands (500 after a press, 50 once repeating).
@@ -73,8 +73,8 @@ class HeldArrow : public QObject {
 
     // Paints the released or the pressed look.
     void paint(bool pressed);
-    // The mouse went down; only the left button with no other button or key presses.
-    void press(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    // A plain left press of the arrow; none while it is already held.
+    void press();
     // The repeat timer fired: one more step of the held arrow.
     void tick();
     // The mouse came up: released look, click, and the repeat stops.
@@ -86,13 +86,18 @@ class HeldArrow : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    enum class Hold { Released, Held };
+
     // Paints after a step and tells whether the arrow is still held.
     bool apply(const ArrowStep& result);
     void updateWindow();
+    // The button's tag follows: odd released, the next even number held.
+    void setHold(Hold hold);
 
     ImageButton& button_;
     const ControlPainter& painter_;
     Look look_;
     Actions actions_;
     QTimer* timer_ = nullptr;
+    Hold hold_ = Hold::Released;
 };

@@ -12,6 +12,15 @@
 
 ImageButton::ImageButton(QWidget* parent) : QWidget(parent) {
     accessible_control::install();
+    // Every way of pressing (the mouse, a key, a screen reader) goes through
+    // mousePressed; the one test of a plain press is here.
+    connect(
+        this, &ImageButton::mousePressed, this,
+        [this](Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+            if (button == Qt::LeftButton && buttons == Qt::LeftButton &&
+                modifiers == Qt::NoModifier)
+                Q_EMIT plainLeftPress();
+        });
     image_ = QImage(qMax(1, width()), qMax(1, height()), QImage::Format_RGB32);
     image_.fill(Qt::white);
 }

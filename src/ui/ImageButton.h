@@ -96,9 +96,12 @@ class ImageButton : public QWidget {
     QString spokenName() const;
 
   Q_SIGNALS:
-    // The left button went down (or Space or Enter, see above).
+    // A button went down (or Space or Enter, see above).
     void mousePressed(Qt::MouseButton button, Qt::MouseButtons buttons,
                       Qt::KeyboardModifiers modifiers);
+    // The press every control acts on: the left button alone, no other
+    // button or modifier key (Space and Enter are such presses).
+    void plainLeftPress();
     void mouseReleased(Qt::MouseButton button, Qt::MouseButtons buttons,
                        Qt::KeyboardModifiers modifiers);
     // Space was down when the focus left: its release will not come here.

@@ -13,10 +13,7 @@ PressButton::PressButton(ImageButton& button, const ControlPainter& painter, But
       look_(std::move(look)),
       click_(std::move(click)),
       action_(std::move(action)) {
-    connect(&button_, &ImageButton::mousePressed, this,
-            [this](Qt::MouseButton, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
-                press(buttons, modifiers);
-            });
+    connect(&button_, &ImageButton::plainLeftPress, this, &PressButton::press);
     connect(&button_, &ImageButton::mouseReleased, this, &PressButton::release);
     connect(&button_, &ImageButton::pressCancelled, this, &PressButton::cancel);
     button_.setFocusPolicy(Qt::TabFocus);
@@ -30,8 +27,8 @@ void PressButton::paint(bool pressed) {
     QCoreApplication::sendPostedEvents(button_.window(), QEvent::UpdateRequest);
 }
 
-void PressButton::press(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
-    if (buttons != Qt::LeftButton || modifiers != Qt::NoModifier || pressed_) return;
+void PressButton::press() {
+    if (pressed_) return;
     pressed_ = true;
     paint(true);
     if (click_) click_();

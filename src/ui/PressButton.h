@@ -25,8 +25,8 @@ class PressButton : public QObject {
     // True from a press until its release.
     bool isPressed() const { return pressed_; }
 
-    // The mouse went down; only the left button with no other button or key presses.
-    void press(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    // A plain left press; none while it is already pressed.
+    void press();
     // The mouse came up: raised look, click, then the action.
     void release();
     // The press came to nothing (the focus left while Space was down): raised, no action.

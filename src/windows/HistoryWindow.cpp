@@ -44,8 +44,6 @@ constexpr SortButton kSortButtons[] = {
 
 std::size_t indexOf(HistoryOrder order) { return static_cast<std::size_t>(order); }
 
-bool isPressed(const ImageButton& button) { return button.tag() % 2 == 0; }
-
 }  // namespace
 
 HistoryWindow::HistoryWindow(const DialogContext& context, QString historyPath,
@@ -83,11 +81,8 @@ HistoryWindow::HistoryWindow(const DialogContext& context, QString historyPath,
         button->setFocusPolicy(Qt::TabFocus);
         button->setSpoken(ImageButton::Spoken::button(QLatin1String(entry.spoken)));
         sortButtons[indexOf(order)] = button;
-        connect(button, &ImageButton::mousePressed, this,
-                [this, order](Qt::MouseButton, Qt::MouseButtons buttons,
-                              Qt::KeyboardModifiers modifiers) {
-                    onSortPressed(order, buttons, modifiers);
-                });
+        connect(button, &ImageButton::plainLeftPress, this,
+                [this, order] { onSortPressed(order); });
     }
     showButton = makePushButton({11, 363, 65, 35}, QStringLiteral("SHOW"), 154,
                                 [this] { replaySelectedGame(); });
@@ -129,7 +124,7 @@ void HistoryWindow::fillList() {
         const auto order = static_cast<HistoryOrder>(&entry - kSortButtons);
         paintSortButton(order, order == HistoryOrder::GameAscending);
     }
-    ImageButton& gameAscending = *sortButtons[indexOf(HistoryOrder::GameAscending)];
+    ImageButton& gameAscending = *sortButtons[indexOf(sortedBy_)];
     gameAscending.setTag(gameAscending.tag() + 1);
     gameAscending.setEnabled(false);
 }
@@ -139,21 +134,19 @@ void HistoryWindow::paintSortButton(HistoryOrder order, bool pressed) {
                     ButtonLook::arrow(kSortButtons[indexOf(order)].up, kGlyphUnits, 1), pressed);
 }
 
-void HistoryWindow::onSortPressed(HistoryOrder order, Qt::MouseButtons buttons,
-                                  Qt::KeyboardModifiers modifiers) {
+void HistoryWindow::onSortPressed(HistoryOrder order) {
+    if (order == sortedBy_) return;
     ImageButton& pressed = *sortButtons[indexOf(order)];
-    if (buttons != Qt::LeftButton || modifiers != Qt::NoModifier || isPressed(pressed)) return;
     paintSortButton(order, true);
     Hourglass hourglass;
-    for (std::size_t other = 0; other < sortButtons.size(); ++other) {
-        ImageButton& button = *sortButtons[other];
-        if (&button == &pressed || !isPressed(button)) continue;
-        paintSortButton(static_cast<HistoryOrder>(other), false);
-        button.setTag(button.tag() - 1);
-        button.setEnabled(true);
-    }
+    // The button of the order in force comes up; its tag goes back to odd.
+    ImageButton& previous = *sortButtons[indexOf(sortedBy_)];
+    paintSortButton(sortedBy_, false);
+    previous.setTag(previous.tag() - 1);
+    previous.setEnabled(true);
     pressed.setTag(pressed.tag() + 1);
     pressed.setEnabled(false);
+    sortedBy_ = order;
     click();
     gameList->setOrder(order == HistoryOrder::GameAscending ? std::nullopt : std::optional(order));
     gameList->setCurrentRow(0);

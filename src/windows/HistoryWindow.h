@@ -35,8 +35,7 @@ class HistoryWindow : public GameDialog {
     PressButton* cancelButton = nullptr;
 
     // A sort button went down: its order, unless it is the one in force.
-    void onSortPressed(history::HistoryOrder order, Qt::MouseButtons buttons,
-                       Qt::KeyboardModifiers modifiers);
+    void onSortPressed(history::HistoryOrder order);
     // SHOW or a double click: the replay of the selected line's game, or of
     // game 0 when no line is selected (no history yet).
     void replaySelectedGame();
@@ -53,6 +52,8 @@ class HistoryWindow : public GameDialog {
 
     QString historyPath_;
     OpenReplay openReplay_;
+    // The order in force: its sort button is the one shown pressed.
+    history::HistoryOrder sortedBy_ = history::HistoryOrder::GameAscending;
 };
 
 // Opens "Games History" modally from the main menu, with the hourglass while

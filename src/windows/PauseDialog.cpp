@@ -85,10 +85,6 @@ PauseDialog::Row rowOf(PauseArrow arrow) {
     return PauseDialog::Row::Winning;
 }
 
-bool leftButtonAlone(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
-    return buttons == Qt::LeftButton && modifiers == Qt::NoModifier;
-}
-
 }  // namespace
 
 PauseDialog::PauseDialog(const DialogContext& context, PauseSettings& settings, QWidget* parent)
@@ -117,11 +113,8 @@ PauseDialog::PauseDialog(const DialogContext& context, PauseSettings& settings, 
                 pressedButton_ = nullptr;
                 paintButton(*image, false);
             });
-            connect(image, &ImageButton::mousePressed, this,
-                    [this, image](Qt::MouseButton, Qt::MouseButtons buttons,
-                                  Qt::KeyboardModifiers modifiers) {
-                        onButtonPressed(*image, buttons, modifiers);
-                    });
+            connect(image, &ImageButton::plainLeftPress, this,
+                    [this, image] { onButtonPressed(*image); });
             connect(image, &ImageButton::mouseReleased, this,
                     [this, image] { onButtonReleased(*image); });
         }
@@ -242,9 +235,7 @@ void PauseDialog::onWinningLabelClicked() {
     click();
 }
 
-void PauseDialog::onButtonPressed(ImageButton& button, Qt::MouseButtons buttons,
-                                  Qt::KeyboardModifiers modifiers) {
-    if (!leftButtonAlone(buttons, modifiers)) return;
+void PauseDialog::onButtonPressed(ImageButton& button) {
     pressedButton_ = &button;
     paintButton(button, true);
     repaint();

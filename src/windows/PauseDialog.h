@@ -32,9 +32,8 @@ class PauseDialog : public GameDialog {
     void onNumbersLabelClicked();
     void onGamesLabelClicked();
     void onWinningLabelClicked();
-    // OK or CANCEL went down (left button alone) and came up again.
-    void onButtonPressed(ImageButton& button, Qt::MouseButtons buttons,
-                         Qt::KeyboardModifiers modifiers);
+    // OK or CANCEL went down (a plain left press) and came up again.
+    void onButtonPressed(ImageButton& button);
     void onButtonReleased(ImageButton& button);
 
   protected:

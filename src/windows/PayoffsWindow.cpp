@@ -62,10 +62,6 @@ constexpr ArrowPlace kArrows[] = {
     {"ImageBetDown", OddsArrow::BetDown, 103, 254, 143, "Lower The Bet"},
 };
 
-bool LeftButtonAlone(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
-    return buttons == Qt::LeftButton && modifiers == Qt::NoModifier;
-}
-
 bool IsUpArrow(OddsArrow arrow) {
     return arrow == OddsArrow::BetUp || arrow == OddsArrow::SpotUp || arrow == OddsArrow::CasinoUp;
 }
@@ -181,14 +177,10 @@ PayoffsWindow::PayoffsWindow(const DialogContext& context, OddsBrowser::Schedule
     oneInButton->setSpoken(ImageButton::Spoken::button(QStringLiteral("Odds As One In")));
     percentButton->setSpoken(ImageButton::Spoken::button(QStringLiteral("Odds As A Percentage")));
     setMainControl(tabs);
-    connect(oneInButton, &ImageButton::mousePressed, this,
-            [this](Qt::MouseButton, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
-                onModePressed(odds::OddsMode::OneIn, buttons, modifiers);
-            });
-    connect(percentButton, &ImageButton::mousePressed, this,
-            [this](Qt::MouseButton, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
-                onModePressed(odds::OddsMode::Percent, buttons, modifiers);
-            });
+    connect(oneInButton, &ImageButton::plainLeftPress, this,
+            [this] { onModePressed(odds::OddsMode::OneIn); });
+    connect(percentButton, &ImageButton::plainLeftPress, this,
+            [this] { onModePressed(odds::OddsMode::Percent); });
 
     fitTexts();
     showValues();
@@ -216,9 +208,8 @@ void PayoffsWindow::onTabChanged(int index) {
     showTable();
 }
 
-void PayoffsWindow::onModePressed(odds::OddsMode mode, Qt::MouseButtons buttons,
-                                  Qt::KeyboardModifiers modifiers) {
-    if (!LeftButtonAlone(buttons, modifiers) || mode == browser_.mode()) return;
+void PayoffsWindow::onModePressed(odds::OddsMode mode) {
+    if (mode == browser_.mode()) return;
     browser_.setMode(mode);
     showTable();
     ImageButton* chosen = mode == odds::OddsMode::OneIn ? oneInButton : percentButton;
@@ -318,10 +309,7 @@ void PayoffsWindow::fitTabs() {
 }
 
 void ShowPayoffsAndOdds(const DialogContext& context, QWidget* parent) {
-    context.state.PayoffSpots = static_cast<std::uint8_t>(OddsBrowser::openingSpots(context.state));
     PayoffsWindow form(
-        context,
-        [](GameState& s, int number) { LoadSchedule(s, QStringLiteral("cpos.vlr"), number); },
-        parent);
+        context, [](GameState& s, int number) { LoadSchedule(s, kSchedulesFile, number); }, parent);
     form.exec();
 }

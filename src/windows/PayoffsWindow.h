@@ -46,8 +46,7 @@ class PayoffsWindow : public GameDialog {
 
     void onTabChanged(int index);
     // "1" or "%" went down: the odds in that mode.
-    void onModePressed(odds::OddsMode mode, Qt::MouseButtons buttons,
-                       Qt::KeyboardModifiers modifiers);
+    void onModePressed(odds::OddsMode mode);
 
   protected:
     void fitTexts() override;

@@ -10,11 +10,6 @@ namespace {
 
 constexpr int kLabelUnits = 11;
 
-bool leftButtonAlone(Qt::MouseButton button, Qt::MouseButtons buttons,
-                     Qt::KeyboardModifiers modifiers) {
-    return button == Qt::LeftButton && buttons == Qt::LeftButton && modifiers == Qt::NoModifier;
-}
-
 }  // namespace
 
 SoundsDialog::SoundsDialog(const DialogContext& context, Waiter& waiter, QWidget* parent)
@@ -36,20 +31,13 @@ SoundsDialog::SoundsDialog(const DialogContext& context, Waiter& waiter, QWidget
     musicLabel = placeLabel({34, 9, 140, 16}, Qt::AlignLeft, 113);
     soundsLabel = placeLabel({34, 43, 140, 16}, Qt::AlignLeft, 114);
 
-    connect(musicToggle, &ImageButton::mousePressed, this,
-            [this](Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys) {
-                if (leftButtonAlone(button, buttons, keys)) settings_.onMusicTogglePressed();
-            });
-    connect(soundsToggle, &ImageButton::mousePressed, this,
-            [this](Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys) {
-                if (leftButtonAlone(button, buttons, keys)) settings_.onSoundsTogglePressed();
-            });
+    connect(musicToggle, &ImageButton::plainLeftPress, this,
+            [this] { settings_.onMusicTogglePressed(); });
+    connect(soundsToggle, &ImageButton::plainLeftPress, this,
+            [this] { settings_.onSoundsTogglePressed(); });
     for (ImageButton* button : {okButton, cancelButton})
-        connect(
-            button, &ImageButton::mousePressed, this,
-            [this, button](Qt::MouseButton, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys) {
-                onButtonPressed(*button, buttons, keys);
-            });
+        connect(button, &ImageButton::plainLeftPress, this,
+                [this, button] { onButtonPressed(*button); });
 
     for (ImageButton* control : {musicToggle, soundsToggle, okButton, cancelButton})
         control->setFocusPolicy(Qt::TabFocus);
@@ -101,9 +89,7 @@ void SoundsDialog::paintButton(ImageButton& button, bool pressed) {
     PaintButtonLook(painter_, button, ButtonLook::push(caption), pressed);
 }
 
-void SoundsDialog::onButtonPressed(ImageButton& button, Qt::MouseButtons buttons,
-                                   Qt::KeyboardModifiers modifiers) {
-    if (buttons != Qt::LeftButton || modifiers != Qt::NoModifier) return;
+void SoundsDialog::onButtonPressed(ImageButton& button) {
     paintButton(button, true);
     repaint();
     waiter_.waitForInput();

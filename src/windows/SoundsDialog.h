@@ -26,8 +26,7 @@ class SoundsDialog : public GameDialog, public SoundSettingsView {
     void showSoundsToggle(bool on) override;
 
     // OK or CANCEL went down: pressed until the release, then its action.
-    void onButtonPressed(ImageButton& button, Qt::MouseButtons buttons,
-                         Qt::KeyboardModifiers modifiers);
+    void onButtonPressed(ImageButton& button);
 
   public Q_SLOTS:
     void done(int result) override;

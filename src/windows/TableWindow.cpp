@@ -13,6 +13,7 @@
 #include "core/state/RandomSource.h"
 #include "core/ticket/Evaluation.h"
 #include "game/GameCycle.h"
+#include "game/RunSeams.h"
 #include "game/SoundPlayer.h"
 #include "game/TableControls.h"
 #include "game/TicketBuilder.h"
@@ -41,9 +42,6 @@
 
 namespace {
 
-const QString kGamesFile = QStringLiteral("Games.vlr");
-const QString kSchedulesFile = QStringLiteral("cpos.vlr");
-
 // The way rows the ticket builder paints: the way window once it is attached.
 class WayWindowRows : public WayRowsView {
   public:
@@ -60,16 +58,40 @@ class WayWindowRows : public WayRowsView {
     const QPointer<WayWindow>& way_;
 };
 
-// A painted control acts on the left button alone, with no other button or key.
-bool leftButtonAlone(Qt::MouseButton button, Qt::MouseButtons buttons,
-                     Qt::KeyboardModifiers modifiers) {
-    return button == Qt::LeftButton && buttons == Qt::LeftButton && modifiers == Qt::NoModifier;
-}
+// The schedule's evaluation under the wait cursor: a large way ticket can
+// take a moment to sum.
+class BusyEvaluator : public GameEvaluator {
+  public:
+    explicit BusyEvaluator(RandomSource& random) : evaluate_(random) {}
+    GameResult evaluate(GameState& state) override {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        return evaluate_.evaluate(state);
+    }
+
+  private:
+    ScheduleEvaluator evaluate_;
+};
+
+// The ticket printed from the table, with the way rows as they are bet.
+class TablePrinting : public TicketPrinting {
+  public:
+    TablePrinting(TicketPrinter& printer, const TicketBuilder& tickets, QWidget* parent)
+        : printer_(printer), tickets_(tickets), parent_(parent) {}
+    void printTicket(const GameState& state) override {
+        printer_.print(state, tickets_.wayTicket().wayCountsEdit(), parent_);
+    }
+
+  private:
+    TicketPrinter& printer_;
+    const TicketBuilder& tickets_;
+    QWidget* parent_;
+};
 
 }  // namespace
 
 TableWindow::TableWindow(GameState& state, SoundPlayer& sound, HelpViewer& help, Waiter& waiter,
-                         QSize screen, QWidget* parent)
+                         std::unique_ptr<GameRecorder> recorder, QSize screen, QWidget* parent)
     : QMainWindow(parent,
                   Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowContextHelpButtonHint),
       state_(state),
@@ -79,7 +101,8 @@ TableWindow::TableWindow(GameState& state, SoundPlayer& sound, HelpViewer& help,
           window_style::Table,
           [this] { return client_ ? client_->height() : table_layout::kDesignHeight; },
           design::bevelWidthForScreen(screen.width())),
-      waiter_(waiter) {
+      waiter_(waiter),
+      recorder_(std::move(recorder)) {
     setObjectName(QStringLiteral("TableWindow"));
     setWindowTitle(QStringLiteral("Velloro 32 Bit"));
     QFont font(fonts::kTimes);
@@ -101,36 +124,21 @@ TableWindow::TableWindow(GameState& state, SoundPlayer& sound, HelpViewer& help,
     buildControls();
 
     random_ = std::make_unique<RandomSource>();
-    TableControls::Hooks tableHooks;
-    tableHooks.showAggregateNotice = [this] { ShowAggregateAlert(state_, sound_, this); };
-    tableHooks.wayGroupCompleted = [this] { tickets_->completeWayGroup(); };
-    // Both a reset and a CAST leave the way window empty and hidden.
-    tableHooks.clearWayCounts = [this] { tickets_->clearWayTicket(); };
-    table_ = std::make_unique<TableControls>(state_, *this, sound_, waiter_, tableHooks);
+    table_ = std::make_unique<TableControls>(state_, *this, sound_, waiter_);
     wayRows_ = std::make_unique<WayWindowRows>(way_);
     tickets_ = std::make_unique<TicketBuilder>(*table_, *wayRows_);
-    GameCycle::Hooks cycleHooks;
-    cycleHooks.evaluateGame = [this] {
-        // A large way ticket can take a moment to sum.
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-        return EvaluateGame(state_, *random_);
-    };
-    cycleHooks.takeWayBets = [this] { tickets_->handOverWayBets(); };
-    cycleHooks.hideWayWindow = [this] { tickets_->clearWayTicket(); };
-    cycleHooks.recordGame = [this] {
-        if (historyStartup_.recordingEnabled) RecordGame(state_, kGamesFile);
-    };
-    cycleHooks.printTicket = [this] { printTicket(); };
+    evaluator_ = std::make_unique<BusyEvaluator>(*random_);
     printer_ = std::make_unique<TicketPrinter>();
-    cycle_ = std::make_unique<GameCycle>(*table_, *random_, cycleHooks);
+    printing_ = std::make_unique<TablePrinting>(*printer_, *tickets_, this);
+    cycle_ = std::make_unique<GameCycle>(
+        *table_, *random_, GameCycle::Steps{*tickets_, *evaluator_, *recorder_, *printing_});
     // The table logic starts from the menu as it is built.
     for (int i = 0; i < kMenuItemCount; ++i) {
         const auto item = static_cast<MenuItem>(i);
         table_->setEnabled(item, menu_.item(item)->isEnabled());
     }
     routeEvents();
-    startGame(screen);
+    showFirstGame(screen);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     const QSize outer = sizeHint();
@@ -186,10 +194,8 @@ void TableWindow::buildControls() {
 
 void TableWindow::routeEvents() {
     for (int n = 1; n <= board::kNumbers; ++n)
-        connect(cell(n), &ImageButton::mousePressed, this,
-                [this, n](auto button, auto buttons, auto modifiers) {
-                    table_->onCellPressed(n, leftButtonAlone(button, buttons, modifiers));
-                });
+        connect(cell(n), &ImageButton::plainLeftPress, this,
+                [this, n] { tickets_->onCellPressed(n); });
     const auto& arrows = table_layout::arrows();
     for (std::size_t index = 0; index < arrows.size(); ++index) {
         const table_layout::Arrow& entry = arrows[index];
@@ -212,10 +218,8 @@ void TableWindow::routeEvents() {
     const auto& buttons = table_layout::buttons();
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         const TableButton which = buttons[i].which;
-        connect(parts_.buttons[i], &ImageButton::mousePressed, this,
-                [this, which](auto button, auto buttons, auto modifiers) {
-                    cycle_->onButtonPressed(which, leftButtonAlone(button, buttons, modifiers));
-                });
+        connect(parts_.buttons[i], &ImageButton::plainLeftPress, this,
+                [this, which] { cycle_->onButtonPressed(which); });
     }
 
     connect(menu_.play, &QAction::triggered, this, [this] { cycle_->play(); });
@@ -223,7 +227,7 @@ void TableWindow::routeEvents() {
     connect(menu_.cast, &QAction::triggered, this, [this] { cycle_->cast(); });
     connect(menu_.next, &QAction::triggered, this, [this] { cycle_->next(); });
     connect(menu_.printTicket, &QAction::triggered, this, [this](bool checked) {
-        table_->setChecked(MenuItem::PrintTicket, checked);
+        table_->setPrintTicket(checked);
         if (checked) table_->sound({sounds::Cue::PrintTicketOn});
     });
     connect(menu_.pauseGames, &QAction::triggered, this, &TableWindow::openPauseSettings);
@@ -283,19 +287,8 @@ bool TableWindow::focusNextPrevChild(bool next) {
     return true;
 }
 
-void TableWindow::startGame(QSize screen) {
-    // The schedules first: a start they stop leaves no new history behind.
-    LoadStartupSchedule(state_, kSchedulesFile);
-    historyStartup_ = OpenHistoryAtStartup(state_, kGamesFile);
-    sound_.startMusic();
-
-    state_.MusicOn = true;
-    state_.SoundsOn = true;
-    state_.PauseBetweenNumbers = 0;
-    state_.PauseBetweenGames = 0;
-    state_.PauseWinThreshold = 0;
+void TableWindow::showFirstGame(QSize screen) {
     showBalance(state_.Balance);
-    state_.GameWin = 0;
     scaler_->fitToScreen(screen);
     paintInitialLook();
     cycle_->openNextGame();

@@ -9,7 +9,6 @@
 #include <map>
 #include <memory>
 
-#include "core/records/HistoryFile.h"
 #include "core/state/PauseSettings.h"
 #include "core/ticket/TicketKinds.h"
 #include "game/TableView.h"
@@ -20,6 +19,9 @@
 
 class Announcer;
 class GameCycle;
+class GameEvaluator;
+class GameRecorder;
+class TicketPrinting;
 class HeldArrow;
 class HelpViewer;
 class ImageButton;
@@ -43,12 +45,11 @@ struct GameState;
 class TableWindow : public QMainWindow, public TableView {
     Q_OBJECT
   public:
-    // Builds the table and runs the start-up of the game (reads the history
-    // and the payoff schedules in the working directory). Throws IoError when
-    // the schedules cannot be read; nothing of the window is left then.
-    // `waiter` is the game's one seam for every wait.
+    // Builds the table on a state that start-up has filled (OpenTable) and
+    // shows the first game open. `waiter` is the game's one seam for every
+    // wait; each game is written by `recorder`.
     TableWindow(GameState& state, SoundPlayer& sound, HelpViewer& help, Waiter& waiter,
-                QSize screen, QWidget* parent = nullptr);
+                std::unique_ptr<GameRecorder> recorder, QSize screen, QWidget* parent = nullptr);
     ~TableWindow() override;
 
     // The way window lives beside the table from start-up on; the table
@@ -64,7 +65,6 @@ class TableWindow : public QMainWindow, public TableView {
     const ControlPainter& painter() const { return painter_; }
     // What the table tells a screen reader as it happens, one message at a time.
     Announcer& announcer() { return *announcer_; }
-    const HistoryStartup& historyStartup() const { return historyStartup_; }
     PauseSettings& pauseSettings() { return pauseSettings_; }
     // What a side window opened from the table gets: the game, its sounds,
     // the help pop-up and the table's bevel thickness.
@@ -100,6 +100,7 @@ class TableWindow : public QMainWindow, public TableView {
     void showWaySummary(const QString& summary) override;
     void clearSpecialBox() override;
     void setBoardEnabled(bool enabled) override;
+    void showAggregateNotice() override;
     void updateWindow() override;
 
     // The Tickets menu, the way rows and a restored ticket build the ticket here.
@@ -111,7 +112,6 @@ class TableWindow : public QMainWindow, public TableView {
     // Saved tickets and printing.
     void saveTicket();
     void restoreTicket();
-    void printTicket();
     TicketPrinter& ticketPrinter();
     void openSoundSettings();
 
@@ -122,7 +122,7 @@ class TableWindow : public QMainWindow, public TableView {
   private:
     void buildControls();
     void routeEvents();
-    void startGame(QSize screen);
+    void showFirstGame(QSize screen);
     void paintInitialLook();
     void paintCentre(const QString& text);
     void routeTicketMenu();
@@ -136,7 +136,6 @@ class TableWindow : public QMainWindow, public TableView {
     WindowScaler* scaler_ = nullptr;
     ControlPainter painter_;
     TableMenu menu_;
-    HistoryStartup historyStartup_;
     PauseSettings pauseSettings_;
     QPointer<WayWindow> way_;
     std::map<QString, ImageButton*> controls_;  // by layout name, for building and tests
@@ -149,8 +148,11 @@ class TableWindow : public QMainWindow, public TableView {
     std::unique_ptr<TableControls> table_;
     std::unique_ptr<WayRowsView> wayRows_;
     std::unique_ptr<TicketBuilder> tickets_;
-    std::unique_ptr<GameCycle> cycle_;
+    std::unique_ptr<GameEvaluator> evaluator_;
+    std::unique_ptr<GameRecorder> recorder_;
     std::unique_ptr<TicketPrinter> printer_;
+    std::unique_ptr<TicketPrinting> printing_;
+    std::unique_ptr<GameCycle> cycle_;
     std::unique_ptr<TableSpeech> speech_;
     Announcer* announcer_ = nullptr;
     TableKeyboard* keyboard_ = nullptr;

@@ -8,6 +8,7 @@
 #include "ui/Glyphs.h"
 #include "ui/HeldArrow.h"
 #include "ui/ImageButton.h"
+#include "windows/AggregateNotice.h"
 #include "windows/TableLayout.h"
 #include "windows/TableSpeech.h"
 #include "windows/TableWindow.h"
@@ -197,6 +198,8 @@ void TableWindow::clearSpecialBox() {
     painter_.fill(special, kGreen);
     special.hide();
 }
+
+void TableWindow::showAggregateNotice() { ShowAggregateAlert(state_, sound_, this); }
 
 void TableWindow::setBoardEnabled(bool enabled) {
     panelTop_->setEnabled(enabled);

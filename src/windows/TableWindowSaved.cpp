@@ -29,9 +29,3 @@ void TableWindow::restoreTicket() {
     form.exec();
     if (form.outcome() == SavedTicketsDialog::Outcome::Restored) tickets_->putRestoredTicket();
 }
-
-void TableWindow::printTicket() {
-    // A run of several games prints its first game only.
-    table_->setChecked(MenuItem::PrintTicket, false);
-    printer_->print(state_, tickets_->wayTicket().wayCountsEdit(), this);
-}

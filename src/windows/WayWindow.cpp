@@ -56,13 +56,7 @@ WayWindow::WayWindow(QWidget* parent)
         row->setFocusPolicy(Qt::TabFocus);
         row->hide();
         scaler_->place(row, QRect(kRowLeft, kRowTop + kRowPitch * (k - 1), kRowWidth, kRowHeight));
-        connect(row, &ImageButton::mousePressed, this,
-                [this, k](Qt::MouseButton button, Qt::MouseButtons buttons,
-                          Qt::KeyboardModifiers modifiers) {
-                    if (button == Qt::LeftButton && buttons == Qt::LeftButton &&
-                        modifiers == Qt::NoModifier)
-                        onRowPressed(k);
-                });
+        connect(row, &ImageButton::plainLeftPress, this, [this, k] { onRowPressed(k); });
         AttachLiveToolTip(row, [this] { return worthTip(); });
         rows_[static_cast<std::size_t>(k - 1)] = row;
     }

@@ -7,6 +7,8 @@
 #include "core/schedules/ScheduleDesign.h"
 #include "game/GameCycle.h"
 #include "game/TableFakes.h"
+#include "game/TicketBuilder.h"
+#include "support/QuietTable.h"
 
 namespace {
 
@@ -82,6 +84,18 @@ struct StoppedRun {
     std::uint32_t clock = 1000;
     RandomSource random{[this] { return clock += 7919; }};
     int evaluated = 0;
+    QuietWayRows rows;
+    TicketBuilder tickets{table, rows};
+    EvaluatorDoing evaluator{[this](GameState& s) {
+        ++evaluated;
+        return EvaluateGame(s, random);
+    }};
+    RecorderDoing recorder{[this](const GameState& s) {
+        check("before a recording", 1);
+        RecordGame(s, path);
+        check("after a recording");
+    }};
+    NoPrinting printer;
     std::unique_ptr<GameCycle> cycle;
 
     explicit StoppedRun(int closeAt) {
@@ -96,20 +110,11 @@ struct StoppedRun {
         RecordFile(path, kGameRecordSize, RecordFile::Mode::ReadWrite).write(0, header);
         EXPECT_TRUE(OpenHistoryAtStartup(state, path).recordingEnabled);
 
-        GameCycle::Hooks hooks;
-        hooks.evaluateGame = [this] {
-            ++evaluated;
-            return EvaluateGame(state, random);
-        };
-        hooks.recordGame = [this] {
-            check("before a recording", 1);
-            RecordGame(state, path);
-            check("after a recording");
-        };
-        cycle = std::make_unique<GameCycle>(table, random, hooks);
+        cycle = std::make_unique<GameCycle>(
+            table, random, GameCycle::Steps{tickets, evaluator, recorder, printer});
         cycle->openNextGame();
         table.resetTicket();
-        for (int n : {3, 14, 15, 26, 35, 58, 69, 77}) table.onCellPressed(n, true);
+        for (int n : {3, 14, 15, 26, 35, 58, 69, 77}) tickets.onCellPressed(n);
         state.PricePerWay = money::dollars(2);
         state.NumberOfGames = 3;
         bet::UpdateTotals(state);

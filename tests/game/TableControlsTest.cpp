@@ -2,6 +2,8 @@
 
 #include "game/TableControls.h"
 #include "game/TableFakes.h"
+#include "game/TicketBuilder.h"
+#include "support/QuietTable.h"
 
 namespace {
 
@@ -11,12 +13,11 @@ struct TableControlsTest : ::testing::Test {
     FakeTableView view{log};
     FakeWaiter waiter{log};
     LoggingSoundPlayer sounds{log};
-    int notices = 0;
-    int groupsHandedOver = 0;
-    TableControls table{
-        state, view, sounds, waiter, {[this] { ++notices; }, [this] { ++groupsHandedOver; }, {}}};
+    TableControls table{state, view, sounds, waiter};
+    QuietWayRows rows;
+    TicketBuilder tickets{table, rows};
 
-    void click(int n) { table.onCellPressed(n, true); }
+    void click(int n) { tickets.onCellPressed(n); }
     std::vector<int> set1() const {
         return {state.Sets[1].Numbers.begin(), state.Sets[1].Numbers.begin() + 4};
     }
@@ -58,8 +59,9 @@ TEST_F(TableControlsTest, TheTwentyFirstNumberIsRefusedSilently) {
     EXPECT_EQ(state.SpotsMarked, 19);
 }
 
-TEST_F(TableControlsTest, OtherButtonsLockedCellsAndAClosedBoardDoNothing) {
-    table.onCellPressed(7, false);
+// Other buttons and keys never reach the board: the picture control sends
+// only plain left presses (HeldArrowTest).
+TEST_F(TableControlsTest, LockedCellsAndAClosedBoardDoNothing) {
     table.cells().lock(8);
     click(8);
     table.setBoardEnabled(false);
@@ -70,15 +72,17 @@ TEST_F(TableControlsTest, OtherButtonsLockedCellsAndAClosedBoardDoNothing) {
 }
 
 TEST_F(TableControlsTest, AFullWayGroupIsHandedOver) {
-    table.setChecked(MenuItem::Way, true);
+    state.Kind = TicketKind::Way;
     state.SpotsPerSet = 2;
     click(30);
-    EXPECT_EQ(groupsHandedOver, 0);
+    EXPECT_EQ(state.CompletedSets, 0);
     click(31);
-    EXPECT_EQ(groupsHandedOver, 1);
-    // The group is full: a third number waits for the hand-over to move on.
+    EXPECT_EQ(state.CompletedSets, 1);
+    EXPECT_EQ(table.cells().tag(31), 331);  // locked into its group
+    // The group is handed over: a third number starts the next one.
     click(32);
-    EXPECT_EQ(state.SpotsMarked, 2);
+    EXPECT_EQ(state.CurrentSet, 2);
+    EXPECT_EQ(state.SpotsMarked, 1);
 }
 
 TEST_F(TableControlsTest, HoldingTheLargeGamesArrowCountsByTensToTheTop) {
@@ -118,10 +122,10 @@ TEST_F(TableControlsTest, APriceOverTheAggregateLimitIsRefusedForTheNotice) {
     state.Ways = 600;
     state.PricePerWay = money::dollars(83);
     EXPECT_EQ(table.stepArrow(BetArrow::PriceUpDollar), SpinnerOutcome::AggregateRefused);
-    EXPECT_EQ(notices, 0);
+    EXPECT_EQ(view.notices, 0);
     EXPECT_EQ(state.PricePerWay, money::dollars(83));
     table.showAggregateNotice();
-    EXPECT_EQ(notices, 1);
+    EXPECT_EQ(view.notices, 1);
     // $83.05 x 600 = $49,830 still fits.
     EXPECT_EQ(table.stepArrow(BetArrow::PriceUp), SpinnerOutcome::Stepped);
     EXPECT_EQ(state.PricePerWay, money::dollars(83) + 500);

@@ -62,6 +62,7 @@ class FakeTableView : public TableView {
     void showWaySummary(const QString& summary) override { special = summary; }
     void clearSpecialBox() override { specialCleared = true; }
     void setBoardEnabled(bool enabled) override { board = enabled; }
+    void showAggregateNotice() override { ++notices; }
     void updateWindow() override { ++updates; }
 
     std::array<CellLook, 81> looks{};
@@ -76,6 +77,7 @@ class FakeTableView : public TableView {
     bool betArrows = true, quickPickArrows = false, spotVisible = true, specialCleared = false,
          board = true;
     int updates = 0;
+    int notices = 0;
 
   private:
     StepLog& log_;

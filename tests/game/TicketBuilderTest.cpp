@@ -23,18 +23,13 @@ struct TicketBuilderTest : ::testing::Test {
     FakeWaiter waiter{log};
     SilentSoundPlayer sounds;
     CountingRows rows;
-    TableControls table{
-        state,
-        view,
-        sounds,
-        waiter,
-        {{}, [this] { tickets.completeWayGroup(); }, [this] { tickets.clearWayTicket(); }}};
+    TableControls table{state, view, sounds, waiter};
     TicketBuilder tickets{table, rows};
 
     void SetUp() override { state.AggregateLimit = money::dollars(100); }
 
     void click(std::initializer_list<int> numbers) {
-        for (const int n : numbers) table.onCellPressed(n, true);
+        for (const int n : numbers) tickets.onCellPressed(n);
     }
 };
 

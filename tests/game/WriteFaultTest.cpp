@@ -9,7 +9,9 @@
 #include "core/schedules/ScheduleDesign.h"
 #include "game/GameCycle.h"
 #include "game/TableFakes.h"
+#include "game/TicketBuilder.h"
 #include "support/FileSizeLimit.h"
+#include "support/QuietTable.h"
 
 using file_bytes::intAt;
 
@@ -29,18 +31,16 @@ struct WriteFaultTest : ::testing::Test {
     std::uint32_t clock = 1000;
     RandomSource random{[this] { return clock += 1000; }};
     std::vector<Money> wins;
-    GameCycle cycle{table, random, hooks()};
-
-    GameCycle::Hooks hooks() {
-        GameCycle::Hooks h;
-        h.evaluateGame = [this] {
-            const GameResult result = EvaluateGame(state, random);
-            wins.push_back(state.GameWin);
-            return result;
-        };
-        h.recordGame = [this] { RecordGame(state, path); };
-        return h;
-    }
+    QuietWayRows rows;
+    TicketBuilder tickets{table, rows};
+    EvaluatorDoing evaluator{[this](GameState& s) {
+        const GameResult result = EvaluateGame(s, random);
+        wins.push_back(s.GameWin);
+        return result;
+    }};
+    HistoryRecorder recorder{path, true};
+    NoPrinting printer;
+    GameCycle cycle{table, random, {tickets, evaluator, recorder, printer}};
 
     void SetUp() override {
         const PayoffSchedule schedule = schedule_design::Design(0);
@@ -50,7 +50,7 @@ struct WriteFaultTest : ::testing::Test {
         ASSERT_TRUE(OpenHistoryAtStartup(state, path).recordingEnabled);
         cycle.openNextGame();
         table.resetTicket();
-        for (int n : {7, 8, 9, 10, 17, 18, 19, 20}) table.onCellPressed(n, true);
+        for (int n : {7, 8, 9, 10, 17, 18, 19, 20}) tickets.onCellPressed(n);
         state.NumberOfGames = 6;
         bet::UpdateTotals(state);
     }

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <set>
 
+#include "app/GameStartup.h"
 #include "devices/QtWaiter.h"
 #include "game/SoundPlayer.h"
 #include "shell/HelpFile.h"
@@ -47,7 +48,8 @@ TEST(HelpCoverage, EveryHelpNumberOfEveryWindowHasATopic) {
         PauseSettings settings;
         QFile::copy(QStringLiteral(VELLORO_BUILD_DIR "/cpos.vlr"), QStringLiteral("cpos.vlr"));
         QtWaiter waiter;
-        TableWindow keno(state, sounds, help, waiter, {640, 480});
+        const StartedTable started = OpenTable(state, sounds, help, waiter, {640, 480});
+        TableWindow& keno = *started.table;
         auto* way = new WayWindow(&keno);
         keno.attachWayWindow(way);
         CollectHelpNumbers(keno, numbers);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+
+#include "game/RunSeams.h"
 #include "game/TableView.h"
 #include "game/TicketBuilder.h"
 #include "game/Waiter.h"
@@ -24,7 +27,14 @@ class QuietTableView : public TableView {
     void showWaySummary(const QString&) override {}
     void clearSpecialBox() override {}
     void setBoardEnabled(bool) override {}
+    void showAggregateNotice() override {}
     void updateWindow() override {}
+};
+
+// For runs that never check "Print &Ticket".
+class NoPrinting : public TicketPrinting {
+  public:
+    void printTicket(const GameState&) override {}
 };
 
 // Every wait ends at once and the application never closes.
@@ -41,4 +51,16 @@ class QuietWayRows : public WayRowsView {
     bool showRows() override { return true; }
     void paintRows() override {}
     void hideRows() override {}
+};
+
+// A recorder and an evaluator that do what the test says.
+struct RecorderDoing : GameRecorder {
+    explicit RecorderDoing(std::function<void(const GameState&)> what) : does(std::move(what)) {}
+    void record(const GameState& state) override { does(state); }
+    std::function<void(const GameState&)> does;
+};
+struct EvaluatorDoing : GameEvaluator {
+    explicit EvaluatorDoing(std::function<GameResult(GameState&)> what) : does(std::move(what)) {}
+    GameResult evaluate(GameState& state) override { return does(state); }
+    std::function<GameResult(GameState&)> does;
 };

@@ -67,9 +67,10 @@ class Soak {
   public:
     explicit Soak(const SoakOptions& options)
         : options_(options),
-          table_(state_, view_, sounds_, waiter_, tableHooks()),
+          table_(state_, view_, sounds_, waiter_),
           random_([this] { return clock_ += 7919; }),
-          cycle_(table_, random_, cycleHooks()),
+          evaluator_(random_),
+          cycle_(table_, random_, {tickets_, evaluator_, recorder_, printer_}),
           pick_(options.seed) {}
 
     SoakReport run() {
@@ -106,22 +107,6 @@ class Soak {
   private:
     static constexpr int kMostFaults = 10;
 
-    TableControls::Hooks tableHooks() {
-        TableControls::Hooks hooks;
-        hooks.wayGroupCompleted = [this] { tickets_.completeWayGroup(); };
-        hooks.clearWayCounts = [this] { tickets_.clearWayTicket(); };
-        hooks.showAggregateNotice = [] {};
-        return hooks;
-    }
-
-    GameCycle::Hooks cycleHooks() {
-        GameCycle::Hooks hooks;
-        hooks.takeWayBets = [this] { tickets_.handOverWayBets(); };
-        hooks.hideWayWindow = [this] { tickets_.clearWayTicket(); };
-        hooks.recordGame = [this] { recordAndCheck(); };
-        return hooks;
-    }
-
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(pick_); }
     bool chance(int oneIn) { return below(oneIn) == 0; }
 
@@ -140,7 +125,7 @@ class Soak {
         while (marked < n && table_.boardEnabled()) {
             const int number = below(80) + 1;
             if (!table_.cells().isUnmarked(number)) continue;
-            table_.onCellPressed(number, true);
+            tickets_.onCellPressed(number);
             ++marked;
         }
     }
@@ -165,7 +150,6 @@ class Soak {
                 const int steps = below(20);
                 for (int i = 0; i < steps; ++i) bet::SpinnerStep(state_, BetArrow::SpotsUp);
                 table_.updateMenus();
-                table_.syncButtons();
             }
         }
     }
@@ -180,7 +164,7 @@ class Soak {
     }
 
     void betWayRows() {
-        if (!table_.isChecked(MenuItem::Way)) return;
+        if (state_.Kind != TicketKind::Way) return;
         WayTicket& way = tickets_.wayTicket();
         for (int k = 1; k <= way::kRows; ++k) {
             if (way.rowState(k) != WayRowState::Offered || way.rowWays(k) > 400 || chance(2))
@@ -190,7 +174,6 @@ class Soak {
             if (result.changed()) tickets_.onWayBetChanged(result);
         }
         table_.updateMenus();
-        table_.syncButtons();
     }
 
     void setBet(int gamesLeft) {
@@ -302,6 +285,9 @@ class Soak {
     TicketBuilder tickets_{table_, wayRows_};
     std::uint32_t clock_ = 0;
     RandomSource random_;
+    ScheduleEvaluator evaluator_;
+    RecorderDoing recorder_{[this](const GameState&) { recordAndCheck(); }};
+    NoPrinting printer_;
     GameCycle cycle_;
     std::mt19937 pick_;
     Money expectedBalance_ = 0;

@@ -34,15 +34,16 @@ struct HeldArrowTest : ::testing::Test {
         arrow = new HeldArrow(*button, painter, {true, 13, 1}, actions);
         window.show();
     }
-    void press() { arrow->press(Qt::LeftButton, Qt::NoModifier); }
+    void press() { arrow->press(); }
     QRgb look() const { return button->image().pixel(0, 0); }
 };
 
 TEST_F(HeldArrowTest, PressRepeatsAfterTheDelayThenFasterUntilTheRelease) {
     EXPECT_EQ(look(), kRaised);
-    arrow->press(Qt::RightButton, Qt::NoModifier);
-    arrow->press(Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
-    arrow->press(Qt::LeftButton, Qt::ShiftModifier);
+    // Only a plain left press presses a picture control: no other button, no key.
+    Q_EMIT button->mousePressed(Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    Q_EMIT button->mousePressed(Qt::LeftButton, Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
+    Q_EMIT button->mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_TRUE(log.isEmpty());
     EXPECT_FALSE(arrow->isHeld());
 

@@ -20,12 +20,12 @@ struct PauseDialogTest : ::testing::Test {
         if (tag == 113 || tag == 115) {
             ImageButton* image = form.imageByTag(tag);
             ASSERT_NE(image, nullptr);
-            form.onButtonPressed(*image, Qt::LeftButton, Qt::NoModifier);
+            form.onButtonPressed(*image);
             form.onButtonReleased(*image);
         } else {
             HeldArrow* arrow = form.arrowByTag(tag);
             ASSERT_NE(arrow, nullptr);
-            arrow->press(Qt::LeftButton, Qt::NoModifier);
+            arrow->press();
             arrow->release();
         }
     }
@@ -59,13 +59,13 @@ TEST_F(PauseDialogTest, CancelKeepsTheSettingsAndHeldArrowsRepeat) {
     state.PauseBetweenGames = 5;
     PauseDialog form({state, sounds}, settings);
     HeldArrow* up = form.arrowByTag(109);
-    up->press(Qt::LeftButton, Qt::NoModifier);
+    up->press();
     up->tick();
     up->tick();
     EXPECT_EQ(form.winningValue->text(), "$0.25");
     up->release();
     // The step grows only while held: the next press moves by $0.05 again.
-    up->press(Qt::LeftButton, Qt::NoModifier);
+    up->press();
     up->release();
     EXPECT_EQ(form.winningValue->text(), "$0.30");
 

@@ -16,7 +16,7 @@ class PayoffsWindowTest : public ::testing::Test {
     void SetUp() override {
         state.AggregateLimit = money::dollars(50000);
         state.Payoffs.RegularPayoffs[2][3] = money::dollars(40);
-        state.PayoffSpots = 3;
+        state.SpotsMarked = 3;
         state.ScheduleNumber = 4;
     }
 
@@ -33,7 +33,7 @@ class PayoffsWindowTest : public ::testing::Test {
         return form;
     }
 
-    static void Press(HeldArrow& arrow) { arrow.press(Qt::LeftButton, Qt::NoModifier); }
+    static void Press(HeldArrow& arrow) { arrow.press(); }
 
     GameState state;
     RecordingSoundPlayer sounds;
@@ -101,12 +101,12 @@ TEST_F(PayoffsWindowTest, ModeButtonsSwitchOnlyTheOdds) {
     auto form = Open();
     const QString win = form->winLabels[3]->text();
     EXPECT_FALSE(form->oneInButton->isEnabled());
-    form->onModePressed(odds::OddsMode::Percent, Qt::LeftButton, Qt::NoModifier);
+    form->onModePressed(odds::OddsMode::Percent);
     EXPECT_TRUE(form->oddsLabels[3]->text().endsWith('%'));
     EXPECT_EQ(form->winLabels[3]->text(), win);
     EXPECT_TRUE(form->oneInButton->isEnabled());
     EXPECT_FALSE(form->percentButton->isEnabled());
-    form->onModePressed(odds::OddsMode::OneIn, Qt::LeftButton, Qt::NoModifier);
+    form->onModePressed(odds::OddsMode::OneIn);
     EXPECT_TRUE(form->oddsLabels[3]->text().startsWith("1 in "));
 }
 
@@ -117,7 +117,7 @@ TEST_F(PayoffsWindowTest, FixedKindsHideTheSpotControls) {
     EXPECT_EQ(form->oddsLabels[20]->text().isEmpty(), false);
     form->tabs->setCurrentIndex(1);
     EXPECT_FALSE(form->arrow(OddsArrow::SpotUp)->button().isHidden());
-    EXPECT_EQ(state.PayoffSpots, 7);
+    EXPECT_EQ(form->browser().spots(), 7);
 }
 
 TEST_F(PayoffsWindowTest, AllTenTabsShowOnTheSmallestScreen) {

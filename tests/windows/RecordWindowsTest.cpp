@@ -84,7 +84,7 @@ TEST_F(RecordWindowsTest, HistoryOpensOnTheLastGameAndSortsByItsButtons) {
     EXPECT_EQ(form.sortButtons[0]->tag(), 106);
     EXPECT_FALSE(form.sortButtons[0]->isEnabled());
 
-    form.onSortPressed(HistoryOrder::WinningsDescending, Qt::LeftButton, Qt::NoModifier);
+    form.onSortPressed(HistoryOrder::WinningsDescending);
     EXPECT_EQ(form.gameList->item(0)->text(), "005\t           $2.00");
     EXPECT_EQ(form.gameList->item(1)->text(), "002\t           $2.00");
     EXPECT_EQ(form.gameList->currentRow(), 0);
@@ -93,7 +93,7 @@ TEST_F(RecordWindowsTest, HistoryOpensOnTheLastGameAndSortsByItsButtons) {
     EXPECT_EQ(form.sortButtons[3]->tag(), 112);
     // The pressed button is left alone: a second press keeps the order.
     const QStringList sorted = form.gameList->lines();
-    form.onSortPressed(HistoryOrder::WinningsDescending, Qt::LeftButton, Qt::NoModifier);
+    form.onSortPressed(HistoryOrder::WinningsDescending);
     EXPECT_EQ(form.gameList->lines(), sorted);
 
     form.gameList->setCurrentRow(1);

@@ -70,7 +70,7 @@ TEST_F(ScreenBeforeSoundTest, EveryBlockingSoundOfARunFindsTheTableOnScreen) {
     schedule.Tables.RegularPayoffs[0][1] = money::dollars(5);
     writeSchedules(std::vector<PayoffSchedule>{schedule});
     ScreenCheckingPlayer player;
-    keno_ = std::make_unique<TableWindow>(state_, player, help_, waiter_, QSize(640, 480));
+    keno_ = OpenTable(state_, player, help_, waiter_, QSize(640, 480)).table;
     TableWindow& keno = *keno_;
     keno.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&keno));

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/GameStartup.h"
 #include "core/records/ScheduleFile.h"
 #include "core/state/GameState.h"
 #include "devices/QtWaiter.h"
@@ -51,7 +52,7 @@ class TableWindowFixture : public ::testing::Test {
     }
 
     TableWindow& build(QSize screen = {640, 480}) {
-        keno_ = std::make_unique<TableWindow>(state_, sound_, help_, waiter_, screen);
+        keno_ = OpenTable(state_, sound_, help_, waiter_, screen).table;
         return *keno_;
     }
 

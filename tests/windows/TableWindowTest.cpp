@@ -241,7 +241,8 @@ TEST_F(TableWindowTest, TicketSubmenusHoldTheirKinds) {
     // The table logic's view of the menu agrees with what the menu shows.
     keno.table().setEnabled(MenuItem::Forty, false);
     EXPECT_FALSE(keno.menu().item(MenuItem::Forty)->isEnabled());
-    keno.table().setChecked(MenuItem::QuickPick, true);
+    keno.state().KindCode = QStringLiteral("QP");
+    keno.table().repaintMenuItem(MenuItem::QuickPick);
     EXPECT_TRUE(keno.menu().item(MenuItem::QuickPick)->isChecked());
 }
 

@@ -349,16 +349,18 @@ TEST_F(TableWindowTicketsTest, PayoffsWindowChoosesTheScheduleAndTheCentreFollow
     for (int n : {1, 2, 3, 4}) click(n);
 
     int shownTab = -1;
-    whenShown<PayoffsWindow>([&shownTab](PayoffsWindow& window) {
+    int shownSpots = -1;
+    whenShown<PayoffsWindow>([&shownTab, &shownSpots](PayoffsWindow& window) {
         shownTab = window.tabs->currentIndex();
+        shownSpots = window.browser().spots();
         HeldArrow& up = *window.arrow(OddsArrow::CasinoUp);
-        up.press(Qt::LeftButton, Qt::NoModifier);
+        up.press();
         up.release();
         window.reject();
     });
     keno.menu().payoffsAndOdds->trigger();
     EXPECT_EQ(shownTab, 0);
-    EXPECT_EQ(state_.PayoffSpots, 4);
+    EXPECT_EQ(shownSpots, 4);
     EXPECT_EQ(state_.ScheduleNumber, 1);
     EXPECT_EQ(state_.AggregateLimit, money::dollars(7500));
     expectShows(QStringLiteral("ImageCenter"), QStringLiteral("$7,500 VELLORO"));
@@ -425,7 +427,7 @@ TEST_F(TableWindowTicketsTest, AnArrowHeldIntoPlayLetsGo) {
     state_.SoundsOn = false;
     for (int n : {1, 2, 3}) click(n);
     HeldArrow& priceUp = *keno.arrow(207);
-    priceUp.press(Qt::LeftButton, Qt::NoModifier);
+    priceUp.press();
     const Money held = state_.PricePerWay;
     keno.menu().play->trigger();
     EXPECT_FALSE(priceUp.isHeld());
@@ -435,7 +437,7 @@ TEST_F(TableWindowTicketsTest, AnArrowHeldIntoPlayLetsGo) {
     // The arrow works again after CAST, at the first press.
     keno.menu().open->trigger();
     keno.menu().cast->trigger();
-    priceUp.press(Qt::LeftButton, Qt::NoModifier);
+    priceUp.press();
     EXPECT_TRUE(priceUp.isHeld());
     EXPECT_EQ(state_.PricePerWay, money::dollars(1) + 500);
 }

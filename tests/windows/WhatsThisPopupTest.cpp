@@ -18,8 +18,7 @@ class WhatsThisPopupTest : public TableWindowFixture {
   protected:
     TableWindow& showTable() {
         writeSchedules(money::dollars(50000));
-        keno_ =
-            std::make_unique<TableWindow>(state_, sound_, builtInHelp_, waiter_, QSize(640, 480));
+        keno_ = OpenTable(state_, sound_, builtInHelp_, waiter_, QSize(640, 480)).table;
         keno_->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(keno_.get(), 5000));
         return *keno_;

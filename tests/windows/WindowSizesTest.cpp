@@ -12,6 +12,7 @@
 #include <QTextStream>
 #include <map>
 
+#include "app/GameStartup.h"
 #include "core/tickets/TicketFile.h"
 #include "devices/QtWaiter.h"
 #include "game/SoundPlayer.h"
@@ -41,7 +42,8 @@ namespace {
 struct EveryWindow {
     // The table is sized from the screen's layout area, as the game's start does.
     explicit EveryWindow(QScreen& screen)
-        : keno(state, sounds, help, waiter, screen_area::of(&screen).size()) {
+        : started(OpenTable(state, sounds, help, waiter, screen_area::of(&screen).size())),
+          keno(*started.table) {
         // A way ticket of one group of 3 shows its first row.
         for (int n : {5, 15, 25})
             Q_EMIT keno.cell(n)->mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
@@ -61,7 +63,8 @@ struct EveryWindow {
     HelpViewer help;
     PauseSettings settings;
     QtWaiter waiter;
-    TableWindow keno;
+    StartedTable started;
+    TableWindow& keno;
     WayWindow* way = new WayWindow(&keno);
     PauseDialog pause{keno.dialogContext(), settings};
     SoundsDialog soundsWindow{keno.dialogContext(), waiter};

@@ -90,9 +90,8 @@ QString balanceLine(const HistoryContents& history, int played, Money earned) {
 }
 
 int Run(const QCommandLineParser& parser) {
-    const HistoryContents history =
-        ReadHistoryContents(tool::fileValue(parser, kFile, "Games.vlr"));
-    const QString schedulesFile = tool::fileValue(parser, kSchedules, "cpos.vlr");
+    const HistoryContents history = ReadHistoryContents(tool::fileValue(parser, kFile, kGamesFile));
+    const QString schedulesFile = tool::fileValue(parser, kSchedules, kSchedulesFile);
     const int first = tool::intValue(parser, kNumber, 0, 99, 0);
     // The history does not keep the schedule a game was paid from: the one
     // named is tried first, then the others in file order, read when needed.

@@ -1,6 +1,7 @@
 // velloro-tool frequency: the Ball Frequency Chart's labels.
 #include "ToolCommand.h"
 #include "core/records/BallFrequency.h"
+#include "core/records/HistoryFile.h"
 
 namespace {
 
@@ -11,7 +12,7 @@ const QCommandLineOption kGames{
 void Declare(QCommandLineParser& parser) { parser.addOptions({kFile, kGames}); }
 
 int Run(const QCommandLineParser& parser) {
-    const QString path = tool::fileValue(parser, kFile, "Games.vlr");
+    const QString path = tool::fileValue(parser, kFile, kGamesFile);
     // As the window opens: N from the file, then the counts for it.
     const frequency::FrequencyChart chart = frequency::OpenFrequencyChart(path);
     int n = chart.games.n();

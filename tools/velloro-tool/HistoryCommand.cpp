@@ -33,7 +33,7 @@ int Run(const QCommandLineParser& parser) {
     if (order && parser.isSet(kDetail))
         throw tool::UsageError(QStringLiteral("--sort and --detail do not go together"));
     // A damaged file throws before anything is printed.
-    const std::vector<GameRecord> games = ReadHistory(tool::fileValue(parser, kFile, "Games.vlr"));
+    const std::vector<GameRecord> games = ReadHistory(tool::fileValue(parser, kFile, kGamesFile));
     if (parser.isSet(kDetail)) {
         for (std::size_t slot = 0; slot < games.size(); ++slot)
             tool::printLine(HistorySummaryLine(static_cast<int>(slot), games[slot]));

@@ -37,7 +37,7 @@ int Run(const QCommandLineParser& parser) {
                                         OddsBrowser::kHighestBet, money::kOneDollar);
 
     const PayoffSchedule schedule =
-        readSchedule(tool::fileValue(parser, kFile, "cpos.vlr"), number);
+        readSchedule(tool::fileValue(parser, kFile, kSchedulesFile), number);
     const TicketKind kind = kinds::TabKind(tab);
     const odds::OddsInputs inputs{
         kind,

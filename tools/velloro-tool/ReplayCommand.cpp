@@ -1,5 +1,6 @@
 // velloro-tool replay: one recorded game in the words of the replay window.
 #include "ToolCommand.h"
+#include "core/records/HistoryFile.h"
 #include "core/records/ScheduleFile.h"
 #include "core/replay/ReplayText.h"
 #include "core/state/TicketKind.h"
@@ -24,12 +25,12 @@ int Run(const QCommandLineParser& parser) {
 
     tool::printLine(replay::Caption(game));
     const std::optional<GameRecord> record =
-        replay::ReadGame(tool::fileValue(parser, kFile, "Games.vlr"), game);
+        replay::ReadGame(tool::fileValue(parser, kFile, kGamesFile), game);
     if (!record) return 0;  // no history: the caption alone, as the window shows it
     // Only a way ticket's wording reads payoffs; the other replays need no schedules.
     PayoffTables payoffs;
     if (record->TicketKind == kindByte(TicketKind::Way))
-        payoffs = readSchedule(tool::fileValue(parser, kSchedules, "cpos.vlr"), number).Tables;
+        payoffs = readSchedule(tool::fileValue(parser, kSchedules, kSchedulesFile), number).Tables;
     for (const QString& line : replay::Lines(*record, payoffs)) tool::printLine(line);
     return 0;
 }

@@ -16,7 +16,7 @@ const QCommandLineOption kOut{"out", "The file to write (cpos.vlr), replaced if 
 void Declare(QCommandLineParser& parser) { parser.addOption(kOut); }
 
 int Run(const QCommandLineParser& parser) {
-    const QString out = tool::fileValue(parser, kOut, "cpos.vlr");
+    const QString out = tool::fileValue(parser, kOut, kSchedulesFile);
     std::vector<std::uint8_t> all;
     for (const PayoffSchedule& schedule : schedule_design::DesignAll()) {
         const auto record = encodeSchedule(schedule);

@@ -45,7 +45,7 @@ void PrintTable(const PayoffTables& tables, PayoffTable table) {
 int Run(const QCommandLineParser& parser) {
     const int number = tool::intValue(parser, kNumber, 0, OddsBrowser::kLastSchedule, 0);
     const PayoffSchedule schedule =
-        readSchedule(tool::fileValue(parser, kFile, "cpos.vlr"), number);
+        readSchedule(tool::fileValue(parser, kFile, kSchedulesFile), number);
     const PayoffTables& t = schedule.Tables;
 
     tool::printLine(QStringLiteral("Schedule %1").arg(schedule.ScheduleNumber));

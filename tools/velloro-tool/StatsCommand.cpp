@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ToolCommand.h"
+#include "core/records/HistoryFile.h"
 #include "core/records/ScheduleFile.h"
 #include "core/replay/ReplayText.h"
 #include "core/stats/PlayFigures.h"
@@ -17,7 +18,7 @@ const QCommandLineOption kNumber{
 void Declare(QCommandLineParser& parser) { parser.addOptions({kFile, kSchedules, kNumber}); }
 
 int Run(const QCommandLineParser& parser) {
-    const QString file = tool::fileValue(parser, kFile, "Games.vlr");
+    const QString file = tool::fileValue(parser, kFile, kGamesFile);
     const int number = tool::intValue(parser, kNumber, 0, 99, 0);
     const HistoryContents history = ReadHistoryContents(file);
     // The history does not keep the schedule a game was paid from; without a
@@ -26,7 +27,7 @@ int Run(const QCommandLineParser& parser) {
     if (std::any_of(history.games.begin(), history.games.end(),
                     [](const GameRecord& record) { return record.played(); })) {
         const PayoffSchedule schedule =
-            readSchedule(tool::fileValue(parser, kSchedules, "cpos.vlr"), number);
+            readSchedule(tool::fileValue(parser, kSchedules, kSchedulesFile), number);
         play = stats::PlayOf(history, schedule.Tables, schedule.AggregateLimit);
     }
     for (const stats::DamagedGame& damaged : play.damaged)

@@ -56,7 +56,7 @@ int Run(const QCommandLineParser& parser) {
     RefuseUnless(odds::WayTicketRefusal(bet, std::numeric_limits<Money>::max()));
 
     const PayoffSchedule schedule =
-        readSchedule(tool::fileValue(parser, kFile, "cpos.vlr"), number);
+        readSchedule(tool::fileValue(parser, kFile, kSchedulesFile), number);
     RefuseUnless(odds::WayTicketRefusal(bet, schedule.AggregateLimit));
     const odds::WayWorth worth =
         odds::WorthOfWayTicket(bet, schedule.Tables, schedule.AggregateLimit);

@@ -6,20 +6,19 @@ OddsBrowser::OddsBrowser(GameState& state, ScheduleLoader loadSchedule)
     : state_(state),
       loadSchedule_(std::move(loadSchedule)),
       tab_(openingTab(state.Kind)),
+      spots_(openingSpots(state)),
       // A damaged price (a fuzzed or foreign state) would overflow the bet
       // arrows' arithmetic; the window's bet stays within its own range.
       bet_(std::clamp(state.PricePerWay, kLowestBet, kHighestBet)) {}
 
 int OddsBrowser::openingSpots(const GameState& state) {
-    if (state.SpotsPerSet != 0) return state.SpotsPerSet;
-    if (state.SpotsMarked != 0) return state.SpotsMarked;
-    return 1;
+    const int spots = PayoffSpotsOf(state);
+    return spots != 0 ? spots : 1;
 }
 
 void OddsBrowser::selectTab(int tab) {
     tab_ = tab >= 0 && tab < kinds::TabCount() ? tab : 0;
-    state_.PayoffSpots =
-        static_cast<std::uint8_t>(odds::SpotsForTab(tabKind(), state_.PayoffSpots));
+    spots_ = odds::SpotsForTab(tabKind(), spots_);
     fill(odds::kFillAll);
 }
 
@@ -67,9 +66,9 @@ bool OddsBrowser::stepBet(bool up) {
 bool OddsBrowser::stepSpots(bool up) {
     const odds::SpotRange range = spotRange();
     if (range.fixed) return false;
-    const int next = state_.PayoffSpots + (up ? 1 : -1);
+    const int next = spots_ + (up ? 1 : -1);
     if (next < range.minimum || next > range.maximum) return false;
-    state_.PayoffSpots = static_cast<std::uint8_t>(next);
+    spots_ = next;
     fill(odds::kFillAll);
     return true;
 }
@@ -92,7 +91,7 @@ bool OddsBrowser::stepSchedule(bool up) {
 }
 
 void OddsBrowser::fill(odds::FillFlags flags) {
-    const odds::OddsInputs inputs{tabKind(), state_.PayoffSpots, bet_,
-                                  mode_,     &state_.Payoffs,    state_.AggregateLimit};
+    const odds::OddsInputs inputs{tabKind(), spots_,          bet_,
+                                  mode_,     &state_.Payoffs, state_.AggregateLimit};
     odds::FillOddsTable(inputs, flags, view_);
 }

@@ -10,7 +10,7 @@
 enum class OddsArrow { BetUp, BetDown, SpotUp, SpotDown, CasinoUp, CasinoDown };
 
 // What the payoffs-and-odds window shows and how its controls change it,
-// without the widgets: the tab, the spot count (the game state's PayoffSpots),
+// without the widgets: the tab, the spot count browsed (its own, from the ticket's),
 // the bet, the bet arrows' step, the odds mode and the schedule in force.
 class OddsBrowser {
   public:
@@ -23,8 +23,8 @@ class OddsBrowser {
     static constexpr Money kLargestStep = money::dollars(10);
     static constexpr int kLastSchedule = 99;
 
-    // Bet := PricePerWay, one-in mode, the tab of the ticket's kind. The table
-    // is filled by the first SelectTab.
+    // Bet := PricePerWay, one-in mode, the tab of the ticket's kind and its
+    // spot count (openingSpots). The table is filled by the first SelectTab.
     OddsBrowser(GameState& state, ScheduleLoader loadSchedule);
 
     // The tab a ticket kind opens on: its own, a way ticket's is "1 To 20 Spot".
@@ -35,7 +35,7 @@ class OddsBrowser {
     int tab() const { return tab_; }
     TicketKind tabKind() const { return kinds::TabKind(tab_); }
     odds::SpotRange spotRange() const { return odds::SpotRangeOf(tabKind()); }
-    int spots() const { return state_.PayoffSpots; }
+    int spots() const { return spots_; }
     Money bet() const { return bet_; }
     Money betStep() const { return betStep_; }
     odds::OddsMode mode() const { return mode_; }
@@ -64,6 +64,7 @@ class OddsBrowser {
     GameState& state_;
     ScheduleLoader loadSchedule_;
     int tab_ = 0;
+    int spots_ = 1;
     Money bet_ = money::kOneDollar;
     Money betStep_ = kBetStep;
     odds::OddsMode mode_ = odds::OddsMode::OneIn;

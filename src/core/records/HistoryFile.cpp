@@ -91,6 +91,7 @@ GameRecord slotFromState(const GameState& state) {
     slot.Sets[0] = TicketSet{};
     slot.Drawn = state.Drawn;
     static_cast<BetFields&>(slot) = betFieldsOf(state);
+    slot.PayoffSpots = PayoffSpotsOf(state);
     return slot;
 }
 
@@ -177,8 +178,7 @@ std::array<RecordWrite, 2> PlanRecording(const GameState& state) {
             RecordWrite{0, headerFromState(state)}};
 }
 
-void RecordGame(GameState& state, const QString& path) {
-    state.PayoffSpots = state.SpotsPerSet > 0 ? state.SpotsPerSet : state.SpotsMarked;
+void RecordGame(const GameState& state, const QString& path) {
     if (!RecordFile::exists(path)) return;
     if (!isGameNumber(state.GameNumber))
         throw IoError(displayName(path),

@@ -60,6 +60,9 @@ Money balanceFromHeader(const GameRecord& header);
 // written under another name, synced and renamed into place: whole or not at all.
 void CreateHistoryFile(const QString& path);
 
+// The games history in the working directory.
+inline const QString kGamesFile = QStringLiteral("Games.vlr");
+
 struct HistoryStartup {
     QString warning;               // non-empty when the file is damaged
     bool recordingEnabled = true;  // false: leave the file alone this session
@@ -82,10 +85,11 @@ struct RecordWrite {
 // naming a game whose slot was not written.
 std::array<RecordWrite, 2> PlanRecording(const GameState& state);
 
-// Records the game just settled: sets PayoffSpots, then writes the slot and the
-// header, each synced to the disk before the next. A missing file is skipped silently. Throws IoError when GameNumber
-// has no slot or the file is damaged; nothing is written then.
-void RecordGame(GameState& state, const QString& path);
+// Records the game just settled (its payoff spots by PayoffSpotsOf): writes the
+// slot and the header, each synced to the disk before the next; the state is
+// left as it is. A missing file is skipped silently. Throws
+// IoError when GameNumber has no slot or the file is damaged; nothing is written then.
+void RecordGame(const GameState& state, const QString& path);
 
 // The header and the 1000 game slots in file order (game 0 first). Throws
 // IoError on a missing or damaged file (fewer than 1001 records, a header

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "core/state/GameState.h"
+
 namespace history {
 
 namespace {
@@ -30,7 +32,7 @@ QString WinningsText(Money gameWin) {
 }
 
 QString HistoryLine(int gameNumber, Money gameWin) {
-    return QStringLiteral("%1\t").arg(gameNumber, 3, 10, QLatin1Char('0')) + WinningsText(gameWin);
+    return GameNumberText(gameNumber) + QLatin1Char('\t') + WinningsText(gameWin);
 }
 
 std::vector<HistoryEntry> HistoryEntries(const std::vector<GameRecord>& games) {

@@ -2,8 +2,10 @@
 
 #include <QStringList>
 
+#include "core/state/GameState.h"
+
 QString HistorySummaryLine(int gameNumber, const GameRecord& game) {
-    const QString number = QStringLiteral("%1\t").arg(gameNumber, 3, 10, QLatin1Char('0'));
+    const QString number = GameNumberText(gameNumber) + QLatin1Char('\t');
     if (!game.played()) return number + QStringLiteral("not played");
     QStringList parts;
     parts << QStringLiteral("won ") + money::currency(game.GameWin);

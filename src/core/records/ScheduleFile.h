@@ -35,5 +35,8 @@ PayoffSchedule readSchedule(const QString& path, int record);
 // changed only after the read succeeded; ScheduleNumber is left alone.
 void LoadSchedule(GameState& state, const QString& path, int record);
 
+// The payoff schedules in the working directory.
+inline const QString kSchedulesFile = QStringLiteral("cpos.vlr");
+
 // Start-up: loads record 0 and also takes the schedule number it names.
 void LoadStartupSchedule(GameState& state, const QString& path);

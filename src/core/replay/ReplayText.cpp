@@ -4,6 +4,7 @@
 #include <span>
 
 #include "core/records/RecordFile.h"
+#include "core/state/GameState.h"
 #include "core/state/TicketKind.h"
 #include "core/ticket/KindTable.h"
 #include "core/ticket/WaySum.h"
@@ -164,9 +165,7 @@ void writeWayTicket(const GameRecord& record, const PayoffTables& payoffs, QStri
 
 }  // namespace
 
-QString Caption(int gameIndex) {
-    return QStringLiteral("Game #%1").arg(gameIndex, 3, 10, QLatin1Char('0'));
-}
+QString Caption(int gameIndex) { return QStringLiteral("Game #") + GameNumberText(gameIndex); }
 
 int PreviousGame(int gameIndex) { return gameIndex <= 0 ? kHistorySlots - 1 : gameIndex - 1; }
 

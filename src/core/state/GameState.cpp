@@ -14,3 +14,16 @@ QString BalanceCaption(Money balance) {
 QString GameNumberText(std::int32_t gameNumber) {
     return QStringLiteral("%1").arg(std::max(gameNumber, 0), 3, 10, QLatin1Char('0'));
 }
+
+void ResetSessionSettings(GameState& state) {
+    const GameState fresh;
+    state.PauseBetweenNumbers = fresh.PauseBetweenNumbers;
+    state.PauseBetweenGames = fresh.PauseBetweenGames;
+    state.PauseWinThreshold = fresh.PauseWinThreshold;
+    state.SoundsOn = fresh.SoundsOn;
+    state.MusicOn = fresh.MusicOn;
+}
+
+std::uint8_t PayoffSpotsOf(const GameState& state) {
+    return state.SpotsPerSet > 0 ? state.SpotsPerSet : state.SpotsMarked;
+}

@@ -56,9 +56,17 @@ struct GameState {
 // Pause settings' limits.
 constexpr std::int32_t kPauseUntilNext = 301;
 
-// The game number as the status box and the printed ticket show it: "007";
-// "000" before the first game.
+// The game number as every text shows it (the status box, the printed ticket,
+// the history lists, the replay): "007"; "000" before the first game.
 QString GameNumberText(std::int32_t gameNumber);
 
 // "&You're Ahead $2.50" / "&You're Down $2.50".
 QString BalanceCaption(Money balance);
+
+// Every session starts with the settings a new state has: music and sounds
+// on, no pauses.
+void ResetSessionSettings(GameState& state);
+
+// The spot count whose payoff row a ticket is paid, recorded and saved by:
+// the group size of a way ticket (the spots per set at play), else the marked spots.
+std::uint8_t PayoffSpotsOf(const GameState& state);

@@ -156,20 +156,21 @@ TotalsChange UpdateTotals(GameState& state) {
 }
 
 void ResetTicketState(GameState& state) {
-    state.Kind = TicketKind::Regular;
-    state.KindCode.clear();
-    state.CurrentSet = 1;
-    state.CompletedSets = 0;
-    state.TotalPrice = money::kOneDollar;
-    state.NumberOfGames = 1;
-    state.PricePerWay = money::kOneDollar;
-    state.PricePerGame = money::kOneDollar;
-    state.SpotsMarked = 0;
-    state.SpotsPerSet = 0;
-    state.Ways = 1;
-    state.WayCounts.fill(0);
+    // The ticket and the bet a new state starts with.
+    const GameState fresh;
+    state.Kind = fresh.Kind;
+    state.KindCode = fresh.KindCode;
+    state.CurrentSet = fresh.CurrentSet;
+    state.CompletedSets = fresh.CompletedSets;
+    state.TotalPrice = fresh.TotalPrice;
+    state.NumberOfGames = fresh.NumberOfGames;
+    state.PricePerWay = fresh.PricePerWay;
+    state.PricePerGame = fresh.PricePerGame;
+    state.SpotsMarked = fresh.SpotsMarked;
+    state.SpotsPerSet = fresh.SpotsPerSet;
+    state.Ways = fresh.Ways;
+    state.WayCounts = fresh.WayCounts;
     for (TicketSet& set : state.Sets) set.Numbers.fill(0);
-    state.GamesToGo = 0;
 }
 
 void ResetBalance(GameState& state) { state.Balance = 0; }

@@ -55,33 +55,34 @@ TEST(OddsBrowser, OpensOnTheTicketsTabAndBet) {
 
 TEST(OddsBrowser, TabChangesClampTheSpotCountAndKeepIt) {
     GameState state;
-    state.PayoffSpots = 3;
+    state.SpotsMarked = 3;
     OddsBrowser browser(state, {});
     browser.selectTab(0);
-    EXPECT_EQ(state.PayoffSpots, 3);
+    EXPECT_EQ(browser.spots(), 3);
     browser.selectTab(1);  // All Catches: 7..10
-    EXPECT_EQ(state.PayoffSpots, 7);
+    EXPECT_EQ(browser.spots(), 7);
     EXPECT_EQ(browser.view().rows[7].catchLabel, "7");
     browser.selectTab(0);
-    EXPECT_EQ(state.PayoffSpots, 7);
+    EXPECT_EQ(browser.spots(), 7);
     // The fixed kinds leave the count alone and show all 21 rows.
     browser.selectTab(5);
-    EXPECT_EQ(state.PayoffSpots, 7);
+    EXPECT_EQ(browser.spots(), 7);
     EXPECT_EQ(browser.view().rows[20].catchLabel, "20");
     EXPECT_FALSE(browser.stepArrow(OddsArrow::SpotUp));
 }
 
 TEST(OddsBrowser, SpotArrowsStopAtTheTabsRange) {
     GameState state;
-    state.PayoffSpots = 5;
+    state.SpotsMarked = 5;
     OddsBrowser browser(state, {});
     browser.selectTab(4);  // Catch All: 2..7
     EXPECT_TRUE(browser.stepArrow(OddsArrow::SpotUp));
     EXPECT_TRUE(browser.stepArrow(OddsArrow::SpotUp));
-    EXPECT_EQ(state.PayoffSpots, 7);
+    EXPECT_EQ(browser.spots(), 7);
     EXPECT_EQ(browser.view().rows[7].catchLabel, "7");
     EXPECT_FALSE(browser.stepArrow(OddsArrow::SpotUp));
-    EXPECT_EQ(state.PayoffSpots, 7);
+    EXPECT_EQ(browser.spots(), 7);
+    EXPECT_EQ(state.PayoffSpots, 0);  // the browser keeps its own position
 }
 
 TEST(OddsBrowser, HeldBetArrowGrowsItsStep) {
@@ -167,7 +168,7 @@ TEST(OddsBrowser, ScheduleBeyondTheFileKeepsNumberAndTables) {
 
     GameState state;
     LoadStartupSchedule(state, path);
-    state.PayoffSpots = 1;
+    state.SpotsMarked = 1;
     OddsBrowser browser(state, [path](GameState& s, int n) { LoadSchedule(s, path, n); });
     browser.selectTab(0);
     const odds::OddsView before = browser.view();
@@ -188,7 +189,7 @@ TEST(OddsBrowser, ModeSwitchesLeaveWinsAndBetChangesLeaveOdds) {
     GameState state;
     state.Payoffs.RegularPayoffs[1][2] = money::dollars(12);
     state.AggregateLimit = money::dollars(50000);
-    state.PayoffSpots = 2;
+    state.SpotsMarked = 2;
     OddsBrowser browser(state, {});
     browser.selectTab(0);
     const odds::OddsView opened = browser.view();

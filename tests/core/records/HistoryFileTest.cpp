@@ -143,7 +143,8 @@ TEST_F(HistoryFileTest, EveryFieldOfAGameReachesItsOffset) {
     file_bytes::putInt(header, 0, 4, 7);
     file_bytes::putInt(header, 4, 8, -50000);
     EXPECT_TRUE(record(0) == header);
-    EXPECT_EQ(state.PayoffSpots, 3);
+    EXPECT_EQ(ReadHistory(path())[7].PayoffSpots, 3);
+    EXPECT_EQ(state.PayoffSpots, 0);  // the writer leaves the state alone
     EXPECT_EQ(ReadHistory(path())[7], slotFromState(state));
 }
 
@@ -152,8 +153,8 @@ TEST_F(HistoryFileTest, PlainQuickPickBustRecordsOneWayAndNoWayCounts) {
     GameState state = playedGame(0, 0, -10000);
     state.KindCode = "QP";
     RecordGame(state, path());
-    EXPECT_EQ(state.PayoffSpots, 5);  // from the marked spots when no group size
     const GameRecord slot = ReadHistory(path())[0];
+    EXPECT_EQ(slot.PayoffSpots, 5);  // from the marked spots when no group size
     EXPECT_TRUE(slot.played());
     EXPECT_EQ(slot.GameWin, 0);
     EXPECT_EQ(slot.Ways, 1);
@@ -210,7 +211,7 @@ TEST_F(HistoryFileTest, MissingFileAtRecordingIsSkippedSilently) {
     state.SpotsPerSet = 0;
     EXPECT_NO_THROW(RecordGame(state, path()));
     EXPECT_FALSE(QFile::exists(path()));
-    EXPECT_EQ(state.PayoffSpots, 5);
+    EXPECT_EQ(PlanRecording(state)[0].content.PayoffSpots, 5);
 }
 
 TEST_F(HistoryFileTest, RecorderRefusesAGameNumberWithoutASlot) {
