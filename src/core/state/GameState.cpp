@@ -16,12 +16,8 @@ QString GameNumberText(std::int32_t gameNumber) {
 }
 
 void ResetSessionSettings(GameState& state) {
-    const GameState fresh;
-    state.PauseBetweenNumbers = fresh.PauseBetweenNumbers;
-    state.PauseBetweenGames = fresh.PauseBetweenGames;
-    state.PauseWinThreshold = fresh.PauseWinThreshold;
-    state.SoundsOn = fresh.SoundsOn;
-    state.MusicOn = fresh.MusicOn;
+    ResetToNew<&GameState::PauseBetweenNumbers, &GameState::PauseBetweenGames,
+               &GameState::PauseWinThreshold, &GameState::SoundsOn, &GameState::MusicOn>(state);
 }
 
 std::uint8_t PayoffSpotsOf(const GameState& state) {

@@ -63,6 +63,14 @@ QString GameNumberText(std::int32_t gameNumber);
 // "&You're Ahead $2.50" / "&You're Down $2.50".
 QString BalanceCaption(Money balance);
 
+// Puts these fields back to the values a new state has: the defaults are
+// stated once, in GameState itself.
+template <auto... Field>
+void ResetToNew(GameState& state) {
+    const GameState fresh;
+    ((state.*Field = fresh.*Field), ...);
+}
+
 // Every session starts with the settings a new state has: music and sounds
 // on, no pauses.
 void ResetSessionSettings(GameState& state);

@@ -156,20 +156,11 @@ TotalsChange UpdateTotals(GameState& state) {
 }
 
 void ResetTicketState(GameState& state) {
-    // The ticket and the bet a new state starts with.
-    const GameState fresh;
-    state.Kind = fresh.Kind;
-    state.KindCode = fresh.KindCode;
-    state.CurrentSet = fresh.CurrentSet;
-    state.CompletedSets = fresh.CompletedSets;
-    state.TotalPrice = fresh.TotalPrice;
-    state.NumberOfGames = fresh.NumberOfGames;
-    state.PricePerWay = fresh.PricePerWay;
-    state.PricePerGame = fresh.PricePerGame;
-    state.SpotsMarked = fresh.SpotsMarked;
-    state.SpotsPerSet = fresh.SpotsPerSet;
-    state.Ways = fresh.Ways;
-    state.WayCounts = fresh.WayCounts;
+    // The ticket and the bet a new state starts with; the sets keep their hits.
+    ResetToNew<&GameState::Kind, &GameState::KindCode, &GameState::CurrentSet,
+               &GameState::CompletedSets, &GameState::TotalPrice, &GameState::NumberOfGames,
+               &GameState::PricePerWay, &GameState::PricePerGame, &GameState::SpotsMarked,
+               &GameState::SpotsPerSet, &GameState::Ways, &GameState::WayCounts>(state);
     for (TicketSet& set : state.Sets) set.Numbers.fill(0);
 }
 
