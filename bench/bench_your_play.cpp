@@ -94,7 +94,7 @@ void Window(benchmark::State& bench, const FullHistory& history) {
     state.AggregateLimit = schedule.AggregateLimit;
     SilentSoundPlayer sound;
     for (auto _ : bench) {
-        YourPlayWindow window({state, sound}, history.path());
+        YourPlayWindow window({state, sound}, state, history.path());
         benchmark::DoNotOptimize(window.luckLabel->text());
     }
 }

@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                         odds::kFillAll, view);
     ReturnToPlayer(state.Payoffs, tab, spots);
 
-    OddsBrowser browser(state, [](GameState&, int) {});
+    OddsBrowser browser(state, [](ScheduleInForce&, int) {});
     browser.selectTab(input.byte() % 12);
     constexpr OddsArrow kArrows[] = {OddsArrow::BetUp,    OddsArrow::BetDown,
                                      OddsArrow::SpotUp,   OddsArrow::SpotDown,

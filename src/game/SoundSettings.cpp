@@ -1,12 +1,12 @@
 #include "game/SoundSettings.h"
 
-SoundSettings::SoundSettings(GameState& state, SoundPlayer& sounds, Waiter& waiter,
+SoundSettings::SoundSettings(SessionSettings& settings, SoundPlayer& sounds, Waiter& waiter,
                              SoundSettingsView& view)
-    : state_(state), sounds_(sounds), waiter_(waiter), view_(view) {}
+    : settings_(settings), sounds_(sounds), waiter_(waiter), view_(view) {}
 
 void SoundSettings::open() {
-    musicPlaying_ = state_.MusicOn;
-    soundsPending_ = state_.SoundsOn;
+    musicPlaying_ = settings_.MusicOn;
+    soundsPending_ = settings_.SoundsOn;
     view_.showMusicToggle(musicPlaying_);
     view_.showSoundsToggle(soundsPending_);
 }
@@ -31,11 +31,11 @@ void SoundSettings::onSoundsTogglePressed() {
     const bool wasOn = soundsPending_;
     if (!wasOn) {
         view_.showSoundsToggle(true);
-        PlayGameSound(sounds_, state_.SoundsOn, {sounds::Cue::DemoSoundsOn});
+        PlayGameSound(sounds_, settings_.SoundsOn, {sounds::Cue::DemoSoundsOn});
     }
     waiter_.waitForInput();
     if (wasOn) {
-        PlayGameSound(sounds_, state_.SoundsOn, {sounds::Cue::DemoSoundsOff});
+        PlayGameSound(sounds_, settings_.SoundsOn, {sounds::Cue::DemoSoundsOff});
         view_.showSoundsToggle(false);
         soundsPending_ = false;
     } else {
@@ -44,14 +44,14 @@ void SoundSettings::onSoundsTogglePressed() {
 }
 
 void SoundSettings::commit() {
-    state_.MusicOn = musicPlaying_;
-    state_.SoundsOn = soundsPending_;
+    settings_.MusicOn = musicPlaying_;
+    settings_.SoundsOn = soundsPending_;
 }
 
 void SoundSettings::close() {
-    if (musicPlaying_ == state_.MusicOn) return;
-    musicPlaying_ = state_.MusicOn;
-    if (state_.MusicOn)
+    if (musicPlaying_ == settings_.MusicOn) return;
+    musicPlaying_ = settings_.MusicOn;
+    if (settings_.MusicOn)
         sounds_.startMusic();
     else
         sounds_.stopMusic();

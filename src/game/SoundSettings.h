@@ -17,7 +17,8 @@ class SoundSettingsView {
 // the music heard at once, committed by OK and undone by any other close.
 class SoundSettings {
   public:
-    SoundSettings(GameState& state, SoundPlayer& sounds, Waiter& waiter, SoundSettingsView& view);
+    SoundSettings(SessionSettings& settings, SoundPlayer& sounds, Waiter& waiter,
+                  SoundSettingsView& view);
 
     // Opening: the working copies from the switches, both toggles painted.
     void open();
@@ -31,12 +32,14 @@ class SoundSettings {
     void close();
 
     // "&Keno Sounds" is checked while either switch is on.
-    static bool menuChecked(const GameState& state) { return state.MusicOn || state.SoundsOn; }
+    static bool menuChecked(const SessionSettings& settings) {
+        return settings.MusicOn || settings.SoundsOn;
+    }
     // Whether the music is meant to play now (the working copy of MusicOn).
     bool musicPlaying() const { return musicPlaying_; }
 
   private:
-    GameState& state_;
+    SessionSettings& settings_;
     SoundPlayer& sounds_;
     Waiter& waiter_;
     SoundSettingsView& view_;

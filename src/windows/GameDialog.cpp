@@ -12,7 +12,7 @@
 GameDialog::GameDialog(const DialogContext& context, const WindowStyle& style, QSize designSize,
                        const QString& title, QWidget* parent)
     : QDialog(parent),
-      state_(context.state),
+      session_(context.session),
       sound_(context.sound),
       showHelp_(context.showHelp),
       painter_(
@@ -46,7 +46,7 @@ void GameDialog::attachHelp(QWidget* control, int helpNumber) {
     if (showHelp_ && helpNumber > 0) AttachWhatsThis(control, helpNumber, showHelp_);
 }
 
-void GameDialog::click() { PlayGameSound(sound_, state_.SoundsOn, {sounds::Cue::Click}); }
+void GameDialog::click() { PlayGameSound(sound_, session_.SoundsOn, {sounds::Cue::Click}); }
 
 void GameDialog::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);

@@ -9,13 +9,15 @@ class ImageButton;
 class QLabel;
 class SoundPlayer;
 class WindowScaler;
-struct GameState;
+struct SessionSettings;
 
-// What a side window of the game opens with: the game, its sounds, the help
-// behind "What's this?" (none: the controls offer no help) and the bevel
-// thickness all the windows share.
+// What a side window of the game opens with: the session's settings (whether
+// its controls click; the pause and sound windows change them), its sounds,
+// the help behind "What's this?" (none: the controls offer no help) and the
+// bevel thickness all the windows share. A window that shows or changes more
+// of the game takes that part of it itself.
 struct DialogContext {
-    GameState& state;
+    SessionSettings& session;
     SoundPlayer& sound;
     ShowHelp showHelp = {};
     int bevelWidth = 5;  // the thickness on the 640 x 480 screen the windows were laid out on
@@ -54,7 +56,7 @@ class GameDialog : public QDialog {
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-    GameState& state_;
+    SessionSettings& session_;
     SoundPlayer& sound_;
     ShowHelp showHelp_;
     ControlPainter painter_;

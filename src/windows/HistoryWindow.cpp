@@ -177,11 +177,12 @@ void HistoryWindow::fitTexts() {
     gameList->setLineHeight(FitWholeRows(*gameList, kVisibleLines));
 }
 
-void ShowGamesHistory(const DialogContext& context, QWidget* parent, const QString& historyPath) {
+void ShowGamesHistory(const DialogContext& context, const PayoffTables& payoffs, QWidget* parent,
+                      const QString& historyPath) {
     std::optional<Hourglass> hourglass(std::in_place);
     HistoryWindow* form = nullptr;
-    const auto openReplay = [&context, historyPath, &form](int gameNumber) {
-        ReplayWindow replay(context, historyPath, gameNumber, form);
+    const auto openReplay = [&context, &payoffs, historyPath, &form](int gameNumber) {
+        ReplayWindow replay(context, payoffs, historyPath, gameNumber, form);
         replay.exec();
     };
     HistoryWindow history(context, historyPath, openReplay, parent);

@@ -6,6 +6,7 @@
 #include "windows/GameDialog.h"
 
 class HeldArrow;
+struct PayoffTables;
 class HistoryListBox;
 class PressButton;
 
@@ -57,5 +58,6 @@ class HistoryWindow : public GameDialog {
 };
 
 // Opens "Games History" modally from the main menu, with the hourglass while
-// it fills; SHOW opens "Game #NNN" over it.
-void ShowGamesHistory(const DialogContext& context, QWidget* parent, const QString& historyPath);
+// it fills; SHOW opens "Game #NNN" over it, paid from these payoffs.
+void ShowGamesHistory(const DialogContext& context, const PayoffTables& payoffs, QWidget* parent,
+                      const QString& historyPath);

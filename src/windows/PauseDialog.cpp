@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <optional>
 
 #include "core/state/GameState.h"
 #include "ui/ButtonLook.h"
@@ -17,18 +16,18 @@ constexpr int kCancelTag = 115;
 constexpr int kLabelFontUnits = 11;
 constexpr int kCaptionUnits = 13;
 
-// A picture control of the window: where it stands, its released tag, its
-// help, for an arrow its step, and what a screen reader calls it.
-struct PlacedImage {
+// An arrow of the window: where it stands, its released tag, its help, its
+// step, and what a screen reader calls it.
+struct PlacedArrow {
     const char* name;
     QRect designRect;
     int tag;
     int helpNumber;
-    std::optional<PauseArrow> arrow;
+    PauseArrow arrow;
     const char* spoken;
 };
 
-constexpr PlacedImage kImages[] = {
+constexpr PlacedArrow kArrows[] = {
     {"ImageNumbersUp",
      {9, 12, 16, 16},
      101,
@@ -60,8 +59,6 @@ constexpr PlacedImage kImages[] = {
      124,
      PauseArrow::WinningDown,
      "Lower The Winning Amount"},
-    {"ImageOK", {67, 98, 65, 35}, kOkTag, 69, std::nullopt, "OK"},
-    {"ImageCancel", {139, 98, 65, 35}, kCancelTag, 70, std::nullopt, "CANCEL"},
 };
 
 bool isUp(PauseArrow arrow) {
@@ -87,10 +84,12 @@ PauseDialog::Row rowOf(PauseArrow arrow) {
 
 }  // namespace
 
-PauseDialog::PauseDialog(const DialogContext& context, PauseSettings& settings, QWidget* parent)
+PauseDialog::PauseDialog(const DialogContext& context, PauseSettings& settings, Money pricePerGame,
+                         QWidget* parent)
     : GameDialog(context, window_style::Pause, {kDesignWidth, kDesignHeight},
                  QStringLiteral("Pause Games"), parent),
-      settings_(settings) {
+      settings_(settings),
+      pricePerGame_(pricePerGame) {
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     auto place = [&](const char* name, QRect rect, int tag = 0, int helpNumber = 0) {
@@ -100,25 +99,15 @@ PauseDialog::PauseDialog(const DialogContext& context, PauseSettings& settings, 
     };
     ImageButton* top = place("ImageTop", {2, 2, 265, 36});
     ImageButton* bottom = place("ImageBottom", {2, 41, 265, 54});
-    for (const PlacedImage& entry : kImages) {
+    for (const PlacedArrow& entry : kArrows) {
         ImageButton* image = place(entry.name, entry.designRect, entry.tag, entry.helpNumber);
         image->setSpoken(ImageButton::Spoken::button(QLatin1String(entry.spoken)));
         images_.push_back(image);
-        if (entry.arrow) {
-            arrows_.push_back(makeArrow(*image, *entry.arrow));
-        } else {
-            image->setFocusPolicy(Qt::TabFocus);
-            connect(image, &ImageButton::pressCancelled, this, [this, image] {
-                if (pressedButton_ != image) return;
-                pressedButton_ = nullptr;
-                paintButton(*image, false);
-            });
-            connect(image, &ImageButton::plainLeftPress, this,
-                    [this, image] { onButtonPressed(*image); });
-            connect(image, &ImageButton::mouseReleased, this,
-                    [this, image] { onButtonReleased(*image); });
-        }
+        arrows_.push_back(makeArrow(*image, entry.arrow));
     }
+    okButton_ = placeButton("ImageOK", {67, 98, 65, 35}, kOkTag, 69, "OK", Button::Ok);
+    cancelButton_ =
+        placeButton("ImageCancel", {139, 98, 65, 35}, kCancelTag, 70, "CANCEL", Button::Cancel);
 
     numbersValue = makeLabel({45, 13, 17, 15}, Qt::AlignRight, 116);
     numbersLabel = makeLabel({68, 13, 190, 15}, Qt::AlignLeft, 116);
@@ -132,6 +121,27 @@ PauseDialog::PauseDialog(const DialogContext& context, PauseSettings& settings, 
     painter_.paintBevel(*bottom, BevelStyle::Frame);
     setMainControl(images_.front());
     showSettings();
+}
+
+ImageButton* PauseDialog::placeButton(const char* name, const QRect& designRect, int tag,
+                                      int helpNumber, const char* spoken, Button which) {
+    ImageButton* image = placeImage(designRect, tag, helpNumber);
+    image->setObjectName(QLatin1String(name));
+    image->setSpoken(ImageButton::Spoken::button(QLatin1String(spoken)));
+    image->setFocusPolicy(Qt::TabFocus);
+    images_.push_back(image);
+    connect(image, &ImageButton::pressCancelled, this, [this, which] {
+        if (pressed_ != which) return;
+        pressed_.reset();
+        paintButton(which, false);
+    });
+    connect(image, &ImageButton::plainLeftPress, this, [this, which] { onButtonPressed(which); });
+    connect(image, &ImageButton::mouseReleased, this, [this, which] { onButtonReleased(which); });
+    return image;
+}
+
+ImageButton& PauseDialog::button(Button which) const {
+    return which == Button::Ok ? *okButton_ : *cancelButton_;
 }
 
 QLabel* PauseDialog::makeLabel(const QRect& designRect, Qt::Alignment alignment, int helpNumber) {
@@ -170,9 +180,9 @@ ImageButton* PauseDialog::imageByTag(int tag) const {
 }
 
 void PauseDialog::showSettings() {
-    settings_.open(state_);
-    for (ImageButton* image : images_)
-        if (image->tag() == kOkTag || image->tag() == kCancelTag) paintButton(*image, false);
+    settings_.open(session_, pricePerGame_);
+    paintButton(Button::Ok, false);
+    paintButton(Button::Cancel, false);
     for (HeldArrow* arrow : arrows_) arrow->paint(false);
     fitTexts();
     showRow(Row::Numbers);
@@ -205,13 +215,12 @@ void PauseDialog::showRow(Row row) {
     }
 }
 
-void PauseDialog::paintButton(ImageButton& button, bool pressed) {
-    const bool ok = (button.tag() | 1) == kOkTag;
+void PauseDialog::paintButton(Button which, bool pressed) {
     // The pressed CANCEL reads "Cancel" in mixed case.
-    const QString caption = ok        ? QStringLiteral("OK")
-                            : pressed ? QStringLiteral("Cancel")
-                                      : QStringLiteral("CANCEL");
-    PaintButtonLook(painter_, button, ButtonLook::push(caption), pressed);
+    const QString caption = which == Button::Ok ? QStringLiteral("OK")
+                            : pressed           ? QStringLiteral("Cancel")
+                                                : QStringLiteral("CANCEL");
+    PaintButtonLook(painter_, button(which), ButtonLook::push(caption), pressed);
 }
 
 void PauseDialog::onNumbersLabelClicked() {
@@ -229,28 +238,28 @@ void PauseDialog::onGamesLabelClicked() {
 }
 
 void PauseDialog::onWinningLabelClicked() {
-    settings_.clickWinningLabel(state_.PricePerGame);
+    settings_.clickWinningLabel(pricePerGame_);
     showRow(Row::Winning);
     repaint();
     click();
 }
 
-void PauseDialog::onButtonPressed(ImageButton& button) {
-    pressedButton_ = &button;
-    paintButton(button, true);
+void PauseDialog::onButtonPressed(Button which) {
+    pressed_ = which;
+    paintButton(which, true);
     repaint();
     click();
 }
 
 // The release ends the press: raised again, then the button's action.
-void PauseDialog::onButtonReleased(ImageButton& button) {
-    if (pressedButton_ != &button) return;
-    pressedButton_ = nullptr;
-    paintButton(button, false);
+void PauseDialog::onButtonReleased(Button which) {
+    if (pressed_ != which) return;
+    pressed_.reset();
+    paintButton(which, false);
     repaint();
     click();
-    if (button.tag() == kOkTag) {
-        settings_.commit(state_);
+    if (which == Button::Ok) {
+        settings_.commit(session_);
         accept();
     } else {
         reject();

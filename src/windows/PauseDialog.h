@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "core/state/PauseSettings.h"
 #include "windows/GameDialog.h"
 
@@ -14,8 +16,12 @@ class PauseDialog : public GameDialog {
     static constexpr int kDesignHeight = 135;
     // The three rows the arrows and the label clicks change.
     enum class Row { Numbers, Games, Winning };
+    // The two push buttons under the rows.
+    enum class Button { Ok, Cancel };
 
-    PauseDialog(const DialogContext& context, PauseSettings& settings, QWidget* parent = nullptr);
+    // With no pause between games, the winning threshold opens at the price per game.
+    PauseDialog(const DialogContext& context, PauseSettings& settings, Money pricePerGame,
+                QWidget* parent = nullptr);
 
     // Arrow and button controls by their released tag (101..115).
     ImageButton* imageByTag(int tag) const;
@@ -32,9 +38,10 @@ class PauseDialog : public GameDialog {
     void onNumbersLabelClicked();
     void onGamesLabelClicked();
     void onWinningLabelClicked();
+    ImageButton& button(Button which) const;
     // OK or CANCEL went down (a plain left press) and came up again.
-    void onButtonPressed(ImageButton& button);
-    void onButtonReleased(ImageButton& button);
+    void onButtonPressed(Button which);
+    void onButtonReleased(Button which);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,11 +51,16 @@ class PauseDialog : public GameDialog {
     void showSettings();
     void showRow(Row row);
     HeldArrow* makeArrow(ImageButton& image, PauseArrow arrow);
-    void paintButton(ImageButton& button, bool pressed);
+    ImageButton* placeButton(const char* name, const QRect& designRect, int tag, int helpNumber,
+                             const char* spoken, Button which);
+    void paintButton(Button which, bool pressed);
     QLabel* makeLabel(const QRect& designRect, Qt::Alignment alignment, int helpNumber);
 
     PauseSettings& settings_;
+    Money pricePerGame_;
     std::vector<ImageButton*> images_;
     std::vector<HeldArrow*> arrows_;
-    ImageButton* pressedButton_ = nullptr;  // OK or CANCEL held down
+    ImageButton* okButton_ = nullptr;
+    ImageButton* cancelButton_ = nullptr;
+    std::optional<Button> pressed_;  // OK or CANCEL held down
 };

@@ -68,11 +68,12 @@ bool IsUpArrow(OddsArrow arrow) {
 
 }  // namespace
 
-PayoffsWindow::PayoffsWindow(const DialogContext& context, OddsBrowser::ScheduleLoader loadSchedule,
+PayoffsWindow::PayoffsWindow(const DialogContext& context, GameState& state,
+                             OddsBrowser::ScheduleLoader loadSchedule,
                              QWidget* parent)
     : GameDialog(context, window_style::Payoffs, {kDesignWidth, kDesignHeight},
                  QStringLiteral("Payoffs & Odds"), parent),
-      browser_(context.state, std::move(loadSchedule)) {
+      browser_(state, std::move(loadSchedule)) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     QPalette green = palette();
@@ -256,9 +257,9 @@ void PayoffsWindow::showTable() {
 }
 
 void PayoffsWindow::showValues() {
-    paintText(*aggregateValue, money::currency(state_.AggregateLimit, 0), kBlack,
+    paintText(*aggregateValue, money::currency(browser_.schedule().AggregateLimit, 0), kBlack,
               CaptionAlignment::Centre);
-    paintText(*casinoValue, QString::number(state_.ScheduleNumber), kBlack,
+    paintText(*casinoValue, QString::number(browser_.schedule().ScheduleNumber), kBlack,
               CaptionAlignment::Centre);
     paintText(*spotValue, QString::number(browser_.spots()), kBlack, CaptionAlignment::Centre);
     paintText(*betValue, money::currency(browser_.bet()), kBlack, CaptionAlignment::Centre);
@@ -308,8 +309,9 @@ void PayoffsWindow::fitTabs() {
     }
 }
 
-void ShowPayoffsAndOdds(const DialogContext& context, QWidget* parent) {
+void ShowPayoffsAndOdds(const DialogContext& context, GameState& state, QWidget* parent) {
     PayoffsWindow form(
-        context, [](GameState& s, int number) { LoadSchedule(s, kSchedulesFile, number); }, parent);
+        context, state,
+        [](ScheduleInForce& s, int number) { LoadSchedule(s, kSchedulesFile, number); }, parent);
     form.exec();
 }

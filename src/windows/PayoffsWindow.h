@@ -22,8 +22,9 @@ class PayoffsWindow : public GameDialog {
     // on to the application's handler.
     using ReportError = std::function<void(const IoError&)>;
 
-    PayoffsWindow(const DialogContext& context, OddsBrowser::ScheduleLoader loadSchedule,
-                  QWidget* parent = nullptr);
+    // Opens at the state's ticket and bet; the casino arrows change its schedule in force.
+    PayoffsWindow(const DialogContext& context, GameState& state,
+                  OddsBrowser::ScheduleLoader loadSchedule, QWidget* parent = nullptr);
 
     const OddsBrowser& browser() const { return browser_; }
     void setReportError(ReportError report) { reportError_ = std::move(report); }
@@ -73,4 +74,4 @@ class PayoffsWindow : public GameDialog {
 // Opens the window modally for the ticket in play: on its kind's tab (a way
 // ticket on "1 To 20 Spot"), at its spot count, with its price per way as the
 // bet. The casino arrows read cpos.vlr in the working directory.
-void ShowPayoffsAndOdds(const DialogContext& context, QWidget* parent);
+void ShowPayoffsAndOdds(const DialogContext& context, GameState& state, QWidget* parent);

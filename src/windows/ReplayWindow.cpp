@@ -3,7 +3,7 @@
 #include <QPlainTextEdit>
 
 #include "core/replay/ReplayText.h"
-#include "core/state/GameState.h"
+#include "core/state/PayoffTables.h"
 #include "ui/ImageButton.h"
 #include "ui/PressButton.h"
 #include "ui/WindowScaler.h"
@@ -14,10 +14,11 @@ constexpr int kCaptionUnits = 17;
 constexpr int kCaptionOffset = 4;
 }  // namespace
 
-ReplayWindow::ReplayWindow(const DialogContext& context, QString historyPath, int gameNumber,
-                           QWidget* parent)
+ReplayWindow::ReplayWindow(const DialogContext& context, const PayoffTables& payoffs,
+                           QString historyPath, int gameNumber, QWidget* parent)
     : GameDialog(context, window_style::Replay, {kDesignWidth, kDesignHeight}, replay::Caption(0),
                  parent),
+      payoffs_(payoffs),
       historyPath_(std::move(historyPath)),
       gameNumber_(gameNumber) {
     sentences = new QPlainTextEdit(this);
@@ -62,7 +63,7 @@ void ReplayWindow::showGame() {
     // A read error leaves the box cleared and goes on to the error report.
     const std::optional<GameRecord> record = replay::ReadGame(historyPath_, gameNumber_);
     if (!record) return;
-    sentences->setPlainText(replay::Lines(*record, state_.Payoffs).join(QLatin1Char('\n')));
+    sentences->setPlainText(replay::Lines(*record, payoffs_).join(QLatin1Char('\n')));
 }
 
 void ReplayWindow::showPreviousGame() {

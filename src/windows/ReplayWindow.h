@@ -2,6 +2,7 @@
 
 #include "windows/GameDialog.h"
 
+struct PayoffTables;
 class PressButton;
 class QPlainTextEdit;
 
@@ -16,9 +17,9 @@ class ReplayWindow : public GameDialog {
     static constexpr int kNextTag = 23;
 
     // Starts at game `gameNumber` (0..999); a way ticket is paid from the
-    // schedule in force. Throws IoError when the file is shorter than the slot.
-    ReplayWindow(const DialogContext& context, QString historyPath, int gameNumber,
-                 QWidget* parent = nullptr);
+    // payoffs in force. Throws IoError when the file is shorter than the slot.
+    ReplayWindow(const DialogContext& context, const PayoffTables& payoffs, QString historyPath,
+                 int gameNumber, QWidget* parent = nullptr);
 
     // The game shown.
     int gameNumber() const { return gameNumber_; }
@@ -38,6 +39,7 @@ class ReplayWindow : public GameDialog {
     PressButton* makeButton(const QRect& designRect, int tag, const QString& caption,
                             std::function<void()> action);
 
+    const PayoffTables& payoffs_;
     QString historyPath_;
     int gameNumber_ = 0;
 };

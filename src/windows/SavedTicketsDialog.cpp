@@ -51,11 +51,12 @@ bool askYesNo(QWidget* parent, const QString& question, QPoint at) {
 
 }  // namespace
 
-SavedTicketsDialog::SavedTicketsDialog(Mode mode, const DialogContext& context, QString ticketsPath,
-                                       QWidget* parent)
+SavedTicketsDialog::SavedTicketsDialog(Mode mode, const DialogContext& context, GameState& state,
+                                       QString ticketsPath, QWidget* parent)
     : GameDialog(context, window_style::SavedTickets, {kDesignWidth, kDesignHeight},
                  modeWord(mode) + QStringLiteral(" YOUR FAVORITE TICKET"), parent),
       mode_(mode),
+      state_(state),
       ticketsPath_(std::move(ticketsPath)),
       confirm_(askYesNo) {
     setObjectName(QStringLiteral("SavedTicketsDialog"));

@@ -2,6 +2,7 @@
 
 #include "windows/GameDialog.h"
 
+struct GameState;
 class HeldArrow;
 class QLineEdit;
 class QListWidget;
@@ -20,8 +21,9 @@ class SavedTicketsDialog : public GameDialog {
     // Asks the question with Yes and No at a screen position; true for Yes.
     using Confirm = std::function<bool(QWidget* parent, const QString& question, QPoint at)>;
 
-    SavedTicketsDialog(Mode mode, const DialogContext& context, QString ticketsPath,
-                       QWidget* parent = nullptr);
+    // SAVE stores the state's ticket and bet; RESTORE puts a saved one back into it.
+    SavedTicketsDialog(Mode mode, const DialogContext& context, GameState& state,
+                       QString ticketsPath, QWidget* parent = nullptr);
 
     Outcome outcome() const { return outcome_; }
     // Replaces the Yes/No question of DELETE (tests answer it themselves).
@@ -61,6 +63,7 @@ class SavedTicketsDialog : public GameDialog {
     void deleteTicket();
 
     Mode mode_;
+    GameState& state_;
     QString ticketsPath_;
     Confirm confirm_;
     Outcome outcome_ = Outcome::None;

@@ -16,7 +16,7 @@ SoundsDialog::SoundsDialog(const DialogContext& context, Waiter& waiter, QWidget
     : GameDialog(context, window_style::Sounds, {kDesignWidth, kDesignHeight},
                  QStringLiteral("Sounds"), parent),
       waiter_(waiter),
-      settings_(context.state, context.sound, waiter, *this) {
+      settings_(context.session, context.sound, waiter, *this) {
     setObjectName(QStringLiteral("SoundsDialog"));
     QFont font(fonts::kTimes);
     font.setBold(true);
@@ -111,5 +111,5 @@ void SoundsDialog::done(int result) {
 bool ShowSoundSettings(const DialogContext& context, Waiter& waiter, QWidget* parent) {
     SoundsDialog form(context, waiter, parent);
     form.exec();
-    return SoundSettings::menuChecked(context.state);
+    return SoundSettings::menuChecked(context.session);
 }

@@ -46,8 +46,8 @@ QString spotsSaid(const QString& shown) {
 
 }  // namespace
 
-TableSpeech::TableSpeech(const GameState& state, const TableParts& parts, Announce announce)
-    : state_(state), parts_(parts), announce_(std::move(announce)) {
+TableSpeech::TableSpeech(const TicketState& ticket, const TableParts& parts, Announce announce)
+    : ticket_(ticket), parts_(parts), announce_(std::move(announce)) {
     nameControls();
 }
 
@@ -111,9 +111,9 @@ void TableSpeech::cellPainted(int number, CellLook look) {
     // The mark is the checked state, which a screen reader says as Space
     // changes it; a description change of the focused number is not read.
     QStringList words;
-    if (marked && state_.Kind == TicketKind::Way) {
-        const int group = SetHolding(state_, number);
-        words << QStringLiteral("group %1").arg(group > 0 ? group : state_.CurrentSet);
+    if (marked && ticket_.Kind == TicketKind::Way) {
+        const int group = SetHolding(ticket_, number);
+        words << QStringLiteral("group %1").arg(group > 0 ? group : ticket_.CurrentSet);
     }
     if (drawn) words << QStringLiteral("drawn");
     if (look == CellLook::Caught) words << QStringLiteral("caught");

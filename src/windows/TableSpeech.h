@@ -6,7 +6,7 @@
 #include "core/ticket/BetControls.h"
 #include "game/TableView.h"
 
-struct GameState;
+struct TicketState;
 struct TableParts;
 
 // What a screen reader hears of the main window. Every painted control gets
@@ -20,7 +20,7 @@ class TableSpeech {
   public:
     using Announce = std::function<void(const QString&)>;
 
-    TableSpeech(const GameState& state, const TableParts& parts, Announce announce);
+    TableSpeech(const TicketState& ticket, const TableParts& parts, Announce announce);
 
     // The spoken name of a bet arrow ("Ten More Games"), also its tooltip.
     static QString arrowName(BetArrow arrow);
@@ -42,7 +42,7 @@ class TableSpeech {
     void nameControls();
     void centreSaid(const QString& said);
 
-    const GameState& state_;
+    const TicketState& ticket_;
     const TableParts& parts_;
     Announce announce_;
 };

@@ -239,11 +239,11 @@ void TableWindow::routeEvents() {
     connect(menu_.kenoHistory, &QAction::triggered, this, [this] { help_.showTopic(37); });
     connect(menu_.payoffsAndOdds, &QAction::triggered, this, &TableWindow::openPayoffs);
     connect(menu_.gamesHistory, &QAction::triggered, this,
-            [this] { ShowGamesHistory(dialogContext(), this, kGamesFile); });
+            [this] { ShowGamesHistory(dialogContext(), state_.Payoffs, this, kGamesFile); });
     connect(menu_.ballFrequency, &QAction::triggered, this,
             [this] { ShowBallFrequency(dialogContext(), this, kGamesFile); });
     connect(menu_.yourPlay, &QAction::triggered, this,
-            [this] { ShowYourPlay(dialogContext(), this, kGamesFile); });
+            [this] { ShowYourPlay(dialogContext(), state_, this, kGamesFile); });
     connect(menu_.about, &QAction::triggered, this, [this] { ShowAboutBox(this); });
     AttachWhatsThisKey(this, helpPopup());
     routeTicketMenu();
@@ -259,13 +259,13 @@ DialogContext TableWindow::dialogContext() {
 }
 
 void TableWindow::openPayoffs() {
-    ShowPayoffsAndOdds(dialogContext(), this);
+    ShowPayoffsAndOdds(dialogContext(), state_, this);
     // The casino arrows may have put another schedule, and limit, in force.
     table_->showIdleMessage();
 }
 
 void TableWindow::openPauseSettings() {
-    PauseDialog form(dialogContext(), pauseSettings_, this);
+    PauseDialog form(dialogContext(), pauseSettings_, state_.PricePerGame, this);
     form.exec();
 }
 

@@ -20,12 +20,14 @@ TicketPrinter& TableWindow::ticketPrinter() { return *printer_; }
 
 void TableWindow::saveTicket() {
     tickets_->prepareSave();
-    SavedTicketsDialog form(SavedTicketsDialog::Mode::Save, dialogContext(), kTicketsFile, this);
+    SavedTicketsDialog form(SavedTicketsDialog::Mode::Save, dialogContext(), state_, kTicketsFile,
+                            this);
     form.exec();
 }
 
 void TableWindow::restoreTicket() {
-    SavedTicketsDialog form(SavedTicketsDialog::Mode::Restore, dialogContext(), kTicketsFile, this);
+    SavedTicketsDialog form(SavedTicketsDialog::Mode::Restore, dialogContext(), state_, kTicketsFile,
+                            this);
     form.exec();
     if (form.outcome() == SavedTicketsDialog::Outcome::Restored) tickets_->putRestoredTicket();
 }

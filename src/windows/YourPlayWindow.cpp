@@ -19,14 +19,14 @@ constexpr int kLuckHelp = 183;
 constexpr int kFairnessHelp = 184;
 }  // namespace
 
-YourPlayWindow::YourPlayWindow(const DialogContext& context, const QString& historyPath,
-                               QWidget* parent)
+YourPlayWindow::YourPlayWindow(const DialogContext& context, const ScheduleInForce& schedule,
+                               const QString& historyPath, QWidget* parent)
     : GameDialog(context, window_style::YourPlay, {kDesignWidth, kDesignHeight},
                  QStringLiteral("Your Play"), parent) {
     const stats::PlayHistory play =
-        stats::ReadPlayHistory(historyPath, state_.Payoffs, state_.AggregateLimit);
+        stats::ReadPlayHistory(historyPath, schedule.Payoffs, schedule.AggregateLimit);
     const stats::PlayFigures figures = stats::FiguresOf(play);
-    const stats::PlayWords words = stats::DescribePlay(play, figures, state_.ScheduleNumber);
+    const stats::PlayWords words = stats::DescribePlay(play, figures, schedule.ScheduleNumber);
     net_ = NetResultPicture(stats::NetResult(play));
     balls_ = BallCountPicture(play.balls, figures.games);
 
@@ -96,9 +96,10 @@ void YourPlayWindow::fitTexts() {
     }
 }
 
-void ShowYourPlay(const DialogContext& context, QWidget* parent, const QString& historyPath) {
+void ShowYourPlay(const DialogContext& context, const ScheduleInForce& schedule, QWidget* parent,
+                  const QString& historyPath) {
     std::optional<Hourglass> hourglass(std::in_place);
-    YourPlayWindow form(context, historyPath, parent);
+    YourPlayWindow form(context, schedule, historyPath, parent);
     hourglass.reset();
     form.exec();
 }

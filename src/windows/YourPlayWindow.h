@@ -4,6 +4,7 @@
 #include "windows/GameDialog.h"
 
 class QLabel;
+struct ScheduleInForce;
 
 // "Your Play": how the recorded games went against what their tickets were
 // worth under the schedule in force, and whether the balls look fair, in
@@ -16,8 +17,9 @@ class YourPlayWindow : public GameDialog {
     static constexpr int kDesignHeight = 440;
 
     // Reads the history once: IoError when it is missing or damaged.
-    YourPlayWindow(const DialogContext& context, const QString& historyPath,
-                   QWidget* parent = nullptr);
+    // The figures use the schedule in force.
+    YourPlayWindow(const DialogContext& context, const ScheduleInForce& schedule,
+                   const QString& historyPath, QWidget* parent = nullptr);
 
     QLabel* headingLabel = nullptr;    // the games and the schedule the figures use
     ImageButton* netImage = nullptr;   // the net result against the expected
@@ -45,4 +47,5 @@ class YourPlayWindow : public GameDialog {
 };
 
 // Opens "Your Play" modally from the Help menu, with the hourglass while it reads.
-void ShowYourPlay(const DialogContext& context, QWidget* parent, const QString& historyPath);
+void ShowYourPlay(const DialogContext& context, const ScheduleInForce& schedule, QWidget* parent,
+                  const QString& historyPath);

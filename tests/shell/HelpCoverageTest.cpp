@@ -54,16 +54,16 @@ TEST(HelpCoverage, EveryHelpNumberOfEveryWindowHasATopic) {
         keno.attachWayWindow(way);
         CollectHelpNumbers(keno, numbers);
         CollectHelpNumbers(*way, numbers);
-        PauseDialog pause({state, sounds, showHelp}, settings);
+        PauseDialog pause({state, sounds, showHelp}, settings, state.PricePerGame);
         CollectHelpNumbers(pause, numbers);
-        PayoffsWindow payoffs({state, sounds, showHelp}, [](GameState&, int) {});
+        PayoffsWindow payoffs({state, sounds, showHelp}, state, [](ScheduleInForce&, int) {});
         CollectHelpNumbers(payoffs, numbers);
         // The main window has written Games.vlr into this folder.
         HistoryWindow history({state, sounds, showHelp}, QStringLiteral("Games.vlr"), {});
         CollectHelpNumbers(history, numbers);
         FrequencyWindow balls({state, sounds, showHelp}, QStringLiteral("Games.vlr"));
         CollectHelpNumbers(balls, numbers);
-        YourPlayWindow yourPlay({state, sounds, showHelp}, QStringLiteral("Games.vlr"));
+        YourPlayWindow yourPlay({state, sounds, showHelp}, state, QStringLiteral("Games.vlr"));
         CollectHelpNumbers(yourPlay, numbers);
     }
     QDir::setCurrent(previous);

@@ -18,10 +18,9 @@ struct PauseDialogTest : ::testing::Test {
 
     void press(PauseDialog& form, int tag) {
         if (tag == 113 || tag == 115) {
-            ImageButton* image = form.imageByTag(tag);
-            ASSERT_NE(image, nullptr);
-            form.onButtonPressed(*image);
-            form.onButtonReleased(*image);
+            const auto button = tag == 113 ? PauseDialog::Button::Ok : PauseDialog::Button::Cancel;
+            form.onButtonPressed(button);
+            form.onButtonReleased(button);
         } else {
             HeldArrow* arrow = form.arrowByTag(tag);
             ASSERT_NE(arrow, nullptr);
@@ -34,7 +33,7 @@ struct PauseDialogTest : ::testing::Test {
 TEST_F(PauseDialogTest, OpensFromTheSettingsAndCommitsOnOk) {
     state.PricePerGame = money::dollars(2);
     state.PauseBetweenNumbers = 60;
-    PauseDialog form({state, sounds}, settings);
+    PauseDialog form({state, sounds}, settings, state.PricePerGame);
     EXPECT_EQ(form.windowTitle(), "Pause Games");
     EXPECT_EQ(form.numbersValue->text(), "60");
     EXPECT_EQ(form.gamesLabel->text(), "Don't Pause Between Games");
@@ -57,7 +56,7 @@ TEST_F(PauseDialogTest, OpensFromTheSettingsAndCommitsOnOk) {
 
 TEST_F(PauseDialogTest, CancelKeepsTheSettingsAndHeldArrowsRepeat) {
     state.PauseBetweenGames = 5;
-    PauseDialog form({state, sounds}, settings);
+    PauseDialog form({state, sounds}, settings, state.PricePerGame);
     HeldArrow* up = form.arrowByTag(109);
     up->press();
     up->tick();
@@ -81,7 +80,7 @@ TEST_F(PauseDialogTest, CancelKeepsTheSettingsAndHeldArrowsRepeat) {
 
 // The arrows and OK/CANCEL are bold, 13 units, as every other button.
 TEST_F(PauseDialogTest, ButtonsAndArrowsAreBold) {
-    PauseDialog form({state, sounds}, settings);
+    PauseDialog form({state, sounds}, settings, state.PricePerGame);
     const int height = form.height();
     const ControlPainter painter(
         window_style::Pause, [height] { return height; }, DialogContext{state, sounds}.bevelWidth);

@@ -21,14 +21,14 @@ class PayoffsWindowTest : public ::testing::Test {
     }
 
     std::unique_ptr<PayoffsWindow> Open() {
-        auto loader = [this](GameState& s, int number) {
+        auto loader = [this](ScheduleInForce& s, int number) {
             ++loads;
             if (number == 5)
                 throw IoError(QStringLiteral("cpos.vlr"),
                               QStringLiteral("Read beyond end of file"));
             s.AggregateLimit = money::dollars(1000 * number);
         };
-        auto form = std::make_unique<PayoffsWindow>(DialogContext{state, sounds}, loader);
+        auto form = std::make_unique<PayoffsWindow>(DialogContext{state, sounds}, state, loader);
         form->setReportError([this](const IoError& error) { reported.append(error.message()); });
         return form;
     }

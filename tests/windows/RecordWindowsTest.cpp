@@ -117,7 +117,7 @@ TEST_F(RecordWindowsTest, ScrollButtonsMoveTheTopLineAndStopAtTheTop) {
 
 TEST_F(RecordWindowsTest, ReplayStepsRoundTheRing) {
     play(1);
-    ReplayWindow form({state, sounds}, path(), 0);
+    ReplayWindow form({state, sounds}, state.Payoffs, path(), 0);
     EXPECT_EQ(form.windowTitle(), "Game #000");
     EXPECT_TRUE(
         form.sentences->toPlainText().startsWith("You Won $0.00\nPlaying This 1 Spot Ticket\n"));
@@ -130,7 +130,7 @@ TEST_F(RecordWindowsTest, ReplayStepsRoundTheRing) {
     EXPECT_TRUE(form.sentences->toPlainText().startsWith("You Won $1.00\n"));
 
     // Without a history only the caption follows.
-    ReplayWindow none({state, sounds}, dir.filePath("none.vlr"), 0);
+    ReplayWindow none({state, sounds}, state.Payoffs, dir.filePath("none.vlr"), 0);
     EXPECT_TRUE(none.sentences->toPlainText().isEmpty());
 }
 
@@ -174,7 +174,7 @@ TEST_F(RecordWindowsTest, DamagedSlotsAreShownWithoutReachingOutside) {
     form.replaySelectedGame();
     EXPECT_EQ(replayed, 2);  // not the damaged 5000
 
-    ReplayWindow replay({state, sounds}, path(), replayed);
+    ReplayWindow replay({state, sounds}, state.Payoffs, path(), replayed);
     EXPECT_EQ(replay.windowTitle(), "Game #002");
     EXPECT_TRUE(replay.sentences->toPlainText().isEmpty());  // kind 200 has no wording
     data[slot2 + 1720] = char(10);                           // a way ticket of nonsense counts

@@ -39,7 +39,7 @@ class SavedTicketsDialogTest : public TableWindowFixture {
         TicketFile(kTicketsFile).save(savedTicketFromState(ticket, QLatin1String(name)));
     }
     std::unique_ptr<SavedTicketsDialog> open(SavedTicketsDialog::Mode mode) {
-        return std::make_unique<SavedTicketsDialog>(mode, DialogContext{state_, sound_},
+        return std::make_unique<SavedTicketsDialog>(mode, DialogContext{state_, sound_}, state_,
                                                     kTicketsFile);
     }
     static QStringList listed(const SavedTicketsDialog& form) {

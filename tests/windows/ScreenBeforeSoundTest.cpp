@@ -93,7 +93,7 @@ TEST_F(ScreenBeforeSoundTest, EveryBlockingSoundOfARunFindsTheTableOnScreen) {
 TEST_F(ScreenBeforeSoundTest, APauseArrowLooksPressedBeforeItsClick) {
     ScreenCheckingPlayer player;
     PauseSettings settings;
-    PauseDialog pause({state_, player}, settings);
+    PauseDialog pause({state_, player}, settings, state_.PricePerGame);
     pause.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&pause));
     player.window = &pause;

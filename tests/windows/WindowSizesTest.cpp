@@ -66,17 +66,17 @@ struct EveryWindow {
     StartedTable started;
     TableWindow& keno;
     WayWindow* way = new WayWindow(&keno);
-    PauseDialog pause{keno.dialogContext(), settings};
+    PauseDialog pause{keno.dialogContext(), settings, keno.state().PricePerGame};
     SoundsDialog soundsWindow{keno.dialogContext(), waiter};
-    PayoffsWindow payoffs{keno.dialogContext(), [](GameState&, int) {}};
-    SavedTicketsDialog save{SavedTicketsDialog::Mode::Save, keno.dialogContext(),
+    PayoffsWindow payoffs{keno.dialogContext(), keno.state(), [](ScheduleInForce&, int) {}};
+    SavedTicketsDialog save{SavedTicketsDialog::Mode::Save, keno.dialogContext(), keno.state(),
                             QStringLiteral("Tickets.vlr")};
     AggregateNotice aggregate{state, sounds};
     // The main window has written Games.vlr here.
     HistoryWindow history{keno.dialogContext(), QStringLiteral("Games.vlr"), {}};
-    ReplayWindow replay{keno.dialogContext(), QStringLiteral("Games.vlr"), 0};
+    ReplayWindow replay{keno.dialogContext(), keno.state().Payoffs, QStringLiteral("Games.vlr"), 0};
     FrequencyWindow balls{keno.dialogContext(), QStringLiteral("Games.vlr")};
-    YourPlayWindow yourPlay{keno.dialogContext(), QStringLiteral("Games.vlr")};
+    YourPlayWindow yourPlay{keno.dialogContext(), keno.state(), QStringLiteral("Games.vlr")};
     AboutBox about;
 };
 

@@ -56,7 +56,7 @@ struct YourPlayWindowTest : ::testing::Test {
 
 TEST_F(YourPlayWindowTest, ASmallHistoryInWordsAndUnderThePointer) {
     playFourGames();
-    YourPlayWindow form({state, sounds}, path());
+    YourPlayWindow form({state, sounds}, state, path());
     EXPECT_EQ(form.windowTitle(), "Your Play");
     EXPECT_EQ(form.headingLabel->text(), "Your last 4 games under the payoffs of Casino Number 7.");
     // $6.00 back of $4.00; 75 cents a game expected, $2.60 the deviation.
@@ -96,7 +96,7 @@ TEST_F(YourPlayWindowTest, ASmallHistoryInWordsAndUnderThePointer) {
 TEST_F(YourPlayWindowTest, OpensOnAnEmptyOrDamagedHistoryAndClosesOnEscape) {
     CreateHistoryFile(path());
     {
-        YourPlayWindow empty({state, sounds}, path());
+        YourPlayWindow empty({state, sounds}, state, path());
         EXPECT_EQ(empty.headingLabel->text(),
                   "No game is recorded yet: the pictures fill in as you play.");
         EXPECT_TRUE(empty.luckLabel->text().isEmpty());
@@ -112,11 +112,11 @@ TEST_F(YourPlayWindowTest, OpensOnAnEmptyOrDamagedHistoryAndClosesOnEscape) {
     QByteArray data = file_bytes::readAll(path());
     data[2 * 1800 + 1692 + 5] = char(93);  // game 1 drew ball 93
     file_bytes::writeAll(path(), data);
-    YourPlayWindow damagedGame({state, sounds}, path());
+    YourPlayWindow damagedGame({state, sounds}, state, path());
     EXPECT_EQ(damagedGame.headingLabel->text(),
               "Your last 3 games under the payoffs of Casino Number 7 (1 damaged game left out).");
 
     file_bytes::putInt(data, 0, 4, 4242);  // a header game number with no slot
     file_bytes::writeAll(path(), data);
-    EXPECT_THROW(YourPlayWindow({state, sounds}, path()), IoError);
+    EXPECT_THROW(YourPlayWindow({state, sounds}, state, path()), IoError);
 }

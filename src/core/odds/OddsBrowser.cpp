@@ -3,7 +3,7 @@
 #include <algorithm>
 
 OddsBrowser::OddsBrowser(GameState& state, ScheduleLoader loadSchedule)
-    : state_(state),
+    : schedule_(state),
       loadSchedule_(std::move(loadSchedule)),
       tab_(openingTab(state.Kind)),
       spots_(openingSpots(state)),
@@ -11,8 +11,8 @@ OddsBrowser::OddsBrowser(GameState& state, ScheduleLoader loadSchedule)
       // arrows' arithmetic; the window's bet stays within its own range.
       bet_(std::clamp(state.PricePerWay, kLowestBet, kHighestBet)) {}
 
-int OddsBrowser::openingSpots(const GameState& state) {
-    const int spots = PayoffSpotsOf(state);
+int OddsBrowser::openingSpots(const TicketState& ticket) {
+    const int spots = PayoffSpotsOf(ticket);
     return spots != 0 ? spots : 1;
 }
 
@@ -74,16 +74,16 @@ bool OddsBrowser::stepSpots(bool up) {
 }
 
 bool OddsBrowser::stepSchedule(bool up) {
-    const std::int32_t current = state_.ScheduleNumber;
+    const std::int32_t current = schedule_.ScheduleNumber;
     // Record 0 may name any number; stepping from the ends of the range must not wrap.
     const std::int64_t next = std::int64_t{current} + (up ? 1 : -1);
     if (next < 0 || next > kLastSchedule) return false;
-    state_.ScheduleNumber = static_cast<std::int32_t>(next);
+    schedule_.ScheduleNumber = static_cast<std::int32_t>(next);
     try {
-        loadSchedule_(state_, state_.ScheduleNumber);
+        loadSchedule_(schedule_, schedule_.ScheduleNumber);
     } catch (...) {
         // The number shown must stay that of the tables still in force.
-        state_.ScheduleNumber = current;
+        schedule_.ScheduleNumber = current;
         throw;
     }
     fill(odds::kFillAll);
@@ -92,6 +92,6 @@ bool OddsBrowser::stepSchedule(bool up) {
 
 void OddsBrowser::fill(odds::FillFlags flags) {
     const odds::OddsInputs inputs{tabKind(), spots_,          bet_,
-                                  mode_,     &state_.Payoffs, state_.AggregateLimit};
+                                  mode_,     &schedule_.Payoffs, schedule_.AggregateLimit};
     odds::FillOddsTable(inputs, flags, view_);
 }

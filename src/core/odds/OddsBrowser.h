@@ -15,7 +15,7 @@ enum class OddsArrow { BetUp, BetDown, SpotUp, SpotDown, CasinoUp, CasinoDown };
 class OddsBrowser {
   public:
     // Puts record `number` of the schedule file in force; throws IoError.
-    using ScheduleLoader = std::function<void(GameState&, int number)>;
+    using ScheduleLoader = std::function<void(ScheduleInForce&, int number)>;
 
     static constexpr Money kBetStep = 500;                     // $0.05
     static constexpr Money kLowestBet = 500;                   // $0.05
@@ -24,13 +24,14 @@ class OddsBrowser {
     static constexpr int kLastSchedule = 99;
 
     // Bet := PricePerWay, one-in mode, the tab of the ticket's kind and its
-    // spot count (openingSpots). The table is filled by the first SelectTab.
+    // spot count (openingSpots). The table is filled by the first SelectTab;
+    // the casino arrows change the state's schedule in force.
     OddsBrowser(GameState& state, ScheduleLoader loadSchedule);
 
     // The tab a ticket kind opens on: its own, a way ticket's is "1 To 20 Spot".
     static int openingTab(TicketKind kind) { return kinds::TabOf(kind); }
     // The spot count the menu opens the window at.
-    static int openingSpots(const GameState& state);
+    static int openingSpots(const TicketState& ticket);
 
     int tab() const { return tab_; }
     TicketKind tabKind() const { return kinds::TabKind(tab_); }
@@ -40,7 +41,7 @@ class OddsBrowser {
     Money betStep() const { return betStep_; }
     odds::OddsMode mode() const { return mode_; }
     const odds::OddsView& view() const { return view_; }
-    const GameState& state() const { return state_; }
+    const ScheduleInForce& schedule() const { return schedule_; }
 
     // Shows a tab (another number: the first): a spot count outside its range
     // becomes its minimum.
@@ -61,7 +62,7 @@ class OddsBrowser {
     bool stepSchedule(bool up);
     void fill(odds::FillFlags flags);
 
-    GameState& state_;
+    ScheduleInForce& schedule_;
     ScheduleLoader loadSchedule_;
     int tab_ = 0;
     int spots_ = 1;

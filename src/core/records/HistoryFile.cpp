@@ -135,8 +135,8 @@ HistoryStartup recordingOff(const QString& text) {
 
 }  // namespace
 
-HistoryStartup OpenHistoryAtStartup(GameState& state, const QString& path) {
-    state.GameNumber = -1;
+HistoryStartup OpenHistoryAtStartup(RunState& run, const QString& path) {
+    run.GameNumber = -1;
     // An empty file holds no game: what a start killed while creating it
     // left behind before the history was written whole.
     if (!RecordFile::exists(path) || RecordFile::isEmptyFile(path)) {
@@ -162,12 +162,12 @@ HistoryStartup OpenHistoryAtStartup(GameState& state, const QString& path) {
     }
     const QString reason = damage(count, count > 0 ? &header : nullptr);
     if (reason.isEmpty()) {
-        state.GameNumber = header.GameNumber;
-        state.Balance = balanceFromHeader(header);
+        run.GameNumber = header.GameNumber;
+        run.Balance = balanceFromHeader(header);
         return {};
     }
     // A header with a sound game number is still the player's balance.
-    state.Balance = count > 0 && isGameNumber(header.GameNumber) ? balanceFromHeader(header) : 0;
+    run.Balance = count > 0 && isGameNumber(header.GameNumber) ? balanceFromHeader(header) : 0;
     return recordingOff(
         QStringLiteral("The games history %1 is damaged: %2. The file is left as it is.")
             .arg(displayName(path), reason));

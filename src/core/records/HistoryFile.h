@@ -74,7 +74,7 @@ struct HistoryStartup {
 // that cannot be created (a full disk leaves no part of it behind) is left
 // untouched: the warning names it and the reason, recording is off and the
 // numbering starts at 000.
-HistoryStartup OpenHistoryAtStartup(GameState& state, const QString& path);
+HistoryStartup OpenHistoryAtStartup(RunState& run, const QString& path);
 
 // One write of the recorder, in the order they are made.
 struct RecordWrite {

@@ -71,17 +71,17 @@ PayoffSchedule readSchedule(const QString& path, int record) {
     return decodeSchedule(file.read(record));
 }
 
-static void putInForce(GameState& state, const PayoffSchedule& schedule) {
-    state.AggregateLimit = schedule.AggregateLimit;
-    state.Payoffs = schedule.Tables;
+static void putInForce(ScheduleInForce& inForce, const PayoffSchedule& schedule) {
+    inForce.AggregateLimit = schedule.AggregateLimit;
+    inForce.Payoffs = schedule.Tables;
 }
 
-void LoadSchedule(GameState& state, const QString& path, int record) {
-    putInForce(state, readSchedule(path, record));
+void LoadSchedule(ScheduleInForce& inForce, const QString& path, int record) {
+    putInForce(inForce, readSchedule(path, record));
 }
 
-void LoadStartupSchedule(GameState& state, const QString& path) {
+void LoadStartupSchedule(ScheduleInForce& inForce, const QString& path) {
     const PayoffSchedule schedule = readSchedule(path, 0);
-    putInForce(state, schedule);
-    state.ScheduleNumber = schedule.ScheduleNumber;
+    putInForce(inForce, schedule);
+    inForce.ScheduleNumber = schedule.ScheduleNumber;
 }

@@ -6,7 +6,7 @@
 
 #include "core/state/PayoffTables.h"
 
-struct GameState;
+struct ScheduleInForce;
 
 // cpos.vlr: the payoff schedules, one fixed-size record each, read only.
 constexpr std::size_t kScheduleRecordSize = 5616;
@@ -33,10 +33,10 @@ PayoffSchedule readSchedule(const QString& path, int record);
 
 // Puts the aggregate limit and the ten tables of `record` in force. The state is
 // changed only after the read succeeded; ScheduleNumber is left alone.
-void LoadSchedule(GameState& state, const QString& path, int record);
+void LoadSchedule(ScheduleInForce& inForce, const QString& path, int record);
 
 // The payoff schedules in the working directory.
 inline const QString kSchedulesFile = QStringLiteral("cpos.vlr");
 
 // Start-up: loads record 0 and also takes the schedule number it names.
-void LoadStartupSchedule(GameState& state, const QString& path);
+void LoadStartupSchedule(ScheduleInForce& inForce, const QString& path);

@@ -15,11 +15,8 @@ QString GameNumberText(std::int32_t gameNumber) {
     return QStringLiteral("%1").arg(std::max(gameNumber, 0), 3, 10, QLatin1Char('0'));
 }
 
-void ResetSessionSettings(GameState& state) {
-    ResetToNew<&GameState::PauseBetweenNumbers, &GameState::PauseBetweenGames,
-               &GameState::PauseWinThreshold, &GameState::SoundsOn, &GameState::MusicOn>(state);
-}
+void ResetSessionSettings(SessionSettings& settings) { settings = SessionSettings{}; }
 
-std::uint8_t PayoffSpotsOf(const GameState& state) {
-    return state.SpotsPerSet > 0 ? state.SpotsPerSet : state.SpotsMarked;
+std::uint8_t PayoffSpotsOf(const TicketState& ticket) {
+    return ticket.SpotsPerSet > 0 ? ticket.SpotsPerSet : ticket.SpotsMarked;
 }

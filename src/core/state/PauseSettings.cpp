@@ -1,9 +1,9 @@
 #include "core/state/PauseSettings.h"
 
-void PauseSettings::open(const GameState& state) {
-    numbersEdit_ = state.PauseBetweenNumbers;
-    gamesEdit_ = state.PauseBetweenGames;
-    if (state.PauseBetweenGames == 0) winEdit_ = state.PricePerGame;
+void PauseSettings::open(const SessionSettings& settings, Money pricePerGame) {
+    numbersEdit_ = settings.PauseBetweenNumbers;
+    gamesEdit_ = settings.PauseBetweenGames;
+    if (settings.PauseBetweenGames == 0) winEdit_ = pricePerGame;
     winStep_ = kFirstWinStep;
 }
 
@@ -67,10 +67,10 @@ void PauseSettings::clickWinningLabel(Money pricePerGame) {
     winEdit_ = winEdit_ != 0 ? 0 : pricePerGame;
 }
 
-void PauseSettings::commit(GameState& state) const {
-    state.PauseBetweenNumbers = numbersEdit_;
-    state.PauseBetweenGames = gamesEdit_;
-    state.PauseWinThreshold = winEdit_;
+void PauseSettings::commit(SessionSettings& settings) const {
+    settings.PauseBetweenNumbers = numbersEdit_;
+    settings.PauseBetweenGames = gamesEdit_;
+    settings.PauseWinThreshold = winEdit_;
 }
 
 PauseSettings::RowTexts PauseSettings::numbersTexts() const {

@@ -23,8 +23,9 @@ class PauseSettings {
         QString label;
     };
 
-    // Copies the settings when the window opens.
-    void open(const GameState& state);
+    // Copies the settings when the window opens; with no pause between games
+    // the winning threshold starts at the price per game.
+    void open(const SessionSettings& settings, Money pricePerGame);
     // One step of an arrow, with the wraps at the ends.
     void step(PauseArrow arrow);
     // A held arrow's repeat: one step, then the winning step grows.
@@ -38,7 +39,7 @@ class PauseSettings {
     void clickWinningLabel(Money pricePerGame);
 
     // OK: the working values become the game's settings.
-    void commit(GameState& state) const;
+    void commit(SessionSettings& settings) const;
 
     RowTexts numbersTexts() const;
     RowTexts gamesTexts() const;

@@ -6,15 +6,15 @@
 
 namespace bet {
 
-bool SpotLimitReached(const GameState& state, bool wayChecked) {
-    return state.SpotsMarked >= kMostSpots ||
-           (wayChecked && state.SpotsMarked == state.SpotsPerSet);
+bool SpotLimitReached(const TicketState& ticket, bool wayChecked) {
+    return ticket.SpotsMarked >= kMostSpots ||
+           (wayChecked && ticket.SpotsMarked == ticket.SpotsPerSet);
 }
 
-CellAction cellAction(CellState cell, const GameState& state, bool wayChecked) {
+CellAction cellAction(CellState cell, const TicketState& ticket, bool wayChecked) {
     switch (cell) {
         case CellState::Unmarked:
-            return SpotLimitReached(state, wayChecked) ? CellAction::None : CellAction::Mark;
+            return SpotLimitReached(ticket, wayChecked) ? CellAction::None : CellAction::Mark;
         case CellState::Marked:
             return CellAction::Unmark;
         case CellState::Locked:
@@ -26,33 +26,33 @@ CellAction cellAction(CellState cell, const GameState& state, bool wayChecked) {
 namespace {
 
 // The set being filled; none past the 80th way group, where it would be set 81.
-TicketSet* setBeingFilled(GameState& state) {
-    if (state.CurrentSet < 1 || state.CurrentSet > kSetCount) return nullptr;
-    return &state.Sets[state.CurrentSet];
+TicketSet* setBeingFilled(TicketState& ticket) {
+    if (ticket.CurrentSet < 1 || ticket.CurrentSet > kSetCount) return nullptr;
+    return &ticket.Sets[ticket.CurrentSet];
 }
 
 }  // namespace
 
-bool AddNumber(GameState& state, int number) {
-    TicketSet* set = setBeingFilled(state);
+bool AddNumber(TicketState& ticket, int number) {
+    TicketSet* set = setBeingFilled(ticket);
     // Refuse rather than write past the set: the limit check should make this unreachable.
-    if (!set || state.SpotsMarked >= TicketSet::kSlots) return false;
-    set->Numbers[state.SpotsMarked] = static_cast<std::uint8_t>(number);
-    ++state.SpotsMarked;
-    return state.SpotsMarked == state.SpotsPerSet;
+    if (!set || ticket.SpotsMarked >= TicketSet::kSlots) return false;
+    set->Numbers[ticket.SpotsMarked] = static_cast<std::uint8_t>(number);
+    ++ticket.SpotsMarked;
+    return ticket.SpotsMarked == ticket.SpotsPerSet;
 }
 
-void RemoveNumber(GameState& state, int number) {
-    TicketSet* set = setBeingFilled(state);
+void RemoveNumber(TicketState& ticket, int number) {
+    TicketSet* set = setBeingFilled(ticket);
     if (!set) return;
-    const int marked = std::min<int>(state.SpotsMarked, TicketSet::kSlots);
+    const int marked = std::min<int>(ticket.SpotsMarked, TicketSet::kSlots);
     auto first = set->Numbers.begin();
     auto last = first + marked;
     auto found = std::find(first, last, number);
     if (found == last) return;  // not in this set: nothing to take out
     std::move(found + 1, last, found);
     *(last - 1) = 0;
-    --state.SpotsMarked;
+    --ticket.SpotsMarked;
 }
 
 namespace {
@@ -94,12 +94,12 @@ SpinnerResult countBy(Count& value, int step, int most, ValueField field) {
     return result;
 }
 
-SpinnerResult gamesBy(GameState& state, int step) {
-    return countBy(state.NumberOfGames, step, kMostGames, ValueField::NumberOfGames);
+SpinnerResult gamesBy(BetState& bet, int step) {
+    return countBy(bet.NumberOfGames, step, kMostGames, ValueField::NumberOfGames);
 }
 
-SpinnerResult spotsBy(GameState& state, int step) {
-    return countBy(state.SpotsMarked, step, kMostSpots, ValueField::Spot);
+SpinnerResult spotsBy(TicketState& ticket, int step) {
+    return countBy(ticket.SpotsMarked, step, kMostSpots, ValueField::Spot);
 }
 
 }  // namespace
@@ -156,15 +156,16 @@ TotalsChange UpdateTotals(GameState& state) {
 }
 
 void ResetTicketState(GameState& state) {
-    // The ticket and the bet a new state starts with; the sets keep their hits.
-    ResetToNew<&GameState::Kind, &GameState::KindCode, &GameState::CurrentSet,
-               &GameState::CompletedSets, &GameState::TotalPrice, &GameState::NumberOfGames,
-               &GameState::PricePerWay, &GameState::PricePerGame, &GameState::SpotsMarked,
-               &GameState::SpotsPerSet, &GameState::Ways, &GameState::WayCounts>(state);
-    for (TicketSet& set : state.Sets) set.Numbers.fill(0);
+    // The bet a new state starts with, and its ticket; the sets keep their hits.
+    static_cast<BetState&>(state) = BetState{};
+    TicketState& ticket = state;
+    ResetToNew<&TicketState::Kind, &TicketState::KindCode, &TicketState::CurrentSet,
+               &TicketState::CompletedSets, &TicketState::SpotsMarked, &TicketState::SpotsPerSet,
+               &TicketState::Ways, &TicketState::WayCounts>(ticket);
+    for (TicketSet& set : ticket.Sets) set.Numbers.fill(0);
 }
 
-void ResetBalance(GameState& state) { state.Balance = 0; }
+void ResetBalance(RunState& run) { run.Balance = 0; }
 
 QString valueText(const GameState& state, ValueField field) {
     switch (field) {

@@ -75,15 +75,15 @@ constexpr Money kHighestPrice = money::dollars(100);
 constexpr int kMostSpots = 20;
 
 // True when no further number may be marked in the set being filled.
-bool SpotLimitReached(const GameState& state, bool wayChecked);
+bool SpotLimitReached(const TicketState& ticket, bool wayChecked);
 
 // What a left click on a cell in this state does now.
-CellAction cellAction(CellState cell, const GameState& state, bool wayChecked);
+CellAction cellAction(CellState cell, const TicketState& ticket, bool wayChecked);
 
 // Puts a number just marked into Sets[CurrentSet]; true when it completed a way group.
-bool AddNumber(GameState& state, int number);
+bool AddNumber(TicketState& ticket, int number);
 // Takes a number just unmarked out of Sets[CurrentSet], closing the gap.
-void RemoveNumber(GameState& state, int number);
+void RemoveNumber(TicketState& ticket, int number);
 
 // One step of an arrow.
 SpinnerResult SpinnerStep(GameState& state, BetArrow arrow);
@@ -95,7 +95,7 @@ TotalsChange UpdateTotals(GameState& state);
 void ResetTicketState(GameState& state);
 
 // Balance := 0.
-void ResetBalance(GameState& state);
+void ResetBalance(RunState& run);
 
 // The text of a value box: "12", "$1.00", "7 SPOT".
 QString valueText(const GameState& state, ValueField field);

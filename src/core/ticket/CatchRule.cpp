@@ -14,9 +14,9 @@ kinds::CatchRule catchRuleOf(TicketKind kind) {
 }
 
 // A damaged ticket (a restored file) must not make the search leave the sets.
-int scannedSets(const GameState& state) { return std::clamp<int>(state.CurrentSet, 1, kSetCount); }
-int scannedSlots(const GameState& state) {
-    return std::clamp<int>(state.SpotsPerSet, 0, TicketSet::kSlots);
+int scannedSets(const TicketState& ticket) { return std::clamp<int>(ticket.CurrentSet, 1, kSetCount); }
+int scannedSlots(const TicketState& ticket) {
+    return std::clamp<int>(ticket.SpotsPerSet, 0, TicketSet::kSlots);
 }
 
 }  // namespace
@@ -28,32 +28,32 @@ bool IsInKindRegion(TicketKind kind, const QString& kindCode, int n) {
 
 bool UsesSetOneColour(TicketKind kind) { return catchRuleOf(kind) != kinds::CatchRule::MarkedSets; }
 
-int SetHolding(const GameState& state, int n) {
+int SetHolding(const TicketState& ticket, int n) {
     if (n < 1 || n > board::kNumbers) return 0;
-    const int sets = scannedSets(state);
-    const int slotCount = scannedSlots(state);
+    const int sets = scannedSets(ticket);
+    const int slotCount = scannedSlots(ticket);
     for (int slot = 1; slot <= slotCount; ++slot)
         for (int set = 1; set <= sets; ++set)
-            if (state.Sets[static_cast<std::size_t>(set)].number(slot) == n) return set;
+            if (ticket.Sets[static_cast<std::size_t>(set)].number(slot) == n) return set;
     return 0;
 }
 
-BallCatch CatchBall(GameState& state, int n) {
+BallCatch CatchBall(TicketState& ticket, int n) {
     if (n < 1 || n > board::kNumbers) return {};
-    TicketSet& setOne = state.Sets[1];
-    switch (catchRuleOf(state.Kind)) {
+    TicketSet& setOne = ticket.Sets[1];
+    switch (catchRuleOf(ticket.Kind)) {
         case kinds::CatchRule::FirstHalf:
             // Every ball is only drawn; set 1 counts the split between the halves.
-            if (IsInKindRegion(state.Kind, state.KindCode, n)) ++setOne.Hits;
+            if (IsInKindRegion(ticket.Kind, ticket.KindCode, n)) ++setOne.Hits;
             return {};
         case kinds::CatchRule::Region:
-            if (!IsInKindRegion(state.Kind, state.KindCode, n)) return {};
+            if (!IsInKindRegion(ticket.Kind, ticket.KindCode, n)) return {};
             ++setOne.Hits;
             return {true, 1};
         case kinds::CatchRule::MarkedSets: {
-            const int set = SetHolding(state, n);
+            const int set = SetHolding(ticket, n);
             if (set == 0) return {};
-            ++state.Sets[static_cast<std::size_t>(set)].Hits;
+            ++ticket.Sets[static_cast<std::size_t>(set)].Hits;
             return {true, set};
         }
     }

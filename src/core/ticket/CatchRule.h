@@ -25,11 +25,11 @@ bool UsesSetOneColour(TicketKind kind);
 // The first set among 1..CurrentSet holding n within its first SpotsPerSet
 // numbers, searched position by position (every set at a position before the
 // next position); 0 when none holds it.
-int SetHolding(const GameState& state, int n);
+int SetHolding(const TicketState& ticket, int n);
 
 // Applies the ticket kind's catch rule to ball n (1..80): adds to the Hits of
 // the set it counts for and says how the ball is shown. Anything else is a miss.
-BallCatch CatchBall(GameState& state, int n);
+BallCatch CatchBall(TicketState& ticket, int n);
 
 // How a drawn cell is repainted when the draw is cleared.
 struct ClearedCell {

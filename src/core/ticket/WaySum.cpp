@@ -35,20 +35,20 @@ WayTally TallyWays(std::span<const std::uint8_t> groupHits, int spotsPerSet, int
     return tally;
 }
 
-int GroupHits(const GameState& state, std::array<std::uint8_t, 80>& hits) {
-    const int groups = std::min<int>(state.CompletedSets, kSetCount);
-    const int cap = std::min<int>(state.SpotsPerSet, WayTally::kMaxHits);
+int GroupHits(const TicketState& ticket, std::array<std::uint8_t, 80>& hits) {
+    const int groups = std::min<int>(ticket.CompletedSets, kSetCount);
+    const int cap = std::min<int>(ticket.SpotsPerSet, WayTally::kMaxHits);
     for (int g = 1; g <= groups; ++g)
         hits[static_cast<std::size_t>(g - 1)] = static_cast<std::uint8_t>(
-            std::min<int>(state.Sets[static_cast<std::size_t>(g)].Hits, cap));
+            std::min<int>(ticket.Sets[static_cast<std::size_t>(g)].Hits, cap));
     return groups;
 }
 
-WayTally TallyWays(const GameState& state, int mostGroups) {
+WayTally TallyWays(const TicketState& ticket, int mostGroups) {
     std::array<std::uint8_t, 80> hits{};
-    const int groups = GroupHits(state, hits);
+    const int groups = GroupHits(ticket, hits);
     return TallyWays(std::span<const std::uint8_t>(hits.data(), static_cast<std::size_t>(groups)),
-                     state.SpotsPerSet, mostGroups);
+                     ticket.SpotsPerSet, mostGroups);
 }
 
 int LargestBetRow(const WayRows& wayCounts) {

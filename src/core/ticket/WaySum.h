@@ -7,6 +7,7 @@
 #include "core/state/Money.h"
 
 struct GameState;
+struct TicketState;
 
 // How many choices of k groups caught h balls in total, for every k and h.
 // Every way of k groups pays as a regular ticket of k x s spots, so these
@@ -40,11 +41,11 @@ WayTally TallyWays(std::span<const std::uint8_t> groupHits, int spotsPerSet,
                    int mostGroups = WayTally::kMaxGroupsPerWay);
 
 // The same tallies over groups 1..CompletedSets of a way ticket.
-WayTally TallyWays(const GameState& state, int mostGroups = WayTally::kMaxGroupsPerWay);
+WayTally TallyWays(const TicketState& ticket, int mostGroups = WayTally::kMaxGroupsPerWay);
 
 // The catches of groups 1..CompletedSets, each clamped to the group size; at
 // most 80 of them. Returns how many were written.
-int GroupHits(const GameState& state, std::array<std::uint8_t, 80>& hits);
+int GroupHits(const TicketState& ticket, std::array<std::uint8_t, 80>& hits);
 
 using WayRows = std::array<std::int32_t, WayTally::kMaxGroupsPerWay>;
 using RegularTable = std::array<std::array<Money, 21>, 20>;

@@ -29,15 +29,15 @@ Text centred(const QString& text, int height, int x, int y) {
     return Text{text, kTimes, height, Anchor::Centre, x, y, {}};
 }
 
-void addCheckMarks(Printout& out, const GameState& state) {
-    const int setCount = state.CompletedSets == 0 ? 1 : state.CompletedSets;
+void addCheckMarks(Printout& out, const TicketState& ticket) {
+    const int setCount = ticket.CompletedSets == 0 ? 1 : ticket.CompletedSets;
     // The region tickets keep their numbers in fixed sets that are all one ticket.
     const int drawn =
-        std::clamp(UsesSetOneColour(state.Kind) ? int{state.CurrentSet} : setCount, 0, kSetCount);
-    const int places = std::min<int>(state.SpotsPerSet, TicketSet::kSlots);
+        std::clamp(UsesSetOneColour(ticket.Kind) ? int{ticket.CurrentSet} : setCount, 0, kSetCount);
+    const int places = std::min<int>(ticket.SpotsPerSet, TicketSet::kSlots);
     for (int p = 1; p <= places; ++p) {
         for (int s = 1; s <= drawn; ++s) {
-            const int n = state.Sets[static_cast<std::size_t>(s)].number(p);
+            const int n = ticket.Sets[static_cast<std::size_t>(s)].number(p);
             if (n < 1 || n > board::kNumbers) continue;
             const int x = kCellSize * (board::column(n) + 1) - 9;
             const int y =

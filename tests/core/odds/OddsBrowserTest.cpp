@@ -23,7 +23,7 @@ QString WriteOneRecordFile(const QTemporaryDir& dir, const PayoffSchedule& sched
 struct CountingLoader {
     int calls = 0;
     OddsBrowser::ScheduleLoader loader() {
-        return [this](GameState& state, int number) {
+        return [this](ScheduleInForce& state, int number) {
             ++calls;
             state.AggregateLimit = money::dollars(1000 + number);
         };
@@ -169,7 +169,7 @@ TEST(OddsBrowser, ScheduleBeyondTheFileKeepsNumberAndTables) {
     GameState state;
     LoadStartupSchedule(state, path);
     state.SpotsMarked = 1;
-    OddsBrowser browser(state, [path](GameState& s, int n) { LoadSchedule(s, path, n); });
+    OddsBrowser browser(state, [path](ScheduleInForce& s, int n) { LoadSchedule(s, path, n); });
     browser.selectTab(0);
     const odds::OddsView before = browser.view();
 

@@ -167,7 +167,7 @@ TEST_F(DamagedFiles, ScheduleEntriesAtTheEndsOfTheRangeNeverWrap) {
         named.ScheduleNumber = value > 0 ? std::numeric_limits<std::int32_t>::max()
                                          : std::numeric_limits<std::int32_t>::min();
         int loads = 0;
-        OddsBrowser browser(named, [&loads](GameState&, int) { ++loads; });
+        OddsBrowser browser(named, [&loads](ScheduleInForce&, int) { ++loads; });
         browser.selectTab(0);
         EXPECT_FALSE(browser.stepArrow(value > 0 ? OddsArrow::CasinoUp : OddsArrow::CasinoDown));
         EXPECT_EQ(loads, 0);

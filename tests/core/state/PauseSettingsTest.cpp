@@ -11,7 +11,7 @@ TEST(PauseSettingsTest, RowsWrapAtTheirEnds) {
     state.PauseBetweenNumbers = 60;
     state.PricePerGame = 0;  // the threshold starts from the price per game
     PauseSettings pause;
-    pause.open(state);
+    pause.open(state, state.PricePerGame);
     pause.step(PauseArrow::NumbersUp);
     EXPECT_EQ(pause.numbersEdit(), 0);
     EXPECT_EQ(pause.numbersTexts().value, "");
@@ -41,18 +41,18 @@ TEST(PauseSettingsTest, LabelClicks) {
     PauseSettings pause;
     GameState state;
     state.PauseBetweenGames = 150;
-    pause.open(state);
+    pause.open(state, state.PricePerGame);
     pause.clickGamesLabel();
     EXPECT_EQ(pause.gamesTexts().label, "Pause Between Games");
     state.PauseBetweenGames = 151;
-    pause.open(state);
+    pause.open(state, state.PricePerGame);
     pause.clickGamesLabel();
     EXPECT_EQ(pause.gamesTexts().label, "Don't Pause Between Games");
     EXPECT_EQ(pause.gamesEdit(), 0);
 
     EXPECT_FALSE(pause.clickNumbersLabel());  // already no pause
     state.PauseBetweenNumbers = 9;
-    pause.open(state);
+    pause.open(state, state.PricePerGame);
     EXPECT_TRUE(pause.clickNumbersLabel());
     EXPECT_EQ(pause.numbersEdit(), 0);
 
@@ -66,7 +66,7 @@ TEST(PauseSettingsTest, HeldWinningArrowGrowsItsStep) {
     GameState state;
     state.PauseBetweenGames = 5;  // keeps the threshold instead of taking the price
     PauseSettings pause;
-    pause.open(state);
+    pause.open(state, state.PricePerGame);
     pause.step(PauseArrow::WinningUp);
     QStringList shown{pause.winningText()};
     for (int i = 0; i < 4; ++i) {
@@ -85,12 +85,12 @@ TEST(PauseSettingsTest, OpeningTakesThePriceOnlyWithoutAGamesPause) {
     GameState state;
     state.PricePerGame = money::dollars(4);
     PauseSettings pause;
-    pause.open(state);
+    pause.open(state, state.PricePerGame);
     EXPECT_EQ(pause.winEdit(), money::dollars(4));
     pause.step(PauseArrow::GamesUp);
     pause.step(PauseArrow::WinningUp);
     // Cancel: nothing committed; the next opening starts from the settings.
-    pause.open(state);
+    pause.open(state, state.PricePerGame);
     EXPECT_EQ(pause.gamesEdit(), 0);
     pause.step(PauseArrow::GamesUp);
     pause.commit(state);
@@ -98,7 +98,7 @@ TEST(PauseSettingsTest, OpeningTakesThePriceOnlyWithoutAGamesPause) {
     EXPECT_EQ(state.PauseWinThreshold, money::dollars(4));
     state.PricePerGame = money::dollars(9);
     pause.step(PauseArrow::WinningUp);
-    pause.open(state);  // a games pause is set: the threshold carries over
+    pause.open(state, state.PricePerGame);  // a games pause is set: the threshold carries over
     EXPECT_EQ(pause.winEdit(), money::dollars(4) + 500);
 }
 
