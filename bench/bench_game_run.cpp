@@ -25,7 +25,7 @@ class ImageTableView : public QuietTableView {
         QPainter painter(&cell);
         const bool red = look == CellLook::Caught || look == CellLook::NotCaught;
         painter.fillRect(cell.rect(), red ? Qt::red : Qt::blue);
-        painter.setPen(toQColor(colour));
+        painter.setPen(ToQColor(colour));
         painter.drawText(cell.rect(), Qt::AlignCenter, QString::number(number));
     }
     void showBall(const CalledBall& ball) override {
@@ -56,7 +56,7 @@ void BM_ThousandGameRun(benchmark::State& bench) {
     for (auto _ : bench) {
         GameState state;
         state.SoundsOn = false;
-        state.AggregateLimit = money::dollars(50000);
+        state.AggregateLimit = money::Dollars(50000);
         ImageTableView view;
         InstantWaiter waiter;
         SilentSoundPlayer sounds;

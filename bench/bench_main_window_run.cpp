@@ -26,7 +26,7 @@ namespace {
 void writeSchedule(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return;
-    const std::vector<std::uint8_t> bytes = encodeSchedule(schedule_design::Design(0));
+    const std::vector<std::uint8_t> bytes = EncodeSchedule(schedule_design::Design(0));
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
 }
 

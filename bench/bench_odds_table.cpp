@@ -17,7 +17,7 @@ PayoffTables SampleTables() {
 void FillTable(benchmark::State& state, TicketKind tab, int spots, odds::OddsMode mode) {
     const PayoffTables tables = SampleTables();
     const odds::OddsInputs inputs{tab,  spots,   money::kOneDollar,
-                                  mode, &tables, money::dollars(50000)};
+                                  mode, &tables, money::Dollars(50000)};
     odds::OddsView view;
     for (auto _ : state) {
         odds::FillOddsTable(inputs, odds::kFillAll, view);

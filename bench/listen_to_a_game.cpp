@@ -17,12 +17,12 @@
 #include "devices/QtWaiter.h"
 #include "devices/SdlSoundPlayer.h"
 #include "shell/HelpViewer.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 #include "windows/TableWindow.h"
 
 namespace {
 
-void press(ImageButton& control) {
+void press(PictureControl& control) {
     Q_EMIT control.mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     Q_EMIT control.mouseReleased(Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
 }
@@ -30,12 +30,12 @@ void press(ImageButton& control) {
 // A schedule that pays 2 to 5 catches of 5 spots, so a win sounds too.
 bool writePlayFolder() {
     PayoffSchedule schedule;
-    schedule.AggregateLimit = money::dollars(50000);
-    schedule.Tables.RegularPayoffs[4][2] = money::dollars(1);
-    schedule.Tables.RegularPayoffs[4][3] = money::dollars(3);
+    schedule.AggregateLimit = money::Dollars(50000);
+    schedule.Tables.RegularPayoffs[4][2] = money::Dollars(1);
+    schedule.Tables.RegularPayoffs[4][3] = money::Dollars(3);
     for (int hits = 4; hits <= 5; ++hits)
-        schedule.Tables.RegularPayoffs[4][hits] = money::dollars(50);
-    const std::vector<std::uint8_t> bytes = encodeSchedule(schedule);
+        schedule.Tables.RegularPayoffs[4][hits] = money::Dollars(50);
+    const std::vector<std::uint8_t> bytes = EncodeSchedule(schedule);
     QFile schedules(QStringLiteral("cpos.vlr"));
     QFile tune(QStringLiteral("Keno.Mid"));
     if (!schedules.open(QIODevice::WriteOnly) || !tune.open(QIODevice::WriteOnly)) return false;

@@ -14,7 +14,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput input(data, size);
-    const PayoffSchedule schedule = decodeSchedule(input.bytes(kScheduleRecordSize));
+    const PayoffSchedule schedule = DecodeSchedule(input.bytes(kScheduleRecordSize));
 
     GameState state;
     state.Payoffs = schedule.Tables;

@@ -52,7 +52,7 @@ void putOnBoardAndPlay(const SavedTicket& ticket, std::minstd_rand& choice) {
     state.SoundsOn = false;
     for (int k = 1; k <= kSetCount; ++k)
         state.Sets[static_cast<std::size_t>(k)].Hits = choice() % 21;
-    restoreTicketToState(ticket, state);
+    RestoreTicketToState(ticket, state);
 
     StepLog log;
     FakeTableView view(log);
@@ -105,7 +105,7 @@ void saveAndDelete(const QStringList& names, std::minstd_rand& choice) {
                              ? QStringLiteral("new %1").arg(choice() % 4)
                              : names[static_cast<qsizetype>(choice() % names.size())];
     try {
-        const TicketFile::Saved saved = file.save(savedTicketFromState(state, name));
+        const TicketFile::Saved saved = file.save(SavedTicketFromState(state, name));
         const Bytes after = content();
         if (saved == TicketFile::Saved::Appended &&
             (after.size() != before.size() + size || !after.startsWith(before)))
@@ -168,7 +168,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const std::optional<SavedTicket> ticket = file.restore(name);
             if (!ticket) std::abort();  // a listed name is found
             // What passed the checks passes them again as it would be saved.
-            if (!SavedTicketDamage(encodeSavedTicket(*ticket)).isEmpty()) std::abort();
+            if (!SavedTicketDamage(EncodeSavedTicket(*ticket)).isEmpty()) std::abort();
             putOnBoardAndPlay(*ticket, choice);
         } catch (const IoError&) {
         }

@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     // the desktop entry's name lets the desktop match the windows to the entry.
     KenoApplication::setWindowIcon(VelloroIcon());
     KenoApplication::setDesktopFileName(QStringLiteral("io.github.velloro.Velloro"));
-    const QSize screen = screen_area::of(KenoApplication::primaryScreen()).size();
+    const QSize screen = screen_area::Of(KenoApplication::primaryScreen()).size();
     // A logout or `kill` ends the game as Exit does: every game on the screen is
     // already recorded, the lock is let go at the end of main.
     QWidget* tableToClose = nullptr;

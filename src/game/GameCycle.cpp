@@ -10,7 +10,7 @@ namespace {
 constexpr int kMillisecondsPerSecond = 1000;
 }  // namespace
 
-QString gamesToGoText(int gamesToGo) {
+QString GamesToGoText(int gamesToGo) {
     if (gamesToGo == 1) return QStringLiteral("1 Game To Go");
     return QString::number(gamesToGo) + QStringLiteral(" Games To Go");
 }
@@ -39,7 +39,7 @@ void GameCycle::showClosed() {
 GameCycle::RunEnd GameCycle::play() {
     if (phase_ != Phase::Idle) return RunEnd::NotAvailable;
     playSound(sounds::Cue::Play);
-    state_.Balance = money::saturatingSubtract(state_.Balance, state_.TotalPrice);
+    state_.Balance = money::SaturatingSubtract(state_.Balance, state_.TotalPrice);
     view_.showBalance(state_.Balance);
 
     table_.showBetArrows(false);
@@ -86,7 +86,7 @@ void GameCycle::refundUnplayedGames() {
     const std::int32_t unplayed = state_.NumberOfGames - gamesSettled_;
     if (unplayed <= 0) return;
     state_.Balance =
-        money::saturatingAdd(state_.Balance, money::times(unplayed, state_.PricePerGame));
+        money::SaturatingAdd(state_.Balance, money::Times(unplayed, state_.PricePerGame));
     view_.showBalance(state_.Balance);
 }
 
@@ -134,7 +134,7 @@ bool GameCycle::playOneGame() {
     if (state_.GamesToGo > 0) {
         table_.setEnabled(MenuItem::Next, true);
         if (!waitBetweenGames()) return false;
-        view_.showCentreMessage(gamesToGoText(state_.GamesToGo));
+        view_.showCentreMessage(GamesToGoText(state_.GamesToGo));
         table_.clearDraw();
         openNextGame();
         playSound(sounds::Cue::GameOpened);
@@ -169,7 +169,7 @@ bool GameCycle::drawBalls() {
 
         const BallCatch ball = CatchBall(state_, n);
         view_.showBall(
-            {i, n, ball.caught, ball.caught ? setColour(ball.colourSet) : palette::kSilver});
+            {i, n, ball.caught, ball.caught ? SetColour(ball.colourSet) : palette::kSilver});
         view_.updateWindow();
 
         if (i == board::kBallsPerGame - 1) playSound(sounds::Cue::LastBall);
@@ -189,7 +189,7 @@ void GameCycle::quickPick() {
     int slot = set.count();
     for (const int n : draw::QuickPickNumbers(set, state_.SpotsMarked, random_)) {
         set.Numbers[static_cast<std::size_t>(slot++)] = static_cast<std::uint8_t>(n);
-        view_.paintCell(n, CellLook::Marked, setColour(1));
+        view_.paintCell(n, CellLook::Marked, SetColour(1));
         view_.updateWindow();
         playSound(sounds::Cue::PlaceNumber);
     }

@@ -64,4 +64,4 @@ class GameCycle {
 };
 
 // "1 Game To Go", "2 Games To Go".
-QString gamesToGoText(int gamesToGo);
+QString GamesToGoText(int gamesToGo);

@@ -22,14 +22,14 @@ class SoundPlayer {
 
     // Plays a catalogue sound in the catalogue's mode.
     void request(const sounds::Request& sound) {
-        play(sound.name(), sounds::blocks(sound.cue) ? Wait::Yes : Wait::No);
+        play(sound.name(), sounds::Blocks(sound.cue) ? Wait::Yes : Wait::No);
     }
 };
 
 // The one gate of the game's sounds: nothing plays while the game sounds are
 // off, except the demonstrations of the Sounds window.
 inline void PlayGameSound(SoundPlayer& player, bool soundsOn, const sounds::Request& sound) {
-    if (soundsOn || sounds::playsWhenSoundsOff(sound.cue)) player.request(sound);
+    if (soundsOn || sounds::PlaysWhenSoundsOff(sound.cue)) player.request(sound);
 }
 
 // Plays nothing.

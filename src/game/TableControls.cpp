@@ -26,7 +26,7 @@ void TableControls::resetBalance() {
 }
 
 void TableControls::repaintValue(ValueField field) {
-    view_.showValue(field, bet::valueText(state_, field));
+    view_.showValue(field, bet::ValueText(state_, field));
 }
 
 void TableControls::repaintTotals(const TotalsChange& totals) {
@@ -51,7 +51,7 @@ void TableControls::resetTicket() {
 void TableControls::clearDraw() {
     for (const ClearedCell& cell : ClearedCells(state_)) {
         if (cell.marked)
-            view_.paintCell(cell.number, CellLook::Marked, setColour(cell.colourSet));
+            view_.paintCell(cell.number, CellLook::Marked, SetColour(cell.colourSet));
         else
             view_.paintCell(cell.number, CellLook::Unmarked, palette::kSilver);
     }
@@ -60,7 +60,7 @@ void TableControls::clearDraw() {
 }
 
 void TableControls::showIdleMessage() {
-    view_.showCentreMessage(money::currency(state_.AggregateLimit, 0) + QStringLiteral(" VELLORO"));
+    view_.showCentreMessage(money::Currency(state_.AggregateLimit, 0) + QStringLiteral(" VELLORO"));
 }
 
 std::optional<MenuItem> TableControls::checkedKind() const {

@@ -14,7 +14,7 @@ void TicketBuilder::onCellPressed(int number) {
     TableView& view = table_.view();
     BoardCells& cells = table_.cells();
     const bool way = state.Kind == TicketKind::Way;
-    switch (bet::cellAction(cells.state(number), state, way)) {
+    switch (bet::CellActionFor(cells.state(number), state, way)) {
         case CellAction::None:
             return;
         case CellAction::Mark:
@@ -22,7 +22,7 @@ void TicketBuilder::onCellPressed(int number) {
             view.updateWindow();
             table_.waiter().waitForInput();
             cells.mark(number);
-            view.paintCell(number, CellLook::Marked, setColour(state.CurrentSet));
+            view.paintCell(number, CellLook::Marked, SetColour(state.CurrentSet));
             if (bet::AddNumber(state, number)) completeWayGroup();
             table_.sound({sounds::Cue::Mark});
             break;
@@ -53,7 +53,7 @@ bool TicketBuilder::chooseKind(TicketChoice choice) {
     // Every number of a fixed region is one ticket: one colour for all of them.
     for (const std::uint8_t n : chosen->markedNumbers) {
         table_.cells().mark(n);
-        view.paintCell(n, CellLook::Marked, setColour(1));
+        view.paintCell(n, CellLook::Marked, SetColour(1));
     }
     if (chosen->showQuickPickArrows) {
         view.showValue(ValueField::Spot, chosen->spotBoxText);
@@ -142,7 +142,7 @@ void TicketBuilder::putRestoredTicket() {
         for (int p = 1; p <= TicketSet::kSlots && set.number(p) != 0; ++p) {
             const int n = set.number(p);
             table_.cells().mark(n);
-            view.paintCell(n, CellLook::Marked, setColour(UsesSetOneColour(state.Kind) ? 1 : s));
+            view.paintCell(n, CellLook::Marked, SetColour(UsesSetOneColour(state.Kind) ? 1 : s));
             view.updateWindow();
             table_.sound({sounds::Cue::PlaceNumber});
             if (!table_.waiter().processPending()) return;

@@ -79,7 +79,7 @@ AboutBox::AboutBox(QWidget* parent, std::function<QString()> readMemory)
                    Qt::WindowCloseButtonHint);
     setModal(true);
     auto* scaler = new WindowScaler(this, QSize(kDesignWidth, kDesignHeight));
-    const QRect available = screen_area::of(parent);
+    const QRect available = screen_area::Of(parent);
     scaler->fitToScreen(available.size());
     move(available.center() - rect().center());
 
@@ -128,8 +128,8 @@ void AboutBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), QColor::fromRgb(colours::kGreen));
     // Bevels as thick as on the game table of this screen.
-    const int bevel = design::bevelWidthForScreen(width() * 640 / kDesignWidth);
-    const int inset = design::toPixels(height(), 5, kDesignHeight);
+    const int bevel = design::BevelWidthForScreen(width() * 640 / kDesignWidth);
+    const int inset = design::ToPixels(height(), 5, kDesignHeight);
     const WindowStyle& style = window_style::Table;
     for (const QRect& frame : {kTopFrame, kPictureFrame, kBottomFrame}) {
         const QRect area = scaled(frame);
@@ -153,13 +153,13 @@ void AboutBox::paintEvent(QPaintEvent*) {
     for (const Line& line : lines()) {
         const QRect area = scaled(line.designRect);
         painter.setFont(fittedFont(
-            line.text, design::toPixels(height(), line.fontUnits, kDesignHeight), area.width()));
+            line.text, design::ToPixels(height(), line.fontUnits, kDesignHeight), area.width()));
         const int flags = Qt::AlignLeft | Qt::AlignVCenter;
         if (line.title) {
-            const int shadow = qMax(1, design::toPixels(height(), 2, kDesignHeight));
+            const int shadow = qMax(1, design::ToPixels(height(), 2, kDesignHeight));
             painter.setPen(Qt::black);
             painter.drawText(area.translated(shadow, shadow), flags, line.text);
-            painter.setPen(toQColor(palette::kYellow));
+            painter.setPen(ToQColor(palette::kYellow));
         } else {
             painter.setPen(Qt::black);
         }
@@ -168,7 +168,7 @@ void AboutBox::paintEvent(QPaintEvent*) {
 
     const QRect memory = scaled(kMemory);
     painter.setPen(Qt::black);
-    painter.setFont(fittedFont(memory_, design::toPixels(height(), kMemoryFontUnits, kDesignHeight),
+    painter.setFont(fittedFont(memory_, design::ToPixels(height(), kMemoryFontUnits, kDesignHeight),
                                memory.width()));
     painter.drawText(memory, Qt::AlignHCenter | Qt::AlignVCenter, memory_);
 
@@ -179,7 +179,7 @@ void AboutBox::paintEvent(QPaintEvent*) {
                                                  style.colourOf(BevelStyle::Raised),
                                                  BevelStyle::Raised, qMax(2, bevel / 2)));
     painter.setPen(Qt::black);
-    painter.setFont(fittedFont(QStringLiteral("OK"), design::toPixels(height(), 13, kDesignHeight),
+    painter.setFont(fittedFont(QStringLiteral("OK"), design::ToPixels(height(), 13, kDesignHeight),
                                ok.width()));
     painter.drawText(ok, Qt::AlignCenter, QStringLiteral("OK"));
 }

@@ -42,7 +42,7 @@ class AboutBox : public QDialog {
 
     // readMemory: the memory line as it stands now.
     explicit AboutBox(QWidget* parent = nullptr,
-                      std::function<QString()> readMemory = system_memory::readMemoryLine);
+                      std::function<QString()> readMemory = system_memory::ReadMemoryLine);
 
     // The memory line as last read.
     QString memoryLine() const { return memory_; }

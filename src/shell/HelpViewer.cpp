@@ -31,7 +31,7 @@ HelpViewer::~HelpViewer() {
 
 HelpWindow* HelpViewer::window() {
     if (!window_) {
-        const QRect available = screen_area::of(QGuiApplication::primaryScreen());
+        const QRect available = screen_area::Of(QGuiApplication::primaryScreen());
         window_ = new HelpWindow(file_, available.size());
         window_->move(available.center() - window_->rect().center());
     }
@@ -85,7 +85,7 @@ void HelpViewer::showPopup(int number, QPoint at) {
                          [this](const QString& link) { showTopic(QUrl(link).path().toInt()); });
     }
     // Text and width keep their share of the screen, like the game's own windows.
-    const QSize layout = screen_area::within(screen).size();
+    const QSize layout = screen_area::Within(screen).size();
     const HelpFile::Topic* topic = file_.topic(number);
     popup_->setContents(topic ? QStringLiteral("<b>%1</b>%2")
                                     .arg(topic->title.toHtmlEscaped(), file_.html(topic->text))
@@ -115,7 +115,7 @@ void HelpViewer::showPopup(int number, QPoint at) {
     // screen's edges are known only as guesses from the control's window:
     // the pop-up is kept inside that window, which the compositor shows whole.
     QRect bounds = screen;
-    if (control != nullptr && control != popup_ && !screen_area::windowsArePlaceable()) {
+    if (control != nullptr && control != popup_ && !screen_area::WindowsArePlaceable()) {
         const QRect window = control->window()->geometry();
         if (window.width() >= popup_->width() && window.height() >= popup_->height())
             bounds = window;

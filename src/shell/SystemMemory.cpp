@@ -19,12 +19,12 @@ QString readReport(const QString& path) {
 }
 
 QString figureText(std::optional<qint64> kib) {
-    return kib ? sizeText(*kib) : QStringLiteral("unknown");
+    return kib ? SizeText(*kib) : QStringLiteral("unknown");
 }
 
 }  // namespace
 
-std::optional<qint64> kibibytes(const QString& report, QStringView name) {
+std::optional<qint64> Kibibytes(const QString& report, QStringView name) {
     static const QRegularExpression figure(QStringLiteral("^\\s*(\\d{1,15})\\s*kB\\s*$"));
     for (QStringView line : QStringView(report).split(QLatin1Char('\n'))) {
         const qsizetype colon = line.indexOf(QLatin1Char(':'));
@@ -36,7 +36,7 @@ std::optional<qint64> kibibytes(const QString& report, QStringView name) {
     return std::nullopt;
 }
 
-QString sizeText(qint64 kib) {
+QString SizeText(qint64 kib) {
     const double megabytes = static_cast<double>(kib) / kKibibytesPerMegabyte;
     // Below what would read "1024.0 MB", in megabytes.
     if (std::round(megabytes * 10) < kKibibytesPerMegabyte * 10)
@@ -45,14 +45,14 @@ QString sizeText(qint64 kib) {
            QStringLiteral(" GB");
 }
 
-QString memoryLine(const QString& status, const QString& meminfo) {
+QString MemoryLine(const QString& status, const QString& meminfo) {
     return QStringLiteral("Memory in use: %1    Free memory: %2")
-        .arg(figureText(kibibytes(status, u"VmRSS")),
-             figureText(kibibytes(meminfo, u"MemAvailable")));
+        .arg(figureText(Kibibytes(status, u"VmRSS")),
+             figureText(Kibibytes(meminfo, u"MemAvailable")));
 }
 
-QString readMemoryLine() {
-    return memoryLine(readReport(QStringLiteral("/proc/self/status")),
+QString ReadMemoryLine() {
+    return MemoryLine(readReport(QStringLiteral("/proc/self/status")),
                       readReport(QStringLiteral("/proc/meminfo")));
 }
 

@@ -1,11 +1,11 @@
 #include "ui/AccessibleControl.h"
 
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 
 namespace {
 
-QAccessibleInterface* forImageButton(const QString&, QObject* object) {
-    if (auto* control = qobject_cast<ImageButton*>(object)) return new AccessibleControl(control);
+QAccessibleInterface* forPictureControl(const QString&, QObject* object) {
+    if (auto* control = qobject_cast<PictureControl*>(object)) return new AccessibleControl(control);
     return nullptr;
 }
 
@@ -17,23 +17,23 @@ bool pressable(QAccessible::Role role) {
 }  // namespace
 
 namespace accessible_control {
-void install() {
+void Install() {
     static const bool installed = [] {
-        QAccessible::installFactory(forImageButton);
+        QAccessible::installFactory(forPictureControl);
         return true;
     }();
     (void)installed;
 }
 }  // namespace accessible_control
 
-AccessibleControl::AccessibleControl(ImageButton* control) : QAccessibleWidget(control) {}
+AccessibleControl::AccessibleControl(PictureControl* control) : QAccessibleWidget(control) {}
 
-ImageButton* AccessibleControl::control() const { return static_cast<ImageButton*>(widget()); }
+PictureControl* AccessibleControl::control() const { return static_cast<PictureControl*>(widget()); }
 
 QAccessible::Role AccessibleControl::role() const { return control()->spoken().role; }
 
 QString AccessibleControl::text(QAccessible::Text kind) const {
-    const ImageButton::Spoken& spoken = control()->spoken();
+    const PictureControl::Spoken& spoken = control()->spoken();
     switch (kind) {
         case QAccessible::Name:
             return control()->spokenName();
@@ -48,7 +48,7 @@ QString AccessibleControl::text(QAccessible::Text kind) const {
 
 QAccessible::State AccessibleControl::state() const {
     QAccessible::State state = QAccessibleWidget::state();
-    const ImageButton::Spoken& spoken = control()->spoken();
+    const PictureControl::Spoken& spoken = control()->spoken();
     state.checkable = spoken.checkable;
     state.checked = spoken.checked;
     state.focusable = control()->focusPolicy() != Qt::NoFocus;
@@ -66,7 +66,7 @@ void AccessibleControl::doAction(const QString& actionName) {
         return;
     }
     // A reader's press is a click: down and up again, as Enter does.
-    ImageButton* target = control();
+    PictureControl* target = control();
     Q_EMIT target->mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     Q_EMIT target->mouseReleased(Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
 }

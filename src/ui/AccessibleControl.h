@@ -2,14 +2,14 @@
 
 #include <QAccessibleWidget>
 
-class ImageButton;
+class PictureControl;
 
 // What a screen reader finds for a painted control: the role, name, value,
-// description and checked state its window gave it (ImageButton::Spoken),
+// description and checked state its window gave it (PictureControl::Spoken),
 // and the press as the default action, which goes the mouse's way.
 class AccessibleControl : public QAccessibleWidget {
   public:
-    explicit AccessibleControl(ImageButton* control);
+    explicit AccessibleControl(PictureControl* control);
 
     QAccessible::Role role() const override;
     QString text(QAccessible::Text kind) const override;
@@ -18,10 +18,10 @@ class AccessibleControl : public QAccessibleWidget {
     void doAction(const QString& actionName) override;
 
   private:
-    ImageButton* control() const;
+    PictureControl* control() const;
 };
 
 namespace accessible_control {
-// Makes every ImageButton answer through AccessibleControl; safe to call often.
-void install();
+// Makes every PictureControl answer through AccessibleControl; safe to call often.
+void Install();
 }  // namespace accessible_control

@@ -11,7 +11,7 @@ ButtonLook ButtonLook::arrow(bool up, int fontUnits, int offsetUnits) {
 
 ButtonLook ButtonLook::push(const QString& caption) { return {caption, fonts::kArial, 13, 9}; }
 
-void PaintButtonLook(const ControlPainter& painter, ImageButton& button, const ButtonLook& look,
+void PaintButtonLook(const ControlPainter& painter, PictureControl& button, const ButtonLook& look,
                      bool pressed) {
     painter.setCaptionFont(button, look.fontUnits, FontStyle::Bold);
     painter.paintBevel(button, pressed ? BevelStyle::Sunken : BevelStyle::Raised);

@@ -3,7 +3,7 @@
 #include <QString>
 
 class ControlPainter;
-class ImageButton;
+class PictureControl;
 
 // What a painted button shows: its caption (an arrowhead for the arrows) in a
 // bold font, centred, black while raised and silver while pressed.
@@ -21,5 +21,5 @@ struct ButtonLook {
 
 // Paints the raised look (style 1, black caption) or the pressed one (style 2,
 // silver caption).
-void PaintButtonLook(const ControlPainter& painter, ImageButton& button, const ButtonLook& look,
+void PaintButtonLook(const ControlPainter& painter, PictureControl& button, const ButtonLook& look,
                      bool pressed);

@@ -6,7 +6,7 @@
 
 #include "ui/DesignUnits.h"
 #include "ui/Glyphs.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ ControlPainter::ControlPainter(const WindowStyle& style, std::function<int()> cl
     : style_(style), clientHeight_(std::move(clientHeight)), bevelWidth_(bevelWidth) {}
 
 int ControlPainter::units(double designUnits) const {
-    return design::toPixels(clientHeight_ ? clientHeight_() : style_.designHeight, designUnits,
+    return design::ToPixels(clientHeight_ ? clientHeight_() : style_.designHeight, designUnits,
                             style_.designHeight);
 }
 
@@ -66,8 +66,8 @@ void ControlPainter::paintBevel(QImage& image, const QColor& base, BevelStyle st
     inDevicePixels(image, [&image, &base, style, bevelWidth](QPainter& p, qreal ratio) {
         const int lines = static_cast<int>(std::nearbyint(bevelWidth * ratio));
         p.fillRect(image.rect(), base);
-        const std::vector<int> amounts = design::bevelAmounts(lines);
-        const bool raised = isRaised(style);
+        const std::vector<int> amounts = design::BevelAmounts(lines);
+        const bool raised = IsRaised(style);
         const int left = 0, top = 0, right = image.width(), bottom = image.height();
         for (int g = 1; g <= lines; ++g) {
             const int amount = amounts[static_cast<std::size_t>(g - 1)];
@@ -95,24 +95,24 @@ QImage ControlPainter::bevelImage(QSize size, qreal ratio, const QColor& base, B
     return image;
 }
 
-void ControlPainter::paintBevel(ImageButton& control, BevelStyle style) const {
+void ControlPainter::paintBevel(PictureControl& control, BevelStyle style) const {
     const QColor base = style_.colourOf(style);
     const int bevel = bevelWidth_;
     control.draw(
-        [base, style, bevel](ImageButton& c) {
+        [base, style, bevel](PictureControl& c) {
             c.fillColour = base;
             paintBevel(c.image(), base, style, bevel);
         },
         true);
 }
 
-void ControlPainter::setCaptionFont(ImageButton& control, int sizeUnits,
+void ControlPainter::setCaptionFont(PictureControl& control, int sizeUnits,
                                     FontStyle fontStyle) const {
     control.fontUnits = sizeUnits;
     control.fontBold = fontStyle == FontStyle::Bold;
 }
 
-void ControlPainter::paintCaption(ImageButton& control, const QColor& colour, const QString& text,
+void ControlPainter::paintCaption(PictureControl& control, const QColor& colour, const QString& text,
                                   const QString& fontName, CaptionAlignment alignment,
                                   int offsetUnits) const {
     if (!style_.offers(alignment)) alignment = CaptionAlignment::Centre;
@@ -120,11 +120,11 @@ void ControlPainter::paintCaption(ImageButton& control, const QColor& colour, co
         colour, text, fontName, alignment, offsetUnits, control.fontUnits, control.fontBold};
     // The step keeps its own copy of this painter: it may run again at any
     // later resize of the control.
-    control.draw([painter = *this, caption](ImageButton& c) { painter.drawCaption(c, caption); },
+    control.draw([painter = *this, caption](PictureControl& c) { painter.drawCaption(c, caption); },
                  alignment == CaptionAlignment::WaySummary);
 }
 
-void ControlPainter::drawCaption(ImageButton& control, const Caption& caption) const {
+void ControlPainter::drawCaption(PictureControl& control, const Caption& caption) const {
     const CaptionAlignment alignment = caption.alignment;
     control.fontName = caption.fontName;
     control.fontColour = caption.colour;
@@ -134,7 +134,7 @@ void ControlPainter::drawCaption(ImageButton& control, const Caption& caption) c
     if (alignment == CaptionAlignment::WaySummary) heightUnits = kWaySummaryUnits;
     if (alignment == CaptionAlignment::CheckGlyph) control.fontUnits = kCellNumberUnits;
 
-    const ResolvedText resolved = glyphs::resolve(caption.fontName, caption.text);
+    const ResolvedText resolved = glyphs::Resolve(caption.fontName, caption.text);
     QFont font(resolved.family);
     // A negative height in the caption font is a character height: the em size.
     font.setPixelSize(qMax(1, units(heightUnits)));
@@ -152,7 +152,7 @@ void ControlPainter::drawCaption(ImageButton& control, const Caption& caption) c
     const QFontMetrics metrics(font);
     const int top = units(caption.offsetUnits);
     const int y = top + metrics.ascent();
-    const QRect area(QPoint(0, 0), ImageButton::logicalSize(image));
+    const QRect area(QPoint(0, 0), PictureControl::logicalSize(image));
     const int width = area.width();
     if (resolved.family != caption.fontName && alignment != CaptionAlignment::WaySummary) {
         // Symbol glyphs come from another font with other metrics: place the
@@ -188,19 +188,19 @@ void ControlPainter::drawCaption(ImageButton& control, const Caption& caption) c
     }
 }
 
-void ControlPainter::fill(ImageButton& control, const QColor& colour) const {
+void ControlPainter::fill(PictureControl& control, const QColor& colour) const {
     control.draw(
-        [colour](ImageButton& c) {
+        [colour](PictureControl& c) {
             c.fillColour = colour;
             c.image().fill(colour);
         },
         true);
 }
 
-void ControlPainter::paintRoundedBox(ImageButton& control, const QColor& fill) const {
+void ControlPainter::paintRoundedBox(PictureControl& control, const QColor& fill) const {
     const int bevel = bevelWidth_;
     control.draw(
-        [fill, bevel](ImageButton& c) {
+        [fill, bevel](PictureControl& c) {
             c.fillColour = fill;
             QImage& image = c.image();
             image.fill(fill);

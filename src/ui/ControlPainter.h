@@ -8,7 +8,7 @@
 #include "ui/PaintCodes.h"
 #include "ui/WindowStyle.h"
 
-class ImageButton;
+class PictureControl;
 class QImage;
 
 // The painting operations of one window's picture controls: bevels in the
@@ -33,19 +33,19 @@ class ControlPainter {
     int units(double designUnits) const;
 
     // Fills the control in the style's colour and draws its bevel.
-    void paintBevel(ImageButton& control, BevelStyle style) const;
+    void paintBevel(PictureControl& control, BevelStyle style) const;
     // The control's caption size in design units and its face.
-    void setCaptionFont(ImageButton& control, int sizeUnits,
+    void setCaptionFont(PictureControl& control, int sizeUnits,
                         FontStyle fontStyle = FontStyle::Bold) const;
     // Text in a colour and font at an alignment and a vertical offset in design units.
-    void paintCaption(ImageButton& control, const QColor& colour, const QString& text,
+    void paintCaption(PictureControl& control, const QColor& colour, const QString& text,
                       const QString& fontName, CaptionAlignment alignment, int offsetUnits) const;
     // A bold font of this family, sized in design units, for the window's labels and texts.
     QFont boldFont(const QString& family, int sizeUnits) const;
     // Fills the whole control with a plain colour (the information boxes).
-    void fill(ImageButton& control, const QColor& colour) const;
+    void fill(PictureControl& control, const QColor& colour) const;
     // A green box with a black rounded border, as the main window's bet boxes.
-    void paintRoundedBox(ImageButton& control, const QColor& fill) const;
+    void paintRoundedBox(PictureControl& control, const QColor& fill) const;
 
     // The bevel alone, on any image: base fill then BevelWidth lines per edge,
     // the width in the image's logical pixels (lines of one device pixel).
@@ -64,7 +64,7 @@ class ControlPainter {
         int fontUnits = 13;
         bool bold = true;
     };
-    void drawCaption(ImageButton& control, const Caption& caption) const;
+    void drawCaption(PictureControl& control, const Caption& caption) const;
 
     WindowStyle style_;
     std::function<int()> clientHeight_;

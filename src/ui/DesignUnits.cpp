@@ -4,18 +4,18 @@
 
 namespace design {
 
-int toPixels(int clientLength, double units, int designLength) {
+int ToPixels(int clientLength, double units, int designLength) {
     if (designLength <= 0) return 0;
     // nearbyint keeps the default round-to-nearest-even mode.
     return static_cast<int>(
         std::nearbyint(static_cast<long double>(clientLength) * units / designLength));
 }
 
-int bevelWidthForScreen(int screenWidth) {
+int BevelWidthForScreen(int screenWidth) {
     return static_cast<int>(std::nearbyint(static_cast<long double>(screenWidth) * 0.0015625L * 5));
 }
 
-std::vector<int> bevelAmounts(int bevelWidth) {
+std::vector<int> BevelAmounts(int bevelWidth) {
     std::vector<int> amounts;
     if (bevelWidth <= 0) return amounts;
     // Single precision on purpose: the stepped values land on the bevel

@@ -21,9 +21,9 @@ void SetUpGreenDialog(QDialog& dialog, const QString& title) {
 }
 
 void FitAndCentre(QDialog& dialog, WindowScaler& scaler) {
-    const QRect available = screen_area::of(dialog.parentWidget());
+    const QRect available = screen_area::Of(dialog.parentWidget());
     scaler.fitToScreen(available.size());
-    dialog.move(screen_area::centred(available, dialog.size()));
+    dialog.move(screen_area::Centred(available, dialog.size()));
 }
 
 Hourglass::Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }

@@ -5,7 +5,7 @@
 
 namespace focus_frame {
 
-int thickness(QSize control, int screenHeight) {
+int Thickness(QSize control, int screenHeight) {
     // An eighth of the shorter side, at least 3 pixels: 3 on a 16-pixel arrow
     // at 640 x 480, 4 on a board cell there, 9 on a board cell at 1920 x
     // 1080. The caption keeps the middle of its control free of it at every
@@ -16,8 +16,8 @@ int thickness(QSize control, int screenHeight) {
     return std::max(3, std::min(bySize, screenHeight / 80));
 }
 
-void paint(QPainter& painter, const QRect& control, int screenHeight) {
-    const int ring = thickness(control.size(), screenHeight);
+void Paint(QPainter& painter, const QRect& control, int screenHeight) {
+    const int ring = Thickness(control.size(), screenHeight);
     painter.save();
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);

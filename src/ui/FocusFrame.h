@@ -13,9 +13,9 @@ namespace focus_frame {
 
 // The ring's thickness in pixels for a control of this size on a screen this
 // many pixels high (at least 3).
-int thickness(QSize control, int screenHeight);
+int Thickness(QSize control, int screenHeight);
 
 // Paints the ring inside `control` (the widget's own rectangle).
-void paint(QPainter& painter, const QRect& control, int screenHeight);
+void Paint(QPainter& painter, const QRect& control, int screenHeight);
 
 }  // namespace focus_frame

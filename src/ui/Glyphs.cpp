@@ -2,7 +2,7 @@
 
 namespace glyphs {
 
-ResolvedText resolve(const QString& fontName, const QString& text) {
+ResolvedText Resolve(const QString& fontName, const QString& text) {
     if (fontName.compare(kSymbolFont, Qt::CaseInsensitive) != 0) return {fontName, text};
     QString mapped;
     for (QChar c : text) {

@@ -15,5 +15,5 @@ inline constexpr char16_t kCheck = 252;
 inline constexpr char16_t kUpArrow = 217;
 inline constexpr char16_t kDownArrow = 218;
 
-ResolvedText resolve(const QString& fontName, const QString& text);
+ResolvedText Resolve(const QString& fontName, const QString& text);
 }  // namespace glyphs

@@ -5,9 +5,9 @@
 #include <QTimer>
 
 #include "ui/ButtonLook.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 
-HeldArrow::HeldArrow(ImageButton& button, const ControlPainter& painter, Look look, Actions actions)
+HeldArrow::HeldArrow(PictureControl& button, const ControlPainter& painter, Look look, Actions actions)
     : QObject(&button),
       button_(button),
       painter_(painter),
@@ -16,15 +16,15 @@ HeldArrow::HeldArrow(ImageButton& button, const ControlPainter& painter, Look lo
       timer_(new QTimer(this)) {
     timer_->setInterval(arrow_repeat::kFirstRepeatMs);
     connect(timer_, &QTimer::timeout, this, &HeldArrow::tick);
-    connect(&button_, &ImageButton::plainLeftPress, this, &HeldArrow::press);
-    connect(&button_, &ImageButton::mouseReleased, this, &HeldArrow::release);
+    connect(&button_, &PictureControl::plainLeftPress, this, &HeldArrow::press);
+    connect(&button_, &PictureControl::mouseReleased, this, &HeldArrow::release);
     // Space held on the arrow when the focus left: its release goes elsewhere.
-    connect(&button_, &ImageButton::pressCancelled, this, &HeldArrow::letGo);
+    connect(&button_, &PictureControl::pressCancelled, this, &HeldArrow::letGo);
     button_.setFocusPolicy(Qt::TabFocus);
     // Unless its window has named it for what it steps.
     if (button_.spoken().name.isEmpty())
         button_.setSpoken(
-            ImageButton::Spoken::button(look_.up ? QStringLiteral("Up") : QStringLiteral("Down")));
+            PictureControl::Spoken::button(look_.up ? QStringLiteral("Up") : QStringLiteral("Down")));
     button_.installEventFilter(this);
     paint(false);
 }

@@ -5,7 +5,7 @@
 
 #include "ui/ControlPainter.h"
 
-class ImageButton;
+class PictureControl;
 class QTimer;
 
 // How a held arrow repeats, for every window: the first repeat comes this
@@ -60,10 +60,10 @@ class HeldArrow : public QObject {
     // Takes over `button` (whose tag must be odd): paints it released, follows
     // its mouse, its keys (it becomes a Tab stop; Space held repeats) and hiding. Lives as the
     // button's child; `painter` must outlive it.
-    HeldArrow(ImageButton& button, const ControlPainter& painter, Look look, Actions actions);
+    HeldArrow(PictureControl& button, const ControlPainter& painter, Look look, Actions actions);
 
     // The picture control this arrow drives.
-    ImageButton& button() const { return button_; }
+    PictureControl& button() const { return button_; }
     // True from a press until the arrow lets go.
     bool isHeld() const { return hold_ == Hold::Held; }
     // True while the repeat timer runs.
@@ -94,7 +94,7 @@ class HeldArrow : public QObject {
     // The button's tag follows: odd released, the next even number held.
     void setHold(Hold hold);
 
-    ImageButton& button_;
+    PictureControl& button_;
     const ControlPainter& painter_;
     Look look_;
     Actions actions_;

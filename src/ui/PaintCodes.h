@@ -27,4 +27,4 @@ enum class CaptionAlignment {
 enum class FontStyle { Bold, Regular };
 
 // True for the raised styles, whose top and left edges are light.
-constexpr bool isRaised(BevelStyle style) { return static_cast<int>(style) % 2 == 1; }
+constexpr bool IsRaised(BevelStyle style) { return static_cast<int>(style) % 2 == 1; }

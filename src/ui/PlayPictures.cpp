@@ -7,17 +7,17 @@
 #include <cmath>
 
 #include "core/state/Board.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 #include "ui/WindowStyle.h"
 
 namespace {
 
-const QColor kNetLine = toQColor(palette::kYellow);
+const QColor kNetLine = ToQColor(palette::kYellow);
 const QColor kBand(144, 238, 144, 120);  // a lighter green over the table's green
-const QColor kHot = toQColor(palette::kRed);
-const QColor kCold = toQColor(palette::kBlue);
-const QColor kUsual = toQColor(palette::kSilver);
-const QColor kZero = toQColor(palette::kSilver);
+const QColor kHot = ToQColor(palette::kRed);
+const QColor kCold = ToQColor(palette::kBlue);
+const QColor kUsual = ToQColor(palette::kSilver);
+const QColor kZero = ToQColor(palette::kSilver);
 constexpr int kInset = 8;  // clear of the rounded border
 
 // A step of 1, 2 or 5 times a power of ten that cuts `range` into about four.
@@ -89,7 +89,7 @@ void paintScaleMark(QPainter& p, const QFontMetrics& metrics, const QRect& plot,
         Qt::AlignRight | Qt::AlignVCenter, label);
 }
 
-QString dollars(long double units) { return money::currency(money::fromUnits(units), 0); }
+QString dollars(long double units) { return money::Currency(money::FromUnits(units), 0); }
 
 }  // namespace
 
@@ -145,7 +145,7 @@ void NetResultPicture::paint(QImage& image, const QFont& font) const {
     p.setRenderHint(QPainter::Antialiasing);
     p.setFont(font);
     const QFontMetrics metrics(font);
-    const Frame frame = frameFor(ImageButton::logicalSize(image), font);
+    const Frame frame = frameFor(PictureControl::logicalSize(image), font);
     const QRect& plot = frame.plot;
     paintLegend(p, metrics, plot.left(), kInset,
                 {{LegendEntry::Line, kNetLine, QStringLiteral("YOUR NET RESULT")},
@@ -236,7 +236,7 @@ void BallCountPicture::paint(QImage& image, const QFont& font) const {
     QPainter p(&image);
     p.setFont(font);
     const QFontMetrics metrics(font);
-    const Frame frame = frameFor(ImageButton::logicalSize(image), font);
+    const Frame frame = frameFor(PictureControl::logicalSize(image), font);
     const QRect& plot = frame.plot;
     paintLegend(p, metrics, plot.left(), kInset,
                 {{LegendEntry::Box, kHot, QStringLiteral("HOT")},

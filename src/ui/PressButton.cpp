@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 #include <QEvent>
 
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 
-PressButton::PressButton(ImageButton& button, const ControlPainter& painter, ButtonLook look,
+PressButton::PressButton(PictureControl& button, const ControlPainter& painter, ButtonLook look,
                          std::function<void()> click, std::function<void()> action)
     : QObject(&button),
       button_(button),
@@ -13,11 +13,11 @@ PressButton::PressButton(ImageButton& button, const ControlPainter& painter, But
       look_(std::move(look)),
       click_(std::move(click)),
       action_(std::move(action)) {
-    connect(&button_, &ImageButton::plainLeftPress, this, &PressButton::press);
-    connect(&button_, &ImageButton::mouseReleased, this, &PressButton::release);
-    connect(&button_, &ImageButton::pressCancelled, this, &PressButton::cancel);
+    connect(&button_, &PictureControl::plainLeftPress, this, &PressButton::press);
+    connect(&button_, &PictureControl::mouseReleased, this, &PressButton::release);
+    connect(&button_, &PictureControl::pressCancelled, this, &PressButton::cancel);
     button_.setFocusPolicy(Qt::TabFocus);
-    button_.setSpoken(ImageButton::Spoken::button(look_.caption));
+    button_.setSpoken(PictureControl::Spoken::button(look_.caption));
     paint(false);
 }
 

@@ -6,7 +6,7 @@
 #include "ui/ButtonLook.h"
 
 class ControlPainter;
-class ImageButton;
+class PictureControl;
 
 // A painted push button (SHOW, CANCEL, PREVIOUS, NEXT): the pressed look and a
 // click when the left button goes down alone, then the raised look and a click
@@ -17,11 +17,11 @@ class PressButton : public QObject {
     // Takes over `button`: paints it raised and follows its mouse and keys (it
     // becomes a Tab stop: Space or Enter press it). Lives as the
     // button's child; `painter` must outlive it.
-    PressButton(ImageButton& button, const ControlPainter& painter, ButtonLook look,
+    PressButton(PictureControl& button, const ControlPainter& painter, ButtonLook look,
                 std::function<void()> click, std::function<void()> action);
 
     // The picture control this button drives.
-    ImageButton& button() const { return button_; }
+    PictureControl& button() const { return button_; }
     // True from a press until its release.
     bool isPressed() const { return pressed_; }
 
@@ -35,7 +35,7 @@ class PressButton : public QObject {
   private:
     void paint(bool pressed);
 
-    ImageButton& button_;
+    PictureControl& button_;
     const ControlPainter& painter_;
     ButtonLook look_;
     std::function<void()> click_;

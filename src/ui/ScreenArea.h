@@ -12,15 +12,15 @@ class QWidget;
 namespace screen_area {
 
 // The layout area inside an available area.
-QRect within(const QRect& available);
+QRect Within(const QRect& available);
 // The layout area of a screen; 640 x 480 when there is none.
-QRect of(const QScreen* screen);
+QRect Of(const QScreen* screen);
 // The layout area of the screen the widget is on, or of the primary screen.
-QRect of(const QWidget* widget);
+QRect Of(const QWidget* widget);
 // Where a window of this outer size stands centred in an area.
-QPoint centred(const QRect& area, QSize outer);
+QPoint Centred(const QRect& area, QSize outer);
 // Whether the game may place its own windows: a Wayland compositor places
 // every window itself and ignores a move.
-bool windowsArePlaceable();
+bool WindowsArePlaceable();
 
 }  // namespace screen_area

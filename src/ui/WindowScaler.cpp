@@ -16,18 +16,18 @@ WindowScaler::WindowScaler(QWidget* client, QSize designSize)
 }
 
 QSize WindowScaler::clientSizeForScreen(QSize designSize, QSize screen) {
-    return {design::toPixels(screen.width(), designSize.width(), kLayoutScreenWidth),
-            design::toPixels(screen.height(), designSize.height(), kLayoutScreenHeight)};
+    return {design::ToPixels(screen.width(), designSize.width(), kLayoutScreenWidth),
+            design::ToPixels(screen.height(), designSize.height(), kLayoutScreenHeight)};
 }
 
 QRect WindowScaler::scaled(const QRect& r, QSize designSize, QSize clientSize) {
     const int w = designSize.width(), h = designSize.height();
     const int cw = clientSize.width(), ch = clientSize.height();
     // Both corners are scaled, so neighbouring controls meet without gaps.
-    const int left = design::toPixels(cw, r.x(), w);
-    const int top = design::toPixels(ch, r.y(), h);
-    const int right = design::toPixels(cw, r.x() + r.width(), w);
-    const int bottom = design::toPixels(ch, r.y() + r.height(), h);
+    const int left = design::ToPixels(cw, r.x(), w);
+    const int top = design::ToPixels(ch, r.y(), h);
+    const int right = design::ToPixels(cw, r.x() + r.width(), w);
+    const int bottom = design::ToPixels(ch, r.y() + r.height(), h);
     return {left, top, qMax(1, right - left), qMax(1, bottom - top)};
 }
 

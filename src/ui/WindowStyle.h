@@ -21,18 +21,18 @@ struct WindowStyle {
 };
 
 // The palette in the painting colours of the windows.
-constexpr QRgb toQRgb(Rgb c) { return qRgb(c.r, c.g, c.b); }
-inline QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+constexpr QRgb ToQRgb(Rgb c) { return qRgb(c.r, c.g, c.b); }
+inline QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
 namespace colours {
-inline constexpr QRgb kBlue = toQRgb(palette::kBlue);
-inline constexpr QRgb kRed = toQRgb(palette::kRed);
-inline constexpr QRgb kFuchsia = toQRgb(palette::kFuchsia);
-inline constexpr QRgb kGreen = toQRgb(palette::kGreen);
-inline constexpr QRgb kSilver = toQRgb(palette::kSilver);
-inline constexpr QRgb kBlack = toQRgb(palette::kBlack);
-inline constexpr QRgb kLime = toQRgb(palette::kLime);
-inline constexpr QRgb kMaroon = toQRgb(palette::kMaroon);
+inline constexpr QRgb kBlue = ToQRgb(palette::kBlue);
+inline constexpr QRgb kRed = ToQRgb(palette::kRed);
+inline constexpr QRgb kFuchsia = ToQRgb(palette::kFuchsia);
+inline constexpr QRgb kGreen = ToQRgb(palette::kGreen);
+inline constexpr QRgb kSilver = ToQRgb(palette::kSilver);
+inline constexpr QRgb kBlack = ToQRgb(palette::kBlack);
+inline constexpr QRgb kLime = ToQRgb(palette::kLime);
+inline constexpr QRgb kMaroon = ToQRgb(palette::kMaroon);
 }  // namespace colours
 
 namespace window_style {

@@ -56,7 +56,7 @@ AggregateNotice::AggregateNotice(const GameState& state, SoundPlayer& sound, QWi
 QStringList AggregateNotice::lines(Money aggregateLimit) {
     return {QStringLiteral("Velloro Will Not Allow"), QStringLiteral("You To Waste Your Money."),
             QStringLiteral("Maximum Aggregate Payoff"),
-            QStringLiteral("Per Game Is Only ") + money::currency(aggregateLimit, 0)};
+            QStringLiteral("Per Game Is Only ") + money::Currency(aggregateLimit, 0)};
 }
 
 void AggregateNotice::done(int result) {
@@ -69,7 +69,7 @@ void AggregateNotice::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), QColor::fromRgb(colours::kGreen));
     const int clientHeight = height();
-    const QFont font = noticeFont(design::toPixels(clientHeight, kFontHeightUnits, kDesignHeight));
+    const QFont font = noticeFont(design::ToPixels(clientHeight, kFontHeightUnits, kDesignHeight));
     const QFontMetrics metrics(font);
     painter.setFont(font);
     painter.setPen(QColor::fromRgb(colours::kMaroon));
@@ -77,7 +77,7 @@ void AggregateNotice::paintEvent(QPaintEvent*) {
     const QStringList texts = lines(state_.AggregateLimit);
     for (std::size_t i = 0; i < kLineTops.size(); ++i) {
         const QString& line = texts[static_cast<qsizetype>(i)];
-        const int top = design::toPixels(clientHeight, kLineTops[i], kDesignHeight);
+        const int top = design::ToPixels(clientHeight, kLineTops[i], kDesignHeight);
         const int left = centreX - metrics.horizontalAdvance(line) / 2;
         painter.drawText(left, top + metrics.ascent(), line);
     }

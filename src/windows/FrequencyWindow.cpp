@@ -5,7 +5,7 @@
 
 #include "ui/DialogFrame.h"
 #include "ui/HeldArrow.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 
 namespace {
 constexpr int kLabelUnits = 13;
@@ -31,8 +31,8 @@ FrequencyWindow::FrequencyWindow(const DialogContext& context, QString historyPa
     fitTexts();
     upArrow = makeArrow({351, 9, 16, 16}, kUpTag, 171);
     downArrow = makeArrow({372, 9, 16, 16}, kDownTag, 172);
-    upArrow->button().setSpoken(ImageButton::Spoken::button(QStringLiteral("More Games")));
-    downArrow->button().setSpoken(ImageButton::Spoken::button(QStringLiteral("Fewer Games")));
+    upArrow->button().setSpoken(PictureControl::Spoken::button(QStringLiteral("More Games")));
+    downArrow->button().setSpoken(PictureControl::Spoken::button(QStringLiteral("Fewer Games")));
     setMainControl(&upArrow->button());
 
     const frequency::FrequencyChart chart = frequency::OpenFrequencyChart(historyPath_);
@@ -43,7 +43,7 @@ FrequencyWindow::FrequencyWindow(const DialogContext& context, QString historyPa
 
 // N steps at the press and while held; the counts follow at the release.
 HeldArrow* FrequencyWindow::makeArrow(const QRect& designRect, int tag, int helpNumber) {
-    ImageButton* image = placeImage(designRect, tag, helpNumber);
+    PictureControl* image = placeImage(designRect, tag, helpNumber);
     const bool up = tag == kUpTag;
     HeldArrow::Actions actions;
     actions.step = [this, up](HeldArrow::Phase) {

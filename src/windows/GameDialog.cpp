@@ -5,7 +5,7 @@
 #include "core/state/GameState.h"
 #include "game/SoundPlayer.h"
 #include "ui/DialogFrame.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 #include "ui/WhatsThis.h"
 #include "ui/WindowScaler.h"
 
@@ -25,8 +25,8 @@ GameDialog::GameDialog(const DialogContext& context, const WindowStyle& style, Q
 
 QSize GameDialog::designSize() const { return scaler_->designSize(); }
 
-ImageButton* GameDialog::placeImage(const QRect& designRect, int tag, int helpNumber) {
-    auto* image = new ImageButton(this);
+PictureControl* GameDialog::placeImage(const QRect& designRect, int tag, int helpNumber) {
+    auto* image = new PictureControl(this);
     image->setTag(tag);
     scaler_->place(image, designRect);
     attachHelp(image, helpNumber);

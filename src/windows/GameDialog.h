@@ -5,7 +5,7 @@
 #include "ui/ControlPainter.h"
 #include "ui/WhatsThis.h"
 
-class ImageButton;
+class PictureControl;
 class QLabel;
 class SoundPlayer;
 class WindowScaler;
@@ -41,7 +41,7 @@ class GameDialog : public QDialog {
                const QString& title, QWidget* parent);
 
     // A picture control at a design rectangle, with its tag and its help (0: none).
-    ImageButton* placeImage(const QRect& designRect, int tag = 0, int helpNumber = 0);
+    PictureControl* placeImage(const QRect& designRect, int tag = 0, int helpNumber = 0);
     // A text on the green at a design rectangle, with its help (0: none).
     QLabel* placeLabel(const QRect& designRect, Qt::Alignment alignment, int helpNumber = 0);
     // Gives a control its "What's this?" help when the window has help.

@@ -66,7 +66,7 @@ void HistoryListBox::tellCurrent() {
     const std::optional<history::HistoryEntry> entry = currentEntry();
     if (!entry) return;
     announcer_->announce(QStringLiteral("Game %1, %2, row %3 of %4")
-                             .arg(GameNumberText(entry->game), money::currency(entry->gameWin))
+                             .arg(GameNumberText(entry->game), money::Currency(entry->gameWin))
                              .arg(currentRow() + 1)
                              .arg(count()));
 }

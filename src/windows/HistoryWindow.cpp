@@ -8,7 +8,7 @@
 #include "ui/ButtonLook.h"
 #include "ui/DialogFrame.h"
 #include "ui/HeldArrow.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 #include "ui/ListKeys.h"
 #include "ui/PressButton.h"
 #include "ui/WholeRows.h"
@@ -52,7 +52,7 @@ HistoryWindow::HistoryWindow(const DialogContext& context, QString historyPath,
                  QStringLiteral("Games History"), parent),
       historyPath_(std::move(historyPath)),
       openReplay_(std::move(openReplay)) {
-    ImageButton* background = placeImage({2, 2, 166, 358});
+    PictureControl* background = placeImage({2, 2, 166, 358});
     painter_.paintBevel(*background, BevelStyle::Frame);
 
     header = new QLabel(QStringLiteral("GAME  WINNINGS"), this);
@@ -73,15 +73,15 @@ HistoryWindow::HistoryWindow(const DialogContext& context, QString historyPath,
 
     scrollUp = makeScrollButton({143, 161, 16, 16}, kScrollUpTag, 152);
     scrollDown = makeScrollButton({143, 185, 16, 16}, kScrollDownTag, 153);
-    scrollUp->button().setSpoken(ImageButton::Spoken::button(QStringLiteral("Scroll Up")));
-    scrollDown->button().setSpoken(ImageButton::Spoken::button(QStringLiteral("Scroll Down")));
+    scrollUp->button().setSpoken(PictureControl::Spoken::button(QStringLiteral("Scroll Up")));
+    scrollDown->button().setSpoken(PictureControl::Spoken::button(QStringLiteral("Scroll Down")));
     for (const SortButton& entry : kSortButtons) {
         const auto order = static_cast<HistoryOrder>(&entry - kSortButtons);
-        ImageButton* button = placeImage(entry.designRect, entry.tag, entry.helpNumber);
+        PictureControl* button = placeImage(entry.designRect, entry.tag, entry.helpNumber);
         button->setFocusPolicy(Qt::TabFocus);
-        button->setSpoken(ImageButton::Spoken::button(QLatin1String(entry.spoken)));
+        button->setSpoken(PictureControl::Spoken::button(QLatin1String(entry.spoken)));
         sortButtons[indexOf(order)] = button;
-        connect(button, &ImageButton::plainLeftPress, this,
+        connect(button, &PictureControl::plainLeftPress, this,
                 [this, order] { onSortPressed(order); });
     }
     showButton = makePushButton({11, 363, 65, 35}, QStringLiteral("SHOW"), 154,
@@ -94,7 +94,7 @@ HistoryWindow::HistoryWindow(const DialogContext& context, QString historyPath,
 
 // Each step moves the top line by one; the list stops at its ends.
 HeldArrow* HistoryWindow::makeScrollButton(const QRect& designRect, int tag, int helpNumber) {
-    ImageButton* image = placeImage(designRect, tag, helpNumber);
+    PictureControl* image = placeImage(designRect, tag, helpNumber);
     const int direction = tag == kScrollUpTag ? -1 : 1;
     HeldArrow::Actions actions;
     actions.step = [this, direction](HeldArrow::Phase) {
@@ -107,7 +107,7 @@ HeldArrow* HistoryWindow::makeScrollButton(const QRect& designRect, int tag, int
 
 PressButton* HistoryWindow::makePushButton(const QRect& designRect, const QString& caption,
                                            int helpNumber, std::function<void()> action) {
-    ImageButton* image = placeImage(designRect, 0, helpNumber);
+    PictureControl* image = placeImage(designRect, 0, helpNumber);
     return new PressButton(
         *image, painter_, ButtonLook::push(caption), [this] { click(); }, std::move(action));
 }
@@ -124,7 +124,7 @@ void HistoryWindow::fillList() {
         const auto order = static_cast<HistoryOrder>(&entry - kSortButtons);
         paintSortButton(order, order == HistoryOrder::GameAscending);
     }
-    ImageButton& gameAscending = *sortButtons[indexOf(sortedBy_)];
+    PictureControl& gameAscending = *sortButtons[indexOf(sortedBy_)];
     gameAscending.setTag(gameAscending.tag() + 1);
     gameAscending.setEnabled(false);
 }
@@ -136,11 +136,11 @@ void HistoryWindow::paintSortButton(HistoryOrder order, bool pressed) {
 
 void HistoryWindow::onSortPressed(HistoryOrder order) {
     if (order == sortedBy_) return;
-    ImageButton& pressed = *sortButtons[indexOf(order)];
+    PictureControl& pressed = *sortButtons[indexOf(order)];
     paintSortButton(order, true);
     Hourglass hourglass;
     // The button of the order in force comes up; its tag goes back to odd.
-    ImageButton& previous = *sortButtons[indexOf(sortedBy_)];
+    PictureControl& previous = *sortButtons[indexOf(sortedBy_)];
     paintSortButton(sortedBy_, false);
     previous.setTag(previous.tag() - 1);
     previous.setEnabled(true);
@@ -160,7 +160,7 @@ void HistoryWindow::replaySelectedGame() {
         const int game = selected ? selected->game : -1;
         if (RecordFile::exists(historyPath_) && game >= 0) {
             RecordFile file(historyPath_, kGameRecordSize, RecordFile::Mode::Read);
-            const int recorded = decodeGameRecord(file.read(game + 1)).GameNumber;
+            const int recorded = DecodeGameRecord(file.read(game + 1)).GameNumber;
             // A damaged slot number would send the replay past the file.
             replayed = recorded >= 0 && recorded < kHistorySlots ? recorded : game;
         }

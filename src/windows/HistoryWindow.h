@@ -31,7 +31,7 @@ class HistoryWindow : public GameDialog {
     HeldArrow* scrollDown = nullptr;
     // The sort buttons in the order of HistoryOrder: game ascending,
     // game descending, winnings ascending, winnings descending.
-    std::array<ImageButton*, 4> sortButtons{};
+    std::array<PictureControl*, 4> sortButtons{};
     PressButton* showButton = nullptr;
     PressButton* cancelButton = nullptr;
 

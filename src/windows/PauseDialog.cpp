@@ -7,7 +7,7 @@
 #include "core/state/GameState.h"
 #include "ui/ButtonLook.h"
 #include "ui/HeldArrow.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 
 namespace {
 
@@ -93,15 +93,15 @@ PauseDialog::PauseDialog(const DialogContext& context, PauseSettings& settings, 
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     auto place = [&](const char* name, QRect rect, int tag = 0, int helpNumber = 0) {
-        ImageButton* image = placeImage(rect, tag, helpNumber);
+        PictureControl* image = placeImage(rect, tag, helpNumber);
         image->setObjectName(QLatin1String(name));
         return image;
     };
-    ImageButton* top = place("ImageTop", {2, 2, 265, 36});
-    ImageButton* bottom = place("ImageBottom", {2, 41, 265, 54});
+    PictureControl* top = place("ImageTop", {2, 2, 265, 36});
+    PictureControl* bottom = place("ImageBottom", {2, 41, 265, 54});
     for (const PlacedArrow& entry : kArrows) {
-        ImageButton* image = place(entry.name, entry.designRect, entry.tag, entry.helpNumber);
-        image->setSpoken(ImageButton::Spoken::button(QLatin1String(entry.spoken)));
+        PictureControl* image = place(entry.name, entry.designRect, entry.tag, entry.helpNumber);
+        image->setSpoken(PictureControl::Spoken::button(QLatin1String(entry.spoken)));
         images_.push_back(image);
         arrows_.push_back(makeArrow(*image, entry.arrow));
     }
@@ -123,24 +123,24 @@ PauseDialog::PauseDialog(const DialogContext& context, PauseSettings& settings, 
     showSettings();
 }
 
-ImageButton* PauseDialog::placeButton(const char* name, const QRect& designRect, int tag,
+PictureControl* PauseDialog::placeButton(const char* name, const QRect& designRect, int tag,
                                       int helpNumber, const char* spoken, Button which) {
-    ImageButton* image = placeImage(designRect, tag, helpNumber);
+    PictureControl* image = placeImage(designRect, tag, helpNumber);
     image->setObjectName(QLatin1String(name));
-    image->setSpoken(ImageButton::Spoken::button(QLatin1String(spoken)));
+    image->setSpoken(PictureControl::Spoken::button(QLatin1String(spoken)));
     image->setFocusPolicy(Qt::TabFocus);
     images_.push_back(image);
-    connect(image, &ImageButton::pressCancelled, this, [this, which] {
+    connect(image, &PictureControl::pressCancelled, this, [this, which] {
         if (pressed_ != which) return;
         pressed_.reset();
         paintButton(which, false);
     });
-    connect(image, &ImageButton::plainLeftPress, this, [this, which] { onButtonPressed(which); });
-    connect(image, &ImageButton::mouseReleased, this, [this, which] { onButtonReleased(which); });
+    connect(image, &PictureControl::plainLeftPress, this, [this, which] { onButtonPressed(which); });
+    connect(image, &PictureControl::mouseReleased, this, [this, which] { onButtonReleased(which); });
     return image;
 }
 
-ImageButton& PauseDialog::button(Button which) const {
+PictureControl& PauseDialog::button(Button which) const {
     return which == Button::Ok ? *okButton_ : *cancelButton_;
 }
 
@@ -152,7 +152,7 @@ QLabel* PauseDialog::makeLabel(const QRect& designRect, Qt::Alignment alignment,
 
 // The arrows step the working values: the winning threshold's step grows
 // while its arrow is held and starts again at every release.
-HeldArrow* PauseDialog::makeArrow(ImageButton& image, PauseArrow arrow) {
+HeldArrow* PauseDialog::makeArrow(PictureControl& image, PauseArrow arrow) {
     HeldArrow::Actions actions;
     actions.step = [this, arrow](HeldArrow::Phase phase) {
         if (phase == HeldArrow::Phase::Press)
@@ -173,8 +173,8 @@ HeldArrow* PauseDialog::arrowByTag(int tag) const {
     return nullptr;
 }
 
-ImageButton* PauseDialog::imageByTag(int tag) const {
-    for (ImageButton* image : images_)
+PictureControl* PauseDialog::imageByTag(int tag) const {
+    for (PictureControl* image : images_)
         if (image->tag() == tag || image->tag() == tag + 1) return image;
     return nullptr;
 }

@@ -24,7 +24,7 @@ class PauseDialog : public GameDialog {
                 QWidget* parent = nullptr);
 
     // Arrow and button controls by their released tag (101..115).
-    ImageButton* imageByTag(int tag) const;
+    PictureControl* imageByTag(int tag) const;
     // The six arrows by their released tag (101..111); nullptr for another tag.
     HeldArrow* arrowByTag(int tag) const;
     // Each row's value and the words beside it; clicking either is the row's shortcut.
@@ -38,7 +38,7 @@ class PauseDialog : public GameDialog {
     void onNumbersLabelClicked();
     void onGamesLabelClicked();
     void onWinningLabelClicked();
-    ImageButton& button(Button which) const;
+    PictureControl& button(Button which) const;
     // OK or CANCEL went down (a plain left press) and came up again.
     void onButtonPressed(Button which);
     void onButtonReleased(Button which);
@@ -50,17 +50,17 @@ class PauseDialog : public GameDialog {
   private:
     void showSettings();
     void showRow(Row row);
-    HeldArrow* makeArrow(ImageButton& image, PauseArrow arrow);
-    ImageButton* placeButton(const char* name, const QRect& designRect, int tag, int helpNumber,
+    HeldArrow* makeArrow(PictureControl& image, PauseArrow arrow);
+    PictureControl* placeButton(const char* name, const QRect& designRect, int tag, int helpNumber,
                              const char* spoken, Button which);
     void paintButton(Button which, bool pressed);
     QLabel* makeLabel(const QRect& designRect, Qt::Alignment alignment, int helpNumber);
 
     PauseSettings& settings_;
     Money pricePerGame_;
-    std::vector<ImageButton*> images_;
+    std::vector<PictureControl*> images_;
     std::vector<HeldArrow*> arrows_;
-    ImageButton* okButton_ = nullptr;
-    ImageButton* cancelButton_ = nullptr;
+    PictureControl* okButton_ = nullptr;
+    PictureControl* cancelButton_ = nullptr;
     std::optional<Button> pressed_;  // OK or CANCEL held down
 };

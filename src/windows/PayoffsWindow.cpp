@@ -8,7 +8,7 @@
 #include "core/records/ScheduleFile.h"
 #include "core/state/GameState.h"
 #include "ui/HeldArrow.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 #include "ui/WindowScaler.h"
 
 namespace {
@@ -81,13 +81,13 @@ PayoffsWindow::PayoffsWindow(const DialogContext& context, GameState& state,
     setPalette(green);
 
     const auto image = [&](const QString& name, const QRect& rect, int helpNumber) {
-        ImageButton* control = placeImage(rect, 0, helpNumber);
+        PictureControl* control = placeImage(rect, 0, helpNumber);
         control->setObjectName(name);
         return control;
     };
     const auto caption = [&](const QString& text, const QRect& rect, int helpNumber,
                              CaptionAlignment alignment = CaptionAlignment::Centre) {
-        ImageButton* box = image(QStringLiteral("Image") + QString(text).remove(QLatin1Char(' ')),
+        PictureControl* box = image(QStringLiteral("Image") + QString(text).remove(QLatin1Char(' ')),
                                  rect, helpNumber);
         paintText(*box, text, kRed, alignment);
         return box;
@@ -152,7 +152,7 @@ PayoffsWindow::PayoffsWindow(const DialogContext& context, GameState& state,
 
     for (std::size_t i = 0; i < arrows_.size(); ++i) {
         const ArrowPlace& entry = kArrows[i];
-        ImageButton* control =
+        PictureControl* control =
             image(QLatin1String(entry.name), {kArrowLeft, entry.top, 16, 16}, entry.helpNumber);
         control->setTag(entry.tag);
         if (entry.arrow == OddsArrow::SpotUp || entry.arrow == OddsArrow::SpotDown)
@@ -171,16 +171,16 @@ PayoffsWindow::PayoffsWindow(const DialogContext& context, GameState& state,
         actions.released = [this] { browser_.restartBetStep(); };
         arrows_[i] =
             new HeldArrow(*control, painter_, {IsUpArrow(entry.arrow), kCaptionUnits, 1}, actions);
-        control->setSpoken(ImageButton::Spoken::button(QLatin1String(entry.spoken)));
+        control->setSpoken(PictureControl::Spoken::button(QLatin1String(entry.spoken)));
     }
     oneInButton->setFocusPolicy(Qt::TabFocus);
     percentButton->setFocusPolicy(Qt::TabFocus);
-    oneInButton->setSpoken(ImageButton::Spoken::button(QStringLiteral("Odds As One In")));
-    percentButton->setSpoken(ImageButton::Spoken::button(QStringLiteral("Odds As A Percentage")));
+    oneInButton->setSpoken(PictureControl::Spoken::button(QStringLiteral("Odds As One In")));
+    percentButton->setSpoken(PictureControl::Spoken::button(QStringLiteral("Odds As A Percentage")));
     setMainControl(tabs);
-    connect(oneInButton, &ImageButton::plainLeftPress, this,
+    connect(oneInButton, &PictureControl::plainLeftPress, this,
             [this] { onModePressed(odds::OddsMode::OneIn); });
-    connect(percentButton, &ImageButton::plainLeftPress, this,
+    connect(percentButton, &PictureControl::plainLeftPress, this,
             [this] { onModePressed(odds::OddsMode::Percent); });
 
     fitTexts();
@@ -213,8 +213,8 @@ void PayoffsWindow::onModePressed(odds::OddsMode mode) {
     if (mode == browser_.mode()) return;
     browser_.setMode(mode);
     showTable();
-    ImageButton* chosen = mode == odds::OddsMode::OneIn ? oneInButton : percentButton;
-    ImageButton* other = mode == odds::OddsMode::OneIn ? percentButton : oneInButton;
+    PictureControl* chosen = mode == odds::OddsMode::OneIn ? oneInButton : percentButton;
+    PictureControl* other = mode == odds::OddsMode::OneIn ? percentButton : oneInButton;
     paintModeButton(*other, false);
     other->setEnabled(true);
     paintModeButton(*chosen, true);
@@ -257,12 +257,12 @@ void PayoffsWindow::showTable() {
 }
 
 void PayoffsWindow::showValues() {
-    paintText(*aggregateValue, money::currency(browser_.schedule().AggregateLimit, 0), kBlack,
+    paintText(*aggregateValue, money::Currency(browser_.schedule().AggregateLimit, 0), kBlack,
               CaptionAlignment::Centre);
     paintText(*casinoValue, QString::number(browser_.schedule().ScheduleNumber), kBlack,
               CaptionAlignment::Centre);
     paintText(*spotValue, QString::number(browser_.spots()), kBlack, CaptionAlignment::Centre);
-    paintText(*betValue, money::currency(browser_.bet()), kBlack, CaptionAlignment::Centre);
+    paintText(*betValue, money::Currency(browser_.bet()), kBlack, CaptionAlignment::Centre);
 }
 
 void PayoffsWindow::showSpotControls() {
@@ -270,7 +270,7 @@ void PayoffsWindow::showSpotControls() {
     for (QWidget* control : spotControls_) control->setVisible(shown);
 }
 
-void PayoffsWindow::paintText(ImageButton& box, const QString& text, const QColor& colour,
+void PayoffsWindow::paintText(PictureControl& box, const QString& text, const QColor& colour,
                               CaptionAlignment alignment, int offsetUnits) {
     painter_.fill(box, kGreen);
     if (text.isEmpty()) return;
@@ -278,7 +278,7 @@ void PayoffsWindow::paintText(ImageButton& box, const QString& text, const QColo
     painter_.paintCaption(box, colour, text, fonts::kArial, alignment, offsetUnits);
 }
 
-void PayoffsWindow::paintModeButton(ImageButton& button, bool pressed) {
+void PayoffsWindow::paintModeButton(PictureControl& button, bool pressed) {
     const QString text = &button == oneInButton ? QStringLiteral("1") : QStringLiteral("%");
     painter_.setCaptionFont(button, kCaptionUnits, FontStyle::Bold);
     painter_.paintBevel(button, pressed ? BevelStyle::Sunken : BevelStyle::Raised);

@@ -31,17 +31,17 @@ class PayoffsWindow : public GameDialog {
 
     // The controls, for the handlers' callers and for tests.
     QTabBar* tabs = nullptr;
-    std::array<ImageButton*, odds::kOddsRows> catchCells{};
+    std::array<PictureControl*, odds::kOddsRows> catchCells{};
     std::array<QLabel*, odds::kOddsRows> winLabels{};
     std::array<QLabel*, odds::kOddsRows> oddsLabels{};
-    ImageButton* aggregateValue = nullptr;
-    ImageButton* casinoValue = nullptr;
-    ImageButton* spotValue = nullptr;
-    ImageButton* betValue = nullptr;
-    ImageButton* chanceValue = nullptr;
-    ImageButton* expectedValue = nullptr;
-    ImageButton* oneInButton = nullptr;
-    ImageButton* percentButton = nullptr;
+    PictureControl* aggregateValue = nullptr;
+    PictureControl* casinoValue = nullptr;
+    PictureControl* spotValue = nullptr;
+    PictureControl* betValue = nullptr;
+    PictureControl* chanceValue = nullptr;
+    PictureControl* expectedValue = nullptr;
+    PictureControl* oneInButton = nullptr;
+    PictureControl* percentButton = nullptr;
     // One of the six arrows.
     HeldArrow* arrow(OddsArrow which) const;
 
@@ -58,9 +58,9 @@ class PayoffsWindow : public GameDialog {
     void showTable();
     void showValues();
     void showSpotControls();
-    void paintText(ImageButton& box, const QString& text, const QColor& colour,
+    void paintText(PictureControl& box, const QString& text, const QColor& colour,
                    CaptionAlignment alignment, int offsetUnits = 0);
-    void paintModeButton(ImageButton& button, bool pressed);
+    void paintModeButton(PictureControl& button, bool pressed);
     void fitTabs();
 
     OddsBrowser browser_;

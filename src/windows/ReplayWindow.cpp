@@ -4,7 +4,7 @@
 
 #include "core/replay/ReplayText.h"
 #include "core/state/PayoffTables.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 #include "ui/PressButton.h"
 #include "ui/WindowScaler.h"
 
@@ -46,7 +46,7 @@ ReplayWindow::ReplayWindow(const DialogContext& context, const PayoffTables& pay
 
 PressButton* ReplayWindow::makeButton(const QRect& designRect, int tag, const QString& caption,
                                       std::function<void()> action) {
-    ImageButton* image = placeImage(designRect, tag);
+    PictureControl* image = placeImage(designRect, tag);
     return new PressButton(
         *image, painter_, {caption, fonts::kTimes, kCaptionUnits, kCaptionOffset},
         [this] { click(); }, std::move(action));

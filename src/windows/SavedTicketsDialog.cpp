@@ -13,7 +13,7 @@
 #include "core/tickets/TicketFile.h"
 #include "ui/ButtonLook.h"
 #include "ui/HeldArrow.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 #include "ui/ListKeys.h"
 #include "ui/PressButton.h"
 #include "ui/WholeRows.h"
@@ -111,15 +111,15 @@ SavedTicketsDialog::SavedTicketsDialog(Mode mode, const DialogContext& context, 
     setMainControl(nameEdit);
 }
 
-ImageButton* SavedTicketsDialog::place(const char* name, const QRect& designRect, int tag,
+PictureControl* SavedTicketsDialog::place(const char* name, const QRect& designRect, int tag,
                                        int helpNumber) {
-    ImageButton* image = placeImage(designRect, tag, helpNumber);
+    PictureControl* image = placeImage(designRect, tag, helpNumber);
     image->setObjectName(QLatin1String(name));
     return image;
 }
 
 // A scroll button moves the list's top line by one on its press and while held.
-HeldArrow* SavedTicketsDialog::scrollArrow(ImageButton& image, bool up) {
+HeldArrow* SavedTicketsDialog::scrollArrow(PictureControl& image, bool up) {
     HeldArrow::Actions actions;
     actions.step = [this, up](HeldArrow::Phase) {
         QScrollBar* bar = nameList->verticalScrollBar();
@@ -135,7 +135,7 @@ void SavedTicketsDialog::showNamesAndButtons() {
     if (mode_ == Mode::Restore && !TicketFile(ticketsPath_).exists()) nameEdit->setEnabled(false);
     painter_.paintBevel(*topFrame_, BevelStyle::Frame);
     painter_.paintBevel(*bottomFrame_, BevelStyle::Frame);
-    const auto pushButton = [this](ImageButton& image, const QString& caption,
+    const auto pushButton = [this](PictureControl& image, const QString& caption,
                                    std::function<void()> action) {
         new PressButton(
             image, painter_, ButtonLook::push(caption), [this] { click(); }, std::move(action));
@@ -150,8 +150,8 @@ void SavedTicketsDialog::showNamesAndButtons() {
     pushButton(*deleteButton, QStringLiteral("DELETE"), [this] { deleteTicket(); });
     scrollUp = scrollArrow(*upButton, true);
     scrollDown = scrollArrow(*downButton, false);
-    upButton->setSpoken(ImageButton::Spoken::button(QStringLiteral("Scroll Up")));
-    downButton->setSpoken(ImageButton::Spoken::button(QStringLiteral("Scroll Down")));
+    upButton->setSpoken(PictureControl::Spoken::button(QStringLiteral("Scroll Up")));
+    downButton->setSpoken(PictureControl::Spoken::button(QStringLiteral("Scroll Down")));
     okButton->hide();
     deleteButton->hide();
     fitTexts();
@@ -216,7 +216,7 @@ void SavedTicketsDialog::onNameConfirmed() {
 }
 
 void SavedTicketsDialog::saveTicket() {
-    TicketFile(ticketsPath_).save(savedTicketFromState(state_, nameEdit->text()));
+    TicketFile(ticketsPath_).save(SavedTicketFromState(state_, nameEdit->text()));
     accept();
 }
 
@@ -226,7 +226,7 @@ void SavedTicketsDialog::restoreTicket() {
     if (!ticket) return;
     outcome_ = Outcome::Restored;
     nameEdit->setText(ticket->TicketName);
-    restoreTicketToState(*ticket, state_);
+    RestoreTicketToState(*ticket, state_);
     accept();
 }
 

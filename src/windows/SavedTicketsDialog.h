@@ -31,11 +31,11 @@ class SavedTicketsDialog : public GameDialog {
 
     QLineEdit* nameEdit = nullptr;
     QListWidget* nameList = nullptr;
-    ImageButton* okButton = nullptr;  // SAVE or RESTORE
-    ImageButton* cancelButton = nullptr;
-    ImageButton* deleteButton = nullptr;
-    ImageButton* upButton = nullptr;
-    ImageButton* downButton = nullptr;
+    PictureControl* okButton = nullptr;  // SAVE or RESTORE
+    PictureControl* cancelButton = nullptr;
+    PictureControl* deleteButton = nullptr;
+    PictureControl* upButton = nullptr;
+    PictureControl* downButton = nullptr;
     // The scroll buttons' press cycles (press, repeat while held, release).
     HeldArrow* scrollUp = nullptr;
     HeldArrow* scrollDown = nullptr;
@@ -54,10 +54,10 @@ class SavedTicketsDialog : public GameDialog {
     void fitTexts() override;
 
   private:
-    ImageButton* place(const char* name, const QRect& designRect, int tag, int helpNumber);
+    PictureControl* place(const char* name, const QRect& designRect, int tag, int helpNumber);
     void showNamesAndButtons();
     void loadNames();
-    HeldArrow* scrollArrow(ImageButton& image, bool up);
+    HeldArrow* scrollArrow(PictureControl& image, bool up);
     void saveTicket();
     void restoreTicket();
     void deleteTicket();
@@ -68,6 +68,6 @@ class SavedTicketsDialog : public GameDialog {
     Confirm confirm_;
     Outcome outcome_ = Outcome::None;
     QLabel* nameLabel_ = nullptr;
-    ImageButton* topFrame_ = nullptr;
-    ImageButton* bottomFrame_ = nullptr;
+    PictureControl* topFrame_ = nullptr;
+    PictureControl* bottomFrame_ = nullptr;
 };

@@ -4,7 +4,7 @@
 
 #include "core/state/GameState.h"
 #include "ui/ButtonLook.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 
 namespace {
 
@@ -22,8 +22,8 @@ SoundsDialog::SoundsDialog(const DialogContext& context, Waiter& waiter, QWidget
     font.setBold(true);
     setFont(font);
 
-    ImageButton* panelMusic = place("ImageMusicPanel", {2, 2, 178, 31}, 113);
-    ImageButton* panelSounds = place("ImageSoundsPanel", {2, 36, 178, 31}, 114);
+    PictureControl* panelMusic = place("ImageMusicPanel", {2, 2, 178, 31}, 113);
+    PictureControl* panelSounds = place("ImageSoundsPanel", {2, 36, 178, 31}, 114);
     musicToggle = place("ImageMusic", {10, 9, 16, 16}, 113);
     soundsToggle = place("ImageSounds", {10, 43, 16, 16}, 114);
     okButton = place("ImageOK", {23, 71, 65, 35}, 69);
@@ -31,18 +31,18 @@ SoundsDialog::SoundsDialog(const DialogContext& context, Waiter& waiter, QWidget
     musicLabel = placeLabel({34, 9, 140, 16}, Qt::AlignLeft, 113);
     soundsLabel = placeLabel({34, 43, 140, 16}, Qt::AlignLeft, 114);
 
-    connect(musicToggle, &ImageButton::plainLeftPress, this,
+    connect(musicToggle, &PictureControl::plainLeftPress, this,
             [this] { settings_.onMusicTogglePressed(); });
-    connect(soundsToggle, &ImageButton::plainLeftPress, this,
+    connect(soundsToggle, &PictureControl::plainLeftPress, this,
             [this] { settings_.onSoundsTogglePressed(); });
-    for (ImageButton* button : {okButton, cancelButton})
-        connect(button, &ImageButton::plainLeftPress, this,
+    for (PictureControl* button : {okButton, cancelButton})
+        connect(button, &PictureControl::plainLeftPress, this,
                 [this, button] { onButtonPressed(*button); });
 
-    for (ImageButton* control : {musicToggle, soundsToggle, okButton, cancelButton})
+    for (PictureControl* control : {musicToggle, soundsToggle, okButton, cancelButton})
         control->setFocusPolicy(Qt::TabFocus);
-    okButton->setSpoken(ImageButton::Spoken::button(QStringLiteral("OK")));
-    cancelButton->setSpoken(ImageButton::Spoken::button(QStringLiteral("CANCEL")));
+    okButton->setSpoken(PictureControl::Spoken::button(QStringLiteral("OK")));
+    cancelButton->setSpoken(PictureControl::Spoken::button(QStringLiteral("CANCEL")));
     setMainControl(musicToggle);
 
     painter_.paintBevel(*panelMusic, BevelStyle::Frame);
@@ -53,8 +53,8 @@ SoundsDialog::SoundsDialog(const DialogContext& context, Waiter& waiter, QWidget
     settings_.open();
 }
 
-ImageButton* SoundsDialog::place(const char* name, QRect designRect, int helpNumber) {
-    ImageButton* image = placeImage(designRect, 0, helpNumber);
+PictureControl* SoundsDialog::place(const char* name, QRect designRect, int helpNumber) {
+    PictureControl* image = placeImage(designRect, 0, helpNumber);
     image->setObjectName(QLatin1String(name));
     return image;
 }
@@ -66,30 +66,30 @@ void SoundsDialog::fitTexts() {
     soundsLabel->setFont(font);
 }
 
-void SoundsDialog::paintToggle(ImageButton& toggle, bool on) {
+void SoundsDialog::paintToggle(PictureControl& toggle, bool on) {
     painter_.paintBevel(toggle, on ? BevelStyle::Sunken : BevelStyle::Raised);
 }
 
 void SoundsDialog::showMusicToggle(bool on) {
     paintToggle(*musicToggle, on);
-    musicToggle->setSpoken(ImageButton::Spoken::checkBox(QStringLiteral("Background Music"), on));
+    musicToggle->setSpoken(PictureControl::Spoken::checkBox(QStringLiteral("Background Music"), on));
     musicLabel->setText(on ? QStringLiteral("BACKGROUND ON") : QStringLiteral("BACKGROUND OFF"));
     repaint();
 }
 
 void SoundsDialog::showSoundsToggle(bool on) {
     paintToggle(*soundsToggle, on);
-    soundsToggle->setSpoken(ImageButton::Spoken::checkBox(QStringLiteral("Keno Sounds"), on));
+    soundsToggle->setSpoken(PictureControl::Spoken::checkBox(QStringLiteral("Keno Sounds"), on));
     soundsLabel->setText(on ? QStringLiteral("KENO SOUNDS ON") : QStringLiteral("KENO SOUNDS OFF"));
     repaint();
 }
 
-void SoundsDialog::paintButton(ImageButton& button, bool pressed) {
+void SoundsDialog::paintButton(PictureControl& button, bool pressed) {
     const QString caption = &button == okButton ? QStringLiteral("OK") : QStringLiteral("CANCEL");
     PaintButtonLook(painter_, button, ButtonLook::push(caption), pressed);
 }
 
-void SoundsDialog::onButtonPressed(ImageButton& button) {
+void SoundsDialog::onButtonPressed(PictureControl& button) {
     paintButton(button, true);
     repaint();
     waiter_.waitForInput();

@@ -15,10 +15,10 @@ class SoundsDialog : public GameDialog, public SoundSettingsView {
     // `waiter` holds a pressed button until its release.
     SoundsDialog(const DialogContext& context, Waiter& waiter, QWidget* parent = nullptr);
 
-    ImageButton* musicToggle = nullptr;
-    ImageButton* soundsToggle = nullptr;
-    ImageButton* okButton = nullptr;
-    ImageButton* cancelButton = nullptr;
+    PictureControl* musicToggle = nullptr;
+    PictureControl* soundsToggle = nullptr;
+    PictureControl* okButton = nullptr;
+    PictureControl* cancelButton = nullptr;
     QLabel* musicLabel = nullptr;
     QLabel* soundsLabel = nullptr;
 
@@ -26,7 +26,7 @@ class SoundsDialog : public GameDialog, public SoundSettingsView {
     void showSoundsToggle(bool on) override;
 
     // OK or CANCEL went down: pressed until the release, then its action.
-    void onButtonPressed(ImageButton& button);
+    void onButtonPressed(PictureControl& button);
 
   public Q_SLOTS:
     void done(int result) override;
@@ -35,9 +35,9 @@ class SoundsDialog : public GameDialog, public SoundSettingsView {
     void fitTexts() override;
 
   private:
-    ImageButton* place(const char* name, QRect designRect, int helpNumber);
-    void paintToggle(ImageButton& toggle, bool on);
-    void paintButton(ImageButton& button, bool pressed);
+    PictureControl* place(const char* name, QRect designRect, int helpNumber);
+    void paintToggle(PictureControl& toggle, bool on);
+    void paintButton(PictureControl& button, bool pressed);
 
     Waiter& waiter_;
     SoundSettings settings_;

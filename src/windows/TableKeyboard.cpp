@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <algorithm>
 
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 #include "windows/TableLayout.h"
 #include "windows/TableParts.h"
 
@@ -48,18 +48,18 @@ TableKeyboard::TableKeyboard(const TableParts& parts, QObject* parent, Clock clo
         steady->start();
         clock_ = [steady] { return static_cast<std::int64_t>(steady->elapsed()); };
     }
-    for (ImageButton* cell : parts.cells) {
+    for (PictureControl* cell : parts.cells) {
         cell->setFocusPolicy(Qt::TabFocus);
         cell->installEventFilter(this);
         cells_.push_back(cell);
     }
-    const auto& arrows = table_layout::arrows();
+    const auto& arrows = table_layout::Arrows();
     for (BetArrow wanted : kArrowRound)
         for (std::size_t i = 0; i < arrows.size() && i < parts.arrows.size(); ++i)
             if (arrows[i].arrow == wanted) others_.push_back(parts.arrows[i]);
     for (TableButton which :
          {TableButton::Play, TableButton::Open, TableButton::Cast, TableButton::Next}) {
-        ImageButton* button = parts.button(which);
+        PictureControl* button = parts.button(which);
         button->setFocusPolicy(Qt::TabFocus);
         others_.push_back(button);
     }

@@ -7,7 +7,7 @@
 
 #include "core/state/BoardNavigation.h"
 
-class ImageButton;
+class PictureControl;
 class QWidget;
 struct TableParts;
 
@@ -16,7 +16,7 @@ struct TableParts;
 // Tab and Shift+Tab go round the board, the arrows, PLAY, OPEN, CAST and
 // NEXT and the rows of the way window while it shows, skipping what is hidden
 // or disabled. Space and Enter on a control are
-// the control's own (ImageButton).
+// the control's own (PictureControl).
 class TableKeyboard : public QObject {
     Q_OBJECT
   public:
@@ -42,7 +42,7 @@ class TableKeyboard : public QObject {
     void focusNumber(int number);
     int numberOf(QObject* control) const;
 
-    std::vector<ImageButton*> cells_;
+    std::vector<PictureControl*> cells_;
     std::vector<QWidget*> others_;  // arrows, then PLAY, OPEN, CAST, NEXT
     std::vector<QWidget*> wayRows_;
     Clock clock_;

@@ -4,8 +4,8 @@
 
 namespace table_layout {
 
-QRect cellRect(int n) {
-    const int column = board::column(n), row = board::row(n) % 4;
+QRect CellRect(int n) {
+    const int column = board::Column(n), row = board::Row(n) % 4;
     return {1 + 35 * column, 1 + 35 * row, 32, 32};
 }
 
@@ -61,14 +61,14 @@ std::vector<Control> buildControls() {
         {"ImageQPD", {473, 209, 16, 16}, 77},
     };
     for (int n = 1; n <= board::kNumbers; ++n)
-        list.push_back({QStringLiteral("Image%1").arg(n), cellRect(n), 99,
-                        board::isTopHalf(n) ? H::PanelTop : H::PanelBottom});
+        list.push_back({QStringLiteral("Image%1").arg(n), CellRect(n), 99,
+                        board::IsTopHalf(n) ? H::PanelTop : H::PanelBottom});
     return list;
 }
 
 }  // namespace
 
-const std::vector<Arrow>& arrows() {
+const std::vector<Arrow>& Arrows() {
     using A = BetArrow;
     static const std::vector<Arrow> list = {
         {"ImageNOGSU", A::GamesUp, 107, true, 10, 2},
@@ -85,7 +85,7 @@ const std::vector<Arrow>& arrows() {
     return list;
 }
 
-const std::vector<Button>& buttons() {
+const std::vector<Button>& Buttons() {
     static const std::vector<Button> list = {{"ImagePlay", TableButton::Play, "PLAY", 21},
                                              {"ImageOpen", TableButton::Open, "OPEN", 23},
                                              {"ImageNext", TableButton::Next, "NEXT", 27},
@@ -93,7 +93,7 @@ const std::vector<Button>& buttons() {
     return list;
 }
 
-const std::vector<Control>& controls() {
+const std::vector<Control>& Controls() {
     static const std::vector<Control> list = buildControls();
     return list;
 }

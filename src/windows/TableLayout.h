@@ -27,10 +27,10 @@ struct Control {
 
 // Every control in stacking order, bottom first: frames and boxes before the
 // controls drawn over them. The 80 board cells come last, inside the panels.
-const std::vector<Control>& controls();
+const std::vector<Control>& Controls();
 
 // The cell of number n (1..80) inside its panel.
-QRect cellRect(int n);
+QRect CellRect(int n);
 
 // A spinner arrow: the step it takes, its control's tag while released, its
 // glyph and how large it is drawn.
@@ -43,7 +43,7 @@ struct Arrow {
     int offsetUnits = 1;
     bool betArrow = true;  // false for the two quick-pick arrows
 };
-const std::vector<Arrow>& arrows();
+const std::vector<Arrow>& Arrows();
 
 // The four picture buttons: name, which button, caption and the tag of its
 // control (21 PLAY, 23 OPEN, 25 CAST, 27 NEXT).
@@ -53,6 +53,6 @@ struct Button {
     QString caption;
     int tag = 0;
 };
-const std::vector<Button>& buttons();
+const std::vector<Button>& Buttons();
 
 }  // namespace table_layout

@@ -41,7 +41,7 @@ void TableMenu::build(QMenuBar* bar, const QString& balanceCaption) {
     };
     auto gameItem = [&](QMenu* menu, MenuItem which, const char* objectName, bool enabled,
                         bool checkable = false) {
-        QAction* action = addItem(menu, menuCaption(which), enabled, checkable);
+        QAction* action = addItem(menu, MenuCaption(which), enabled, checkable);
         action->setObjectName(QLatin1String(objectName));
         return keep(which, action);
     };
@@ -105,7 +105,7 @@ void TableMenu::buildTickets(QMenu* tickets) {
         QAction* entry = nullptr;
         if (kinds::IsSubmenu(ticketItem)) {
             if (submenuItem != ticketItem) {
-                submenu = addSubmenu(tickets, menuCaption(ticketItem));
+                submenu = addSubmenu(tickets, MenuCaption(ticketItem));
                 submenuItem = ticketItem;
                 items_[static_cast<std::size_t>(ticketItem)] = submenu->menuAction();
             }

@@ -15,19 +15,19 @@ constexpr std::pair<ValueField, const char*> kValueBoxes[] = {
 
 }  // namespace
 
-TableParts TableParts::pick(const std::function<ImageButton*(const QString&)>& byName) {
+TableParts TableParts::pick(const std::function<PictureControl*(const QString&)>& byName) {
     const auto need = [&byName](const QString& name) {
-        ImageButton* found = byName(name);
+        PictureControl* found = byName(name);
         if (!found) throw std::logic_error("the table layout has no control " + name.toStdString());
         return found;
     };
     TableParts picked;
     for (int n = 1; n <= board::kNumbers; ++n)
         picked.cells[static_cast<std::size_t>(n - 1)] = need(QStringLiteral("Image%1").arg(n));
-    const auto& buttons = table_layout::buttons();
+    const auto& buttons = table_layout::Buttons();
     for (std::size_t i = 0; i < picked.buttons.size() && i < buttons.size(); ++i)
         picked.buttons[i] = need(buttons[i].name);
-    const auto& arrows = table_layout::arrows();
+    const auto& arrows = table_layout::Arrows();
     for (std::size_t i = 0; i < picked.arrows.size() && i < arrows.size(); ++i)
         picked.arrows[i] = need(arrows[i].name);
     const char* const rounded[] = {"ImageTotal", "ImageGames", "ImagePriceWay", "ImagePriceGame",
@@ -54,18 +54,18 @@ TableParts TableParts::pick(const std::function<ImageButton*(const QString&)>& b
     return picked;
 }
 
-ImageButton* TableParts::cell(int n) const {
+PictureControl* TableParts::cell(int n) const {
     if (n < 1 || n > board::kNumbers) return nullptr;
     return cells[static_cast<std::size_t>(n - 1)];
 }
 
-ImageButton* TableParts::button(TableButton which) const {
-    const auto& layout = table_layout::buttons();
+PictureControl* TableParts::button(TableButton which) const {
+    const auto& layout = table_layout::Buttons();
     for (std::size_t i = 0; i < layout.size() && i < buttons.size(); ++i)
         if (layout[i].which == which) return buttons[i];
     return nullptr;
 }
 
-ImageButton* TableParts::value(ValueField field) const {
+PictureControl* TableParts::value(ValueField field) const {
     return values[static_cast<std::size_t>(field)];
 }

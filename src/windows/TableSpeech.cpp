@@ -2,13 +2,13 @@
 
 #include "core/state/GameState.h"
 #include "core/ticket/CatchRule.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 #include "windows/TableLayout.h"
 #include "windows/TableParts.h"
 
 namespace {
 
-using Spoken = ImageButton::Spoken;
+using Spoken = PictureControl::Spoken;
 
 QString valueName(ValueField field) {
     switch (field) {
@@ -80,13 +80,13 @@ QString TableSpeech::arrowName(BetArrow arrow) {
 
 void TableSpeech::nameControls() {
     // The picture does not say which pair steps by ten: the tooltip does.
-    const auto& arrows = table_layout::arrows();
+    const auto& arrows = table_layout::Arrows();
     for (std::size_t i = 0; i < arrows.size() && i < parts_.arrows.size(); ++i) {
         const QString name = arrowName(arrows[i].arrow);
         parts_.arrows[i]->setSpoken(Spoken::button(name));
         parts_.arrows[i]->setToolTip(name);
     }
-    for (const table_layout::Button& entry : table_layout::buttons())
+    for (const table_layout::Button& entry : table_layout::Buttons())
         parts_.button(entry.which)->setSpoken(Spoken::button(entry.caption));
     for (const auto& [caption, text] : parts_.captions)
         caption->setSpoken(Spoken::text(titleCase(text)));
@@ -104,7 +104,7 @@ void TableSpeech::nameControls() {
 }
 
 void TableSpeech::cellPainted(int number, CellLook look) {
-    ImageButton* cell = parts_.cell(number);
+    PictureControl* cell = parts_.cell(number);
     if (!cell) return;
     const bool marked = look == CellLook::Marked || look == CellLook::Caught;
     const bool drawn = look == CellLook::Caught || look == CellLook::NotCaught;
@@ -148,12 +148,12 @@ void TableSpeech::centreSaid(const QString& said) {
 void TableSpeech::centreMessageShown(const QString& text) { centreSaid(text); }
 
 void TableSpeech::resultShown(Money gameWin) {
-    centreSaid(gameWin > 0 ? QStringLiteral("You won ") + money::currency(gameWin)
+    centreSaid(gameWin > 0 ? QStringLiteral("You won ") + money::Currency(gameWin)
                            : QStringLiteral("Bust"));
 }
 
 void TableSpeech::valueShown(ValueField field, const QString& text) {
-    ImageButton& box = *parts_.value(field);
+    PictureControl& box = *parts_.value(field);
     const QString before = box.spoken().value;
     box.setSpoken(Spoken::text(valueName(field), text));
     // A bet changed by an arrow, a number or a way row is told; the price per

@@ -22,7 +22,7 @@
 #include "ui/Announcer.h"
 #include "ui/DesignUnits.h"
 #include "ui/HeldArrow.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 #include "ui/LiveToolTip.h"
 #include "ui/ScreenArea.h"
 #include "ui/WhatsThis.h"
@@ -100,7 +100,7 @@ TableWindow::TableWindow(GameState& state, SoundPlayer& sound, HelpViewer& help,
       painter_(
           window_style::Table,
           [this] { return client_ ? client_->height() : table_layout::kDesignHeight; },
-          design::bevelWidthForScreen(screen.width())),
+          design::BevelWidthForScreen(screen.width())),
       waiter_(waiter),
       recorder_(std::move(recorder)) {
     setObjectName(QStringLiteral("TableWindow"));
@@ -142,14 +142,14 @@ TableWindow::TableWindow(GameState& state, SoundPlayer& sound, HelpViewer& help,
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     const QSize outer = sizeHint();
-    move(screen_area::centred(screen_area::of(this), outer));
+    move(screen_area::Centred(screen_area::Of(this), outer));
 }
 
 // The help windows go with the table.
 TableWindow::~TableWindow() { help_.quit(); }
 
 void TableWindow::buildControls() {
-    for (const table_layout::Control& entry : table_layout::controls()) {
+    for (const table_layout::Control& entry : table_layout::Controls()) {
         QWidget* holder = client_;
         if (entry.holder == table_layout::Holder::PanelTop) holder = panelTop_;
         if (entry.holder == table_layout::Holder::PanelBottom) holder = panelBottom_;
@@ -162,7 +162,7 @@ void TableWindow::buildControls() {
             widget->setPalette(palette);
             (entry.name == QLatin1String("PanelTop") ? panelTop_ : panelBottom_) = widget;
         } else {
-            auto* picture = new ImageButton(holder);
+            auto* picture = new PictureControl(holder);
             controls_[entry.name] = picture;
             widget = picture;
         }
@@ -177,10 +177,10 @@ void TableWindow::buildControls() {
         state_, parts_, [this](const QString& text) { announcer_->announce(text); });
     keyboard_ = new TableKeyboard(parts_, this);
     for (int n = 1; n <= board::kNumbers; ++n)
-        cell(n)->setTag(board::cellTag(n, CellState::Unmarked));
-    const auto& arrows = table_layout::arrows();
+        cell(n)->setTag(board::CellTag(n, CellState::Unmarked));
+    const auto& arrows = table_layout::Arrows();
     for (std::size_t i = 0; i < arrows.size(); ++i) parts_.arrows[i]->setTag(arrows[i].releasedTag);
-    const auto& buttons = table_layout::buttons();
+    const auto& buttons = table_layout::Buttons();
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         parts_.buttons[i]->setTag(buttons[i].tag);
         parts_.buttons[i]->hide();
@@ -194,9 +194,9 @@ void TableWindow::buildControls() {
 
 void TableWindow::routeEvents() {
     for (int n = 1; n <= board::kNumbers; ++n)
-        connect(cell(n), &ImageButton::plainLeftPress, this,
+        connect(cell(n), &PictureControl::plainLeftPress, this,
                 [this, n] { tickets_->onCellPressed(n); });
-    const auto& arrows = table_layout::arrows();
+    const auto& arrows = table_layout::Arrows();
     for (std::size_t index = 0; index < arrows.size(); ++index) {
         const table_layout::Arrow& entry = arrows[index];
         HeldArrow::Actions actions;
@@ -215,10 +215,10 @@ void TableWindow::routeEvents() {
         arrows_[index] = new HeldArrow(*parts_.arrows[index], painter_,
                                        {entry.up, entry.fontUnits, entry.offsetUnits}, actions);
     }
-    const auto& buttons = table_layout::buttons();
+    const auto& buttons = table_layout::Buttons();
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         const TableButton which = buttons[i].which;
-        connect(parts_.buttons[i], &ImageButton::plainLeftPress, this,
+        connect(parts_.buttons[i], &PictureControl::plainLeftPress, this,
                 [this, which] { cycle_->onButtonPressed(which); });
     }
 

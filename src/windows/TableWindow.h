@@ -24,7 +24,7 @@ class GameRecorder;
 class TicketPrinting;
 class HeldArrow;
 class HelpViewer;
-class ImageButton;
+class PictureControl;
 class QAction;
 class RandomSource;
 class SoundPlayer;
@@ -74,9 +74,9 @@ class TableWindow : public QMainWindow, public TableView {
     TableKeyboard& keyboard() { return *keyboard_; }
 
     // Controls by layout name ("ImagePlay", "Image17"); nullptr for an unknown name.
-    ImageButton* control(const QString& name) const;
-    ImageButton* cell(int n) const;
-    ImageButton* button(TableButton which) const;
+    PictureControl* control(const QString& name) const;
+    PictureControl* cell(int n) const;
+    PictureControl* button(TableButton which) const;
     // The spinner arrow whose painted control has this released tag (107,
     // 109, ..., 17, 19); nullptr for another tag.
     HeldArrow* arrow(int releasedTag) const;
@@ -138,9 +138,9 @@ class TableWindow : public QMainWindow, public TableView {
     TableMenu menu_;
     PauseSettings pauseSettings_;
     QPointer<WayWindow> way_;
-    std::map<QString, ImageButton*> controls_;  // by layout name, for building and tests
+    std::map<QString, PictureControl*> controls_;  // by layout name, for building and tests
     TableParts parts_;
-    std::array<HeldArrow*, 10> arrows_{};  // in the order of table_layout::arrows()
+    std::array<HeldArrow*, 10> arrows_{};  // in the order of table_layout::Arrows()
     QWidget* panelTop_ = nullptr;
     QWidget* panelBottom_ = nullptr;
     Waiter& waiter_;

@@ -7,7 +7,7 @@
 #include "core/ticket/Evaluation.h"
 #include "ui/Glyphs.h"
 #include "ui/HeldArrow.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 #include "windows/AggregateNotice.h"
 #include "windows/TableLayout.h"
 #include "windows/TableSpeech.h"
@@ -33,13 +33,13 @@ constexpr int kSpecialUnits = 80;
 }  // namespace
 
 void TableWindow::paintInitialLook() {
-    for (ImageButton* box : parts_.roundedBoxes) painter_.paintRoundedBox(*box, kGreen);
-    for (ImageButton* frame : parts_.frames) painter_.paintBevel(*frame, BevelStyle::Frame);
-    for (ImageButton* cell : parts_.cells) painter_.setCaptionFont(*cell, kCellUnits);
-    for (const table_layout::Button& entry : table_layout::buttons())
+    for (PictureControl* box : parts_.roundedBoxes) painter_.paintRoundedBox(*box, kGreen);
+    for (PictureControl* frame : parts_.frames) painter_.paintBevel(*frame, BevelStyle::Frame);
+    for (PictureControl* cell : parts_.cells) painter_.setCaptionFont(*cell, kCellUnits);
+    for (const table_layout::Button& entry : table_layout::Buttons())
         paintButton(entry.which, false);
     for (HeldArrow* arrow : arrows_) arrow->paint(false);
-    for (ImageButton* status : parts_.status) {
+    for (PictureControl* status : parts_.status) {
         painter_.fill(*status, kFuchsia);
         painter_.setCaptionFont(*status, kStatusUnits);
     }
@@ -50,7 +50,7 @@ void TableWindow::paintInitialLook() {
         painter_.setCaptionFont(*caption, kCaptionUnits);
         painter_.paintCaption(*caption, kBlack, text, fonts::kTimes, CaptionAlignment::Centre, 0);
     }
-    for (ImageButton* value : parts_.values) {
+    for (PictureControl* value : parts_.values) {
         painter_.fill(*value, kGreen);
         painter_.setCaptionFont(*value, kValueUnits);
     }
@@ -58,17 +58,17 @@ void TableWindow::paintInitialLook() {
     painter_.setCaptionFont(*parts_.special, kSpecialUnits);
 }
 
-ImageButton* TableWindow::control(const QString& name) const {
+PictureControl* TableWindow::control(const QString& name) const {
     const auto found = controls_.find(name);
     return found == controls_.end() ? nullptr : found->second;
 }
 
-ImageButton* TableWindow::cell(int n) const { return parts_.cell(n); }
+PictureControl* TableWindow::cell(int n) const { return parts_.cell(n); }
 
-ImageButton* TableWindow::button(TableButton which) const { return parts_.button(which); }
+PictureControl* TableWindow::button(TableButton which) const { return parts_.button(which); }
 
 HeldArrow* TableWindow::arrow(int releasedTag) const {
-    const auto& entries = table_layout::arrows();
+    const auto& entries = table_layout::Arrows();
     for (std::size_t i = 0; i < entries.size(); ++i)
         if (entries[i].releasedTag == releasedTag) return arrows_[i];
     return nullptr;
@@ -77,7 +77,7 @@ HeldArrow* TableWindow::arrow(int releasedTag) const {
 QWidget* TableWindow::panel(bool top) const { return top ? panelTop_ : panelBottom_; }
 
 void TableWindow::paintCell(int number, CellLook look, Rgb checkColour) {
-    ImageButton* target = cell(number);
+    PictureControl* target = cell(number);
     if (!target) return;
     const bool raised = look == CellLook::Marked || look == CellLook::Caught;
     const bool red = look == CellLook::Caught || look == CellLook::NotCaught;
@@ -88,7 +88,7 @@ void TableWindow::paintCell(int number, CellLook look, Rgb checkColour) {
                           fonts::kTimes, CaptionAlignment::Centre, kCellOffset);
     speech_->cellPainted(number, look);
     if (look == CellLook::Unmarked || look == CellLook::NotCaught) return;
-    const QColor glyphColour = look == CellLook::Pressed ? kSilver : toQColor(checkColour);
+    const QColor glyphColour = look == CellLook::Pressed ? kSilver : ToQColor(checkColour);
     painter_.paintCaption(*target, glyphColour, QString(QChar(glyphs::kCheck)), glyphs::kSymbolFont,
                           CaptionAlignment::CheckGlyph, kCellOffset);
 }
@@ -99,19 +99,19 @@ void TableWindow::showBall(const CalledBall& ball) {
 }
 
 void TableWindow::paintButton(TableButton which, bool pressed) {
-    ImageButton* target = button(which);
+    PictureControl* target = button(which);
     if (!target) return;
     painter_.setCaptionFont(*target, kButtonUnits);
     painter_.paintBevel(*target, pressed ? BevelStyle::Sunken : BevelStyle::Raised);
     QString caption;
-    for (const table_layout::Button& entry : table_layout::buttons())
+    for (const table_layout::Button& entry : table_layout::Buttons())
         if (entry.which == which) caption = entry.caption;
     painter_.paintCaption(*target, pressed ? kSilver : kBlack, caption, fonts::kTimes,
                           CaptionAlignment::Centre, kButtonOffset);
 }
 
 void TableWindow::showStatus(const GameStatus& status) {
-    const QColor colour = toQColor(StatusColour(status));
+    const QColor colour = ToQColor(StatusColour(status));
     const QString texts[] = {QStringLiteral("GAME"), StatusWord(status), QStringLiteral("GAME"),
                              GameNumberText(status.gameNumber)};
     for (std::size_t i = 0; i < parts_.status.size(); ++i) {
@@ -123,7 +123,7 @@ void TableWindow::showStatus(const GameStatus& status) {
 }
 
 void TableWindow::paintCentre(const QString& text) {
-    ImageButton& centre = *parts_.centre;
+    PictureControl& centre = *parts_.centre;
     painter_.fill(centre, kGreen);
     painter_.paintCaption(centre, kBlack, text, fonts::kTimes, CaptionAlignment::Centre, 0);
 }
@@ -139,7 +139,7 @@ void TableWindow::showResult(Money gameWin) {
 }
 
 void TableWindow::showValue(ValueField field, const QString& text) {
-    ImageButton& value = *parts_.value(field);
+    PictureControl& value = *parts_.value(field);
     painter_.fill(value, kGreen);
     painter_.paintCaption(value, kBlack, text, fonts::kTimes, CaptionAlignment::Centre, 0);
     speech_->valueShown(field, text);
@@ -159,17 +159,17 @@ void TableWindow::setMenuItem(MenuItem item, bool enabled, bool checked) {
 }
 
 void TableWindow::setButtonVisible(TableButton which, bool visible) {
-    if (ImageButton* target = button(which)) target->setVisible(visible);
+    if (PictureControl* target = button(which)) target->setVisible(visible);
 }
 
 void TableWindow::setBetArrowsVisible(bool visible) {
-    const auto& layout = table_layout::arrows();
+    const auto& layout = table_layout::Arrows();
     for (std::size_t i = 0; i < layout.size(); ++i)
         if (layout[i].betArrow) parts_.arrows[i]->setVisible(visible);
 }
 
 void TableWindow::setQuickPickArrowsVisible(bool visible) {
-    const auto& layout = table_layout::arrows();
+    const auto& layout = table_layout::Arrows();
     for (std::size_t i = 0; i < layout.size(); ++i)
         if (!layout[i].betArrow) parts_.arrows[i]->setVisible(visible);
 }
@@ -179,7 +179,7 @@ void TableWindow::setSpotVisible(bool visible) {
 }
 
 void TableWindow::showKindCode(const QString& kindCode) {
-    ImageButton& special = *parts_.special;
+    PictureControl& special = *parts_.special;
     painter_.fill(special, kGreen);
     painter_.paintCaption(special, kBlack, kindCode, fonts::kTimes, CaptionAlignment::KindCode, 0);
     speech_->kindCodeShown(kindCode);
@@ -187,14 +187,14 @@ void TableWindow::showKindCode(const QString& kindCode) {
 }
 
 void TableWindow::showWaySummary(const QString& summary) {
-    ImageButton& special = *parts_.special;
+    PictureControl& special = *parts_.special;
     painter_.paintCaption(special, kBlack, summary, fonts::kTimes, CaptionAlignment::WaySummary, 0);
     speech_->waySummaryShown(summary);
     special.show();
 }
 
 void TableWindow::clearSpecialBox() {
-    ImageButton& special = *parts_.special;
+    PictureControl& special = *parts_.special;
     painter_.fill(special, kGreen);
     special.hide();
 }

@@ -4,7 +4,7 @@
 
 #include "core/state/GameState.h"
 #include "game/TicketBuilder.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 #include "windows/TableKeyboard.h"
 #include "windows/TableWindow.h"
 #include "windows/WayWindow.h"

@@ -29,7 +29,7 @@ QRect deviceRect(const DeviceMap& map, const Box& box) {
 }
 
 void drawText(QPainter& painter, const DeviceMap& map, const Text& text) {
-    const ResolvedText resolved = glyphs::resolve(text.fontName, text.text);
+    const ResolvedText resolved = glyphs::Resolve(text.fontName, text.text);
     QFont font(resolved.family);
     font.setBold(true);
     font.setPixelSize(std::max(1, map.height(text.height)));

@@ -11,7 +11,7 @@
 #include "core/odds/WayOdds.h"
 #include "core/state/GameState.h"
 #include "game/SoundPlayer.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 #include "ui/LiveToolTip.h"
 #include "ui/ScreenArea.h"
 #include "ui/WhatsThis.h"
@@ -32,7 +32,7 @@ constexpr int kRowTextOffset = 3;
 // The tag a row's control carries: 2k + 9 while not bet, 2k + 10 while bet.
 int rowTag(int k, bool bet) { return 2 * k + (bet ? 10 : 9); }
 
-QRect screenGeometry(const QWidget& widget) { return screen_area::of(&widget); }
+QRect screenGeometry(const QWidget& widget) { return screen_area::Of(&widget); }
 
 }  // namespace
 
@@ -50,13 +50,13 @@ WayWindow::WayWindow(QWidget* parent)
 
     scaler_ = new WindowScaler(this, QSize(kDesignWidth, kDesignHeight));
     for (int k = 1; k <= way::kRows; ++k) {
-        auto* row = new ImageButton(this);
+        auto* row = new PictureControl(this);
         row->setObjectName(QStringLiteral("ImageWayR%1").arg(k));
         row->setTag(rowTag(k, false));
         row->setFocusPolicy(Qt::TabFocus);
         row->hide();
         scaler_->place(row, QRect(kRowLeft, kRowTop + kRowPitch * (k - 1), kRowWidth, kRowHeight));
-        connect(row, &ImageButton::plainLeftPress, this, [this, k] { onRowPressed(k); });
+        connect(row, &PictureControl::plainLeftPress, this, [this, k] { onRowPressed(k); });
         AttachLiveToolTip(row, [this] { return worthTip(); });
         rows_[static_cast<std::size_t>(k - 1)] = row;
     }
@@ -74,14 +74,14 @@ void WayWindow::setGame(GameState& state, SoundPlayer& sound, WayTicket& ticket,
     mainWindow_ = &mainWindow;
     painter_.setBevelWidth(bevelWidth);
     if (auto* table = qobject_cast<QMainWindow*>(&mainWindow);
-        table != nullptr && !column_ && !screen_area::windowsArePlaceable())
+        table != nullptr && !column_ && !screen_area::WindowsArePlaceable())
         showInside(*table);
     if (!aggregateAlert_) aggregateAlert_ = [this] { ShowAggregateAlert(*state_, *sound_, this); };
 }
 
 void WayWindow::setHelp(ShowHelp showHelp) {
     AttachWhatsThis(this, kHelpNumber, showHelp);
-    for (ImageButton* row : rows_) AttachWhatsThis(row, kHelpNumber, showHelp);
+    for (PictureControl* row : rows_) AttachWhatsThis(row, kHelpNumber, showHelp);
 }
 
 void WayWindow::setAggregateAlert(std::function<void()> alert) {
@@ -146,7 +146,7 @@ QString WayWindow::worthTip() const {
     return ticket_ && state_ ? odds::WayWorthTip(*state_, *ticket_) : QString();
 }
 
-ImageButton* WayWindow::row(int k) const {
+PictureControl* WayWindow::row(int k) const {
     return k >= 1 && k <= way::kRows ? rows_[static_cast<std::size_t>(k - 1)] : nullptr;
 }
 
@@ -195,7 +195,7 @@ void WayWindow::paintRows() {
 }
 
 void WayWindow::paintRow(int k) {
-    ImageButton& control = *row(k);
+    PictureControl& control = *row(k);
     const WayRowState state = ticket_ ? ticket_->rowState(k) : WayRowState::Hidden;
     control.setTag(rowTag(k, state == WayRowState::Bet));
     if (state == WayRowState::Hidden) {
@@ -203,7 +203,7 @@ void WayWindow::paintRow(int k) {
         return;
     }
     const bool bet = state == WayRowState::Bet;
-    control.setSpoken(ImageButton::Spoken::checkBox(ticket_->rowText(k), bet));
+    control.setSpoken(PictureControl::Spoken::checkBox(ticket_->rowText(k), bet));
     painter_.paintBevel(control, bet ? BevelStyle::Raised : BevelStyle::Sunken);
     painter_.setCaptionFont(control, kRowTextUnits);
     painter_.paintCaption(control, QColor::fromRgb(bet ? colours::kBlack : colours::kSilver),

@@ -11,7 +11,7 @@
 #include "ui/ControlPainter.h"
 #include "ui/WhatsThis.h"
 
-class ImageButton;
+class PictureControl;
 class QMainWindow;
 class SoundPlayer;
 class WindowScaler;
@@ -65,7 +65,7 @@ class WayWindow : public QWidget, public WayRowsView {
     // The tooltip of the rows and the special box: chance of winning,
     // expected return and return to player of the rows bet so far.
     QString worthTip() const;
-    ImageButton* row(int k) const;
+    PictureControl* row(int k) const;
 
   Q_SIGNALS:
     // A row was bet or unbet: the main window repaints the way summary and
@@ -89,7 +89,7 @@ class WayWindow : public QWidget, public WayRowsView {
     std::function<bool(bool)> focusRound_;
     WindowScaler* scaler_ = nullptr;
     ControlPainter painter_;
-    std::array<ImageButton*, way::kRows> rows_{};
+    std::array<PictureControl*, way::kRows> rows_{};
     bool placed_ = false;        // the first showing of a ticket places both windows
     QPoint mainHome_;            // where the main window stood before it moved aside
     QPoint mainAside_;           // where it was moved to

@@ -7,7 +7,7 @@
 #include "core/stats/PlayWords.h"
 #include "ui/DialogFrame.h"
 #include "ui/Fonts.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 #include "ui/LiveToolTip.h"
 
 namespace {
@@ -42,19 +42,19 @@ YourPlayWindow::YourPlayWindow(const DialogContext& context, const ScheduleInFor
     heatLabel->setText(words.heat);
     fitTexts();
 
-    const QColor green = toQColor(palette::kGreen);
+    const QColor green = ToQColor(palette::kGreen);
     painter_.paintRoundedBox(*netImage, green);
-    netImage->draw([this](ImageButton& c) { net_.paint(c.image(), pictureFont()); }, false);
+    netImage->draw([this](PictureControl& c) { net_.paint(c.image(), pictureFont()); }, false);
     painter_.paintRoundedBox(*ballImage, green);
-    ballImage->draw([this](ImageButton& c) { balls_.paint(c.image(), pictureFont()); }, false);
+    ballImage->draw([this](PictureControl& c) { balls_.paint(c.image(), pictureFont()); }, false);
     AttachLiveToolTip(netImage, [this](QPoint at) { return netTipAt(at); });
     AttachLiveToolTip(ballImage, [this](QPoint at) { return ballTipAt(at); });
 
     // From the keyboard Tab goes from picture to picture and Shift+F1 tells
     // what the one with the frame shows; a screen reader hears each by its
     // title and the words that sum it up.
-    const auto speak = [](ImageButton* picture, const QString& title, const QString& words) {
-        ImageButton::Spoken spoken = ImageButton::Spoken::as(QAccessible::Graphic, title);
+    const auto speak = [](PictureControl* picture, const QString& title, const QString& words) {
+        PictureControl::Spoken spoken = PictureControl::Spoken::as(QAccessible::Graphic, title);
         spoken.description = words;
         picture->setSpoken(spoken);
         picture->setFocusPolicy(Qt::TabFocus);
@@ -89,7 +89,7 @@ void YourPlayWindow::fitTexts() {
     const QFont text = painter_.boldFont(fonts::kTimes, kTextUnits);
     for (QLabel* label : findChildren<QLabel*>()) label->setFont(text);
     const QFont marks = pictureFont();
-    for (ImageButton* image : {netImage, ballImage}) {
+    for (PictureControl* image : {netImage, ballImage}) {
         if (image == nullptr) continue;
         image->setFont(marks);
         image->captionPixels = marks.pixelSize();

@@ -22,8 +22,8 @@ class YourPlayWindow : public GameDialog {
                    const QString& historyPath, QWidget* parent = nullptr);
 
     QLabel* headingLabel = nullptr;    // the games and the schedule the figures use
-    ImageButton* netImage = nullptr;   // the net result against the expected
-    ImageButton* ballImage = nullptr;  // the draw counts against the expected
+    PictureControl* netImage = nullptr;   // the net result against the expected
+    PictureControl* ballImage = nullptr;  // the draw counts against the expected
     QLabel* luckLabel = nullptr;       // won back, expected, luck
     QLabel* fairnessLabel = nullptr;   // the fairness test
     QLabel* heatLabel = nullptr;       // the hot and cold numbers

@@ -32,7 +32,7 @@ TEST(RecordingsTest, AllHundredAndThreeAreBuiltInAsEightBitMonoPcmAtTheirRate) {
         ++found;
     }
     EXPECT_EQ(found, 103);
-    EXPECT_EQ(sounds::recordingNames().size(), 103);
+    EXPECT_EQ(sounds::RecordingNames().size(), 103);
     EXPECT_FALSE(QFile::exists(Recordings::resourcePath(QStringLiteral("WAVE_100"))));
 }
 

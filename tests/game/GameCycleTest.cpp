@@ -58,7 +58,7 @@ struct GameCycleTest : ::testing::Test {
     GameCycle::Steps steps() { return {tickets, evaluator, recorder, printer}; }
 
     void SetUp() override {
-        state.AggregateLimit = money::dollars(50000);
+        state.AggregateLimit = money::Dollars(50000);
         state.GameNumber = 0;  // as start-up's OPEN leaves it
         table.resetTicket();
         for (int n : {3, 14, 40, 41, 77}) tickets.onCellPressed(n);
@@ -92,9 +92,9 @@ TEST_F(GameCycleTest, TheDrawShowsCaughtAndDrawnBalls) {
 }
 
 TEST_F(GameCycleTest, OneGameSoundsAndSteps) {
-    state.Balance = money::dollars(10);
+    state.Balance = money::Dollars(10);
     cycle.play();
-    EXPECT_EQ(view.balanceAtFirstBall, money::dollars(9));  // the whole run is paid first
+    EXPECT_EQ(view.balanceAtFirstBall, money::Dollars(9));  // the whole run is paid first
     QStringList expected{"WAVE_200 wait", "WAVE_202 wait", "WAVE_84 wait"};
     expected += ballSounds(draws.at(0));
     EXPECT_EQ(sounds.requests, expected);
@@ -118,7 +118,7 @@ TEST_F(GameCycleTest, ThreeGamesCountDownInTheCentre) {
     EXPECT_EQ(log.matching("status "),
               (QStringList{"status CLOSED 000", "status OPEN 001", "status CLOSED 001",
                            "status OPEN 002", "status CLOSED 002"}));
-    EXPECT_EQ(state.Balance, -money::dollars(3));
+    EXPECT_EQ(state.Balance, -money::Dollars(3));
     EXPECT_EQ(state.GamesToGo, 0);
 }
 
@@ -138,14 +138,14 @@ TEST_F(GameCycleTest, PauseUntilNextWaitsForNextEveryGame) {
 TEST_F(GameCycleTest, PauseBetweenGamesOnlyAfterAWinAtTheThreshold) {
     games(3);
     state.PauseBetweenGames = 5;
-    state.PauseWinThreshold = money::dollars(10);
-    wins = {money::dollars(8), money::dollars(12), 0};
+    state.PauseWinThreshold = money::Dollars(10);
+    wins = {money::Dollars(8), money::Dollars(12), 0};
     cycle.play();
     const int afterFirst = static_cast<int>(log.lines.indexOf("centre 2 Games To Go"));
     const int wait = static_cast<int>(log.lines.indexOf("wait 5000"));
     EXPECT_EQ(log.matching("wait"), QStringList{"wait 5000"});
     EXPECT_GT(wait, afterFirst);  // after the second game, not the first
-    EXPECT_EQ(state.Balance, money::dollars(20 - 3));
+    EXPECT_EQ(state.Balance, money::Dollars(20 - 3));
 }
 
 TEST_F(GameCycleTest, PauseBetweenNumbersAfterEveryBall) {

@@ -105,8 +105,8 @@ struct StoppedRun {
         state.SoundsOn = true;
         CreateHistoryFile(path);
         std::vector<std::uint8_t> header(kGameRecordSize, 0);
-        bytes::writeInt(header, 0, 4, kHistorySlots - 1);
-        bytes::writeInt(header, 4, 8, kStartingBalance);
+        bytes::WriteInt(header, 0, 4, kHistorySlots - 1);
+        bytes::WriteInt(header, 4, 8, kStartingBalance);
         RecordFile(path, kGameRecordSize, RecordFile::Mode::ReadWrite).write(0, header);
         EXPECT_TRUE(OpenHistoryAtStartup(state, path).recordingEnabled);
 
@@ -115,7 +115,7 @@ struct StoppedRun {
         cycle->openNextGame();
         table.resetTicket();
         for (int n : {3, 14, 15, 26, 35, 58, 69, 77}) tickets.onCellPressed(n);
-        state.PricePerWay = money::dollars(2);
+        state.PricePerWay = money::Dollars(2);
         state.NumberOfGames = 3;
         bet::UpdateTotals(state);
         waiter.closeAt = closeAt;
@@ -130,7 +130,7 @@ struct StoppedRun {
     // paid (not yet shown) missing.
     void check(const QString& when, int unrecorded = 0) {
         const OnDisk disk = Read(path);
-        const Money price = money::dollars(2);
+        const Money price = money::Dollars(2);
         EXPECT_EQ(disk.balance, kStartingBalance + disk.wins - disk.games * price)
             << when.toStdString();
         EXPECT_EQ(disk.games, evaluated - unrecorded) << when.toStdString();

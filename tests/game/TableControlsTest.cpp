@@ -118,33 +118,33 @@ TEST_F(TableControlsTest, DownArrowsStopAtTheirFloors) {
 
 // The step only reports the refusal: the arrow lets go before the notice opens.
 TEST_F(TableControlsTest, APriceOverTheAggregateLimitIsRefusedForTheNotice) {
-    state.AggregateLimit = money::dollars(50000);
+    state.AggregateLimit = money::Dollars(50000);
     state.Ways = 600;
-    state.PricePerWay = money::dollars(83);
+    state.PricePerWay = money::Dollars(83);
     EXPECT_EQ(table.stepArrow(BetArrow::PriceUpDollar), SpinnerOutcome::AggregateRefused);
     EXPECT_EQ(view.notices, 0);
-    EXPECT_EQ(state.PricePerWay, money::dollars(83));
+    EXPECT_EQ(state.PricePerWay, money::Dollars(83));
     table.showAggregateNotice();
     EXPECT_EQ(view.notices, 1);
     // $83.05 x 600 = $49,830 still fits.
     EXPECT_EQ(table.stepArrow(BetArrow::PriceUp), SpinnerOutcome::Stepped);
-    EXPECT_EQ(state.PricePerWay, money::dollars(83) + 500);
+    EXPECT_EQ(state.PricePerWay, money::Dollars(83) + 500);
 }
 
 TEST_F(TableControlsTest, AHeldPriceArrowIsRefusedWhenItReachesTheLimit) {
-    state.AggregateLimit = money::dollars(5);
-    state.PricePerWay = money::dollars(3);
+    state.AggregateLimit = money::Dollars(5);
+    state.PricePerWay = money::Dollars(3);
     EXPECT_EQ(table.stepArrow(BetArrow::PriceUpDollar), SpinnerOutcome::Stepped);  // $4.00
     EXPECT_EQ(table.stepArrow(BetArrow::PriceUpDollar), SpinnerOutcome::Stepped);  // $5.00
     EXPECT_EQ(table.stepArrow(BetArrow::PriceUpDollar), SpinnerOutcome::AggregateRefused);
-    EXPECT_EQ(state.PricePerWay, money::dollars(5));
+    EXPECT_EQ(state.PricePerWay, money::Dollars(5));
 }
 
 TEST_F(TableControlsTest, ResetTicketAndResetBalance) {
     click(3);
     state.NumberOfGames = 7;
     state.Balance = -25000;
-    state.AggregateLimit = money::dollars(50000);
+    state.AggregateLimit = money::Dollars(50000);
     table.resetTicket();
     EXPECT_EQ(state.SpotsMarked, 0);
     EXPECT_EQ(state.Sets[1].count(), 0);

@@ -26,7 +26,7 @@ struct TicketBuilderTest : ::testing::Test {
     TableControls table{state, view, sounds, waiter};
     TicketBuilder tickets{table, rows};
 
-    void SetUp() override { state.AggregateLimit = money::dollars(100); }
+    void SetUp() override { state.AggregateLimit = money::Dollars(100); }
 
     void click(std::initializer_list<int> numbers) {
         for (const int n : numbers) tickets.onCellPressed(n);

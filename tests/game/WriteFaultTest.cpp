@@ -69,7 +69,7 @@ TEST_F(WriteFaultTest, AFullDiskEndsTheRunWithTheBooksStraightAndTheFileIntact) 
     }
     ASSERT_EQ(wins.size(), 3u);
     // Three games paid out; the three never drawn are given back.
-    EXPECT_EQ(state.Balance, -money::dollars(3) + wins[0] + wins[1] + wins[2]);
+    EXPECT_EQ(state.Balance, -money::Dollars(3) + wins[0] + wins[1] + wins[2]);
     EXPECT_EQ(view.caption, BalanceCaption(state.Balance));
     EXPECT_EQ(state.GameNumber, 2);
     EXPECT_TRUE(table.isEnabled(MenuItem::Open));
@@ -78,7 +78,7 @@ TEST_F(WriteFaultTest, AFullDiskEndsTheRunWithTheBooksStraightAndTheFileIntact) 
     ASSERT_EQ(after.size(), 1001 * kRecord);
     EXPECT_EQ(intAt(after, 0, 4), 1);  // the header names the last game written
     // The settled balance: the two games recorded, not the six paid at PLAY.
-    EXPECT_EQ(intAt(after, 4, 8), -money::dollars(2) + wins[0] + wins[1]);
+    EXPECT_EQ(intAt(after, 4, 8), -money::Dollars(2) + wins[0] + wins[1]);
     EXPECT_EQ(intAt(after, 2 * kRecord, 4), 1);
     EXPECT_NE(after.at(2 * kRecord + 1692), 0);  // game 1 has its balls
     EXPECT_EQ(after.at(3 * kRecord + 1692), 0);  // game 2 never reached its slot

@@ -7,7 +7,7 @@
 #include "shell/SplashArt.h"
 #include "shell/SystemMemory.h"
 
-using system_memory::memoryLine;
+using system_memory::MemoryLine;
 
 TEST(SystemMemoryTest, TheLineGivesTheGamesAndTheSystemsFiguresOrSaysUnknown) {
     // Excerpts of the kernel's reports; the figure wanted is not the first one of its kind.
@@ -17,24 +17,24 @@ TEST(SystemMemoryTest, TheLineGivesTheGamesAndTheSystemsFiguresOrSaysUnknown) {
     const QString meminfo = QStringLiteral(
         "MemTotal:        8048492 kB\nMemFree:          412000 kB\n"
         "MemAvailable:    3270000 kB\nBuffers:           81234 kB\n");
-    EXPECT_EQ(memoryLine(status, meminfo),
+    EXPECT_EQ(MemoryLine(status, meminfo),
               QStringLiteral("Memory in use: 48.2 MB    Free memory: 3.12 GB"));
 
     // No reports (no /proc), or figures the game cannot read.
     const QString unknown = QStringLiteral("Memory in use: unknown    Free memory: unknown");
-    EXPECT_EQ(memoryLine({}, {}), unknown);
-    EXPECT_EQ(memoryLine(QStringLiteral("VmRSS: lots kB\n"), QStringLiteral("MemAvailable: 12 MB")),
+    EXPECT_EQ(MemoryLine({}, {}), unknown);
+    EXPECT_EQ(MemoryLine(QStringLiteral("VmRSS: lots kB\n"), QStringLiteral("MemAvailable: 12 MB")),
               unknown);
-    EXPECT_EQ(memoryLine(QStringLiteral("VmRSS:\t99999999999999999999 kB\n"),
+    EXPECT_EQ(MemoryLine(QStringLiteral("VmRSS:\t99999999999999999999 kB\n"),
                          QStringLiteral("XMemAvailable: 5 kB\nMemAvailable:\n")),
               unknown);
-    EXPECT_EQ(memoryLine(QStringLiteral("VmRSS:\t512 kB"), meminfo),
+    EXPECT_EQ(MemoryLine(QStringLiteral("VmRSS:\t512 kB"), meminfo),
               QStringLiteral("Memory in use: 0.5 MB    Free memory: 3.12 GB"));
 
     // Megabytes up to the last figure below a gigabyte.
-    EXPECT_EQ(system_memory::sizeText(1048524), QStringLiteral("1023.9 MB"));
-    EXPECT_EQ(system_memory::sizeText(1048550), QStringLiteral("1.00 GB"));
-    EXPECT_EQ(system_memory::sizeText(0), QStringLiteral("0.0 MB"));
+    EXPECT_EQ(system_memory::SizeText(1048524), QStringLiteral("1023.9 MB"));
+    EXPECT_EQ(system_memory::SizeText(1048550), QStringLiteral("1.00 GB"));
+    EXPECT_EQ(system_memory::SizeText(0), QStringLiteral("0.0 MB"));
 }
 
 TEST(BallAnimationTest, BallsDropIntoTheSplashsArrangementRestAndRollAway) {

@@ -41,9 +41,9 @@ inline PayoffTables numberedTables() {
     auto number = [&next](auto& table) {
         for (auto& row : table) {
             if constexpr (std::is_same_v<std::decay_t<decltype(row)>, Money>) {
-                row = money::dollars(next++);
+                row = money::Dollars(next++);
             } else {
-                for (Money& entry : row) entry = money::dollars(next++);
+                for (Money& entry : row) entry = money::Dollars(next++);
             }
         }
     };

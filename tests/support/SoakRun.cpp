@@ -115,7 +115,7 @@ class Soak {
             report_.faults.append(QStringLiteral("game %1 (%2 of the soak, kind %3 \"%4\"): %5")
                                       .arg(state_.GameNumber)
                                       .arg(report_.games)
-                                      .arg(kindByte(state_.Kind))
+                                      .arg(KindByte(state_.Kind))
                                       .arg(state_.KindCode, what));
     }
 
@@ -213,7 +213,7 @@ class Soak {
 
     void recordAndCheck() {
         ++report_.games;
-        ++report_.gamesByKind[std::min<std::size_t>(kindByte(state_.Kind), 10)];
+        ++report_.gamesByKind[std::min<std::size_t>(KindByte(state_.Kind), 10)];
         expectedBalance_ += state_.GameWin;
         // A stop now keeps only the games recorded: each one's price and win.
         expectedSettled_ += state_.GameWin - state_.PricePerGame;
@@ -254,12 +254,12 @@ class Soak {
 
     void checkFile() {
         RecordFile file(options_.historyPath, kGameRecordSize, RecordFile::Mode::Read);
-        const GameRecord header = decodeGameRecord(file.read(0));
+        const GameRecord header = DecodeGameRecord(file.read(0));
         if (header.GameNumber != state_.GameNumber || header.GameWin != expectedSettled_)
             fault(QStringLiteral("the header holds game %1 and balance %2")
                       .arg(header.GameNumber)
                       .arg(header.GameWin));
-        const GameRecord slot = decodeGameRecord(file.read(state_.GameNumber + 1));
+        const GameRecord slot = DecodeGameRecord(file.read(state_.GameNumber + 1));
         bool sets = true;
         for (int j = 1; j <= kSetCount; ++j)
             sets = sets && slot.Sets[static_cast<std::size_t>(j)] ==
@@ -267,7 +267,7 @@ class Soak {
         const bool same =
             slot.GameNumber == state_.GameNumber && slot.GameWin == state_.GameWin && sets &&
             slot.Drawn == state_.Drawn && slot.PricePerWay == state_.PricePerWay &&
-            slot.TicketKind == kindByte(state_.Kind) && slot.KindCode == state_.KindCode &&
+            slot.TicketKind == KindByte(state_.Kind) && slot.KindCode == state_.KindCode &&
             slot.Ways == state_.Ways && slot.WayCounts == state_.WayCounts &&
             slot.NumberOfGames == state_.NumberOfGames && slot.SpotsPerSet == state_.SpotsPerSet &&
             slot.SpotsMarked == state_.SpotsMarked && slot.CompletedSets == state_.CompletedSets &&

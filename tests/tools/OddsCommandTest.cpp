@@ -14,14 +14,14 @@ class OddsCommand : public ::testing::Test {
     void SetUp() override {
         path = dir.filePath(QStringLiteral("cpos.vlr"));
         PayoffSchedule first;
-        first.AggregateLimit = money::dollars(50000);
+        first.AggregateLimit = money::Dollars(50000);
         first.Tables.RegularPayoffs[0][1] = 30000;
         PayoffSchedule second = first;
-        second.Tables.RegularPayoffs[0][1] = money::dollars(4);
+        second.Tables.RegularPayoffs[0][1] = money::Dollars(4);
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         for (const PayoffSchedule& schedule : {first, second}) {
-            const std::vector<std::uint8_t> bytes = encodeSchedule(schedule);
+            const std::vector<std::uint8_t> bytes = EncodeSchedule(schedule);
             file.write(reinterpret_cast<const char*>(bytes.data()),
                        static_cast<qint64>(bytes.size()));
         }

@@ -49,7 +49,7 @@ TEST_F(StatsCommandTest, PrintsTheFiguresOfAPlainAndOfAWayTicket) {
     EXPECT_EQ(none.status, 0);
     EXPECT_EQ(none.lines(), QStringList{"Games\t0"});
 
-    record("Games.vlr", OneSpot(), 0, money::dollars(3));
+    record("Games.vlr", OneSpot(), 0, money::Dollars(3));
     const ToolRun noSchedules = RunTool({"stats"}, dir_.path());
     EXPECT_EQ(noSchedules.status, 1);
     EXPECT_EQ(noSchedules.errors, "cpos.vlr: File not found\n");

@@ -27,7 +27,7 @@ TEST_F(ToolCommandsTest, SchedulesMakeWritesTheSameHundredRecordsEachTime) {
     const QByteArray first = file_bytes::readAll(file("cpos.vlr"));
     EXPECT_EQ(first.size(), 100 * 5616);
     EXPECT_TRUE(first == file_bytes::readAll(file("again.vlr")));
-    EXPECT_EQ(readSchedule(file("cpos.vlr"), 0), schedule_design::Design(0));
+    EXPECT_EQ(ReadSchedule(file("cpos.vlr"), 0), schedule_design::Design(0));
 }
 
 TEST_F(ToolCommandsTest, SchedulesShowPrintsTablesAndReturns) {
@@ -64,7 +64,7 @@ TEST_F(ToolCommandsTest, HistoryListsTheWindowsLinesInTheChosenOrder) {
     }
     // The widest wins sort by their amount, as in the window.
     for (const auto& [game, win] :
-         {std::pair{3, money::dollars(1'000'000)}, std::pair{4, money::dollars(100'000)}}) {
+         {std::pair{3, money::Dollars(1'000'000)}, std::pair{4, money::Dollars(100'000)}}) {
         state.GameNumber = game;
         state.GameWin = win;
         RecordGame(state, file("Games.vlr"));
@@ -154,10 +154,10 @@ TEST_F(ToolCommandsTest, WaysPrintsTheWholeTicketsFigures) {
     // Two groups of one number, both rows bet: a single catch pays one way
     // $2.00; both caught pay $2.00 twice and the pair $10.00.
     PayoffSchedule schedule;
-    schedule.AggregateLimit = money::dollars(50000);
-    schedule.Tables.RegularPayoffs[0][1] = money::dollars(2);
-    schedule.Tables.RegularPayoffs[1][2] = money::dollars(10);
-    file_bytes::writeAll(file("cpos.vlr"), file_bytes::fromRecord(encodeSchedule(schedule)));
+    schedule.AggregateLimit = money::Dollars(50000);
+    schedule.Tables.RegularPayoffs[0][1] = money::Dollars(2);
+    schedule.Tables.RegularPayoffs[1][2] = money::Dollars(10);
+    file_bytes::writeAll(file("cpos.vlr"), file_bytes::fromRecord(EncodeSchedule(schedule)));
 
     // Of 80 x 79 ordered pairs of draw positions, 2 x 20 x 60 catch one and
     // 20 x 19 catch both: 2780 in 6320 win, the mean is 10120 / 6320 dollars.
@@ -209,8 +209,8 @@ TEST_F(ToolCommandsTest, TicketsListsTheSavedTicketsInFileOrder) {
     quickPick.KindCode = "QP";
     quickPick.SpotsMarked = 7;
     TicketFile saved(file("mine.vlr"));
-    saved.save(savedTicketFromState(way, QString::fromUtf8("Zoë's ways")));
-    saved.save(savedTicketFromState(quickPick, "Lucky"));
+    saved.save(SavedTicketFromState(way, QString::fromUtf8("Zoë's ways")));
+    saved.save(SavedTicketFromState(quickPick, "Lucky"));
 
     const ToolRun listed = RunTool({"tickets", "--file", "mine.vlr"}, dir_.path());
     ASSERT_EQ(listed.status, 0);
@@ -242,9 +242,9 @@ TEST_F(ToolCommandsTest, AuditRepaysEachGameFromTheScheduleThatPaysIt) {
     for (const int dollars : {2, 7}) {
         PayoffSchedule schedule;
         schedule.ScheduleNumber = dollars == 2 ? 0 : 1;
-        schedule.AggregateLimit = money::dollars(50000);
-        schedule.Tables.RegularPayoffs[0][1] = money::dollars(dollars);
-        schedules += file_bytes::fromRecord(encodeSchedule(schedule));
+        schedule.AggregateLimit = money::Dollars(50000);
+        schedule.Tables.RegularPayoffs[0][1] = money::Dollars(dollars);
+        schedules += file_bytes::fromRecord(EncodeSchedule(schedule));
     }
     file_bytes::writeAll(file("cpos.vlr"), schedules);
 
@@ -254,14 +254,14 @@ TEST_F(ToolCommandsTest, AuditRepaysEachGameFromTheScheduleThatPaysIt) {
     GameState state;
     state.SpotsMarked = state.SpotsPerSet = 1;
     state.Ways = 1;
-    state.PricePerWay = money::dollars(1);
+    state.PricePerWay = money::Dollars(1);
     state.Sets[1].Numbers[0] = 9;
     for (int i = 0; i < 20; ++i)
         state.Drawn[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i + 1);
     const int wins[] = {2, 7, 5, 0};
     for (int game = 0; game < 4; ++game) {
         state.GameNumber = game;
-        state.GameWin = money::dollars(wins[game]);
+        state.GameWin = money::Dollars(wins[game]);
         state.Sets[1].Hits = game == 3 ? 0 : 1;
         RecordGame(state, file("Games.vlr"));
     }
@@ -277,7 +277,7 @@ TEST_F(ToolCommandsTest, AuditRepaysEachGameFromTheScheduleThatPaysIt) {
 
     // The wins less the four $1.00 prices; once the numbering has come round,
     // the games that made the balance are no longer all there.
-    state.Balance = money::dollars(10);
+    state.Balance = money::Dollars(10);
     RecordGame(state, file("Games.vlr"));
     EXPECT_EQ(RunTool({"audit"}, dir_.path()).lines().last(),
               "Balance\t$10.00\tearned by the 4 games recorded");

@@ -5,7 +5,7 @@
 
 #include "ui/ControlPainter.h"
 #include "ui/HeldArrow.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ const QRgb kSunken = qRgb(0, 0, 57);       // top-left pixel of blue style 2
 // An arrow in a window, with every step, click and release written to a log.
 struct HeldArrowTest : ::testing::Test {
     QWidget window;
-    ImageButton* button = new ImageButton(&window);
+    PictureControl* button = new PictureControl(&window);
     ControlPainter painter{window_style::Table, [] { return 400; }, 5};
     QStringList log;
     ArrowStep next = ArrowStep::stepped();  // what the following steps report

@@ -7,7 +7,7 @@
 #include "ui/ControlPainter.h"
 #include "ui/DesignUnits.h"
 #include "ui/Glyphs.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 #include "ui/WindowScaler.h"
 
 namespace {
@@ -40,12 +40,12 @@ int inkHeight(const QImage& image, QRgb background) {
 }  // namespace
 
 TEST(BevelTest, AmountsAndWidthFollowTheScreen) {
-    EXPECT_EQ(design::bevelAmounts(5), (std::vector<int>{198, 160, 122, 83, 45}));
-    EXPECT_EQ(design::bevelAmounts(8), (std::vector<int>{198, 174, 150, 126, 102, 78, 54, 30}));
-    EXPECT_TRUE(design::bevelAmounts(0).empty());
-    EXPECT_EQ(design::bevelWidthForScreen(640), 5);
-    EXPECT_EQ(design::bevelWidthForScreen(800), 6);
-    EXPECT_EQ(design::bevelWidthForScreen(1024), 8);
+    EXPECT_EQ(design::BevelAmounts(5), (std::vector<int>{198, 160, 122, 83, 45}));
+    EXPECT_EQ(design::BevelAmounts(8), (std::vector<int>{198, 174, 150, 126, 102, 78, 54, 30}));
+    EXPECT_TRUE(design::BevelAmounts(0).empty());
+    EXPECT_EQ(design::BevelWidthForScreen(640), 5);
+    EXPECT_EQ(design::BevelWidthForScreen(800), 6);
+    EXPECT_EQ(design::BevelWidthForScreen(1024), 8);
 }
 
 TEST(BevelTest, RaisedIsLightTopLeftAndDarkBottomRight) {
@@ -84,10 +84,10 @@ TEST(BevelTest, ZeroWidthIsAFlatFill) {
 }
 
 TEST(DesignUnitsTest, RoundHalvesToEven) {
-    EXPECT_EQ(design::toPixels(800, 23, 400), 46);
-    EXPECT_EQ(design::toPixels(1000, 1, 400), 2);  // 2.5
-    EXPECT_EQ(design::toPixels(1000, 3, 400), 8);  // 7.5
-    EXPECT_EQ(design::toPixels(500, 5, 400), 6);   // 6.25
+    EXPECT_EQ(design::ToPixels(800, 23, 400), 46);
+    EXPECT_EQ(design::ToPixels(1000, 1, 400), 2);  // 2.5
+    EXPECT_EQ(design::ToPixels(1000, 3, 400), 8);  // 7.5
+    EXPECT_EQ(design::ToPixels(500, 5, 400), 6);   // 6.25
 }
 
 TEST(CaptionTest, FontsGrowWithTheWindow) {
@@ -99,7 +99,7 @@ TEST(CaptionTest, FontsGrowWithTheWindow) {
     EXPECT_EQ(painter.units(23), 46);
 
     auto inkOfEight = [&painter](int size) {
-        ImageButton button;
+        PictureControl button;
         button.resize(size, size);
         painter.fill(button, Qt::white);
         painter.setCaptionFont(button, 23);
@@ -116,14 +116,14 @@ TEST(CaptionTest, FontsGrowWithTheWindow) {
 }
 
 TEST(CaptionTest, SymbolGlyphsComeFromUnicode) {
-    EXPECT_EQ(glyphs::resolve(QStringLiteral("WingDings"), QString(QChar(252))).text,
+    EXPECT_EQ(glyphs::Resolve(QStringLiteral("WingDings"), QString(QChar(252))).text,
               QString(QChar(0x2714)));
-    EXPECT_EQ(glyphs::resolve(QStringLiteral("WingDings"), QString(QChar(217))).text,
+    EXPECT_EQ(glyphs::Resolve(QStringLiteral("WingDings"), QString(QChar(217))).text,
               QString(QChar(0x25B2)));
-    EXPECT_EQ(glyphs::resolve(QStringLiteral("WingDings"), QString(QChar(218))).text,
+    EXPECT_EQ(glyphs::Resolve(QStringLiteral("WingDings"), QString(QChar(218))).text,
               QString(QChar(0x25BC)));
     const ResolvedText plain =
-        glyphs::resolve(QStringLiteral("Times New Roman"), QStringLiteral("PLAY"));
+        glyphs::Resolve(QStringLiteral("Times New Roman"), QStringLiteral("PLAY"));
     EXPECT_EQ(plain.family, QStringLiteral("Times New Roman"));
     EXPECT_EQ(plain.text, QStringLiteral("PLAY"));
 }
@@ -131,7 +131,7 @@ TEST(CaptionTest, SymbolGlyphsComeFromUnicode) {
 TEST(CaptionTest, RightAlignedTextEndsAtTheRightEdge) {
     const ControlPainter painter(
         window_style::History, [] { return 400; }, 5);
-    ImageButton button;
+    PictureControl button;
     button.resize(120, 20);
     painter.fill(button, Qt::white);
     painter.paintCaption(button, Qt::black, QStringLiteral("TOTAL"), QStringLiteral("Arial"),
@@ -147,10 +147,10 @@ TEST(CaptionTest, RightAlignedTextEndsAtTheRightEdge) {
     EXPECT_GT(leftmost, 40);
 }
 
-TEST(ImageButtonTest, PaintsAgainAtANewSize) {
+TEST(PictureControlTest, PaintsAgainAtANewSize) {
     const ControlPainter painter(
         window_style::Table, [] { return 400; }, 5);
-    ImageButton button;
+    PictureControl button;
     button.resize(20, 20);
     painter.paintBevel(button, BevelStyle::Raised);
     button.resize(40, 40);
@@ -177,7 +177,7 @@ TEST(WindowScalerTest, ClientFollowsTheScreenInProportion) {
 TEST(CaptionTest, WaySummaryReplacesWhateverTheBoxShowed) {
     const ControlPainter painter(
         window_style::Table, [] { return 400; }, 5);
-    ImageButton box;
+    PictureControl box;
     box.resize(125, 185);
     painter.fill(box, QColor(0, 128, 0));
     painter.setCaptionFont(box, 80);

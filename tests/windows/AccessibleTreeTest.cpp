@@ -38,7 +38,7 @@ class AccessibleTreeTest : public TableWindowFixture {
 }  // namespace
 
 TEST_F(AccessibleTreeTest, TheTableNamesEveryControlAndTellsWhatItShows) {
-    writeSchedules(money::dollars(50000));
+    writeSchedules(money::Dollars(50000));
     TableWindow& keno = build();
     keno.show();
     ToldListener listener;
@@ -96,7 +96,7 @@ TEST_F(AccessibleTreeTest, TheTableNamesEveryControlAndTellsWhatItShows) {
     ASSERT_GE(first, 0) << told.join(QStringLiteral(" | ")).toStdString();
     EXPECT_EQ(told.mid(first, 20), balls);
     const QString result = state_.GameWin > 0
-                               ? QStringLiteral("You won ") + money::currency(state_.GameWin)
+                               ? QStringLiteral("You won ") + money::Currency(state_.GameWin)
                                : QStringLiteral("Bust");
     EXPECT_EQ(told.mid(first + 20), (QStringList{result, keno.menu().balance->accessibleName()}));
     EXPECT_TRUE(told.last().startsWith(QLatin1String("You're "))) << told.last().toStdString();
@@ -111,7 +111,7 @@ TEST_F(AccessibleTreeTest, TheTableNamesEveryControlAndTellsWhatItShows) {
 // A region ticket marks its numbers on the board without a click on them:
 // they must read as marked all the same.
 TEST_F(AccessibleTreeTest, ARegionTicketReadsItsNumbersAsMarked) {
-    writeSchedules(money::dollars(50000));
+    writeSchedules(money::Dollars(50000));
     TableWindow& keno = build();
     keno.menu().command(TicketChoice::Top)->trigger();
     EXPECT_TRUE(of(keno.cell(1))->state().checked);
@@ -121,11 +121,11 @@ TEST_F(AccessibleTreeTest, ARegionTicketReadsItsNumbersAsMarked) {
 
 TEST_F(AccessibleTreeTest, EachBallIsToldAsItIsCalled) {
     GameState state;
-    std::map<QString, std::unique_ptr<ImageButton>> controls;
+    std::map<QString, std::unique_ptr<PictureControl>> controls;
     const TableParts parts = TableParts::pick([&controls](const QString& name) {
         auto& made = controls[name];
         if (!made) {
-            made = std::make_unique<ImageButton>();
+            made = std::make_unique<PictureControl>();
             made->setObjectName(name);
         }
         return made.get();
@@ -139,7 +139,7 @@ TEST_F(AccessibleTreeTest, EachBallIsToldAsItIsCalled) {
     speech.resultShown(125000);
     speech.resultShown(0);
     speech.statusShown({12, false});
-    speech.balanceShown(money::dollars(-3));
+    speech.balanceShown(money::Dollars(-3));
     // A bet is told as it changes, not as it is first shown.
     speech.valueShown(ValueField::Spot, QStringLiteral("1 SPOT"));
     speech.valueShown(ValueField::Spot, QStringLiteral("5 SPOT"));
@@ -163,7 +163,7 @@ TEST_F(AccessibleTreeTest, EachBallIsToldAsItIsCalled) {
 }
 
 TEST_F(AccessibleTreeTest, TheSoundsWindowNamesItsSwitchesAndButtons) {
-    writeSchedules(money::dollars(50000));
+    writeSchedules(money::Dollars(50000));
     TableWindow& keno = build();
     bool opened = false;
     QTimer::singleShot(0, [&] {

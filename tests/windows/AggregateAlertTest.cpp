@@ -28,20 +28,20 @@ std::vector<int> rowsWithText(const QImage& image) {
 }  // namespace
 
 TEST(AggregateLimit, APricePerGameUpToTheLimitIsAllowed) {
-    const Money limit = money::dollars(50000);
-    EXPECT_FALSE(AggregateAllows(limit, money::dollars(84), 600));       // $50,400
-    EXPECT_TRUE(AggregateAllows(limit, money::dollars(83) + 500, 600));  // $49,830
-    EXPECT_TRUE(AggregateAllows(limit, money::dollars(50000)));
-    EXPECT_FALSE(AggregateAllows(limit, money::dollars(50000) + 1));
+    const Money limit = money::Dollars(50000);
+    EXPECT_FALSE(AggregateAllows(limit, money::Dollars(84), 600));       // $50,400
+    EXPECT_TRUE(AggregateAllows(limit, money::Dollars(83) + 500, 600));  // $49,830
+    EXPECT_TRUE(AggregateAllows(limit, money::Dollars(50000)));
+    EXPECT_FALSE(AggregateAllows(limit, money::Dollars(50000) + 1));
 }
 
 TEST(AggregateAlert, ShowsTheFourLinesWithTheLimitWithoutCents) {
-    EXPECT_EQ(AggregateNotice::lines(money::dollars(50000)),
+    EXPECT_EQ(AggregateNotice::lines(money::Dollars(50000)),
               (QStringList{"Velloro Will Not Allow", "You To Waste Your Money.",
                            "Maximum Aggregate Payoff", "Per Game Is Only $50,000"}));
 
     GameState state;
-    state.AggregateLimit = money::dollars(1000);
+    state.AggregateLimit = money::Dollars(1000);
     RecordingSoundPlayer sound;
     AggregateNotice form(state, sound);
     EXPECT_EQ(form.windowTitle(), "Aggregate Alert !");

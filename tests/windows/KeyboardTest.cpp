@@ -21,7 +21,7 @@ namespace {
 class KeyboardTest : public TableWindowFixture {
   protected:
     TableWindow& openTable() {
-        writeSchedules(money::dollars(50000));
+        writeSchedules(money::Dollars(50000));
         TableWindow& keno = build();
         keno.show();
         keno.activateWindow();

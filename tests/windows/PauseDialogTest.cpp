@@ -6,7 +6,7 @@
 #include "game/SoundPlayer.h"
 #include "ui/ControlPainter.h"
 #include "ui/HeldArrow.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 #include "windows/PauseDialog.h"
 
 namespace {
@@ -31,7 +31,7 @@ struct PauseDialogTest : ::testing::Test {
 };
 
 TEST_F(PauseDialogTest, OpensFromTheSettingsAndCommitsOnOk) {
-    state.PricePerGame = money::dollars(2);
+    state.PricePerGame = money::Dollars(2);
     state.PauseBetweenNumbers = 60;
     PauseDialog form({state, sounds}, settings, state.PricePerGame);
     EXPECT_EQ(form.windowTitle(), "Pause Games");
@@ -51,7 +51,7 @@ TEST_F(PauseDialogTest, OpensFromTheSettingsAndCommitsOnOk) {
     EXPECT_EQ(form.result(), QDialog::Accepted);
     EXPECT_EQ(state.PauseBetweenNumbers, 0);
     EXPECT_EQ(state.PauseBetweenGames, kPauseUntilNext);
-    EXPECT_EQ(state.PauseWinThreshold, money::dollars(2));
+    EXPECT_EQ(state.PauseWinThreshold, money::Dollars(2));
 }
 
 TEST_F(PauseDialogTest, CancelKeepsTheSettingsAndHeldArrowsRepeat) {
@@ -84,20 +84,20 @@ TEST_F(PauseDialogTest, ButtonsAndArrowsAreBold) {
     const int height = form.height();
     const ControlPainter painter(
         window_style::Pause, [height] { return height; }, DialogContext{state, sounds}.bevelWidth);
-    auto painted = [&](const ImageButton& shown, const QString& text, const QString& font,
+    auto painted = [&](const PictureControl& shown, const QString& text, const QString& font,
                        int offset, FontStyle face) {
-        ImageButton fresh;
+        PictureControl fresh;
         fresh.resize(shown.size());
         painter.setCaptionFont(fresh, 13, face);
         painter.paintBevel(fresh, BevelStyle::Raised);
         painter.paintCaption(fresh, Qt::black, text, font, CaptionAlignment::Centre, offset);
         return fresh.image();
     };
-    const ImageButton& ok = *form.imageByTag(113);
+    const PictureControl& ok = *form.imageByTag(113);
     EXPECT_EQ(ok.image(), painted(ok, "OK", "Arial", 9, FontStyle::Bold));
     EXPECT_NE(ok.image(), painted(ok, "OK", "Arial", 9, FontStyle::Regular));
-    const ImageButton& cancel = *form.imageByTag(115);
+    const PictureControl& cancel = *form.imageByTag(115);
     EXPECT_EQ(cancel.image(), painted(cancel, "CANCEL", "Arial", 9, FontStyle::Bold));
-    const ImageButton& up = *form.imageByTag(101);
+    const PictureControl& up = *form.imageByTag(101);
     EXPECT_EQ(up.image(), painted(up, QString(QChar(217)), "WingDings", 1, FontStyle::Bold));
 }

@@ -6,7 +6,7 @@
 #include "core/records/IoError.h"
 #include "game/SoundPlayer.h"
 #include "ui/HeldArrow.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 #include "windows/PayoffsWindow.h"
 
 namespace {
@@ -14,8 +14,8 @@ namespace {
 class PayoffsWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        state.AggregateLimit = money::dollars(50000);
-        state.Payoffs.RegularPayoffs[2][3] = money::dollars(40);
+        state.AggregateLimit = money::Dollars(50000);
+        state.Payoffs.RegularPayoffs[2][3] = money::Dollars(40);
         state.SpotsMarked = 3;
         state.ScheduleNumber = 4;
     }
@@ -26,7 +26,7 @@ class PayoffsWindowTest : public ::testing::Test {
             if (number == 5)
                 throw IoError(QStringLiteral("cpos.vlr"),
                               QStringLiteral("Read beyond end of file"));
-            s.AggregateLimit = money::dollars(1000 * number);
+            s.AggregateLimit = money::Dollars(1000 * number);
         };
         auto form = std::make_unique<PayoffsWindow>(DialogContext{state, sounds}, state, loader);
         form->setReportError([this](const IoError& error) { reported.append(error.message()); });
@@ -86,7 +86,7 @@ TEST_F(PayoffsWindowTest, FailedScheduleLoadKeepsTheNumberAndReleasesTheArrow) {
     EXPECT_EQ(loads, 1);
     EXPECT_EQ(reported, QStringList{"cpos.vlr: Read beyond end of file"});
     EXPECT_EQ(state.ScheduleNumber, 4);
-    EXPECT_EQ(state.AggregateLimit, money::dollars(50000));
+    EXPECT_EQ(state.AggregateLimit, money::Dollars(50000));
     EXPECT_EQ(form->winLabels[3]->text(), winBefore);
     EXPECT_FALSE(casinoUp.isHeld());
 
@@ -94,7 +94,7 @@ TEST_F(PayoffsWindowTest, FailedScheduleLoadKeepsTheNumberAndReleasesTheArrow) {
     Press(casinoDown);
     casinoDown.release();
     EXPECT_EQ(state.ScheduleNumber, 3);
-    EXPECT_EQ(state.AggregateLimit, money::dollars(3000));
+    EXPECT_EQ(state.AggregateLimit, money::Dollars(3000));
 }
 
 TEST_F(PayoffsWindowTest, ModeButtonsSwitchOnlyTheOdds) {

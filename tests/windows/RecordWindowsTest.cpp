@@ -9,7 +9,7 @@
 #include "core/state/GameState.h"
 #include "game/SoundPlayer.h"
 #include "ui/HeldArrow.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 #include "ui/PressButton.h"
 #include "windows/FrequencyWindow.h"
 #include "windows/HistoryListBox.h"
@@ -37,7 +37,7 @@ struct RecordWindowsTest : ::testing::Test {
         game.Sets[1].Numbers[0] = 40;
         for (int g = 0; g <= last; ++g) {
             game.GameNumber = g;
-            game.GameWin = money::dollars(g % 3);
+            game.GameWin = money::Dollars(g % 3);
             for (int i = 0; i < 20; ++i)
                 game.Drawn[static_cast<std::size_t>(i)] =
                     static_cast<std::uint8_t>((g + i) % 80 + 1);
@@ -52,7 +52,7 @@ struct RecordWindowsTest : ::testing::Test {
         return {lineAt(view.topLeft()), lineAt(view.bottomLeft())};
     }
 
-    static void click(ImageButton& button) {
+    static void click(PictureControl& button) {
         emit button.mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         emit button.mouseReleased(Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     }
@@ -142,7 +142,7 @@ TEST_F(RecordWindowsTest, FrequencyCountsAgainOnlyWhenTheArrowIsReleased) {
     EXPECT_EQ(form.gamesLabel->text(), "1000 GAMES");
     EXPECT_EQ(form.countLabels[6]->text(), "   7 Drawn 247 Times");
 
-    ImageButton& up = form.upArrow->button();
+    PictureControl& up = form.upArrow->button();
     emit up.mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     EXPECT_EQ(form.gamesLabel->text(), "GAME");  // 1000 wraps to 1
     EXPECT_EQ(form.countLabels[6]->text(), "   7 Drawn 247 Times");

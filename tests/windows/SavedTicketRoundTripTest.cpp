@@ -58,7 +58,7 @@ class SavedTicketRoundTripTest : public TableWindowFixture {
     void SetUp() override {
         TableWindowFixture::SetUp();
         // Room for every way ticket built here at $100.00 a way.
-        writeSchedules(money::dollars(1'000'000));
+        writeSchedules(money::Dollars(1'000'000));
         build();
         keno_->attachWayWindow(new WayWindow(keno_.get()));
     }
@@ -70,7 +70,7 @@ class SavedTicketRoundTripTest : public TableWindowFixture {
     TableControls& table() { return keno_->table(); }
     bool enabled(MenuItem item) { return keno_->menu().item(item)->isEnabled(); }
 
-    void press(ImageButton& control) {
+    void press(PictureControl& control) {
         Q_EMIT control.mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         Q_EMIT control.mouseReleased(Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     }
@@ -92,12 +92,12 @@ class SavedTicketRoundTripTest : public TableWindowFixture {
                                               "ImagePPWLD", "ImageNOGSU", "ImageNOGSD",
                                               "ImageNOGLU", "ImageNOGLD"};
         for (int presses = below(12); presses > 0; --presses) {
-            ImageButton& arrow = *keno_->control(QLatin1String(kArrows[below(8)]));
+            PictureControl& arrow = *keno_->control(QLatin1String(kArrows[below(8)]));
             if (arrow.isHidden()) return;
             press(arrow);
         }
         step(QStringLiteral("bet %1 x %2 games")
-                 .arg(money::currency(keno_->state().PricePerWay))
+                 .arg(money::Currency(keno_->state().PricePerWay))
                  .arg(keno_->state().NumberOfGames));
     }
 

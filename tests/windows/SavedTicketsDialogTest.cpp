@@ -21,7 +21,7 @@ namespace {
 // The sample way ticket at $2.00 a way for 4 games.
 GameState wayTicket() {
     GameState state = ThreeGroupsOfFour();
-    state.PricePerWay = money::dollars(2);
+    state.PricePerWay = money::Dollars(2);
     state.NumberOfGames = 4;
     return state;
 }
@@ -36,7 +36,7 @@ GameState plainTicket(std::uint8_t first) {
 class SavedTicketsDialogTest : public TableWindowFixture {
   protected:
     void save(const GameState& ticket, const char* name) {
-        TicketFile(kTicketsFile).save(savedTicketFromState(ticket, QLatin1String(name)));
+        TicketFile(kTicketsFile).save(SavedTicketFromState(ticket, QLatin1String(name)));
     }
     std::unique_ptr<SavedTicketsDialog> open(SavedTicketsDialog::Mode mode) {
         return std::make_unique<SavedTicketsDialog>(mode, DialogContext{state_, sound_}, state_,
@@ -48,7 +48,7 @@ class SavedTicketsDialogTest : public TableWindowFixture {
             names.append(form.nameList->item(row)->text());
         return names;
     }
-    static void pressAndRelease(ImageButton& button) {
+    static void pressAndRelease(PictureControl& button) {
         Q_EMIT button.mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         Q_EMIT button.mouseReleased(Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     }
@@ -140,7 +140,7 @@ TEST_F(SavedTicketsDialogTest, ScrollButtonsMoveTheTopLineAndStopAtTheFirst) {
 // The ticket is built on the table and saved by the game, so the restore
 // meets the record the game itself writes.
 TEST_F(SavedTicketsDialogTest, RestoringAWayTicketPutsEveryGroupAndBetRowOnTheTable) {
-    writeSchedules(money::dollars(50000));
+    writeSchedules(money::Dollars(50000));
     TableWindow& keno = build();
     keno.attachWayWindow(new WayWindow(&keno));
     // Three groups of 4 with rows 1 to 3 bet, at $2.00 a way for 4 games.
@@ -176,8 +176,8 @@ TEST_F(SavedTicketsDialogTest, RestoringAWayTicketPutsEveryGroupAndBetRowOnTheTa
     EXPECT_EQ(sound_.requests.count("WAVE_87 wait"), 12);
     for (int n : {1, 52, 80, 20}) EXPECT_EQ(keno.table().cells().tag(n), 200 + n);
     EXPECT_EQ(keno.table().cells().tag(5), 105);
-    EXPECT_EQ(state_.PricePerGame, money::dollars(14));
-    EXPECT_EQ(state_.TotalPrice, money::dollars(56));
+    EXPECT_EQ(state_.PricePerGame, money::Dollars(14));
+    EXPECT_EQ(state_.TotalPrice, money::Dollars(56));
     EXPECT_TRUE(keno.menu().play->isEnabled());
     EXPECT_TRUE(keno.menu().cast->isEnabled());
     EXPECT_FALSE(keno.menu().restoreTicket->isEnabled());
@@ -194,7 +194,7 @@ TEST_F(SavedTicketsDialogTest, RestoringAWayTicketPutsEveryGroupAndBetRowOnTheTa
 }
 
 TEST_F(SavedTicketsDialogTest, PrintingPrintsTheFirstGameOfARunOnly) {
-    writeSchedules(money::dollars(50000));
+    writeSchedules(money::Dollars(50000));
     TableWindow& keno = build();
     int asked = 0;
     keno.ticketPrinter().setChoosePrinter([&](QPrinter& printer, QWidget*) {
@@ -207,7 +207,7 @@ TEST_F(SavedTicketsDialogTest, PrintingPrintsTheFirstGameOfARunOnly) {
         Q_EMIT keno.cell(n)->mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     }
     for (int i = 0; i < 4; ++i) {
-        ImageButton& up = *keno.control("ImageNOGSU");
+        PictureControl& up = *keno.control("ImageNOGSU");
         Q_EMIT up.mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         Q_EMIT up.mouseReleased(Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     }

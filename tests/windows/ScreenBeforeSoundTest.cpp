@@ -17,7 +17,7 @@ class PaintedState : public QObject {
     // The visible controls of `window` whose picture changed after they were painted.
     QStringList stale(const QWidget& window) const {
         QStringList names;
-        for (const ImageButton* control : window.findChildren<ImageButton*>())
+        for (const PictureControl* control : window.findChildren<PictureControl*>())
             if (control->isVisible() && pictures_.value(control) != control->image().cacheKey())
                 names.append(control->objectName());
         for (const QMenuBar* bar : window.findChildren<QMenuBar*>())
@@ -28,7 +28,7 @@ class PaintedState : public QObject {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
-            if (const auto* control = qobject_cast<const ImageButton*>(watched))
+            if (const auto* control = qobject_cast<const PictureControl*>(watched))
                 pictures_[control] = control->image().cacheKey();
             else if (const auto* bar = qobject_cast<const QMenuBar*>(watched))
                 menus_[bar] = titles(*bar);
@@ -65,9 +65,9 @@ class ScreenBeforeSoundTest : public TableWindowFixture {};
 
 TEST_F(ScreenBeforeSoundTest, EveryBlockingSoundOfARunFindsTheTableOnScreen) {
     PayoffSchedule schedule;
-    schedule.AggregateLimit = money::dollars(50000);
-    schedule.Tables.RegularPayoffs[0][0] = money::dollars(1);  // catch none: the price back
-    schedule.Tables.RegularPayoffs[0][1] = money::dollars(5);
+    schedule.AggregateLimit = money::Dollars(50000);
+    schedule.Tables.RegularPayoffs[0][0] = money::Dollars(1);  // catch none: the price back
+    schedule.Tables.RegularPayoffs[0][1] = money::Dollars(5);
     writeSchedules(std::vector<PayoffSchedule>{schedule});
     ScreenCheckingPlayer player;
     keno_ = OpenTable(state_, player, help_, waiter_, QSize(640, 480)).table;
@@ -77,7 +77,7 @@ TEST_F(ScreenBeforeSoundTest, EveryBlockingSoundOfARunFindsTheTableOnScreen) {
     player.window = &keno;
 
     Q_EMIT keno.cell(7)->mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    ImageButton& gamesUp = *keno.control(QStringLiteral("ImageNOGSU"));
+    PictureControl& gamesUp = *keno.control(QStringLiteral("ImageNOGSU"));
     Q_EMIT gamesUp.mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     Q_EMIT gamesUp.mouseReleased(Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     keno.menu().play->trigger();
@@ -97,7 +97,7 @@ TEST_F(ScreenBeforeSoundTest, APauseArrowLooksPressedBeforeItsClick) {
     pause.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&pause));
     player.window = &pause;
-    ImageButton& up = *pause.imageByTag(105);  // games up
+    PictureControl& up = *pause.imageByTag(105);  // games up
     Q_EMIT up.mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     Q_EMIT up.mouseReleased(Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     pause.onGamesLabelClicked();

@@ -21,13 +21,13 @@ class SoundsDialogTest : public TableWindowFixture {
         keno.menu().kenoSounds->trigger();
         EXPECT_TRUE(opened);
     }
-    static void press(ImageButton* control) {
+    static void press(PictureControl* control) {
         Q_EMIT control->mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     }
 };
 
 TEST_F(SoundsDialogTest, TheMenuOpensTheWindowAndThenShowsWhetherAnythingIsOn) {
-    writeSchedules(money::dollars(50000));
+    writeSchedules(money::Dollars(50000));
     TableWindow& keno = build();
     sound_.requests.clear();
 

@@ -18,7 +18,7 @@
 #include "game/SoundPlayer.h"
 #include "shell/HelpViewer.h"
 #include "support/SameLook.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 #include "windows/TableWindow.h"
 
 // A game table built in a scratch working directory, with recorded sounds.
@@ -39,7 +39,7 @@ class TableWindowFixture : public ::testing::Test {
         QFile file(QStringLiteral("cpos.vlr"));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         for (const PayoffSchedule& schedule : schedules) {
-            const std::vector<std::uint8_t> bytes = encodeSchedule(schedule);
+            const std::vector<std::uint8_t> bytes = EncodeSchedule(schedule);
             file.write(reinterpret_cast<const char*>(bytes.data()),
                        static_cast<qint64>(bytes.size()));
         }

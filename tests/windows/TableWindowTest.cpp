@@ -19,7 +19,7 @@
 #include "game/TableControls.h"
 #include "shell/HelpViewer.h"
 #include "ui/HeldArrow.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 #include "windows/TableLayout.h"
 #include "windows/TableWindow.h"
 
@@ -32,13 +32,13 @@ const QColor kGreen(0, 128, 0), kFuchsia(255, 0, 255);
 }  // namespace
 
 TEST_F(TableWindowTest, FirstStartShowsTheEmptyTable) {
-    writeSchedules(money::dollars(50000));
+    writeSchedules(money::Dollars(50000));
     TableWindow& keno = build();
     EXPECT_EQ(keno.windowTitle(), QStringLiteral("Velloro 32 Bit"));
     EXPECT_EQ(keno.centralWidget()->size(), QSize(500, 400));
     EXPECT_EQ(QFile(QStringLiteral("Games.vlr")).size(), 1001 * 1800);
     EXPECT_EQ(state_.GameNumber, 0);
-    EXPECT_EQ(state_.AggregateLimit, money::dollars(50000));
+    EXPECT_EQ(state_.AggregateLimit, money::Dollars(50000));
     EXPECT_EQ(sound_.requests, QStringList{QStringLiteral("music on")});
 
     const QImage table = client();
@@ -60,7 +60,7 @@ TEST_F(TableWindowTest, FirstStartShowsTheEmptyTable) {
 }
 
 TEST_F(TableWindowTest, MenuBarHasItsCaptionsAndStartingStates) {
-    writeSchedules(money::dollars(50000));
+    writeSchedules(money::Dollars(50000));
     TableWindow& keno = build();
     QStringList titles;
     for (QAction* action : keno.menuBar()->actions()) titles << action->text();
@@ -91,7 +91,7 @@ TEST_F(TableWindowTest, MenuBarHasItsCaptionsAndStartingStates) {
 }
 
 TEST_F(TableWindowTest, ExistingHistoryContinuesItsNumberingAndBalance) {
-    writeSchedules(money::dollars(50000));
+    writeSchedules(money::Dollars(50000));
     CreateHistoryFile(QStringLiteral("Games.vlr"));
     {
         QFile file(QStringLiteral("Games.vlr"));
@@ -138,9 +138,9 @@ TEST_F(TableWindowTest, MissingOrShortSchedulesStopTheStart) {
 }
 
 TEST_F(TableWindowTest, CellLooks) {
-    writeSchedules(money::dollars(50000));
+    writeSchedules(money::Dollars(50000));
     TableWindow& keno = build();
-    const ImageButton& cell = *keno.cell(12);
+    const PictureControl& cell = *keno.cell(12);
     auto count = [&cell](QRgb colour) {
         int n = 0;
         for (int y = 0; y < cell.image().height(); ++y)
@@ -160,7 +160,7 @@ TEST_F(TableWindowTest, CellLooks) {
 }
 
 TEST_F(TableWindowTest, LargerScreenScalesEverything) {
-    writeSchedules(money::dollars(50000));
+    writeSchedules(money::Dollars(50000));
     TableWindow& keno = build({1024, 768});
     EXPECT_EQ(keno.painter().bevelWidth(), 8);
     EXPECT_EQ(keno.centralWidget()->size(), QSize(800, 640));
@@ -177,7 +177,7 @@ TEST(HelpFileTest, EveryHelpNumberOfTheTableHasATopic) {
     EXPECT_EQ(help.topic(1)->title, QStringLiteral("Intro To Keno"));
     ASSERT_NE(help.topic(37), nullptr);
     EXPECT_EQ(help.topic(37)->title, QStringLiteral("Keno History"));
-    for (const table_layout::Control& control : table_layout::controls())
+    for (const table_layout::Control& control : table_layout::Controls())
         if (control.helpNumber > 0) {
             ASSERT_NE(help.topic(control.helpNumber), nullptr) << control.name.toStdString();
             EXPECT_FALSE(help.topic(control.helpNumber)->text.isEmpty()) << control.helpNumber;
@@ -199,9 +199,9 @@ TEST(HelpFileTest, ParsesTopicsParagraphsAndNotes) {
 }
 
 TEST_F(TableWindowTest, MouseEventsReachTheTableLogic) {
-    writeSchedules(money::dollars(50000));
+    writeSchedules(money::Dollars(50000));
     TableWindow& keno = build();
-    ImageButton& five = *keno.cell(5);
+    PictureControl& five = *keno.cell(5);
     Q_EMIT five.mousePressed(Qt::RightButton, Qt::RightButton, Qt::NoModifier);
     Q_EMIT five.mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_EQ(state_.SpotsMarked, 0);
@@ -214,7 +214,7 @@ TEST_F(TableWindowTest, MouseEventsReachTheTableLogic) {
     EXPECT_FALSE(keno.button(TableButton::Play)->isHidden());
     expectShows(QStringLiteral("ImageSpot"), QStringLiteral("1 SPOT"));
 
-    ImageButton& gamesUp = *keno.control(QStringLiteral("ImageNOGSU"));
+    PictureControl& gamesUp = *keno.control(QStringLiteral("ImageNOGSU"));
     Q_EMIT gamesUp.mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     EXPECT_EQ(state_.NumberOfGames, 2);
     EXPECT_TRUE(keno.arrow(107)->isRepeating());  // held arrows repeat
@@ -225,7 +225,7 @@ TEST_F(TableWindowTest, MouseEventsReachTheTableLogic) {
 }
 
 TEST_F(TableWindowTest, TicketSubmenusHoldTheirKinds) {
-    writeSchedules(money::dollars(50000));
+    writeSchedules(money::Dollars(50000));
     TableWindow& keno = build();
     auto captions = [](QAction* entry) {
         QStringList list;

@@ -43,9 +43,9 @@ class TableWindowTicketsTest : public TableWindowFixture {
     static PayoffSchedule flatSchedule(Money aggregateLimit) {
         PayoffSchedule schedule;
         schedule.AggregateLimit = aggregateLimit;
-        schedule.Tables.FortyPayoffs.fill(money::dollars(2));
-        schedule.Tables.RegularPayoffs[2].fill(money::dollars(1));  // 3 spots
-        schedule.Tables.RegularPayoffs[5].fill(money::dollars(2));  // 6 spots
+        schedule.Tables.FortyPayoffs.fill(money::Dollars(2));
+        schedule.Tables.RegularPayoffs[2].fill(money::Dollars(1));  // 3 spots
+        schedule.Tables.RegularPayoffs[5].fill(money::Dollars(2));  // 6 spots
         return schedule;
     }
 
@@ -59,7 +59,7 @@ class TableWindowTicketsTest : public TableWindowFixture {
         Q_EMIT keno_->cell(n)->mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     }
     void pressArrow(const char* name) {
-        ImageButton& arrow = *keno_->control(QLatin1String(name));
+        PictureControl& arrow = *keno_->control(QLatin1String(name));
         Q_EMIT arrow.mousePressed(Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         Q_EMIT arrow.mouseReleased(Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     }
@@ -106,7 +106,7 @@ class TableWindowTicketsTest : public TableWindowFixture {
 }  // namespace
 
 TEST_F(TableWindowTicketsTest, TicketsMenuFollowsTheKindsInOrder) {
-    writeSchedules(money::dollars(50000));
+    writeSchedules(money::Dollars(50000));
     TableWindow& keno = build();
     QStringList captions;
     for (QAction* action : keno.menuBar()->actions()[1]->menu()->actions())
@@ -121,17 +121,17 @@ TEST_F(TableWindowTicketsTest, TicketsMenuFollowsTheKindsInOrder) {
 
 // Entries that look usable at start-up must do something when chosen.
 TEST_F(TableWindowTicketsTest, StartUpOffersTheTicketsEntriesOfAnEmptyBoardOnly) {
-    writeSchedules(money::dollars(50000));
+    writeSchedules(money::Dollars(50000));
     build();
     const std::set<MenuItem> offered{MenuItem::QuickPick, MenuItem::Forty, MenuItem::FortyForty,
                                      MenuItem::ThirtyTwoSpot};
     for (MenuItem kind : kinds::TicketItems())
         EXPECT_EQ(item(kind)->isEnabled(), offered.count(kind) == 1)
-            << menuCaption(kind).toStdString();
+            << MenuCaption(kind).toStdString();
 }
 
 TEST_F(TableWindowTicketsTest, TopMarksTheTopHalfPaysRecordsAndCastsAway) {
-    writeSchedules({flatSchedule(money::dollars(50000))});
+    writeSchedules({flatSchedule(money::Dollars(50000))});
     TableWindow& keno = build();
     keno.menu().command(TicketChoice::Top)->trigger();
 
@@ -150,7 +150,7 @@ TEST_F(TableWindowTicketsTest, TopMarksTheTopHalfPaysRecordsAndCastsAway) {
         EXPECT_EQ(keno.cell(n)->image().pixel(0, 0), kRaised) << n;
         // Both sets of the region are checked in set 1's colour, and marked
         // as a restored Top ticket marks them.
-        EXPECT_GT(pixelsOf(keno.cell(n)->image(), toQColor(setColour(1))), 20) << n;
+        EXPECT_GT(pixelsOf(keno.cell(n)->image(), ToQColor(SetColour(1))), 20) << n;
         EXPECT_EQ(keno.table().cells().tag(n), 200 + n);
     }
     EXPECT_EQ(keno.cell(41)->image().pixel(0, 0), kSunken);
@@ -164,8 +164,8 @@ TEST_F(TableWindowTicketsTest, TopMarksTheTopHalfPaysRecordsAndCastsAway) {
 
     sound_.requests.clear();
     keno.menu().play->trigger();
-    EXPECT_EQ(state_.GameWin, money::dollars(2));
-    EXPECT_EQ(state_.Balance, money::dollars(1));
+    EXPECT_EQ(state_.GameWin, money::Dollars(2));
+    EXPECT_EQ(state_.Balance, money::Dollars(1));
     EXPECT_EQ(keno.menu().balance->title(), QStringLiteral("&You're Ahead $1.00"));
     expectShows(QStringLiteral("ImageCenter"), QStringLiteral("YOU WON $2.00"));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // the busy cursor went with the sum
@@ -176,7 +176,7 @@ TEST_F(TableWindowTicketsTest, TopMarksTheTopHalfPaysRecordsAndCastsAway) {
     const std::vector<GameRecord> history = ReadHistory(QStringLiteral("Games.vlr"));
     ASSERT_TRUE(history[0].played());
     EXPECT_EQ(history[0].KindCode, QStringLiteral("T"));
-    EXPECT_EQ(history[0].GameWin, money::dollars(2));
+    EXPECT_EQ(history[0].GameWin, money::Dollars(2));
     EXPECT_FALSE(history[1].played());
 
     keno.menu().open->trigger();
@@ -187,7 +187,7 @@ TEST_F(TableWindowTicketsTest, TopMarksTheTopHalfPaysRecordsAndCastsAway) {
 }
 
 TEST_F(TableWindowTicketsTest, QuickPickShowsItsArrowsAndPicksAtPlay) {
-    writeSchedules({flatSchedule(money::dollars(50000))});
+    writeSchedules({flatSchedule(money::Dollars(50000))});
     TableWindow& keno = build();
     keno.menu().command(TicketChoice::QuickPick)->trigger();
     EXPECT_TRUE(item(MenuItem::QuickPick)->isChecked());
@@ -212,7 +212,7 @@ TEST_F(TableWindowTicketsTest, QuickPickShowsItsArrowsAndPicksAtPlay) {
     EXPECT_EQ(wavesRequested(QStringLiteral("WAVE_87 wait")), 2);
     for (int slot = 0; slot < 2; ++slot) {
         const int n = state_.Sets[1].Numbers[static_cast<std::size_t>(slot)];
-        EXPECT_GT(pixelsOf(keno.cell(n)->image(), toQColor(setColour(1))), 20)
+        EXPECT_GT(pixelsOf(keno.cell(n)->image(), ToQColor(SetColour(1))), 20)
             << n;  // marked, maybe caught
     }
     EXPECT_EQ(ReadHistory(QStringLiteral("Games.vlr"))[0].KindCode, QStringLiteral("QP"));
@@ -230,7 +230,7 @@ TEST_F(TableWindowTicketsTest, QuickPickShowsItsArrowsAndPicksAtPlay) {
 }
 
 TEST_F(TableWindowTicketsTest, WayTicketOfThreeGroupsBetsRowsAndPaysTheWaySum) {
-    writeSchedules({flatSchedule(money::dollars(50000))});
+    writeSchedules({flatSchedule(money::Dollars(50000))});
     TableWindow& keno = buildWithWayWindow();
     WayWindow& way = *keno.wayWindow();
     for (int n : {1, 2, 3}) click(n);
@@ -253,8 +253,8 @@ TEST_F(TableWindowTicketsTest, WayTicketOfThreeGroupsBetsRowsAndPaysTheWaySum) {
 
     // The second and third groups, each painted in its own group's colour.
     for (int n : {4, 5, 6, 7, 8, 9}) click(n);
-    EXPECT_GT(pixelsOf(keno.cell(4)->image(), toQColor(setColour(2))), 20);
-    EXPECT_GT(pixelsOf(keno.cell(9)->image(), toQColor(setColour(3))), 20);
+    EXPECT_GT(pixelsOf(keno.cell(4)->image(), ToQColor(SetColour(2))), 20);
+    EXPECT_GT(pixelsOf(keno.cell(9)->image(), ToQColor(SetColour(3))), 20);
     for (int n = 1; n <= 9; ++n) EXPECT_EQ(keno.table().cells().tag(n), 300 + n);
     click(5);  // locked: no change
     EXPECT_EQ(state_.SpotsMarked, 0);
@@ -286,8 +286,8 @@ TEST_F(TableWindowTicketsTest, WayTicketOfThreeGroupsBetsRowsAndPaysTheWaySum) {
     EXPECT_EQ(state_.WayCounts[1], 3);
     EXPECT_EQ(state_.WayCounts[2], 0);
     // Each game: three 3-spot ways at $1.00 and three 6-spot ways at $2.00.
-    EXPECT_EQ(state_.GameWin, money::dollars(9));
-    EXPECT_EQ(state_.Balance, money::dollars(-12 + 9 + 9));
+    EXPECT_EQ(state_.GameWin, money::Dollars(9));
+    EXPECT_EQ(state_.Balance, money::Dollars(-12 + 9 + 9));
     const std::vector<GameRecord> history = ReadHistory(QStringLiteral("Games.vlr"));
     EXPECT_TRUE(history[0].played());
     EXPECT_TRUE(history[1].played());
@@ -302,7 +302,7 @@ TEST_F(TableWindowTicketsTest, WayTicketOfThreeGroupsBetsRowsAndPaysTheWaySum) {
 }
 
 TEST_F(TableWindowTicketsTest, UnbettingEveryRowReopensTheBoardAndCastHidesTheWindow) {
-    writeSchedules({flatSchedule(money::dollars(50000))});
+    writeSchedules({flatSchedule(money::Dollars(50000))});
     TableWindow& keno = buildWithWayWindow();
     WayWindow& way = *keno.wayWindow();
     for (int n : {11, 12}) click(n);
@@ -331,7 +331,7 @@ TEST_F(TableWindowTicketsTest, UnbettingEveryRowReopensTheBoardAndCastHidesTheWi
 }
 
 TEST_F(TableWindowTicketsTest, WayWithoutItsWindowChangesNothing) {
-    writeSchedules(money::dollars(50000));
+    writeSchedules(money::Dollars(50000));
     TableWindow& keno = build();
     click(1);
     keno.menu().way->trigger();
@@ -341,8 +341,8 @@ TEST_F(TableWindowTicketsTest, WayWithoutItsWindowChangesNothing) {
 }
 
 TEST_F(TableWindowTicketsTest, PayoffsWindowChoosesTheScheduleAndTheCentreFollows) {
-    PayoffSchedule first = flatSchedule(money::dollars(50000));
-    PayoffSchedule second = flatSchedule(money::dollars(7500));
+    PayoffSchedule first = flatSchedule(money::Dollars(50000));
+    PayoffSchedule second = flatSchedule(money::Dollars(7500));
     second.ScheduleNumber = 1;
     writeSchedules({first, second});
     TableWindow& keno = build();
@@ -362,12 +362,12 @@ TEST_F(TableWindowTicketsTest, PayoffsWindowChoosesTheScheduleAndTheCentreFollow
     EXPECT_EQ(shownTab, 0);
     EXPECT_EQ(shownSpots, 4);
     EXPECT_EQ(state_.ScheduleNumber, 1);
-    EXPECT_EQ(state_.AggregateLimit, money::dollars(7500));
+    EXPECT_EQ(state_.AggregateLimit, money::Dollars(7500));
     expectShows(QStringLiteral("ImageCenter"), QStringLiteral("$7,500 VELLORO"));
 }
 
 TEST_F(TableWindowTicketsTest, PauseWindowOpensOnTheGameSettings) {
-    writeSchedules(money::dollars(50000));
+    writeSchedules(money::Dollars(50000));
     TableWindow& keno = build();
     state_.PauseBetweenGames = 5;
     bool opened = false;
@@ -382,7 +382,7 @@ TEST_F(TableWindowTicketsTest, PauseWindowOpensOnTheGameSettings) {
 }
 
 TEST_F(TableWindowTicketsTest, NextEndsTheWaitAndClosingEndsTheRun) {
-    writeSchedules({flatSchedule(money::dollars(50000))});
+    writeSchedules({flatSchedule(money::Dollars(50000))});
     TableWindow& keno = build();
     state_.SoundsOn = false;
     state_.PauseBetweenGames = kPauseUntilNext;
@@ -422,7 +422,7 @@ TEST_F(TableWindowTicketsTest, NextEndsTheWaitAndClosingEndsTheRun) {
 // PLAY from the keyboard while a price arrow is held: the hidden arrow never
 // sees its release, so it must let go rather than go on pricing a paid run.
 TEST_F(TableWindowTicketsTest, AnArrowHeldIntoPlayLetsGo) {
-    writeSchedules({flatSchedule(money::dollars(50000))});
+    writeSchedules({flatSchedule(money::Dollars(50000))});
     TableWindow& keno = build();
     state_.SoundsOn = false;
     for (int n : {1, 2, 3}) click(n);
@@ -439,5 +439,5 @@ TEST_F(TableWindowTicketsTest, AnArrowHeldIntoPlayLetsGo) {
     keno.menu().cast->trigger();
     priceUp.press();
     EXPECT_TRUE(priceUp.isHeld());
-    EXPECT_EQ(state_.PricePerWay, money::dollars(1) + 500);
+    EXPECT_EQ(state_.PricePerWay, money::Dollars(1) + 500);
 }

@@ -16,7 +16,7 @@
 #include "game/TableFakes.h"
 #include "game/TicketBuilder.h"
 #include "support/ToolTip.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 #include "windows/WayWindow.h"
 
 namespace {
@@ -24,7 +24,7 @@ namespace {
 class WayWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        state.AggregateLimit = money::dollars(100);
+        state.AggregateLimit = money::Dollars(100);
         form.setGame(state, sound, tickets.wayTicket(), mainWindow, 5);
         form.setAggregateAlert([this] { ++alerts; });
         mainWindow.resize(500, 400);
@@ -40,7 +40,7 @@ class WayWindowTest : public ::testing::Test {
     }
 
     // Sunken rows are lit at the bottom right, raised rows at the top left.
-    static bool raised(const ImageButton& row) {
+    static bool raised(const PictureControl& row) {
         const QImage& image = row.image();
         return QColor(image.pixel(0, 0)).lightness() >
                QColor(image.pixel(image.width() - 1, image.height() - 1)).lightness();
@@ -149,7 +149,7 @@ TEST_F(WayWindowTest, ClickingRowsBetsAndUnbetsThem) {
     EXPECT_EQ(form.row(1)->tag(), 12);
     EXPECT_TRUE(raised(*form.row(1)));
     EXPECT_EQ(state.Ways, 3);
-    EXPECT_EQ(state.PricePerGame, money::dollars(3));
+    EXPECT_EQ(state.PricePerGame, money::Dollars(3));
     EXPECT_EQ(form.ticket()->summary(), "  3/2  ");
 
     QTest::mouseClick(form.row(1), Qt::LeftButton);
@@ -160,7 +160,7 @@ TEST_F(WayWindowTest, ClickingRowsBetsAndUnbetsThem) {
 }
 
 TEST_F(WayWindowTest, ARefusedBetShowsTheNoticeAndChangesNothing) {
-    state.PricePerWay = money::dollars(20);
+    state.PricePerWay = money::Dollars(20);
     mark({1, 2});
     tickets.chooseWay();
     mark({3, 4, 5, 6});
@@ -189,7 +189,7 @@ TEST_F(WayWindowTest, PlayAndCastHideTheWindow) {
 }
 
 TEST_F(WayWindowTest, RowsTellTheFiguresOfTheRowsBetSoFarAtTodaysPrice) {
-    state.Payoffs.RegularPayoffs[0][1] = money::dollars(3);  // a quarter of the draws
+    state.Payoffs.RegularPayoffs[0][1] = money::Dollars(3);  // a quarter of the draws
     mark({5});
     tickets.chooseWay();
     EXPECT_TRUE(ToolTipOf(*form.row(1)).isEmpty());  // nothing bet yet
@@ -198,7 +198,7 @@ TEST_F(WayWindowTest, RowsTellTheFiguresOfTheRowsBetSoFarAtTodaysPrice) {
     EXPECT_EQ(ToolTipOf(*form.row(1)),
               "Chance Of Winning: 1 in 4.0000\nExpected Return: $0.75\nReturn To Player: 75.00%");
     EXPECT_EQ(form.row(1)->image(), painted);
-    state.PricePerWay = money::dollars(2);  // the price arrows change it under the rows
+    state.PricePerWay = money::Dollars(2);  // the price arrows change it under the rows
     EXPECT_TRUE(ToolTipOf(*form.row(1)).contains("Expected Return: $1.50\n"));
     form.onRowPressed(1);
     EXPECT_TRUE(ToolTipOf(*form.row(1)).isEmpty());

@@ -7,7 +7,7 @@
 
 #include "TableWindowFixture.h"
 #include "shell/HelpViewer.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 #include "windows/TableWindow.h"
 
 namespace {
@@ -17,7 +17,7 @@ namespace {
 class WhatsThisPopupTest : public TableWindowFixture {
   protected:
     TableWindow& showTable() {
-        writeSchedules(money::dollars(50000));
+        writeSchedules(money::Dollars(50000));
         keno_ = OpenTable(state_, sound_, builtInHelp_, waiter_, QSize(640, 480)).table;
         keno_->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(keno_.get(), 5000));
@@ -82,8 +82,8 @@ class WhatsThisPopupTest : public TableWindowFixture {
 // never closed. Each way of closing it must close it and give the table back.
 TEST_F(WhatsThisPopupTest, EveryWayOfClosingThePopupGivesTheTableBackItsClicks) {
     TableWindow& keno = showTable();
-    ImageButton& five = *keno.cell(5);
-    ImageButton& oneMoreGame = *keno.control(QStringLiteral("ImageNOGSU"));
+    PictureControl& five = *keno.cell(5);
+    PictureControl& oneMoreGame = *keno.control(QStringLiteral("ImageNOGSU"));
     int marked = 0;
     auto clickFiveAgain = [&] {
         click(inTable(&five, five.rect().center()));

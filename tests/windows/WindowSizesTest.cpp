@@ -19,7 +19,7 @@
 #include "shell/AboutBox.h"
 #include "shell/HelpViewer.h"
 #include "shell/HelpWindow.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 #include "ui/ScreenArea.h"
 #include "ui/WindowScaler.h"
 #include "windows/AggregateNotice.h"
@@ -42,7 +42,7 @@ namespace {
 struct EveryWindow {
     // The table is sized from the screen's layout area, as the game's start does.
     explicit EveryWindow(QScreen& screen)
-        : started(OpenTable(state, sounds, help, waiter, screen_area::of(&screen).size())),
+        : started(OpenTable(state, sounds, help, waiter, screen_area::Of(&screen).size())),
           keno(*started.table) {
         // A way ticket of one group of 3 shows its first row.
         for (int n : {5, 15, 25})
@@ -90,7 +90,7 @@ class PlayFolder {
         ticket.Sets[1].Numbers[0] = 7;
         ticket.SpotsMarked = 1;
         for (const char* name : {"a", "b", "c", "d", "e", "f", "g", "h"})
-            TicketFile(kTicketsFile).save(savedTicketFromState(ticket, QLatin1String(name)));
+            TicketFile(kTicketsFile).save(SavedTicketFromState(ticket, QLatin1String(name)));
     }
     ~PlayFolder() { QDir::setCurrent(previous_); }
 
@@ -145,7 +145,7 @@ void expectWholeRows(const QListView& list) {
 
 // Text in a widget's font and painted captions.
 void expectReadable(const QWidget& widget) {
-    const auto* image = qobject_cast<const ImageButton*>(&widget);
+    const auto* image = qobject_cast<const PictureControl*>(&widget);
     if (image != nullptr && image->captionPixels != 0) {
         EXPECT_GE(image->captionPixels, kSmallestTextPixels) << nameOf(widget) << " caption";
     }
@@ -281,7 +281,7 @@ void printSoftnessOfEveryControl() {
     QTextStream out(stdout);
     for (QWidget* window : all) {
         int index = 0;
-        for (ImageButton* control : window->findChildren<ImageButton*>()) {
+        for (PictureControl* control : window->findChildren<PictureControl*>()) {
             ++index;
             if (!control->isVisibleTo(window) || control->width() < 8 || control->height() < 8)
                 continue;

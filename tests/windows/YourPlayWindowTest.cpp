@@ -11,7 +11,7 @@
 #include "core/state/GameState.h"
 #include "game/SoundPlayer.h"
 #include "support/ToolTip.h"
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 #include "windows/YourPlayWindow.h"
 
 namespace {
@@ -26,8 +26,8 @@ struct YourPlayWindowTest : ::testing::Test {
     // Four games of number 40 at $1.00, the first two winning $3.00; game g
     // draws g+1..g+20. The schedule pays a 1-spot $3.00.
     void playFourGames() {
-        state.Payoffs.RegularPayoffs[0][1] = money::dollars(3);
-        state.AggregateLimit = money::dollars(50000);
+        state.Payoffs.RegularPayoffs[0][1] = money::Dollars(3);
+        state.AggregateLimit = money::Dollars(50000);
         state.ScheduleNumber = 7;
         CreateHistoryFile(path());
         GameState game;
@@ -37,7 +37,7 @@ struct YourPlayWindowTest : ::testing::Test {
         game.NumberOfGames = 4;
         for (int g = 0; g < 4; ++g) {
             game.GameNumber = g;
-            game.GameWin = g < 2 ? money::dollars(3) : 0;
+            game.GameWin = g < 2 ? money::Dollars(3) : 0;
             for (int i = 0; i < 20; ++i)
                 game.Drawn[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(g + i + 1);
             RecordGame(game, path());

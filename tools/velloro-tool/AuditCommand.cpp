@@ -33,7 +33,7 @@ Replayed playAgain(const GameRecord& record, const PayoffSchedule& schedule) {
     state.AggregateLimit = schedule.AggregateLimit;
     state.SoundsOn = false;
     state.Sets = record.Sets;
-    putBetFields(record, state);
+    PutBetFields(record, state);
     bet::UpdateTotals(state);
     ForgetDraw(state);
     for (std::size_t i = 0; i < record.Drawn.size(); ++i) {
@@ -57,7 +57,7 @@ Replayed playAgain(const GameRecord& record, const PayoffSchedule& schedule) {
 // What the game cost: its price per way times its ways.
 Money priceOf(const GameRecord& record) {
     GameState state;
-    putBetFields(record, state);
+    PutBetFields(record, state);
     bet::UpdateTotals(state);
     return state.PricePerGame;
 }
@@ -74,8 +74,8 @@ bool holdsEveryGame(const HistoryContents& history) {
 }
 
 QString balanceLine(const HistoryContents& history, int played, Money earned) {
-    const Money balance = balanceFromHeader(history.header);
-    const QString recorded = money::currency(balance);
+    const Money balance = BalanceFromHeader(history.header);
+    const QString recorded = money::Currency(balance);
     if (!holdsEveryGame(history))
         return QStringLiteral(
                    "Balance\t%1\tnot checked: the games before the oldest one "
@@ -86,23 +86,23 @@ QString balanceLine(const HistoryContents& history, int played, Money earned) {
     if (balance == earned)
         return QStringLiteral("Balance\t%1\tearned by the %2 recorded").arg(recorded, games);
     return QStringLiteral("Balance\t%1\tDIFFERS from the %2 earned by the %3 recorded")
-        .arg(recorded, money::currency(earned), games);
+        .arg(recorded, money::Currency(earned), games);
 }
 
 int Run(const QCommandLineParser& parser) {
-    const HistoryContents history = ReadHistoryContents(tool::fileValue(parser, kFile, kGamesFile));
-    const QString schedulesFile = tool::fileValue(parser, kSchedules, kSchedulesFile);
-    const int first = tool::intValue(parser, kNumber, 0, 99, 0);
+    const HistoryContents history = ReadHistoryContents(tool::FileValue(parser, kFile, kGamesFile));
+    const QString schedulesFile = tool::FileValue(parser, kSchedules, kSchedulesFile);
+    const int first = tool::IntValue(parser, kNumber, 0, 99, 0);
     // The history does not keep the schedule a game was paid from: the one
     // named is tried first, then the others in file order, read when needed.
-    std::vector<PayoffSchedule> schedules{readSchedule(schedulesFile, first)};
+    std::vector<PayoffSchedule> schedules{ReadSchedule(schedulesFile, first)};
     const auto inFile = static_cast<std::size_t>(std::min<qint64>(
         100, QFileInfo(schedulesFile).size() / static_cast<qint64>(kScheduleRecordSize)));
     auto tried = [&](std::size_t i) -> const PayoffSchedule& {
         while (schedules.size() <= i) {
             int number = static_cast<int>(schedules.size()) - 1;
             if (number >= first) ++number;
-            schedules.push_back(readSchedule(schedulesFile, number));
+            schedules.push_back(ReadSchedule(schedulesFile, number));
         }
         return schedules[i];
     };
@@ -115,8 +115,8 @@ int Run(const QCommandLineParser& parser) {
         const GameRecord& record = history.games[static_cast<std::size_t>(game)];
         if (!record.played()) continue;
         ++played;
-        earned = money::saturatingAdd(earned,
-                                      money::saturatingSubtract(record.GameWin, priceOf(record)));
+        earned = money::SaturatingAdd(earned,
+                                      money::SaturatingSubtract(record.GameWin, priceOf(record)));
         QString verdict;
         for (std::size_t i = 0; i < inFile && verdict.isEmpty(); ++i) {
             const Replayed again = playAgain(record, tried(i));
@@ -128,11 +128,11 @@ int Run(const QCommandLineParser& parser) {
             }
         }
         if (verdict.isEmpty()) verdict = QStringLiteral("NOT RE-PAID by any schedule");
-        tool::printLine(replay::Caption(game) + QLatin1Char('\t') +
-                        money::currency(record.GameWin) + QLatin1Char('\t') + verdict);
+        tool::PrintLine(replay::Caption(game) + QLatin1Char('\t') +
+                        money::Currency(record.GameWin) + QLatin1Char('\t') + verdict);
     }
-    tool::printLine(QStringLiteral("Re-paid\t%1 of %2").arg(repaid).arg(played));
-    tool::printLine(balanceLine(history, played, earned));
+    tool::PrintLine(QStringLiteral("Re-paid\t%1 of %2").arg(repaid).arg(played));
+    tool::PrintLine(balanceLine(history, played, earned));
     return 0;
 }
 

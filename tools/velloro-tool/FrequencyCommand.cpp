@@ -12,18 +12,18 @@ const QCommandLineOption kGames{
 void Declare(QCommandLineParser& parser) { parser.addOptions({kFile, kGames}); }
 
 int Run(const QCommandLineParser& parser) {
-    const QString path = tool::fileValue(parser, kFile, kGamesFile);
+    const QString path = tool::FileValue(parser, kFile, kGamesFile);
     // As the window opens: N from the file, then the counts for it.
     const frequency::FrequencyChart chart = frequency::OpenFrequencyChart(path);
     int n = chart.games.n();
     frequency::BallCounts counts = chart.counts;
     if (parser.isSet(kGames)) {
-        n = tool::intValue(parser, kGames, 1, kHistorySlots);
+        n = tool::IntValue(parser, kGames, 1, kHistorySlots);
         counts = frequency::CountBallsInFile(path, n);
     }
-    tool::printLine(frequency::GamesLabel(n));
+    tool::PrintLine(frequency::GamesLabel(n));
     for (int ball = 1; ball <= 80; ++ball)
-        tool::printLine(frequency::CountLabel(ball, counts[static_cast<std::size_t>(ball)]));
+        tool::PrintLine(frequency::CountLabel(ball, counts[static_cast<std::size_t>(ball)]));
     return 0;
 }
 

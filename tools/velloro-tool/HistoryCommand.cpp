@@ -33,15 +33,15 @@ int Run(const QCommandLineParser& parser) {
     if (order && parser.isSet(kDetail))
         throw tool::UsageError(QStringLiteral("--sort and --detail do not go together"));
     // A damaged file throws before anything is printed.
-    const std::vector<GameRecord> games = ReadHistory(tool::fileValue(parser, kFile, kGamesFile));
+    const std::vector<GameRecord> games = ReadHistory(tool::FileValue(parser, kFile, kGamesFile));
     if (parser.isSet(kDetail)) {
         for (std::size_t slot = 0; slot < games.size(); ++slot)
-            tool::printLine(HistorySummaryLine(static_cast<int>(slot), games[slot]));
+            tool::PrintLine(HistorySummaryLine(static_cast<int>(slot), games[slot]));
         return 0;
     }
     std::vector<history::HistoryEntry> entries = history::HistoryEntries(games);
     if (order) entries = history::Resorted(entries, *order);
-    for (const QString& line : history::HistoryLines(entries)) tool::printLine(line);
+    for (const QString& line : history::HistoryLines(entries)) tool::PrintLine(line);
     return 0;
 }
 

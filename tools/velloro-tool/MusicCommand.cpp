@@ -15,11 +15,11 @@ const QCommandLineOption kOut{"out", "The file to write (Keno.Mid), replaced if 
 void Declare(QCommandLineParser& parser) { parser.addOption(kOut); }
 
 int Run(const QCommandLineParser& parser) {
-    const QString out = tool::fileValue(parser, kOut, "Keno.Mid");
+    const QString out = tool::FileValue(parser, kOut, "Keno.Mid");
     // Written whole or not at all: a game may be playing the old one.
     QSaveFile file(out);
     if (!file.open(QIODevice::WriteOnly) || file.write(WriteMidiFile(KenoTune())) < 0 ||
-        !commitWhole(file))
+        !CommitWhole(file))
         throw IoError(out, file.errorString());
     return 0;
 }

@@ -30,14 +30,14 @@ void Declare(QCommandLineParser& parser) {
 
 int Run(const QCommandLineParser& parser) {
     const odds::SpotRange widest = odds::SpotRangeOf(kinds::TabKind(0));
-    const int tab = tool::intValue(parser, kTab, 0, kinds::TabCount() - 1);
-    const int spots = tool::intValue(parser, kSpots, widest.minimum, widest.maximum);
-    const int number = tool::intValue(parser, kNumber, 0, OddsBrowser::kLastSchedule, 0);
-    const Money bet = tool::amountValue(parser, kBet, OddsBrowser::kLowestBet,
+    const int tab = tool::IntValue(parser, kTab, 0, kinds::TabCount() - 1);
+    const int spots = tool::IntValue(parser, kSpots, widest.minimum, widest.maximum);
+    const int number = tool::IntValue(parser, kNumber, 0, OddsBrowser::kLastSchedule, 0);
+    const Money bet = tool::AmountValue(parser, kBet, OddsBrowser::kLowestBet,
                                         OddsBrowser::kHighestBet, money::kOneDollar);
 
     const PayoffSchedule schedule =
-        readSchedule(tool::fileValue(parser, kFile, kSchedulesFile), number);
+        ReadSchedule(tool::FileValue(parser, kFile, kSchedulesFile), number);
     const TicketKind kind = kinds::TabKind(tab);
     const odds::OddsInputs inputs{
         kind,
@@ -51,10 +51,10 @@ int Run(const QCommandLineParser& parser) {
 
     const QChar tabCharacter = QLatin1Char('\t');
     for (const odds::OddsRow& row : view.rows) {
-        tool::printLine(row.catchLabel + tabCharacter + row.winText + tabCharacter + row.oddsText);
+        tool::PrintLine(row.catchLabel + tabCharacter + row.winText + tabCharacter + row.oddsText);
     }
-    tool::printLine(QStringLiteral("Chance Of Winning") + tabCharacter + view.chanceOfWinning);
-    tool::printLine(QStringLiteral("Expected Return") + tabCharacter + view.expectedReturn);
+    tool::PrintLine(QStringLiteral("Chance Of Winning") + tabCharacter + view.chanceOfWinning);
+    tool::PrintLine(QStringLiteral("Expected Return") + tabCharacter + view.expectedReturn);
     return 0;
 }
 

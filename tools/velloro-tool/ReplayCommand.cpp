@@ -21,17 +21,17 @@ int Run(const QCommandLineParser& parser) {
     const int game = parser.positionalArguments().value(0).toInt(&ok);
     if (!ok || game < 0 || game >= kHistorySlots)
         throw tool::UsageError(QStringLiteral("GAME must be 0 to 999"));
-    const int number = tool::intValue(parser, kNumber, 0, 99, 0);
+    const int number = tool::IntValue(parser, kNumber, 0, 99, 0);
 
-    tool::printLine(replay::Caption(game));
+    tool::PrintLine(replay::Caption(game));
     const std::optional<GameRecord> record =
-        replay::ReadGame(tool::fileValue(parser, kFile, kGamesFile), game);
+        replay::ReadGame(tool::FileValue(parser, kFile, kGamesFile), game);
     if (!record) return 0;  // no history: the caption alone, as the window shows it
     // Only a way ticket's wording reads payoffs; the other replays need no schedules.
     PayoffTables payoffs;
-    if (record->TicketKind == kindByte(TicketKind::Way))
-        payoffs = readSchedule(tool::fileValue(parser, kSchedules, kSchedulesFile), number).Tables;
-    for (const QString& line : replay::Lines(*record, payoffs)) tool::printLine(line);
+    if (record->TicketKind == KindByte(TicketKind::Way))
+        payoffs = ReadSchedule(tool::FileValue(parser, kSchedules, kSchedulesFile), number).Tables;
+    for (const QString& line : replay::Lines(*record, payoffs)) tool::PrintLine(line);
     return 0;
 }
 

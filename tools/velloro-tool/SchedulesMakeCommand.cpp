@@ -16,10 +16,10 @@ const QCommandLineOption kOut{"out", "The file to write (cpos.vlr), replaced if 
 void Declare(QCommandLineParser& parser) { parser.addOption(kOut); }
 
 int Run(const QCommandLineParser& parser) {
-    const QString out = tool::fileValue(parser, kOut, kSchedulesFile);
+    const QString out = tool::FileValue(parser, kOut, kSchedulesFile);
     std::vector<std::uint8_t> all;
     for (const PayoffSchedule& schedule : schedule_design::DesignAll()) {
-        const auto record = encodeSchedule(schedule);
+        const auto record = EncodeSchedule(schedule);
         all.insert(all.end(), record.begin(), record.end());
     }
     // A game reads its schedules while it runs: the folder is taken as the game
@@ -28,7 +28,7 @@ int Run(const QCommandLineParser& parser) {
     if (lock.acquire() == PlayFolderLock::Outcome::TakenByOther)
         throw IoError(QFileInfo(out).fileName(),
                       QStringLiteral("Velloro is already running in this folder"));
-    if (!lock.takeOverNote().isEmpty()) tool::printNote(lock.takeOverNote());
+    if (!lock.takeOverNote().isEmpty()) tool::PrintNote(lock.takeOverNote());
     RecordFile file(out, kScheduleRecordSize, RecordFile::Mode::Create);
     file.append(all);
     return 0;

@@ -18,7 +18,7 @@ void Declare(QCommandLineParser& parser) { parser.addOptions({kFile, kNumber}); 
 
 QString Entries(std::span<const Money> row) {
     QStringList texts;
-    for (Money entry : row) texts << (entry == 0 ? QStringLiteral("-") : money::currency(entry));
+    for (Money entry : row) texts << (entry == 0 ? QStringLiteral("-") : money::Currency(entry));
     return texts.join(QLatin1Char(' '));
 }
 
@@ -30,36 +30,36 @@ QString Spots(int spots) {
 // per spot count from its kind's first.
 void PrintTable(const PayoffTables& tables, PayoffTable table) {
     const kinds::KindPayoff& owner = kinds::TableOwner(table);
-    tool::printLine(QLatin1String(owner.tableTitle));
+    tool::PrintLine(QLatin1String(owner.tableTitle));
     const std::size_t rows = TableRowCount(table);
     for (std::size_t r = 0; r < rows; ++r) {
         const QString entries = Entries(TableRow(tables, table, r));
         if (rows == 1)
-            tool::printLine(QStringLiteral("  ") + entries);
+            tool::PrintLine(QStringLiteral("  ") + entries);
         else
-            tool::printLine(QStringLiteral("  ") + Spots(owner.spots.low + static_cast<int>(r)) +
+            tool::PrintLine(QStringLiteral("  ") + Spots(owner.spots.low + static_cast<int>(r)) +
                             QLatin1Char('\t') + entries);
     }
 }
 
 int Run(const QCommandLineParser& parser) {
-    const int number = tool::intValue(parser, kNumber, 0, OddsBrowser::kLastSchedule, 0);
+    const int number = tool::IntValue(parser, kNumber, 0, OddsBrowser::kLastSchedule, 0);
     const PayoffSchedule schedule =
-        readSchedule(tool::fileValue(parser, kFile, kSchedulesFile), number);
+        ReadSchedule(tool::FileValue(parser, kFile, kSchedulesFile), number);
     const PayoffTables& t = schedule.Tables;
 
-    tool::printLine(QStringLiteral("Schedule %1").arg(schedule.ScheduleNumber));
-    tool::printLine(QStringLiteral("Aggregate limit ") +
-                    money::currency(schedule.AggregateLimit, 0));
+    tool::PrintLine(QStringLiteral("Schedule %1").arg(schedule.ScheduleNumber));
+    tool::PrintLine(QStringLiteral("Aggregate limit ") +
+                    money::Currency(schedule.AggregateLimit, 0));
     ForEachPayoffTable(t, [&t](PayoffTable table, const auto&) { PrintTable(t, table); });
 
-    tool::printLine(QStringLiteral("Return to player of a $1.00 ticket"));
+    tool::PrintLine(QStringLiteral("Return to player of a $1.00 ticket"));
     for (const PaidTicket& ticket : PaidTickets()) {
         const double percent =
             static_cast<double>(ReturnToPlayer(t, ticket.kind, ticket.spots) * 100);
         QString name = kinds::KindName(ticket.kind);
         if (!odds::SpotRangeOf(ticket.kind).fixed) name += QLatin1Char(' ') + Spots(ticket.spots);
-        tool::printLine(QStringLiteral("  %1\t%2%").arg(name).arg(percent, 0, 'f', 2));
+        tool::PrintLine(QStringLiteral("  %1\t%2%").arg(name).arg(percent, 0, 'f', 2));
     }
     return 0;
 }

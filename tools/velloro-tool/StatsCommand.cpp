@@ -18,8 +18,8 @@ const QCommandLineOption kNumber{
 void Declare(QCommandLineParser& parser) { parser.addOptions({kFile, kSchedules, kNumber}); }
 
 int Run(const QCommandLineParser& parser) {
-    const QString file = tool::fileValue(parser, kFile, kGamesFile);
-    const int number = tool::intValue(parser, kNumber, 0, 99, 0);
+    const QString file = tool::FileValue(parser, kFile, kGamesFile);
+    const int number = tool::IntValue(parser, kNumber, 0, 99, 0);
     const HistoryContents history = ReadHistoryContents(file);
     // The history does not keep the schedule a game was paid from; without a
     // played game none is needed.
@@ -27,18 +27,18 @@ int Run(const QCommandLineParser& parser) {
     if (std::any_of(history.games.begin(), history.games.end(),
                     [](const GameRecord& record) { return record.played(); })) {
         const PayoffSchedule schedule =
-            readSchedule(tool::fileValue(parser, kSchedules, kSchedulesFile), number);
+            ReadSchedule(tool::FileValue(parser, kSchedules, kSchedulesFile), number);
         play = stats::PlayOf(history, schedule.Tables, schedule.AggregateLimit);
     }
     for (const stats::DamagedGame& damaged : play.damaged)
-        tool::printNote(file + QStringLiteral(": ") + replay::Caption(damaged.gameNumber) +
+        tool::PrintNote(file + QStringLiteral(": ") + replay::Caption(damaged.gameNumber) +
                         QStringLiteral(" skipped: ") + damaged.reason);
     if (!play.damaged.empty())
-        tool::printNote(file + QStringLiteral(": %1 damaged %2 skipped")
+        tool::PrintNote(file + QStringLiteral(": %1 damaged %2 skipped")
                                    .arg(play.damaged.size())
                                    .arg(play.damaged.size() == 1 ? "game" : "games"));
     for (const stats::FigureLine& line : stats::FigureLines(stats::FiguresOf(play)))
-        tool::printLine(line.label + QLatin1Char('\t') + line.value);
+        tool::PrintLine(line.label + QLatin1Char('\t') + line.value);
     return 0;
 }
 

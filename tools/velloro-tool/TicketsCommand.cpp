@@ -19,19 +19,19 @@ QString TicketLine(const SavedTicket& ticket) {
         ticket.TicketName,
         ticket.KindCode.isEmpty() ? QStringLiteral("-") : ticket.KindCode,
         counted(spots, "spot", "spots"),
-        counted(playedSetCount(ticket), "set", "sets"),
+        counted(PlayedSetCount(ticket), "set", "sets"),
         counted(ticket.Ways, "way", "ways"),
-        money::currency(ticket.PricePerWay),
+        money::Currency(ticket.PricePerWay),
         counted(ticket.NumberOfGames, "game", "games"),
     };
     return fields.join(QLatin1Char('\t'));
 }
 
 int Run(const QCommandLineParser& parser) {
-    const TicketFile file(tool::fileValue(parser, kFile, kTicketsFile));
+    const TicketFile file(tool::FileValue(parser, kFile, kTicketsFile));
     if (!file.exists())
-        throw IoError(tool::fileValue(parser, kFile, kTicketsFile), "File not found");
-    for (const SavedTicket& ticket : file.tickets()) tool::printLine(TicketLine(ticket));
+        throw IoError(tool::FileValue(parser, kFile, kTicketsFile), "File not found");
+    for (const SavedTicket& ticket : file.tickets()) tool::PrintLine(TicketLine(ticket));
     return 0;
 }
 

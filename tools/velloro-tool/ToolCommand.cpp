@@ -18,7 +18,7 @@ QString OptionName(const QCommandLineOption& option) {
 
 }  // namespace
 
-const std::vector<ToolCommand>& toolCommands() { return registry(); }
+const std::vector<ToolCommand>& ToolCommands() { return registry(); }
 
 ToolCommandRegistration::ToolCommandRegistration(ToolCommand command) {
     auto& commands = registry();
@@ -32,7 +32,7 @@ namespace tool {
 
 UsageError::UsageError(const QString& message) : std::runtime_error(message.toStdString()) {}
 
-int intValue(const QCommandLineParser& parser, const QCommandLineOption& option, int low,
+int IntValue(const QCommandLineParser& parser, const QCommandLineOption& option, int low,
              int high) {
     const QString range = QStringLiteral("%1 to %2").arg(low).arg(high);
     if (!parser.isSet(option))
@@ -44,12 +44,12 @@ int intValue(const QCommandLineParser& parser, const QCommandLineOption& option,
     return value;
 }
 
-int intValue(const QCommandLineParser& parser, const QCommandLineOption& option, int low, int high,
+int IntValue(const QCommandLineParser& parser, const QCommandLineOption& option, int low, int high,
              int fallback) {
-    return parser.isSet(option) ? intValue(parser, option, low, high) : fallback;
+    return parser.isSet(option) ? IntValue(parser, option, low, high) : fallback;
 }
 
-Money amountValue(const QCommandLineParser& parser, const QCommandLineOption& option, Money low,
+Money AmountValue(const QCommandLineParser& parser, const QCommandLineOption& option, Money low,
                   Money high, Money fallback) {
     if (!parser.isSet(option)) return fallback;
     // What the error below writes in the system's locale ("2,50 €") is read
@@ -73,11 +73,11 @@ Money amountValue(const QCommandLineParser& parser, const QCommandLineOption& op
         if (amount >= low && amount <= high) return amount;
     }
     throw UsageError(OptionName(option) + QStringLiteral(" must be an amount from ") +
-                     money::currency(low, 2, locale) + QStringLiteral(" to ") +
-                     money::currency(high, 2, locale));
+                     money::Currency(low, 2, locale) + QStringLiteral(" to ") +
+                     money::Currency(high, 2, locale));
 }
 
-QString fileValue(const QCommandLineParser& parser, const QCommandLineOption& option,
+QString FileValue(const QCommandLineParser& parser, const QCommandLineOption& option,
                   const QString& fallback) {
     if (!parser.isSet(option)) return fallback;
     const QString file = parser.value(option);
@@ -93,8 +93,8 @@ void printTo(std::FILE* stream, const QString& line) {
 }
 }  // namespace
 
-void printLine(const QString& line) { printTo(stdout, line); }
+void PrintLine(const QString& line) { printTo(stdout, line); }
 
-void printNote(const QString& line) { printTo(stderr, line); }
+void PrintNote(const QString& line) { printTo(stderr, line); }
 
 }  // namespace tool

@@ -16,8 +16,8 @@
 //   const QCommandLineOption kFile{"file", "The games history to read (Games.vlr).", "FILE"};
 //   void Declare(QCommandLineParser& parser) { parser.addOption(kFile); }
 //   int Run(const QCommandLineParser& parser) {
-//       const QString file = tool::fileValue(parser, kFile, "Games.vlr");
-//       ...print results with tool::printLine...
+//       const QString file = tool::FileValue(parser, kFile, "Games.vlr");
+//       ...print results with tool::PrintLine...
 //       return 0;
 //   }
 //   const ToolCommandRegistration registration{
@@ -44,7 +44,7 @@ struct ToolCommand {
 };
 
 // Every registered command, sorted by name.
-const std::vector<ToolCommand>& toolCommands();
+const std::vector<ToolCommand>& ToolCommands();
 
 struct ToolCommandRegistration {
     explicit ToolCommandRegistration(ToolCommand command);
@@ -61,20 +61,20 @@ class UsageError : public std::runtime_error {
 
 // The option's value as an integer low..high; `fallback` when it is absent,
 // and when there is no fallback the option is required.
-int intValue(const QCommandLineParser& parser, const QCommandLineOption& option, int low, int high);
-int intValue(const QCommandLineParser& parser, const QCommandLineOption& option, int low, int high,
+int IntValue(const QCommandLineParser& parser, const QCommandLineOption& option, int low, int high);
+int IntValue(const QCommandLineParser& parser, const QCommandLineOption& option, int low, int high,
              int fallback);
 // An amount ("1", "0.5", "$12.05", at most four decimals; in the system's
 // locale also as its error writes it, "12,05 €") low..high.
-Money amountValue(const QCommandLineParser& parser, const QCommandLineOption& option, Money low,
+Money AmountValue(const QCommandLineParser& parser, const QCommandLineOption& option, Money low,
                   Money high, Money fallback);
 // A file name; an empty value is refused.
-QString fileValue(const QCommandLineParser& parser, const QCommandLineOption& option,
+QString FileValue(const QCommandLineParser& parser, const QCommandLineOption& option,
                   const QString& fallback);
 
 // One line of results on standard output, UTF-8.
-void printLine(const QString& line);
+void PrintLine(const QString& line);
 // One line on standard error: a note beside the results ("2 damaged games skipped").
-void printNote(const QString& line);
+void PrintNote(const QString& line);
 
 }  // namespace tool

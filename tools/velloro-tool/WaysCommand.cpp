@@ -46,22 +46,22 @@ void RefuseUnless(const QString& refusal) {
 int Run(const QCommandLineParser& parser) {
     odds::WayTicketBet bet;
     // Sizes and counts the way window refuses are told as refusals, not as usage.
-    bet.groupSize = tool::intValue(parser, kSize, 0, 255);
-    bet.groups = tool::intValue(parser, kGroups, 0, 255);
+    bet.groupSize = tool::IntValue(parser, kSize, 0, 255);
+    bet.groups = tool::IntValue(parser, kGroups, 0, 255);
     bet.rowBet = RowsValue(parser);
     bet.pricePerWay =
-        tool::amountValue(parser, kBet, bet::kLowestPrice, bet::kHighestPrice, money::kOneDollar);
-    const int number = tool::intValue(parser, kNumber, 0, OddsBrowser::kLastSchedule, 0);
+        tool::AmountValue(parser, kBet, bet::kLowestPrice, bet::kHighestPrice, money::kOneDollar);
+    const int number = tool::IntValue(parser, kNumber, 0, OddsBrowser::kLastSchedule, 0);
     // The ticket itself first, so that its faults are named without a schedule file.
     RefuseUnless(odds::WayTicketRefusal(bet, std::numeric_limits<Money>::max()));
 
     const PayoffSchedule schedule =
-        readSchedule(tool::fileValue(parser, kFile, kSchedulesFile), number);
+        ReadSchedule(tool::FileValue(parser, kFile, kSchedulesFile), number);
     RefuseUnless(odds::WayTicketRefusal(bet, schedule.AggregateLimit));
     const odds::WayWorth worth =
         odds::WorthOfWayTicket(bet, schedule.Tables, schedule.AggregateLimit);
     for (const odds::WayFigure& line : odds::WayWorthLines(odds::DescribeWayWorth(worth)))
-        tool::printLine(line.label + QLatin1Char('\t') + line.value);
+        tool::PrintLine(line.label + QLatin1Char('\t') + line.value);
     return 0;
 }
 

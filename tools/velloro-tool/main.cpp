@@ -27,10 +27,10 @@ int UsageError(const QString& message, const QString& helpCommand) {
 // Commands whose name starts with `prefix` ("" for all), one per line.
 QString CommandList(const QString& prefix) {
     qsizetype width = 0;
-    for (const ToolCommand& command : toolCommands())
+    for (const ToolCommand& command : ToolCommands())
         if (command.name.startsWith(prefix)) width = std::max(width, command.name.size());
     QString list = QStringLiteral("Commands:\n");
-    for (const ToolCommand& command : toolCommands())
+    for (const ToolCommand& command : ToolCommands())
         if (command.name.startsWith(prefix))
             list += QStringLiteral("  ") + command.name.leftJustified(width + 2) + command.summary +
                     '\n';
@@ -73,7 +73,7 @@ int RunCommand(const ToolCommand& command, QStringList arguments) {
 // The longest command name that the words at the front of `words` spell.
 const ToolCommand* FindCommand(const QStringList& words) {
     const ToolCommand* found = nullptr;
-    for (const ToolCommand& command : toolCommands()) {
+    for (const ToolCommand& command : ToolCommands()) {
         const QStringList name = command.name.split(' ');
         if (words.mid(0, name.size()) == name &&
             (!found || command.name.size() > found->name.size()))

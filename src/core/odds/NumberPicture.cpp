@@ -230,7 +230,7 @@ QString PercentageText(MoneyTotal value, MoneyTotal whole) {
     MoneyTotal hundredths = 0;
     long double shown = 0.0L;
     if (!__builtin_mul_overflow(value, MoneyTotal{10000}, &hundredths)) {
-        shown = static_cast<long double>(money::roundedQuotient(hundredths, whole)) / 100.0L;
+        shown = static_cast<long double>(money::RoundedQuotient(hundredths, whole)) / 100.0L;
     } else {
         // Only absurd totals get here; the error is still far below a hundredth.
         shown = static_cast<long double>(value) * 100.0L / static_cast<long double>(whole);

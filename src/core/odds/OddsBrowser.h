@@ -19,8 +19,8 @@ class OddsBrowser {
 
     static constexpr Money kBetStep = 500;                     // $0.05
     static constexpr Money kLowestBet = 500;                   // $0.05
-    static constexpr Money kHighestBet = money::dollars(100);  // $100.00
-    static constexpr Money kLargestStep = money::dollars(10);
+    static constexpr Money kHighestBet = money::Dollars(100);  // $100.00
+    static constexpr Money kLargestStep = money::Dollars(10);
     static constexpr int kLastSchedule = 99;
 
     // Bet := PricePerWay, one-in mode, the tab of the ticket's kind and its

@@ -94,7 +94,7 @@ QString RowOddsText(TicketKind tab, OddsMode mode, int spots, int row, long doub
 QString DollarsText(long double dollars) {
     constexpr auto kMaxCents = std::numeric_limits<Money>::max() / money::kCent;
     const auto cents = std::clamp(RoundToScaled(dollars, 2, 15), -kMaxCents, kMaxCents);
-    return money::currency(cents * money::kCent);
+    return money::Currency(cents * money::kCent);
 }
 
 }  // namespace
@@ -153,7 +153,7 @@ void FillOddsTable(const OddsInputs& inputs, FillFlags flags, OddsView& view) {
             Money win = 0;
             Money forExpectation = 0;
             if (payoff.pays) {
-                win = money::scale(payoff.entry, inputs.bet);
+                win = money::Scale(payoff.entry, inputs.bet);
                 forExpectation = win;
                 if (inputs.aggregateLimit < win) win = inputs.aggregateLimit;
                 // Some kinds' return is figured on what the table pays.
@@ -162,7 +162,7 @@ void FillOddsTable(const OddsInputs& inputs, FillFlags flags, OddsView& view) {
                 expected = SetsTotals(tab) ? weighted * 0.0001L
                                            : (weighted + expected * 10000.0L) * 0.0001L;
             }
-            shown.winText = money::currency(win);
+            shown.winText = money::Currency(win);
         }
         if (flags.computeOdds) {
             if (payoff.pays) chance = SetsTotals(tab) ? probability : chance + probability;

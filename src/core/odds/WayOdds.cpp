@@ -156,8 +156,8 @@ QString WayTicketRefusal(const WayTicketBet& bet, Money aggregateLimit) {
     if (!anyRow) return QStringLiteral("no row is bet");
     if (!AggregateAllows(aggregateLimit, bet.pricePerWay, WaysBet(bet)))
         return QStringLiteral("the price per game %1 is above the aggregate limit of %2")
-            .arg(money::currency(money::times(WaysBet(bet), bet.pricePerWay)),
-                 money::currency(aggregateLimit, 0));
+            .arg(money::Currency(money::Times(WaysBet(bet), bet.pricePerWay)),
+                 money::Currency(aggregateLimit, 0));
     return {};
 }
 
@@ -179,7 +179,7 @@ WayWorth WorthOfClasses(const WayTicketBet& bet, const std::vector<DrawClass>& c
                         Money aggregateLimit) {
     WayWorth worth;
     worth.ways = WaysBet(bet);
-    worth.pricePerGame = money::times(worth.ways, bet.pricePerWay);
+    worth.pricePerGame = money::Times(worth.ways, bet.pricePerWay);
     for (const DrawClass& drawn : classes) {
         const Money win = ScaledWin(drawn.sum, bet.pricePerWay, aggregateLimit);
         worth.draws += drawn.draws;
@@ -199,18 +199,18 @@ WayWorth WorthOfWayTicket(const WayTicketBet& bet, const PayoffTables& tables,
 WayWorthText DescribeWayWorth(const WayWorth& worth) {
     WayWorthText text;
     text.ways = QString::number(worth.ways);
-    text.pricePerGame = money::currency(worth.pricePerGame);
+    text.pricePerGame = money::Currency(worth.pricePerGame);
     text.chanceOfWinning = ChanceText(OddsMode::OneIn, worth.chance(), SystemNumberSeparators());
     const auto draws = static_cast<MoneyTotal>(worth.draws);
     if (draws > 0) {
         constexpr Money kMostCents = std::numeric_limits<Money>::max() / money::kCent;
-        const Money cents = std::clamp(money::roundedQuotient(worth.winTotal, draws * money::kCent),
+        const Money cents = std::clamp(money::RoundedQuotient(worth.winTotal, draws * money::kCent),
                                        -kMostCents, kMostCents);
-        text.expectedReturn = money::currency(cents * money::kCent);
+        text.expectedReturn = money::Currency(cents * money::kCent);
         text.returnToPlayer =
             PercentageText(worth.winTotal, draws * static_cast<MoneyTotal>(worth.pricePerGame));
     }
-    text.topWin = money::currency(worth.topWin);
+    text.topWin = money::Currency(worth.topWin);
     return text;
 }
 

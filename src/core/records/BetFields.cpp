@@ -7,14 +7,14 @@
 
 using namespace bet_offsets;
 
-void bytes::writeShortString(std::vector<std::uint8_t>& out, std::size_t offset,
+void bytes::WriteShortString(std::vector<std::uint8_t>& out, std::size_t offset,
                              const QByteArray& text) {
     out[offset] = static_cast<std::uint8_t>(text.size());
     for (qsizetype i = 0; i < text.size(); ++i)
         out[offset + 1 + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(text[i]);
 }
 
-QByteArray bytes::readShortString(const std::vector<std::uint8_t>& in, std::size_t offset,
+QByteArray bytes::ReadShortString(const std::vector<std::uint8_t>& in, std::size_t offset,
                                   int maxLength) {
     const int length = std::min<int>(in[offset], maxLength);
     QByteArray text;
@@ -23,44 +23,44 @@ QByteArray bytes::readShortString(const std::vector<std::uint8_t>& in, std::size
     return text;
 }
 
-void writeBetFields(std::vector<std::uint8_t>& out, std::size_t at, const BetFields& fields) {
-    bytes::writeInt(out, at + kPricePerWay, 8, fields.PricePerWay);
+void WriteBetFields(std::vector<std::uint8_t>& out, std::size_t at, const BetFields& fields) {
+    bytes::WriteInt(out, at + kPricePerWay, 8, fields.PricePerWay);
     out[at + kTicketKind] = fields.TicketKind;
     out[at + kCompletedSets] = fields.CompletedSets;
     out[at + kSpotsMarked] = fields.SpotsMarked;
     out[at + kSpotsPerSet] = fields.SpotsPerSet;
     out[at + kCurrentSet] = fields.CurrentSet;
     out[at + kPayoffSpots] = fields.PayoffSpots;
-    bytes::writeInt(out, at + kWays, 4, fields.Ways);
-    bytes::writeInt(out, at + kNumberOfGames, 4, fields.NumberOfGames);
+    bytes::WriteInt(out, at + kWays, 4, fields.Ways);
+    bytes::WriteInt(out, at + kNumberOfGames, 4, fields.NumberOfGames);
     for (std::size_t k = 0; k < fields.WayCounts.size(); ++k)
-        bytes::writeInt(out, at + kWayCounts + 4 * k, 4, fields.WayCounts[k]);
-    bytes::writeShortString(out, at + kKindCode,
+        bytes::WriteInt(out, at + kWayCounts + 4 * k, 4, fields.WayCounts[k]);
+    bytes::WriteShortString(out, at + kKindCode,
                             fields.KindCode.left(kKindCodeLength).toLatin1());
 }
 
-BetFields readBetFields(const std::vector<std::uint8_t>& in, std::size_t at) {
+BetFields ReadBetFields(const std::vector<std::uint8_t>& in, std::size_t at) {
     BetFields fields;
-    fields.PricePerWay = bytes::readInt64(in, at + kPricePerWay);
+    fields.PricePerWay = bytes::ReadInt64(in, at + kPricePerWay);
     fields.TicketKind = in[at + kTicketKind];
     fields.CompletedSets = in[at + kCompletedSets];
     fields.SpotsMarked = in[at + kSpotsMarked];
     fields.SpotsPerSet = in[at + kSpotsPerSet];
     fields.CurrentSet = in[at + kCurrentSet];
     fields.PayoffSpots = in[at + kPayoffSpots];
-    fields.Ways = bytes::readInt32(in, at + kWays);
-    fields.NumberOfGames = bytes::readInt32(in, at + kNumberOfGames);
+    fields.Ways = bytes::ReadInt32(in, at + kWays);
+    fields.NumberOfGames = bytes::ReadInt32(in, at + kNumberOfGames);
     for (std::size_t k = 0; k < fields.WayCounts.size(); ++k)
-        fields.WayCounts[k] = bytes::readInt32(in, at + kWayCounts + 4 * k);
+        fields.WayCounts[k] = bytes::ReadInt32(in, at + kWayCounts + 4 * k);
     fields.KindCode =
-        QString::fromLatin1(bytes::readShortString(in, at + kKindCode, kKindCodeLength));
+        QString::fromLatin1(bytes::ReadShortString(in, at + kKindCode, kKindCodeLength));
     return fields;
 }
 
-BetFields betFieldsOf(const GameState& state) {
+BetFields BetFieldsOf(const GameState& state) {
     BetFields fields;
     fields.PricePerWay = state.PricePerWay;
-    fields.TicketKind = kindByte(state.Kind);
+    fields.TicketKind = KindByte(state.Kind);
     fields.CompletedSets = state.CompletedSets;
     fields.SpotsMarked = state.SpotsMarked;
     fields.SpotsPerSet = state.SpotsPerSet;
@@ -73,7 +73,7 @@ BetFields betFieldsOf(const GameState& state) {
     return fields;
 }
 
-void putBetFields(const BetFields& fields, GameState& state) {
+void PutBetFields(const BetFields& fields, GameState& state) {
     state.PricePerWay = fields.PricePerWay;
     state.Kind = static_cast<TicketKind>(fields.TicketKind);
     state.CompletedSets = fields.CompletedSets;

@@ -46,16 +46,16 @@ static_assert(kWayCounts + sizeof(std::int32_t) * kWayRows == kKindCode);
 }  // namespace bet_offsets
 
 // Writes the block at `at`; a kind code longer than 2 is cut to 2.
-void writeBetFields(std::vector<std::uint8_t>& out, std::size_t at, const BetFields& fields);
+void WriteBetFields(std::vector<std::uint8_t>& out, std::size_t at, const BetFields& fields);
 // Reads the block at `at`; a damaged kind code length never reaches past its field.
-BetFields readBetFields(const std::vector<std::uint8_t>& in, std::size_t at);
+BetFields ReadBetFields(const std::vector<std::uint8_t>& in, std::size_t at);
 // The fields as the game state holds them.
-BetFields betFieldsOf(const GameState& state);
+BetFields BetFieldsOf(const GameState& state);
 // Puts the fields back into the game state (the kind byte must have been checked).
-void putBetFields(const BetFields& fields, GameState& state);
+void PutBetFields(const BetFields& fields, GameState& state);
 
 namespace bytes {
 // A length byte and up to maxLength characters; a damaged length is cut to maxLength.
-void writeShortString(std::vector<std::uint8_t>& out, std::size_t offset, const QByteArray& text);
-QByteArray readShortString(const std::vector<std::uint8_t>& in, std::size_t offset, int maxLength);
+void WriteShortString(std::vector<std::uint8_t>& out, std::size_t offset, const QByteArray& text);
+QByteArray ReadShortString(const std::vector<std::uint8_t>& in, std::size_t offset, int maxLength);
 }  // namespace bytes

@@ -36,7 +36,7 @@ GameRecord checkedHeader(RecordFile& file, const QString& path) {
     if (count < kHistoryRecords)
         throw IoError(displayName(path),
                       QStringLiteral("Damaged games history: ") + damage(count, nullptr));
-    const GameRecord header = decodeGameRecord(file.read(0));
+    const GameRecord header = DecodeGameRecord(file.read(0));
     const QString reason = damage(count, &header);
     if (!reason.isEmpty())
         throw IoError(displayName(path), QStringLiteral("Damaged games history: ") + reason);
@@ -51,10 +51,10 @@ GameRecord emptySlot(int gameNumber) {
 
 }  // namespace
 
-std::vector<std::uint8_t> encodeGameRecord(const GameRecord& record) {
+std::vector<std::uint8_t> EncodeGameRecord(const GameRecord& record) {
     std::vector<std::uint8_t> out(kGameRecordSize, 0);
-    bytes::writeInt(out, kGameNumber, 4, record.GameNumber);
-    bytes::writeInt(out, kGameWin, 8, record.GameWin);
+    bytes::WriteInt(out, kGameNumber, 4, record.GameNumber);
+    bytes::WriteInt(out, kGameWin, 8, record.GameWin);
     for (int k = 1; k <= kSetCount; ++k) {
         const TicketSet& set = record.Sets[static_cast<std::size_t>(k)];
         const std::size_t at = kSets + static_cast<std::size_t>(k - 1) * kSetSize;
@@ -62,16 +62,16 @@ std::vector<std::uint8_t> encodeGameRecord(const GameRecord& record) {
         out[at + TicketSet::kSlots] = set.Hits;
     }
     for (std::size_t i = 0; i < record.Drawn.size(); ++i) out[kDrawn + i] = record.Drawn[i];
-    writeBetFields(out, kBetFields, record);
+    WriteBetFields(out, kBetFields, record);
     return out;
 }
 
-GameRecord decodeGameRecord(const std::vector<std::uint8_t>& in) {
+GameRecord DecodeGameRecord(const std::vector<std::uint8_t>& in) {
     if (in.size() != kGameRecordSize)
         throw std::invalid_argument("a games history record has 1800 bytes");
     GameRecord record;
-    record.GameNumber = bytes::readInt32(in, kGameNumber);
-    record.GameWin = bytes::readInt64(in, kGameWin);
+    record.GameNumber = bytes::ReadInt32(in, kGameNumber);
+    record.GameWin = bytes::ReadInt64(in, kGameWin);
     for (int k = 1; k <= kSetCount; ++k) {
         TicketSet& set = record.Sets[static_cast<std::size_t>(k)];
         const std::size_t at = kSets + static_cast<std::size_t>(k - 1) * kSetSize;
@@ -79,44 +79,44 @@ GameRecord decodeGameRecord(const std::vector<std::uint8_t>& in) {
         set.Hits = in[at + TicketSet::kSlots];
     }
     for (std::size_t i = 0; i < record.Drawn.size(); ++i) record.Drawn[i] = in[kDrawn + i];
-    static_cast<BetFields&>(record) = readBetFields(in, kBetFields);
+    static_cast<BetFields&>(record) = ReadBetFields(in, kBetFields);
     return record;
 }
 
-GameRecord slotFromState(const GameState& state) {
+GameRecord SlotFromState(const GameState& state) {
     GameRecord slot;
     slot.GameNumber = state.GameNumber;
     slot.GameWin = state.GameWin;
     slot.Sets = state.Sets;
     slot.Sets[0] = TicketSet{};
     slot.Drawn = state.Drawn;
-    static_cast<BetFields&>(slot) = betFieldsOf(state);
+    static_cast<BetFields&>(slot) = BetFieldsOf(state);
     slot.PayoffSpots = PayoffSpotsOf(state);
     return slot;
 }
 
-GameRecord headerFromState(const GameState& state) {
+GameRecord HeaderFromState(const GameState& state) {
     GameRecord header;
     header.GameNumber = state.GameNumber;
-    header.GameWin = settledBalance(state);
+    header.GameWin = SettledBalance(state);
     return header;
 }
 
-Money settledBalance(const GameState& state) {
+Money SettledBalance(const GameState& state) {
     const std::int32_t unrecorded = std::max(state.GamesToGo, 0);
-    return money::saturatingAdd(state.Balance, money::times(unrecorded, state.PricePerGame));
+    return money::SaturatingAdd(state.Balance, money::Times(unrecorded, state.PricePerGame));
 }
 
-Money balanceFromHeader(const GameRecord& header) {
+Money BalanceFromHeader(const GameRecord& header) {
     return header.PricePerWay == 0 ? header.GameWin : 0;
 }
 
 void CreateHistoryFile(const QString& path) {
     GameRecord header = emptySlot(kHistorySlots - 1);
-    std::vector<std::uint8_t> all = encodeGameRecord(header);
+    std::vector<std::uint8_t> all = EncodeGameRecord(header);
     all.reserve(kGameRecordSize * kHistoryRecords);
     for (int game = 0; game < kHistorySlots; ++game) {
-        const auto slot = encodeGameRecord(emptySlot(game));
+        const auto slot = EncodeGameRecord(emptySlot(game));
         all.insert(all.end(), slot.begin(), slot.end());
     }
     // A history cut short by a full disk or a kill would be refused as damaged
@@ -153,7 +153,7 @@ HistoryStartup OpenHistoryAtStartup(RunState& run, const QString& path) {
     try {
         RecordFile file(path, kGameRecordSize, RecordFile::Mode::Read);
         count = file.recordCount();
-        if (count > 0) header = decodeGameRecord(file.read(0));
+        if (count > 0) header = DecodeGameRecord(file.read(0));
     } catch (const IoError& error) {
         // Unreadable (a folder of that name, no permission): the game is
         // still playable, and the file is not touched.
@@ -163,19 +163,19 @@ HistoryStartup OpenHistoryAtStartup(RunState& run, const QString& path) {
     const QString reason = damage(count, count > 0 ? &header : nullptr);
     if (reason.isEmpty()) {
         run.GameNumber = header.GameNumber;
-        run.Balance = balanceFromHeader(header);
+        run.Balance = BalanceFromHeader(header);
         return {};
     }
     // A header with a sound game number is still the player's balance.
-    run.Balance = count > 0 && isGameNumber(header.GameNumber) ? balanceFromHeader(header) : 0;
+    run.Balance = count > 0 && isGameNumber(header.GameNumber) ? BalanceFromHeader(header) : 0;
     return recordingOff(
         QStringLiteral("The games history %1 is damaged: %2. The file is left as it is.")
             .arg(displayName(path), reason));
 }
 
 std::array<RecordWrite, 2> PlanRecording(const GameState& state) {
-    return {RecordWrite{state.GameNumber + 1, slotFromState(state)},
-            RecordWrite{0, headerFromState(state)}};
+    return {RecordWrite{state.GameNumber + 1, SlotFromState(state)},
+            RecordWrite{0, HeaderFromState(state)}};
 }
 
 void RecordGame(const GameState& state, const QString& path) {
@@ -187,7 +187,7 @@ void RecordGame(const GameState& state, const QString& path) {
     checkedHeader(file, path);
     // Synced in order: the disk never holds a header naming a slot it has not.
     for (const RecordWrite& write : PlanRecording(state)) {
-        file.write(write.record, encodeGameRecord(write.content));
+        file.write(write.record, EncodeGameRecord(write.content));
         file.sync();
     }
 }
@@ -201,7 +201,7 @@ HistoryContents ReadHistoryContents(const QString& path) {
     std::vector<std::uint8_t> record(kGameRecordSize);
     for (auto at = all.begin(); at != all.end(); at += kGameRecordSize) {
         std::copy(at, at + kGameRecordSize, record.begin());
-        contents.games.push_back(decodeGameRecord(record));
+        contents.games.push_back(DecodeGameRecord(record));
     }
     return contents;
 }

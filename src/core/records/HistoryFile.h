@@ -42,19 +42,19 @@ struct GameRecord : BetFields {
     bool operator==(const GameRecord&) const = default;
 };
 
-std::vector<std::uint8_t> encodeGameRecord(const GameRecord& record);
+std::vector<std::uint8_t> EncodeGameRecord(const GameRecord& record);
 // `bytes` must hold kGameRecordSize bytes. A kind code longer than 2 is cut to 2.
-GameRecord decodeGameRecord(const std::vector<std::uint8_t>& bytes);
+GameRecord DecodeGameRecord(const std::vector<std::uint8_t>& bytes);
 
 // The game slot and the header as the recorder writes them for the state.
-GameRecord slotFromState(const GameState& state);
-GameRecord headerFromState(const GameState& state);
+GameRecord SlotFromState(const GameState& state);
+GameRecord HeaderFromState(const GameState& state);
 // The balance a stop at this moment leaves the player: PLAY takes the whole
 // run's price at once, so the price of the run's games not yet recorded is
 // given back. The header always holds this balance.
-Money settledBalance(const GameState& state);
+Money SettledBalance(const GameState& state);
 // The header's balance: a header with a price at offset 1712 is not ours, so 0.
-Money balanceFromHeader(const GameRecord& header);
+Money BalanceFromHeader(const GameRecord& header);
 
 // A new history: header for game 999 with balance 0, then the 1000 empty slots,
 // written under another name, synced and renamed into place: whole or not at all.

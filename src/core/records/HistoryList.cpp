@@ -11,24 +11,24 @@ namespace {
 
 // Leading spaces by the size of the win.
 int LeadingSpaces(Money gameWin) {
-    if (gameWin < money::dollars(10)) return 11;
-    if (gameWin < money::dollars(100)) return 9;
-    if (gameWin < money::dollars(1000)) return 7;
-    if (gameWin < money::dollars(10000)) return 4;
-    if (gameWin < money::dollars(100000)) return 2;
+    if (gameWin < money::Dollars(10)) return 11;
+    if (gameWin < money::Dollars(100)) return 9;
+    if (gameWin < money::Dollars(1000)) return 7;
+    if (gameWin < money::Dollars(10000)) return 4;
+    if (gameWin < money::Dollars(100000)) return 2;
     return 0;
 }
 
 // The amount a win shows, in cents, rounded as the currency text rounds it:
 // $9.9999 (shown as $10.00) equals $10.00.
-Money ShownCents(Money gameWin) { return money::roundedQuotient(gameWin, money::kCent); }
+Money ShownCents(Money gameWin) { return money::RoundedQuotient(gameWin, money::kCent); }
 
 int Compare(std::int64_t a, std::int64_t b) { return a < b ? -1 : (a > b ? 1 : 0); }
 
 }  // namespace
 
 QString WinningsText(Money gameWin) {
-    return QString(LeadingSpaces(gameWin), QLatin1Char(' ')) + money::currency(gameWin);
+    return QString(LeadingSpaces(gameWin), QLatin1Char(' ')) + money::Currency(gameWin);
 }
 
 QString HistoryLine(int gameNumber, Money gameWin) {

@@ -115,7 +115,7 @@ void removeLeftoverReplacements(const QString& path) {
 
 }  // namespace
 
-bool commitWhole(QSaveFile& file) {
+bool CommitWhole(QSaveFile& file) {
     if (!file.flush()) {
         file.cancelWriting();
         return false;
@@ -138,12 +138,12 @@ void WriteWholeFile(const QString& path, const std::vector<std::uint8_t>& bytes)
         file.cancelWriting();
         throw IoError(name, QStringLiteral("Disk write error"));
     }
-    if (!commitWhole(file)) throw IoError(name, QStringLiteral("Disk write error"));
+    if (!CommitWhole(file)) throw IoError(name, QStringLiteral("Disk write error"));
 }
 
 namespace bytes {
 
-std::int64_t readInt(const std::vector<std::uint8_t>& record, std::size_t offset, int width) {
+std::int64_t ReadInt(const std::vector<std::uint8_t>& record, std::size_t offset, int width) {
     std::uint64_t value = 0;
     for (int i = width - 1; i >= 0; --i)
         value = (value << 8) | record.at(offset + static_cast<std::size_t>(i));
@@ -151,7 +151,7 @@ std::int64_t readInt(const std::vector<std::uint8_t>& record, std::size_t offset
     return static_cast<std::int64_t>(value);
 }
 
-void writeInt(std::vector<std::uint8_t>& record, std::size_t offset, int width,
+void WriteInt(std::vector<std::uint8_t>& record, std::size_t offset, int width,
               std::int64_t value) {
     auto bits = static_cast<std::uint64_t>(value);
     for (int i = 0; i < width; ++i) {

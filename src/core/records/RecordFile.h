@@ -44,7 +44,7 @@ class RecordFile {
 // met a full disk, so the buffer is pushed out and checked first. The file is
 // synced before its rename and the folder after it, so a power loss leaves the
 // old file or the new one.
-bool commitWhole(QSaveFile& file);
+bool CommitWhole(QSaveFile& file);
 
 // Replaces the file at `path` with `bytes` whole (another name, synced,
 // renamed into place), or throws IoError and leaves the old file as it was.
@@ -56,14 +56,14 @@ void WriteWholeFile(const QString& path, const std::vector<std::uint8_t>& bytes)
 
 namespace bytes {
 
-std::int64_t readInt(const std::vector<std::uint8_t>& record, std::size_t offset, int width);
-void writeInt(std::vector<std::uint8_t>& record, std::size_t offset, int width, std::int64_t value);
+std::int64_t ReadInt(const std::vector<std::uint8_t>& record, std::size_t offset, int width);
+void WriteInt(std::vector<std::uint8_t>& record, std::size_t offset, int width, std::int64_t value);
 
-inline std::int32_t readInt32(const std::vector<std::uint8_t>& r, std::size_t offset) {
-    return static_cast<std::int32_t>(readInt(r, offset, 4));
+inline std::int32_t ReadInt32(const std::vector<std::uint8_t>& r, std::size_t offset) {
+    return static_cast<std::int32_t>(ReadInt(r, offset, 4));
 }
-inline std::int64_t readInt64(const std::vector<std::uint8_t>& r, std::size_t offset) {
-    return readInt(r, offset, 8);
+inline std::int64_t ReadInt64(const std::vector<std::uint8_t>& r, std::size_t offset) {
+    return ReadInt(r, offset, 8);
 }
 
 }  // namespace bytes

@@ -34,41 +34,41 @@ std::size_t schedule_offsets::TableOffset(PayoffTable wanted) {
     return found;
 }
 
-std::vector<std::uint8_t> encodeSchedule(const PayoffSchedule& schedule) {
+std::vector<std::uint8_t> EncodeSchedule(const PayoffSchedule& schedule) {
     using namespace schedule_offsets;
     std::vector<std::uint8_t> record(kScheduleRecordSize, 0);
-    bytes::writeInt(record, kScheduleNumber, 4, schedule.ScheduleNumber);
+    bytes::WriteInt(record, kScheduleNumber, 4, schedule.ScheduleNumber);
     for (std::size_t i = 0; i < schedule.Reserved.size(); ++i)
         record[kReserved + i] = schedule.Reserved[i];
-    bytes::writeInt(record, kAggregateLimit, 8, schedule.AggregateLimit);
+    bytes::WriteInt(record, kAggregateLimit, 8, schedule.AggregateLimit);
     std::size_t offset = kTables;
     ForEachPayoffTable(schedule.Tables, [&](PayoffTable, const auto& table) {
         forEachEntry(table, offset,
-                     [&](Money value, std::size_t at) { bytes::writeInt(record, at, 8, value); });
+                     [&](Money value, std::size_t at) { bytes::WriteInt(record, at, 8, value); });
     });
     return record;
 }
 
-PayoffSchedule decodeSchedule(const std::vector<std::uint8_t>& record) {
+PayoffSchedule DecodeSchedule(const std::vector<std::uint8_t>& record) {
     using namespace schedule_offsets;
     if (record.size() != kScheduleRecordSize)
         throw std::invalid_argument("a schedule record has 5616 bytes");
     PayoffSchedule schedule;
-    schedule.ScheduleNumber = bytes::readInt32(record, kScheduleNumber);
+    schedule.ScheduleNumber = bytes::ReadInt32(record, kScheduleNumber);
     for (std::size_t i = 0; i < schedule.Reserved.size(); ++i)
         schedule.Reserved[i] = record[kReserved + i];
-    schedule.AggregateLimit = bytes::readInt64(record, kAggregateLimit);
+    schedule.AggregateLimit = bytes::ReadInt64(record, kAggregateLimit);
     std::size_t offset = kTables;
     ForEachPayoffTable(schedule.Tables, [&](PayoffTable, auto& table) {
         forEachEntry(table, offset,
-                     [&](Money& value, std::size_t at) { value = bytes::readInt64(record, at); });
+                     [&](Money& value, std::size_t at) { value = bytes::ReadInt64(record, at); });
     });
     return schedule;
 }
 
-PayoffSchedule readSchedule(const QString& path, int record) {
+PayoffSchedule ReadSchedule(const QString& path, int record) {
     RecordFile file(path, kScheduleRecordSize, RecordFile::Mode::Read);
-    return decodeSchedule(file.read(record));
+    return DecodeSchedule(file.read(record));
 }
 
 static void putInForce(ScheduleInForce& inForce, const PayoffSchedule& schedule) {
@@ -77,11 +77,11 @@ static void putInForce(ScheduleInForce& inForce, const PayoffSchedule& schedule)
 }
 
 void LoadSchedule(ScheduleInForce& inForce, const QString& path, int record) {
-    putInForce(inForce, readSchedule(path, record));
+    putInForce(inForce, ReadSchedule(path, record));
 }
 
 void LoadStartupSchedule(ScheduleInForce& inForce, const QString& path) {
-    const PayoffSchedule schedule = readSchedule(path, 0);
+    const PayoffSchedule schedule = ReadSchedule(path, 0);
     putInForce(inForce, schedule);
     inForce.ScheduleNumber = schedule.ScheduleNumber;
 }

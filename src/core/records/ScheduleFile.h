@@ -24,12 +24,12 @@ std::size_t TableOffset(PayoffTable table);
 // The ten tables, entry after entry, fill the record after its header.
 static_assert(schedule_offsets::kTables + sizeof(PayoffTables) == kScheduleRecordSize);
 
-std::vector<std::uint8_t> encodeSchedule(const PayoffSchedule& schedule);
+std::vector<std::uint8_t> EncodeSchedule(const PayoffSchedule& schedule);
 // `record` must hold kScheduleRecordSize bytes.
-PayoffSchedule decodeSchedule(const std::vector<std::uint8_t>& record);
+PayoffSchedule DecodeSchedule(const std::vector<std::uint8_t>& record);
 
 // Reads one record; throws IoError ("File not found", "Read beyond end of file").
-PayoffSchedule readSchedule(const QString& path, int record);
+PayoffSchedule ReadSchedule(const QString& path, int record);
 
 // Puts the aggregate limit and the ten tables of `record` in force. The state is
 // changed only after the read succeeded; ScheduleNumber is left alone.

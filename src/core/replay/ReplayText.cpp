@@ -82,9 +82,9 @@ QString markedList(const GameRecord& record) {
 }
 
 void writeOpening(const GameRecord& record, const QString& ticketLine, QStringList& lines) {
-    lines << QStringLiteral("You Won ") + money::currency(record.GameWin);
+    lines << QStringLiteral("You Won ") + money::Currency(record.GameWin);
     lines << ticketLine;
-    lines << QStringLiteral("This Ticket Cost ") + money::currency(record.PricePerWay);
+    lines << QStringLiteral("This Ticket Cost ") + money::Currency(record.PricePerWay);
     writeDrawnBalls(record, lines);
 }
 
@@ -120,10 +120,10 @@ void writeWayTicket(const GameRecord& record, const PayoffTables& payoffs, QStri
     const Money price = record.PricePerWay;
     const int m = record.SpotsPerSet;
     const int groups = std::min<int>(record.CompletedSets, kSetCount);
-    lines << QStringLiteral("You Won ") + money::currency(record.GameWin);
+    lines << QStringLiteral("You Won ") + money::Currency(record.GameWin);
     lines << QStringLiteral("Playing This Way Ticket");
-    lines << QStringLiteral("Price Per Way ") + money::currency(price);
-    lines << QStringLiteral("Price Per Game ") + money::currency(money::times(record.Ways, price));
+    lines << QStringLiteral("Price Per Way ") + money::Currency(price);
+    lines << QStringLiteral("Price Per Game ") + money::Currency(money::Times(record.Ways, price));
     writeDrawnBalls(record, lines);
 
     std::array<std::uint8_t, kSetCount> hits{};
@@ -152,13 +152,13 @@ void writeWayTicket(const GameRecord& record, const PayoffTables& payoffs, QStri
             const Money entry =
                 inTable ? table[static_cast<std::size_t>(spots - 1)][static_cast<std::size_t>(h)]
                         : 0;
-            const Money each = money::scale(entry, price);
+            const Money each = money::Scale(entry, price);
             lines << QStringLiteral("    ") + QString::number(times) +
                          QStringLiteral(" Times You Hit ") + number(h) +
                          QStringLiteral(" Out Of  ") + number(spots);
-            lines << QStringLiteral("        Each Paying ") + money::currency(each) +
+            lines << QStringLiteral("        Each Paying ") + money::Currency(each) +
                          QStringLiteral(" For A Subtotal Of  ") +
-                         money::currency(money::times(static_cast<std::int64_t>(times), each));
+                         money::Currency(money::Times(static_cast<std::int64_t>(times), each));
         }
     }
 }
@@ -197,7 +197,7 @@ QStringList Lines(const GameRecord& record, const PayoffTables& payoffs) {
 std::optional<GameRecord> ReadGame(const QString& path, int gameIndex) {
     if (!RecordFile::exists(path)) return std::nullopt;
     RecordFile file(path, kGameRecordSize, RecordFile::Mode::Read);
-    return decodeGameRecord(file.read(static_cast<std::int64_t>(gameIndex) + 1));
+    return DecodeGameRecord(file.read(static_cast<std::int64_t>(gameIndex) + 1));
 }
 
 }  // namespace replay

@@ -28,11 +28,11 @@ constexpr std::array<std::int64_t, 6> kLimitDollars{50'000,  100'000, 200'000,
 const std::vector<Money>& RoundAmounts() {
     static const std::vector<Money> amounts = [] {
         std::vector<Money> list{1000, 2000, 2500};
-        for (Money half = 5000; half < money::dollars(10); half += 5000) list.push_back(half);
+        for (Money half = 5000; half < money::Dollars(10); half += 5000) list.push_back(half);
         for (std::int64_t scale = 1; scale <= 10'000; scale *= 10)
             for (std::int64_t lead = 10; lead < 100; ++lead)
-                list.push_back(money::dollars(lead * scale));
-        list.push_back(money::dollars(1'000'000));
+                list.push_back(money::Dollars(lead * scale));
+        list.push_back(money::Dollars(1'000'000));
         return list;
     }();
     return amounts;
@@ -209,10 +209,10 @@ void DesignRow(PayoffTables& tables, const PaidTicket& ticket, const ScheduleTer
 }  // namespace
 
 ScheduleTerms Terms(int number) {
-    if (number <= 0) return {money::dollars(kLimitDollars[0]), kStandardReturn};
+    if (number <= 0) return {money::Dollars(kLimitDollars[0]), kStandardReturn};
     const long double step = (kHighestReturn - kLowestReturn) / (kScheduleCount - 2);
     const auto limit = kLimitDollars[static_cast<std::size_t>(number) % kLimitDollars.size()];
-    return {money::dollars(limit), kLowestReturn + step * (number - 1)};
+    return {money::Dollars(limit), kLowestReturn + step * (number - 1)};
 }
 
 bool Pays(TicketKind kind, int spots, int index) {

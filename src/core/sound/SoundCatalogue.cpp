@@ -62,23 +62,23 @@ const Entry& entry(Cue cue) {
 
 }  // namespace
 
-QString Request::name() const { return resourceName(cue, variant); }
+QString Request::name() const { return ResourceName(cue, variant); }
 
-int variants(Cue cue) { return static_cast<int>(entry(cue).numbers.size()); }
+int Variants(Cue cue) { return static_cast<int>(entry(cue).numbers.size()); }
 
-QString resourceName(Cue cue, int variant) {
+QString ResourceName(Cue cue, int variant) {
     const std::span<const int> numbers = entry(cue).numbers;
     // The call-out's variant is the ball's number, 1..80.
     if (cue == Cue::CallOut) --variant;
-    const auto index = static_cast<std::size_t>(std::clamp(variant, 0, variants(cue) - 1));
+    const auto index = static_cast<std::size_t>(std::clamp(variant, 0, Variants(cue) - 1));
     return QStringLiteral("WAVE_") + QString::number(numbers[index]);
 }
 
-bool blocks(Cue cue) { return entry(cue).blocking; }
+bool Blocks(Cue cue) { return entry(cue).blocking; }
 
-bool playsWhenSoundsOff(Cue cue) { return entry(cue).whenSoundsOff; }
+bool PlaysWhenSoundsOff(Cue cue) { return entry(cue).whenSoundsOff; }
 
-QStringList recordingNames() {
+QStringList RecordingNames() {
     QStringList names;
     for (int n = 0; n <= 99; ++n) names.append(QStringLiteral("WAVE_") + QString::number(n));
     for (int n = 200; n <= 202; ++n) names.append(QStringLiteral("WAVE_") + QString::number(n));

@@ -37,16 +37,16 @@ struct Request {
 };
 
 // How many recordings a cue chooses from (80 for the call-out, variants 1..80).
-int variants(Cue cue);
+int Variants(Cue cue);
 // The resource name, "WAVE_" followed by a number; the variant is clamped
 // (for the call-out it is the ball's number).
-QString resourceName(Cue cue, int variant = 0);
+QString ResourceName(Cue cue, int variant = 0);
 // True when the game waits for the end (and the sound cuts off what plays).
-bool blocks(Cue cue);
+bool Blocks(Cue cue);
 // The demonstrations of the Sounds window play even when the game sounds are off.
-bool playsWhenSoundsOff(Cue cue);
+bool PlaysWhenSoundsOff(Cue cue);
 
 // Every recording built into the program: "WAVE_0" .. "WAVE_99", "WAVE_200" .. "WAVE_202".
-QStringList recordingNames();
+QStringList RecordingNames();
 
 }  // namespace sounds

@@ -5,5 +5,5 @@ bool AggregateAllows(Money aggregateLimit, Money newPricePerGame) {
 }
 
 bool AggregateAllows(Money aggregateLimit, Money pricePerWay, std::int64_t ways) {
-    return AggregateAllows(aggregateLimit, money::times(ways, pricePerWay));
+    return AggregateAllows(aggregateLimit, money::Times(ways, pricePerWay));
 }

@@ -10,21 +10,21 @@ constexpr int kNumbers = 80;
 constexpr int kColumns = 10;
 constexpr int kBallsPerGame = 20;
 
-constexpr int row(int n) { return (n - 1) / kColumns; }
-constexpr int column(int n) { return (n - 1) % kColumns; }
+constexpr int Row(int n) { return (n - 1) / kColumns; }
+constexpr int Column(int n) { return (n - 1) % kColumns; }
 
-constexpr bool isTopHalf(int n) { return n >= 1 && n <= 40; }
-constexpr bool isBottomHalf(int n) { return n >= 41 && n <= 80; }
-constexpr bool isLeftHalf(int n) { return n >= 1 && n <= 80 && column(n) < 5; }
-constexpr bool isRightHalf(int n) { return n >= 1 && n <= 80 && column(n) >= 5; }
+constexpr bool IsTopHalf(int n) { return n >= 1 && n <= 40; }
+constexpr bool IsBottomHalf(int n) { return n >= 41 && n <= 80; }
+constexpr bool IsLeftHalf(int n) { return n >= 1 && n <= 80 && Column(n) < 5; }
+constexpr bool IsRightHalf(int n) { return n >= 1 && n <= 80 && Column(n) >= 5; }
 // The border of the 8 x 10 grid: 32 numbers.
-constexpr bool isEdge(int n) {
-    return n >= 1 && n <= 80 && (row(n) == 0 || row(n) == 7 || column(n) == 0 || column(n) == 9);
+constexpr bool IsEdge(int n) {
+    return n >= 1 && n <= 80 && (Row(n) == 0 || Row(n) == 7 || Column(n) == 0 || Column(n) == 9);
 }
 // The 32 numbers of the inside: rows 1..6, narrowing towards the top and bottom.
-constexpr bool isInside(int n) {
+constexpr bool IsInside(int n) {
     if (n < 1 || n > 80) return false;
-    const int r = row(n), c = column(n);
+    const int r = Row(n), c = Column(n);
     if (r == 1 || r == 6) return c >= 3 && c <= 6;
     if (r >= 2 && r <= 5) return c >= 2 && c <= 7;
     return false;
@@ -43,6 +43,6 @@ namespace board {
 
 // The tag a painted cell carries for its state: 100 + n unmarked, 200 + n
 // marked, 300 + n locked.
-constexpr int cellTag(int n, CellState state) { return 100 * (static_cast<int>(state) + 1) + n; }
+constexpr int CellTag(int n, CellState state) { return 100 * (static_cast<int>(state) + 1) + n; }
 
 }  // namespace board

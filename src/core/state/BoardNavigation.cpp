@@ -3,7 +3,7 @@
 #include "core/state/Board.h"
 
 int BoardNavigation::moved(int from, Move move) {
-    const int row = board::row(from), column = board::column(from);
+    const int row = board::Row(from), column = board::Column(from);
     constexpr int kRows = board::kNumbers / board::kColumns;
     switch (move) {
         case Move::Left:

@@ -5,10 +5,10 @@
 #include "core/state/Palette.h"
 
 QString BalanceCaption(Money balance) {
-    if (balance >= 0) return QStringLiteral("&You're Ahead ") + money::currency(balance);
+    if (balance >= 0) return QStringLiteral("&You're Ahead ") + money::Currency(balance);
     // The lowest balance has no positive counterpart; its text is the same to the cent.
-    const Money shortfall = money::saturatingSubtract(0, balance);
-    return QStringLiteral("&You're Down ") + money::currency(shortfall);
+    const Money shortfall = money::SaturatingSubtract(0, balance);
+    return QStringLiteral("&You're Down ") + money::Currency(shortfall);
 }
 
 QString GameNumberText(std::int32_t gameNumber) {

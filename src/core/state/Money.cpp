@@ -7,7 +7,7 @@
 
 namespace money {
 
-Money fromUnits(long double units) {
+Money FromUnits(long double units) {
     // nearbyint rounds with the current mode; the program never changes it
     // from round-to-nearest-even.
     const long double rounded = std::nearbyint(units);
@@ -19,7 +19,7 @@ Money fromUnits(long double units) {
     return static_cast<Money>(rounded);
 }
 
-Money roundedQuotient(MoneyTotal numerator, MoneyTotal denominator) {
+Money RoundedQuotient(MoneyTotal numerator, MoneyTotal denominator) {
     MoneyTotal quotient = numerator / denominator;  // truncated toward zero
     const MoneyTotal remainder = numerator % denominator;
     const MoneyTotal twice = remainder < 0 ? -2 * remainder : 2 * remainder;
@@ -30,24 +30,24 @@ Money roundedQuotient(MoneyTotal numerator, MoneyTotal denominator) {
     return static_cast<Money>(std::clamp(quotient, kMin, kMax));
 }
 
-Money times(std::int64_t count, Money amount) {
-    return fromUnits(static_cast<long double>(count) * static_cast<long double>(amount));
+Money Times(std::int64_t count, Money amount) {
+    return FromUnits(static_cast<long double>(count) * static_cast<long double>(amount));
 }
 
-Money saturatingAdd(Money a, Money b) {
+Money SaturatingAdd(Money a, Money b) {
     Money sum = 0;
     if (!__builtin_add_overflow(a, b, &sum)) return sum;
     return b > 0 ? std::numeric_limits<Money>::max() : std::numeric_limits<Money>::min();
 }
 
-Money saturatingSubtract(Money a, Money b) {
+Money SaturatingSubtract(Money a, Money b) {
     Money difference = 0;
     if (!__builtin_sub_overflow(a, b, &difference)) return difference;
     return b < 0 ? std::numeric_limits<Money>::max() : std::numeric_limits<Money>::min();
 }
 
-Money scale(Money entry, Money price) {
-    return fromUnits(static_cast<long double>(entry) * static_cast<long double>(price) * 0.0001L);
+Money Scale(Money entry, Money price) {
+    return FromUnits(static_cast<long double>(entry) * static_cast<long double>(price) * 0.0001L);
 }
 
 namespace {
@@ -65,11 +65,11 @@ QString groupedDigits(std::uint64_t whole, const QString& separator) {
 
 }  // namespace
 
-QString currency(Money amount, int decimals) {
-    return currency(amount, decimals, QLocale::system());
+QString Currency(Money amount, int decimals) {
+    return Currency(amount, decimals, QLocale::system());
 }
 
-QString currency(Money amount, int decimals, const QLocale& locale) {
+QString Currency(Money amount, int decimals, const QLocale& locale) {
     const int shownDecimals = decimals == 0 ? 0 : 2;
     // The hidden digits are rounded here, half to even as the money arithmetic
     // does, so no locale changes a figure.

@@ -18,31 +18,31 @@ namespace money {
 constexpr Money kOneDollar = 10000;
 constexpr Money kCent = 100;
 
-constexpr Money dollars(std::int64_t whole) { return whole * kOneDollar; }
+constexpr Money Dollars(std::int64_t whole) { return whole * kOneDollar; }
 
 // Rounds an extended-precision count of units to Money, halves to even.
-Money fromUnits(long double units);
+Money FromUnits(long double units);
 
-// numerator / denominator rounded as fromUnits rounds (to the nearest whole
+// numerator / denominator rounded as FromUnits rounds (to the nearest whole
 // number, halves to even), in integers so that a true half is seen as one.
 // denominator must be above 0; results beyond Money saturate.
-Money roundedQuotient(MoneyTotal numerator, MoneyTotal denominator);
+Money RoundedQuotient(MoneyTotal numerator, MoneyTotal denominator);
 
 // count x amount, e.g. ways x price per way.
-Money times(std::int64_t count, Money amount);
+Money Times(std::int64_t count, Money amount);
 
 // a + b and a - b held at the ends of the range: the balance is the
 // player's money, and a damaged file or an absurd table must not wrap it round.
-Money saturatingAdd(Money a, Money b);
-Money saturatingSubtract(Money a, Money b);
+Money SaturatingAdd(Money a, Money b);
+Money SaturatingSubtract(Money a, Money b);
 
 // amount x table entry x 0.0001: a $1.00 payoff scaled to a price.
-Money scale(Money entry, Money price);
+Money Scale(Money entry, Money price);
 
 // Text of an amount in the currency format: "$1,250.00" (decimals 2) or
 // "$50,000" (decimals 0), rounded half to even. Negative amounts get a leading minus.
-QString currency(Money amount, int decimals = 2);
+QString Currency(Money amount, int decimals = 2);
 // The same in `locale`'s symbol, separators and sign placement (the system's above).
-QString currency(Money amount, int decimals, const QLocale& locale);
+QString Currency(Money amount, int decimals, const QLocale& locale);
 
 }  // namespace money

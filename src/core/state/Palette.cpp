@@ -15,7 +15,7 @@ constexpr std::array<Rgb, 40> kSetColours{{
 }};
 }  // namespace
 
-Rgb setColour(int k) {
+Rgb SetColour(int k) {
     const int index = k >= 1 ? (k - 1) % 40 : 0;
     return kSetColours[static_cast<std::size_t>(index)];
 }

@@ -24,4 +24,4 @@ inline constexpr Rgb kYellow{255, 255, 0};  // set 1's check
 }  // namespace palette
 
 // The check-glyph colour of set k (1..80); the colours repeat every 40 sets.
-Rgb setColour(int k);
+Rgb SetColour(int k);

@@ -12,10 +12,10 @@ enum class PauseArrow { NumbersUp, NumbersDown, GamesUp, GamesDown, WinningUp, W
 class PauseSettings {
   public:
     static constexpr std::int32_t kMostNumbersPause = 60;
-    static constexpr Money kMostThreshold = money::dollars(100000);
+    static constexpr Money kMostThreshold = money::Dollars(100000);
     static constexpr Money kFirstWinStep = 500;    // $0.05
     static constexpr Money kWinStepGrowth = 1000;  // $0.10
-    static constexpr Money kLargestWinStep = money::dollars(1000);
+    static constexpr Money kLargestWinStep = money::Dollars(1000);
 
     // The row texts: the value box (empty for none) and the label beside it.
     struct RowTexts {
@@ -43,7 +43,7 @@ class PauseSettings {
 
     RowTexts numbersTexts() const;
     RowTexts gamesTexts() const;
-    QString winningText() const { return money::currency(winEdit_); }
+    QString winningText() const { return money::Currency(winEdit_); }
 
     std::int32_t numbersEdit() const { return numbersEdit_; }
     std::int32_t gamesEdit() const { return gamesEdit_; }

@@ -17,4 +17,4 @@ enum class TicketKind : std::uint8_t {
     Way = 10,
 };
 
-constexpr std::uint8_t kindByte(TicketKind kind) { return static_cast<std::uint8_t>(kind); }
+constexpr std::uint8_t KindByte(TicketKind kind) { return static_cast<std::uint8_t>(kind); }

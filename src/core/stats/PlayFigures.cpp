@@ -25,8 +25,8 @@ QString signedText(long double value) {
 
 QString CentsText(long double units) {
     constexpr Money kMostCents = std::numeric_limits<Money>::max() / money::kCent;
-    const Money cents = std::clamp(money::fromUnits(units / money::kCent), -kMostCents, kMostCents);
-    return money::currency(cents * money::kCent);
+    const Money cents = std::clamp(money::FromUnits(units / money::kCent), -kMostCents, kMostCents);
+    return money::Currency(cents * money::kCent);
 }
 
 PlayFigures FiguresOf(const PlayHistory& play) {
@@ -34,8 +34,8 @@ PlayFigures FiguresOf(const PlayHistory& play) {
     long double variance = 0.0L;
     for (const PlayedGame& game : play.games) {
         ++figures.games;
-        figures.paid = money::saturatingAdd(figures.paid, game.price);
-        figures.won = money::saturatingAdd(figures.won, game.win);
+        figures.paid = money::SaturatingAdd(figures.paid, game.price);
+        figures.won = money::SaturatingAdd(figures.won, game.win);
         figures.expectedReturn += game.worth.mean;
         variance += game.worth.variance;
     }
@@ -49,8 +49,8 @@ PlayFigures FiguresOf(const PlayHistory& play) {
 FigureTexts DescribeFigures(const PlayFigures& figures) {
     FigureTexts texts;
     texts.games = QString::number(figures.games);
-    texts.paid = money::currency(figures.paid);
-    texts.won = money::currency(figures.won);
+    texts.paid = money::Currency(figures.paid);
+    texts.won = money::Currency(figures.won);
     texts.returnToPlayer = odds::PercentageText(figures.won, figures.paid);
     texts.expectedReturn = CentsText(figures.expectedReturn);
     texts.expectedReturnToPlayer = odds::PercentageText(
@@ -85,7 +85,7 @@ std::vector<NetPoint> NetResult(const PlayHistory& play) {
     long double expectedNet = 0.0L;
     long double variance = 0.0L;
     for (const PlayedGame& game : play.games) {
-        net = money::saturatingSubtract(money::saturatingAdd(net, game.win), game.price);
+        net = money::SaturatingSubtract(money::SaturatingAdd(net, game.win), game.price);
         expectedNet += game.worth.mean - game.price;
         variance += game.worth.variance;
         points.push_back({game.gameNumber, net, expectedNet, std::sqrt(variance)});

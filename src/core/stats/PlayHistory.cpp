@@ -27,7 +27,7 @@ QString ticketDamage(const GameRecord& record) {
     SavedTicket ticket;
     static_cast<BetFields&>(ticket) = record;
     ticket.Sets = record.Sets;
-    if (const QString damage = SavedTicketDamage(encodeSavedTicket(ticket)); !damage.isEmpty())
+    if (const QString damage = SavedTicketDamage(EncodeSavedTicket(ticket)); !damage.isEmpty())
         return QStringLiteral("its ticket: ") + damage;
     const kinds::KindPayoff& payoff = *kinds::PayoffOf(static_cast<TicketKind>(record.TicketKind));
     if (payoff.catchRule == kinds::CatchRule::MarkedSets &&
@@ -55,7 +55,7 @@ PlayHistory PlayOf(const HistoryContents& history, const PayoffTables& tables,
             play.damaged.push_back({game, damage});
             continue;
         }
-        play.games.push_back({game, money::times(record.Ways, record.PricePerWay), record.GameWin,
+        play.games.push_back({game, money::Times(record.Ways, record.PricePerWay), record.GameWin,
                               worth.of(record)});
         for (const std::uint8_t ball : record.Drawn) ++play.balls[ball];
     }

@@ -95,7 +95,7 @@ PlayWords DescribePlay(const PlayHistory& play, const PlayFigures& figures, int 
 
 QString NetPointTip(const NetPoint& point) {
     return replay::Caption(point.gameNumber) + QStringLiteral(": net ") +
-           money::currency(point.net) +
+           money::Currency(point.net) +
            QStringLiteral("\nexpected %1, usually %2 to %3")
                .arg(CentsText(point.expectedNet),
                     CentsText(point.expectedNet - 2 * point.deviation),

@@ -11,7 +11,7 @@ bool SpotLimitReached(const TicketState& ticket, bool wayChecked) {
            (wayChecked && ticket.SpotsMarked == ticket.SpotsPerSet);
 }
 
-CellAction cellAction(CellState cell, const TicketState& ticket, bool wayChecked) {
+CellAction CellActionFor(CellState cell, const TicketState& ticket, bool wayChecked) {
     switch (cell) {
         case CellState::Unmarked:
             return SpotLimitReached(ticket, wayChecked) ? CellAction::None : CellAction::Mark;
@@ -142,12 +142,12 @@ SpinnerResult SpinnerStep(GameState& state, BetArrow arrow) {
 
 TotalsChange UpdateTotals(GameState& state) {
     TotalsChange change;
-    const Money perGame = money::times(state.Ways, state.PricePerWay);
+    const Money perGame = money::Times(state.Ways, state.PricePerWay);
     if (state.PricePerGame != perGame) {
         state.PricePerGame = perGame;
         change.pricePerGame = true;
     }
-    const Money total = money::times(state.NumberOfGames, state.PricePerGame);
+    const Money total = money::Times(state.NumberOfGames, state.PricePerGame);
     if (state.TotalPrice != total) {
         state.TotalPrice = total;
         change.totalPrice = true;
@@ -167,16 +167,16 @@ void ResetTicketState(GameState& state) {
 
 void ResetBalance(RunState& run) { run.Balance = 0; }
 
-QString valueText(const GameState& state, ValueField field) {
+QString ValueText(const GameState& state, ValueField field) {
     switch (field) {
         case ValueField::NumberOfGames:
             return QString::number(state.NumberOfGames);
         case ValueField::PricePerWay:
-            return money::currency(state.PricePerWay);
+            return money::Currency(state.PricePerWay);
         case ValueField::PricePerGame:
-            return money::currency(state.PricePerGame);
+            return money::Currency(state.PricePerGame);
         case ValueField::TotalPrice:
-            return money::currency(state.TotalPrice);
+            return money::Currency(state.TotalPrice);
         case ValueField::Spot:
             return QString::number(state.SpotsMarked) + QStringLiteral(" SPOT");
     }

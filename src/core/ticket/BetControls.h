@@ -28,7 +28,7 @@ class BoardCells {
     void lock(int number) { set(number, CellState::Locked); }
     void resetAll() { states_.fill(CellState::Unmarked); }
     // The tag the painted cell carries for its state: 100 + n, 200 + n or 300 + n.
-    int tag(int number) const { return board::cellTag(number, state(number)); }
+    int tag(int number) const { return board::CellTag(number, state(number)); }
 
   private:
     void set(int number, CellState state) { states_[static_cast<std::size_t>(number)] = state; }
@@ -71,14 +71,14 @@ namespace bet {
 
 constexpr std::int32_t kMostGames = 1000;
 constexpr Money kLowestPrice = 500;  // $0.05
-constexpr Money kHighestPrice = money::dollars(100);
+constexpr Money kHighestPrice = money::Dollars(100);
 constexpr int kMostSpots = 20;
 
 // True when no further number may be marked in the set being filled.
 bool SpotLimitReached(const TicketState& ticket, bool wayChecked);
 
 // What a left click on a cell in this state does now.
-CellAction cellAction(CellState cell, const TicketState& ticket, bool wayChecked);
+CellAction CellActionFor(CellState cell, const TicketState& ticket, bool wayChecked);
 
 // Puts a number just marked into Sets[CurrentSet]; true when it completed a way group.
 bool AddNumber(TicketState& ticket, int number);
@@ -98,6 +98,6 @@ void ResetTicketState(GameState& state);
 void ResetBalance(RunState& run);
 
 // The text of a value box: "12", "$1.00", "7 SPOT".
-QString valueText(const GameState& state, ValueField field);
+QString ValueText(const GameState& state, ValueField field);
 
 }  // namespace bet

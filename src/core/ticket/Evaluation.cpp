@@ -13,7 +13,7 @@ bool lastBallCaught(const GameState& state) {
 }
 
 sounds::Request pickSound(sounds::Cue cue, RandomSource& random) {
-    const auto count = static_cast<std::uint32_t>(sounds::variants(cue));
+    const auto count = static_cast<std::uint32_t>(sounds::Variants(cue));
     return {cue, static_cast<int>(random.below(count))};
 }
 
@@ -33,12 +33,12 @@ long double PayoffSum(const GameState& state) {
 
 Money ScaledWin(long double sum, Money pricePerWay, Money aggregateLimit) {
     // A way ticket's sum may pass the range of Money before it is scaled.
-    const Money win = money::fromUnits(sum * static_cast<long double>(pricePerWay) / 10000.0L);
+    const Money win = money::FromUnits(sum * static_cast<long double>(pricePerWay) / 10000.0L);
     return aggregateLimit < win ? aggregateLimit : win;
 }
 
 QString ResultText(Money gameWin) {
-    if (gameWin > 0) return QStringLiteral("YOU WON ") + money::currency(gameWin);
+    if (gameWin > 0) return QStringLiteral("YOU WON ") + money::Currency(gameWin);
     return QStringLiteral("BUST");
 }
 
@@ -52,7 +52,7 @@ std::optional<sounds::Request> ResultSound(Money gameWin, Money pricePerGame, bo
 
 GameResult EvaluateGame(GameState& state, RandomSource& random) {
     state.GameWin = ScaledWin(PayoffSum(state), state.PricePerWay, state.AggregateLimit);
-    state.Balance = money::saturatingAdd(state.Balance, state.GameWin);
+    state.Balance = money::SaturatingAdd(state.Balance, state.GameWin);
     GameResult result;
     result.gameWin = state.GameWin;
     result.sound = ResultSound(state.GameWin, state.PricePerGame, state.SoundsOn, random);

@@ -135,7 +135,7 @@ QString KindName(TicketKind kind) {
         if (!rule.menuItem) return QStringLiteral("Regular");  // the plain ticket has no entry
         return withoutAccelerator(TicketItemCaption(*rule.menuItem));
     }
-    return QStringLiteral("Kind %1").arg(kindByte(kind));
+    return QStringLiteral("Kind %1").arg(KindByte(kind));
 }
 
 int TabCount() { return static_cast<int>(tabs().size()); }

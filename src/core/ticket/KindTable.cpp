@@ -99,18 +99,18 @@ constexpr KindRule kRules[] = {
     {Kind::CatchAll, "CA", Choice::CatchAll, Item::CatchAll, "", "&Catch All", {2, 7}, false,
      nullptr, FixedSets::None, "Catch All", "", ""},
     {Kind::Forty, "T", Choice::Top, Item::Forty, "Forty", "&Top", kEmptyBoard, false,
-     board::isTopHalf, FixedSets::BoardOrder, "Top", "On The Top", ""},
+     board::IsTopHalf, FixedSets::BoardOrder, "Top", "On The Top", ""},
     {Kind::Forty, "B", Choice::Bottom, Item::Forty, "Forty", "&Bottom", kEmptyBoard, false,
-     board::isBottomHalf, FixedSets::BoardOrder, "Bottom", "On The Bottom", ""},
+     board::IsBottomHalf, FixedSets::BoardOrder, "Bottom", "On The Bottom", ""},
     {Kind::Forty, "L", Choice::Left, Item::Forty, "Forty", "&Left", kEmptyBoard, false,
-     board::isLeftHalf, FixedSets::BoardOrder, "Left", "On The Left", ""},
+     board::IsLeftHalf, FixedSets::BoardOrder, "Left", "On The Left", ""},
     {Kind::Forty, "R", Choice::Right, Item::Forty, "Forty", "&Right", kEmptyBoard, false,
-     board::isRightHalf, FixedSets::BoardOrder, "Right", "On The Right", ""},
+     board::IsRightHalf, FixedSets::BoardOrder, "Right", "On The Right", ""},
     {Kind::FortyForty, "TB", Choice::TopAndBottom, Item::FortyForty, "Forty Forty",
-     "&Top And Bottom", kEmptyBoard, false, board::isTopHalf, FixedSets::None, "Top And Bottom",
+     "&Top And Bottom", kEmptyBoard, false, board::IsTopHalf, FixedSets::None, "Top And Bottom",
      "On The Top", "On The Bottom"},
     {Kind::FortyForty, "LR", Choice::LeftAndRight, Item::FortyForty, "Forty Forty",
-     "&Left And Right", kEmptyBoard, false, board::isLeftHalf, FixedSets::None, "Left And Right",
+     "&Left And Right", kEmptyBoard, false, board::IsLeftHalf, FixedSets::None, "Left And Right",
      "On The Left", "On The Right"},
     {Kind::LastBallDrawn, "LB", Choice::LastBallDrawn, Item::LastBallDrawn, "", "&Last Ball Drawn",
      {1, 6}, false, nullptr, FixedSets::None, "Last Ball", "", ""},
@@ -120,10 +120,10 @@ constexpr KindRule kRules[] = {
     {Kind::SuperSpecial, "SS", Choice::SuperSpecial, Item::SuperSpecial, "", "&Super Special",
      {3, 10}, false, nullptr, FixedSets::None, "Super Special", "", ""},
     {Kind::ThirtyTwoSpot, "E", Choice::TheEdge, Item::ThirtyTwoSpot, "&Thirty-Two Spot",
-     "The &Edge", kEmptyBoard, false, board::isEdge, FixedSets::AroundEdge, "Edge",
+     "The &Edge", kEmptyBoard, false, board::IsEdge, FixedSets::AroundEdge, "Edge",
      "Along The Edge", ""},
     {Kind::ThirtyTwoSpot, "I", Choice::TheInside, Item::ThirtyTwoSpot, "&Thirty-Two Spot",
-     "The &Inside", kEmptyBoard, false, board::isInside, FixedSets::BoardOrder, "Inside",
+     "The &Inside", kEmptyBoard, false, board::IsInside, FixedSets::BoardOrder, "Inside",
      "On The Inside", ""},
     {Kind::Way, "", std::nullopt, Item::Way, "", "&Way", {1, 7}, false, nullptr, FixedSets::None,
      "Way", "", ""},
@@ -156,7 +156,7 @@ const KindPayoff* PayoffOf(TicketKind kind) {
 
 std::uint8_t HighestKind() {
     std::uint8_t highest = 0;
-    for (const KindPayoff& payoff : kPayoffs) highest = std::max(highest, kindByte(payoff.kind));
+    for (const KindPayoff& payoff : kPayoffs) highest = std::max(highest, KindByte(payoff.kind));
     return highest;
 }
 

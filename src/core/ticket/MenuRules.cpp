@@ -2,7 +2,7 @@
 
 #include "core/ticket/KindTable.h"
 
-QString menuCaption(MenuItem item) {
+QString MenuCaption(MenuItem item) {
     switch (item) {
         case MenuItem::Play:
             return QStringLiteral(" &Play Ticket");

@@ -29,7 +29,7 @@ enum class MenuItem : int {
 constexpr int kMenuItemCount = static_cast<int>(MenuItem::PrintTicket) + 1;
 
 // The menu caption of an item, exactly as the menu shows it (" &Play Ticket").
-QString menuCaption(MenuItem item);
+QString MenuCaption(MenuItem item);
 
 // One bit per MenuItem.
 class MenuFlags {

@@ -34,12 +34,12 @@ struct SavedTicket : BetFields {
 
 // The bytes a name is stored as: its first 30 characters, "?" for a
 // character Windows-1252 has no byte for.
-QByteArray storedName(const QString& name);
+QByteArray StoredName(const QString& name);
 
-std::vector<std::uint8_t> encodeSavedTicket(const SavedTicket& ticket);
+std::vector<std::uint8_t> EncodeSavedTicket(const SavedTicket& ticket);
 // `bytes` must hold kTicketRecordSize bytes. Damaged string lengths are cut to
 // their field, so decoding never reads past it; SavedTicketDamage tells.
-SavedTicket decodeSavedTicket(const std::vector<std::uint8_t>& bytes);
+SavedTicket DecodeSavedTicket(const std::vector<std::uint8_t>& bytes);
 
 // Why this record cannot be put on the board ("number 93 in set 2 is above
 // 80"), or empty when it can: every byte within its range, and the numbers,
@@ -47,11 +47,11 @@ SavedTicket decodeSavedTicket(const std::vector<std::uint8_t>& bytes);
 QString SavedTicketDamage(const std::vector<std::uint8_t>& bytes);
 
 // The ticket on the table under a name (cut to 30 characters).
-SavedTicket savedTicketFromState(const GameState& state, const QString& name);
+SavedTicket SavedTicketFromState(const GameState& state, const QString& name);
 
 // Copies the ticket into the game state: the sets' numbers (their hits stay),
 // the bet, the kind and the counts. Only for a record without damage.
-void restoreTicketToState(const SavedTicket& ticket, GameState& state);
+void RestoreTicketToState(const SavedTicket& ticket, GameState& state);
 
 // Sets the ticket plays: the groups of a way ticket, else the sets the draw scans.
-int playedSetCount(const SavedTicket& ticket);
+int PlayedSetCount(const SavedTicket& ticket);

@@ -152,7 +152,7 @@ QString SavedTicketDamage(const std::vector<std::uint8_t>& bytes) {
         return QStringLiteral("its name is %1 characters long, above 30").arg(bytes[kTicketName]);
     if (bytes[kKindCode] > 2)
         return QStringLiteral("its kind code is %1 characters long, above 2").arg(bytes[kKindCode]);
-    const SavedTicket t = decodeSavedTicket(bytes);
+    const SavedTicket t = DecodeSavedTicket(bytes);
     if (!kinds::PayoffOf(static_cast<TicketKind>(t.TicketKind)))
         return QStringLiteral("its kind %1 is above %2")
             .arg(t.TicketKind)

@@ -66,18 +66,18 @@ QStringList TicketFile::names() const {
 std::vector<SavedTicket> TicketFile::tickets() const {
     std::vector<SavedTicket> tickets;
     if (!exists()) return tickets;
-    for (const Record& record : readRecords(false)) tickets.push_back(decodeSavedTicket(record));
+    for (const Record& record : readRecords(false)) tickets.push_back(DecodeSavedTicket(record));
     return tickets;
 }
 
 TicketFile::Saved TicketFile::save(const SavedTicket& ticket) {
-    const Record record = encodeSavedTicket(ticket);
+    const Record record = EncodeSavedTicket(ticket);
     if (!exists()) {
         writeRecords({record});
         return Saved::Created;
     }
     std::vector<Record> records = readRecords(true);
-    const QByteArray name = storedName(ticket.TicketName);
+    const QByteArray name = StoredName(ticket.TicketName);
     for (Record& stored : records) {
         if (nameBytes(stored) == name) {
             stored = record;
@@ -93,7 +93,7 @@ TicketFile::Saved TicketFile::save(const SavedTicket& ticket) {
 std::optional<SavedTicket> TicketFile::restore(const QString& name) const {
     if (!exists()) return std::nullopt;
     for (const Record& record : readRecords(false)) {
-        SavedTicket ticket = decodeSavedTicket(record);
+        SavedTicket ticket = DecodeSavedTicket(record);
         if (ticket.TicketName != name) continue;
         const QString damage = SavedTicketDamage(record);
         if (!damage.isEmpty())
@@ -109,7 +109,7 @@ TicketFile::Deleted TicketFile::remove(const QString& name) {
     std::vector<Record> records = readRecords(true);
     std::optional<std::size_t> found;
     for (std::size_t i = 0; i < records.size(); ++i)
-        if (decodeSavedTicket(records[i]).TicketName == name) found = i;
+        if (DecodeSavedTicket(records[i]).TicketName == name) found = i;
     if (!found) return Deleted::NotFound;
     if (records.size() < 2) {
         if (!QFile::remove(path_)) fail(QStringLiteral("File access denied"));

@@ -39,9 +39,9 @@ void addCheckMarks(Printout& out, const TicketState& ticket) {
         for (int s = 1; s <= drawn; ++s) {
             const int n = ticket.Sets[static_cast<std::size_t>(s)].number(p);
             if (n < 1 || n > board::kNumbers) continue;
-            const int x = kCellSize * (board::column(n) + 1) - 9;
+            const int x = kCellSize * (board::Column(n) + 1) - 9;
             const int y =
-                n <= 40 ? 66 + kCellSize * board::row(n) : 180 + kCellSize * (board::row(n) - 4);
+                n <= 40 ? 66 + kCellSize * board::Row(n) : 180 + kCellSize * (board::Row(n) - 4);
             out.texts.push_back(
                 Text{QString(QChar(kCheckGlyph)), kSymbolFont, 31, Anchor::Centre, x, y, {}});
             if (setCount > 1)
@@ -52,7 +52,7 @@ void addCheckMarks(Printout& out, const TicketState& ticket) {
 
 }  // namespace
 
-int waySummaryHeight(qsizetype length) {
+int WaySummaryHeight(qsizetype length) {
     int height = 15;
     for (const int limit : {75, 85, 95, 105})
         if (length > limit) --height;
@@ -76,7 +76,7 @@ Printout LayOut(const GameState& state, const way::WayCountArray& wayCountsEdit)
         const QString summary = way::WaySummary(wayCountsEdit, state.SpotsPerSet);
         out.texts.push_back(Text{summary,
                                  kTimes,
-                                 waySummaryHeight(summary.size()),
+                                 WaySummaryHeight(summary.size()),
                                  Anchor::WrapCentre,
                                  0,
                                  0,
@@ -88,7 +88,7 @@ Printout LayOut(const GameState& state, const way::WayCountArray& wayCountsEdit)
     // The name stands between the logo and x 131; it shrinks rather than run under the logo.
     out.texts.push_back(Text{
         QStringLiteral("VELLORO"), kTimes, 29, Anchor::Right, 131, 6, {}, 131 - kLogoRight - 2});
-    out.texts.push_back(centred(money::currency(state.AggregateLimit, 0), 20, 208, 12));
+    out.texts.push_back(centred(money::Currency(state.AggregateLimit, 0), 20, 208, 12));
     out.texts.push_back(
         centred(QStringLiteral("Limit To Aggregate Players Each Game"), 9, 208, 34));
     const std::pair<const char*, int> captions[] = {
@@ -97,18 +97,18 @@ Printout LayOut(const GameState& state, const way::WayCountArray& wayCountsEdit)
         {"GAME NUMBER", 267}};
     for (const auto& [caption, y] : captions)
         out.texts.push_back(centred(QLatin1String(caption), 10, kBoxCentre, y));
-    out.texts.push_back(centred(money::currency(state.TotalPrice), 15, kBoxCentre, 16));
+    out.texts.push_back(centred(money::Currency(state.TotalPrice), 15, kBoxCentre, 16));
     out.texts.push_back(centred(QString::number(state.NumberOfGames), 15, kBoxCentre, 45));
-    out.texts.push_back(centred(money::currency(state.PricePerWay), 15, kBoxCentre, 74));
-    out.texts.push_back(centred(money::currency(state.PricePerGame), 15, kBoxCentre, 103));
+    out.texts.push_back(centred(money::Currency(state.PricePerWay), 15, kBoxCentre, 74));
+    out.texts.push_back(centred(money::Currency(state.PricePerGame), 15, kBoxCentre, 103));
     if (!HidesSpotBox(state.Kind))
         out.texts.push_back(centred(QString::number(state.SpotsMarked) + QStringLiteral(" SPOT"),
                                     15, kBoxCentre, 144));
     out.texts.push_back(centred(GameNumberText(state.GameNumber), 15, kBoxCentre, 277));
     for (int n = 1; n <= board::kNumbers; ++n) {
-        const int x = 19 + kCellSize * board::column(n);
+        const int x = 19 + kCellSize * board::Column(n);
         const int y =
-            n <= 40 ? 70 + kCellSize * board::row(n) : 184 + kCellSize * (board::row(n) - 4);
+            n <= 40 ? 70 + kCellSize * board::Row(n) : 184 + kCellSize * (board::Row(n) - 4);
         out.texts.push_back(centred(QString::number(n), 19, x, y));
     }
     addCheckMarks(out, state);

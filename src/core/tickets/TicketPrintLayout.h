@@ -63,7 +63,7 @@ struct Printout {
 Printout LayOut(const GameState& state, const way::WayCountArray& wayCountsEdit);
 
 // The way summary's height: 15, one less above each of 75, 85, 95 and 105 characters.
-int waySummaryHeight(qsizetype length);
+int WaySummaryHeight(qsizetype length);
 
 // Hundredths of an inch to printer pixels, the ticket centred on the page.
 struct DeviceMap {

@@ -22,7 +22,7 @@ char byteFor(uint c) {
 
 namespace windows1252 {
 
-QByteArray encode(const QString& text, int maxBytes) {
+QByteArray Encode(const QString& text, int maxBytes) {
     QByteArray out;
     // One byte per character, so a character outside the basic plane is one "?".
     for (const uint c : text.toUcs4()) {
@@ -32,7 +32,7 @@ QByteArray encode(const QString& text, int maxBytes) {
     return out;
 }
 
-QString decode(const QByteArray& bytes) {
+QString Decode(const QByteArray& bytes) {
     QString out;
     out.reserve(bytes.size());
     for (const char b : bytes) {

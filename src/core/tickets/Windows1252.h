@@ -8,7 +8,7 @@
 namespace windows1252 {
 
 // At most maxBytes bytes; a character the code page has no byte for becomes "?".
-QByteArray encode(const QString& text, int maxBytes);
-QString decode(const QByteArray& bytes);
+QByteArray Encode(const QString& text, int maxBytes);
+QString Decode(const QByteArray& bytes);
 
 }  // namespace windows1252

@@ -16,7 +16,7 @@
 namespace {
 
 constexpr Money kBet = 23500;  // $2.35: the scaling rounds on both sides
-constexpr Money kLimit = money::dollars(900);
+constexpr Money kLimit = money::Dollars(900);
 
 // The ticket of a row at `spots` spots, as PLAY leaves it.
 GameState ticketOf(const kinds::KindRule& rule, int spots, const PayoffTables& tables) {
@@ -88,7 +88,7 @@ void expectOddsAgreeWithPlay(const PayoffTables& tables, const char* what) {
                 const int caught = lastBallRow ? spots : row;
                 // A full catch without the extra row ends on a ball off the ticket.
                 const Money win = played(ticket, drawWith(ticket, rule, caught, lastBallRow));
-                EXPECT_EQ(money::currency(win), shown.winText)
+                EXPECT_EQ(money::Currency(win), shown.winText)
                     << what << ": " << kinds::Words(rule).toStdString() << " " << spots
                     << " spots, row " << shown.catchLabel.toStdString();
                 ++rowsChecked;

@@ -15,7 +15,7 @@ QString WriteOneRecordFile(const QTemporaryDir& dir, const PayoffSchedule& sched
     const QString path = dir.filePath(QStringLiteral("cpos.vlr"));
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    const std::vector<std::uint8_t> bytes = encodeSchedule(schedule);
+    const std::vector<std::uint8_t> bytes = EncodeSchedule(schedule);
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
     return path;
 }
@@ -25,7 +25,7 @@ struct CountingLoader {
     OddsBrowser::ScheduleLoader loader() {
         return [this](ScheduleInForce& state, int number) {
             ++calls;
-            state.AggregateLimit = money::dollars(1000 + number);
+            state.AggregateLimit = money::Dollars(1000 + number);
         };
     }
 };
@@ -35,10 +35,10 @@ struct CountingLoader {
 TEST(OddsBrowser, OpensOnTheTicketsTabAndBet) {
     GameState state;
     state.Kind = TicketKind::Way;
-    state.PricePerWay = money::dollars(3);
+    state.PricePerWay = money::Dollars(3);
     OddsBrowser way(state, {});
     EXPECT_EQ(way.tab(), 0);
-    EXPECT_EQ(way.bet(), money::dollars(3));
+    EXPECT_EQ(way.bet(), money::Dollars(3));
     EXPECT_EQ(way.mode(), odds::OddsMode::OneIn);
 
     state.Kind = TicketKind::LastBallDrawn;
@@ -110,7 +110,7 @@ TEST(OddsBrowser, HeldBetArrowGrowsItsStep) {
         browser.stepArrow(OddsArrow::BetUp);
         browser.growBetStep();
     }
-    EXPECT_EQ(browser.bet(), money::dollars(100));
+    EXPECT_EQ(browser.bet(), money::Dollars(100));
     EXPECT_FALSE(browser.stepArrow(OddsArrow::BetUp));
 }
 
@@ -156,14 +156,14 @@ TEST(OddsBrowser, CasinoArrowsStopAtTheEnds) {
 
     EXPECT_TRUE(browser.stepArrow(OddsArrow::CasinoDown));
     EXPECT_EQ(state.ScheduleNumber, 98);
-    EXPECT_EQ(state.AggregateLimit, money::dollars(1098));
+    EXPECT_EQ(state.AggregateLimit, money::Dollars(1098));
 }
 
 TEST(OddsBrowser, ScheduleBeyondTheFileKeepsNumberAndTables) {
     QTemporaryDir dir;
     PayoffSchedule record0;
-    record0.AggregateLimit = money::dollars(25000);
-    record0.Tables.RegularPayoffs[0][1] = money::dollars(3);
+    record0.AggregateLimit = money::Dollars(25000);
+    record0.Tables.RegularPayoffs[0][1] = money::Dollars(3);
     const QString path = WriteOneRecordFile(dir, record0);
 
     GameState state;
@@ -180,15 +180,15 @@ TEST(OddsBrowser, ScheduleBeyondTheFileKeepsNumberAndTables) {
         EXPECT_EQ(error.reason(), "Read beyond end of file");
     }
     EXPECT_EQ(state.ScheduleNumber, 0);
-    EXPECT_EQ(state.AggregateLimit, money::dollars(25000));
+    EXPECT_EQ(state.AggregateLimit, money::Dollars(25000));
     EXPECT_EQ(state.Payoffs, record0.Tables);
     EXPECT_EQ(browser.view().rows[1].winText, before.rows[1].winText);
 }
 
 TEST(OddsBrowser, ModeSwitchesLeaveWinsAndBetChangesLeaveOdds) {
     GameState state;
-    state.Payoffs.RegularPayoffs[1][2] = money::dollars(12);
-    state.AggregateLimit = money::dollars(50000);
+    state.Payoffs.RegularPayoffs[1][2] = money::Dollars(12);
+    state.AggregateLimit = money::Dollars(50000);
     state.SpotsMarked = 2;
     OddsBrowser browser(state, {});
     browser.selectTab(0);

@@ -9,7 +9,7 @@ using namespace odds;
 namespace {
 
 OddsView Fill(TicketKind tab, int spots, const PayoffTables& tables, Money bet = money::kOneDollar,
-              OddsMode mode = OddsMode::OneIn, Money limit = money::dollars(50000)) {
+              OddsMode mode = OddsMode::OneIn, Money limit = money::Dollars(50000)) {
     OddsView view;
     FillOddsTable({tab, spots, bet, mode, &tables, limit}, kFillAll, view);
     return view;
@@ -19,7 +19,7 @@ OddsView Fill(TicketKind tab, int spots, const PayoffTables& tables, Money bet =
 
 TEST(OddsTable, OneSpotRowsInBothModes) {
     PayoffTables tables;
-    tables.RegularPayoffs[0][1] = money::dollars(3);
+    tables.RegularPayoffs[0][1] = money::Dollars(3);
     const OddsView oneIn = Fill(TicketKind::Regular, 1, tables);
     EXPECT_EQ(oneIn.rows[0].catchLabel, "0");
     EXPECT_EQ(oneIn.rows[0].oddsText, "1 in 1.3333");
@@ -41,7 +41,7 @@ TEST(OddsTable, OneSpotRowsInBothModes) {
 
 TEST(OddsTable, TwentySpotsCatchingAllTwenty) {
     PayoffTables tables;
-    tables.RegularPayoffs[19][20] = money::dollars(100000);
+    tables.RegularPayoffs[19][20] = money::Dollars(100000);
     const OddsView oneIn = Fill(TicketKind::Regular, 20, tables);
     EXPECT_EQ(oneIn.rows[20].oddsText, "1 in 3,535,316,142,212,170,000.0000");
     const OddsView percent =
@@ -72,7 +72,7 @@ TEST(OddsTable, FortyKindsPayFixedRowsEvenWithZeroEntries) {
     EXPECT_EQ(forty.rows[20].catchLabel, "20");
 
     // The table holds a payoff on row 9, which is not a paying row of Forty Forty.
-    tables.FortyFortyPayoffs[9] = money::dollars(5);
+    tables.FortyFortyPayoffs[9] = money::Dollars(5);
     const OddsView fortyForty = Fill(TicketKind::FortyForty, 3, tables);
     expected = 0.0L;
     for (int c = 0; c <= 20; ++c) {
@@ -94,9 +94,9 @@ TEST(OddsTable, WinArithmeticAndExpectedReturn) {
 
 TEST(OddsTable, CappedWinsAndAllOrNothingUncappedReturn) {
     PayoffTables tables;
-    tables.RegularPayoffs[3][4] = money::dollars(1000);
-    tables.AllOrNothingPayoffs[0] = {money::dollars(1000), money::dollars(1000)};
-    const Money limit = money::dollars(100);
+    tables.RegularPayoffs[3][4] = money::Dollars(1000);
+    tables.AllOrNothingPayoffs[0] = {money::Dollars(1000), money::Dollars(1000)};
+    const Money limit = money::Dollars(100);
 
     const OddsView regular =
         Fill(TicketKind::Regular, 4, tables, money::kOneDollar, OddsMode::OneIn, limit);
@@ -116,8 +116,8 @@ TEST(OddsTable, CappedWinsAndAllOrNothingUncappedReturn) {
 
 TEST(OddsTable, SingleRowKindsTakeTheirRowAlone) {
     PayoffTables tables;
-    tables.BetAgainstPayoffs[8] = money::dollars(9);
-    tables.CatchAllPayoffs[2] = money::dollars(12);
+    tables.BetAgainstPayoffs[8] = money::Dollars(9);
+    tables.CatchAllPayoffs[2] = money::Dollars(12);
     const OddsView against = Fill(TicketKind::BetAgainst, 8, tables);
     EXPECT_EQ(against.chance, CatchProbability(8, 0));
     EXPECT_EQ(against.rows[0].winText, "$9.00");
@@ -129,7 +129,7 @@ TEST(OddsTable, SingleRowKindsTakeTheirRowAlone) {
 
 TEST(OddsTable, LastBallDrawnHasTheExtraRow) {
     PayoffTables tables;
-    tables.LastBallPayoffs[0][2] = money::dollars(20);
+    tables.LastBallPayoffs[0][2] = money::Dollars(20);
     const OddsView view = Fill(TicketKind::LastBallDrawn, 1, tables);
     EXPECT_EQ(view.rows[0].catchLabel, "0");
     EXPECT_EQ(view.rows[1].catchLabel, "1");
@@ -157,15 +157,15 @@ TEST(OddsTable, NoPayingRowReadsNever) {
 
 TEST(OddsTable, FlagsLeaveTheOtherColumnsAlone) {
     PayoffTables tables;
-    tables.RegularPayoffs[4][3] = money::dollars(2);
-    tables.RegularPayoffs[4][5] = money::dollars(800);
+    tables.RegularPayoffs[4][3] = money::Dollars(2);
+    tables.RegularPayoffs[4][5] = money::Dollars(800);
     OddsInputs inputs{TicketKind::Regular, 5,       money::kOneDollar,
-                      OddsMode::OneIn,     &tables, money::dollars(50000)};
+                      OddsMode::OneIn,     &tables, money::Dollars(50000)};
     OddsView view;
     FillOddsTable(inputs, kFillAll, view);
     const OddsView before = view;
 
-    inputs.bet = money::dollars(2);
+    inputs.bet = money::Dollars(2);
     FillOddsTable(inputs, kFillWins, view);
     EXPECT_EQ(view.rows[5].winText, "$1,600.00");
     EXPECT_NE(view.expectedReturn, before.expectedReturn);

@@ -93,12 +93,12 @@ TEST(WayOdds, EveryClassOfDrawsPaysWhatTheLiteralLoopPays) {
     // Prices of a few cents leave halves to round; the small limits bind on
     // the best draws, the large ones never.
     const Case cases[] = {
-        {Ticket(3, 2, {1, 2, 3}, 500), money::dollars(50000)},
-        {Ticket(3, 2, {1, 3}, 3500), money::dollars(2)},
-        {Ticket(4, 3, {1, 2, 3}), money::dollars(25)},
-        {Ticket(2, 7, {1, 2}, 500), money::dollars(50000)},
-        {Ticket(3, 5, {2, 3}, 2500), money::dollars(40)},
-        {Ticket(6, 1, {1, 2, 4, 6}), money::dollars(60)},
+        {Ticket(3, 2, {1, 2, 3}, 500), money::Dollars(50000)},
+        {Ticket(3, 2, {1, 3}, 3500), money::Dollars(2)},
+        {Ticket(4, 3, {1, 2, 3}), money::Dollars(25)},
+        {Ticket(2, 7, {1, 2}, 500), money::Dollars(50000)},
+        {Ticket(3, 5, {2, 3}, 2500), money::Dollars(40)},
+        {Ticket(6, 1, {1, 2, 4, 6}), money::Dollars(60)},
     };
     for (const Case& c : cases) {
         const WayWorth fast = WorthOfWayTicket(c.bet, tables, c.limit);
@@ -118,10 +118,10 @@ TEST(WayOdds, EveryClassOfDrawsPaysWhatTheLiteralLoopPays) {
 TEST(WayOdds, TheAggregateCapLowersTheReturnWhereItBinds) {
     const PayoffTables tables = Uneven();
     const WayTicketBet bet = Ticket(4, 3, {1, 2, 3});
-    const WayWorth open = WorthOfWayTicket(bet, tables, money::dollars(50000));
-    const WayWorth capped = WorthOfWayTicket(bet, tables, money::dollars(25));
-    EXPECT_GT(open.topWin, money::dollars(25));
-    EXPECT_EQ(capped.topWin, money::dollars(25));
+    const WayWorth open = WorthOfWayTicket(bet, tables, money::Dollars(50000));
+    const WayWorth capped = WorthOfWayTicket(bet, tables, money::Dollars(25));
+    EXPECT_GT(open.topWin, money::Dollars(25));
+    EXPECT_EQ(capped.topWin, money::Dollars(25));
     EXPECT_TRUE(capped.winTotal < open.winTotal);
     EXPECT_EQ(capped.winningDraws, open.winningDraws);
     EXPECT_NE(DescribeWayWorth(capped).expectedReturn, DescribeWayWorth(open).expectedReturn);
@@ -130,7 +130,7 @@ TEST(WayOdds, TheAggregateCapLowersTheReturnWhereItBinds) {
 TEST(WayOdds, OneGroupAgreesWithTheOddsWindowAtEverySpotCount) {
     for (const int number : {0, 41, 99}) {
         const PayoffSchedule schedule = schedule_design::Design(number);
-        for (const Money bet : {money::kOneDollar, Money{3500}, money::dollars(100)}) {
+        for (const Money bet : {money::kOneDollar, Money{3500}, money::Dollars(100)}) {
             for (int spots = 1; spots <= way::kLargestGroup; ++spots) {
                 OddsView view;
                 FillOddsTable({TicketKind::Regular, spots, bet, OddsMode::OneIn, &schedule.Tables,
@@ -188,7 +188,7 @@ TEST(WayOdds, ExpectedReturnRoundsTheExactMeanHalvesToEven) {
     for (const auto& [entry, shown] : cases) {
         tables.RegularPayoffs[0][1] = entry;
         const WayWorthText text =
-            DescribeWayWorth(WorthOfWayTicket(Ticket(1, 1, {1}), tables, money::dollars(50000)));
+            DescribeWayWorth(WorthOfWayTicket(Ticket(1, 1, {1}), tables, money::Dollars(50000)));
         EXPECT_EQ(text.expectedReturn, shown) << entry;
     }
     const WayWorthText text = DescribeWayWorth(WorthOfWayTicket(Ticket(1, 1, {1}), {}, 1));
@@ -197,9 +197,9 @@ TEST(WayOdds, ExpectedReturnRoundsTheExactMeanHalvesToEven) {
 }
 
 TEST(WayOdds, RefusesWhatTheWayWindowWouldNotTake) {
-    const Money limit = money::dollars(100);
+    const Money limit = money::Dollars(100);
     EXPECT_TRUE(WayTicketRefusal(Ticket(4, 3, {1, 2, 3}), limit).isEmpty());
-    EXPECT_TRUE(WayTicketRefusal(Ticket(80, 1, {1, 2, 3, 4}, 1), money::dollars(1000)).isEmpty());
+    EXPECT_TRUE(WayTicketRefusal(Ticket(80, 1, {1, 2, 3, 4}, 1), money::Dollars(1000)).isEmpty());
     const std::pair<WayTicketBet, const char*> refused[] = {
         {Ticket(2, 0, {1}), "a group holds 1 to 7 numbers, not 0"},
         {Ticket(2, 8, {1}), "a group holds 1 to 7 numbers, not 8"},
@@ -210,11 +210,11 @@ TEST(WayOdds, RefusesWhatTheWayWindowWouldNotTake) {
         {Ticket(80, 1, {5}), "row 5 is not offered for 80 groups of 1: it has too many ways"},
         {Ticket(2, 3, {3}), "row 3 is not offered for 2 groups of 3: there are only 2 groups"},
         {Ticket(2, 3, {}), "no row is bet"},
-        {Ticket(3, 2, {1, 2}, money::dollars(20)),
+        {Ticket(3, 2, {1, 2}, money::Dollars(20)),
          "the price per game $120.00 is above the aggregate limit of $100"},
     };
     for (const auto& [bet, reason] : refused) EXPECT_EQ(WayTicketRefusal(bet, limit), reason);
     // At the limit exactly is allowed, as in the way window.
     EXPECT_TRUE(
-        WayTicketRefusal(Ticket(3, 2, {1, 2}, money::dollars(20)), money::dollars(120)).isEmpty());
+        WayTicketRefusal(Ticket(3, 2, {1, 2}, money::Dollars(20)), money::Dollars(120)).isEmpty());
 }

@@ -130,7 +130,7 @@ TEST_F(DamagedFiles, ScheduleEntriesAtTheEndsOfTheRangeNeverWrap) {
                             static_cast<std::uint8_t>(hits);
                     state.Sets[1].Numbers[0] = 80;
                     state.Drawn.back() = 80;
-                    state.PricePerWay = money::dollars(100);
+                    state.PricePerWay = money::Dollars(100);
                     state.Balance = value > 0 ? 1 : -1;
                     EvaluateGame(state, random);
                     SCOPED_TRACE(testing::Message() << kind << ' ' << spots << ' ' << hits);
@@ -152,7 +152,7 @@ TEST_F(DamagedFiles, ScheduleEntriesAtTheEndsOfTheRangeNeverWrap) {
                 odds::OddsView view;
                 const TicketKind kind = kinds::TabKind(tab);
                 odds::FillOddsTable(
-                    {kind, odds::SpotsForTab(kind, spots), money::dollars(100),
+                    {kind, odds::SpotsForTab(kind, spots), money::Dollars(100),
                      odds::OddsMode::Percent, &loaded.Payoffs, loaded.AggregateLimit},
                     odds::kFillAll, view);
                 for (const QString& text :

@@ -145,7 +145,7 @@ TEST_F(HistoryFileTest, EveryFieldOfAGameReachesItsOffset) {
     EXPECT_TRUE(record(0) == header);
     EXPECT_EQ(ReadHistory(path())[7].PayoffSpots, 3);
     EXPECT_EQ(state.PayoffSpots, 0);  // the writer leaves the state alone
-    EXPECT_EQ(ReadHistory(path())[7], slotFromState(state));
+    EXPECT_EQ(ReadHistory(path())[7], SlotFromState(state));
 }
 
 TEST_F(HistoryFileTest, PlainQuickPickBustRecordsOneWayAndNoWayCounts) {
@@ -289,9 +289,9 @@ TEST(GameRecordBytes, RoundTripAndAnOverlongKindCode) {
     game.TicketKind = 6;
     game.WayCounts[7] = 35;
     game.KindCode = "LR";
-    EXPECT_EQ(decodeGameRecord(encodeGameRecord(game)), game);
+    EXPECT_EQ(DecodeGameRecord(EncodeGameRecord(game)), game);
 
-    auto bytes = encodeGameRecord(game);
+    auto bytes = EncodeGameRecord(game);
     bytes[1796] = 200;  // a damaged length reads no further than the field
-    EXPECT_EQ(decodeGameRecord(bytes).KindCode, "LR");
+    EXPECT_EQ(DecodeGameRecord(bytes).KindCode, "LR");
 }

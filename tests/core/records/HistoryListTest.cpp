@@ -89,7 +89,7 @@ TEST(HistoryList, WinningsSortByTheAmountShownAtEveryWidth) {
 // locale shows it in: shown as "($2.00)" it once sorted as $2.00.
 TEST(HistoryList, ALossSortsBelowEveryWin) {
     const std::vector<HistoryEntry> fileOrder{
-        {0, money::dollars(1)}, {1, -money::dollars(2)}, {2, 0}, {3, -money::dollars(5)}};
+        {0, money::Dollars(1)}, {1, -money::Dollars(2)}, {2, 0}, {3, -money::Dollars(5)}};
     EXPECT_EQ(games(Resorted(fileOrder, HistoryOrder::WinningsAscending)),
               (QList<int>{3, 1, 2, 0}));
     EXPECT_EQ(games(Resorted(fileOrder, HistoryOrder::WinningsDescending)),

@@ -47,7 +47,7 @@ class ScheduleFileTest : public ::testing::Test {
     QString path() const { return dir_.filePath("cpos.vlr"); }
     void writeSchedules(const std::vector<PayoffSchedule>& schedules, QByteArray tail = {}) {
         QByteArray content;
-        for (const auto& s : schedules) content += file_bytes::fromRecord(encodeSchedule(s));
+        for (const auto& s : schedules) content += file_bytes::fromRecord(EncodeSchedule(s));
         file_bytes::writeAll(path(), content + tail);
     }
     QTemporaryDir dir_;
@@ -58,14 +58,14 @@ class ScheduleFileTest : public ::testing::Test {
 TEST(ScheduleRecord, FieldsLieAtTheirOffsets) {
     PayoffSchedule schedule;
     schedule.ScheduleNumber = -2;
-    schedule.AggregateLimit = money::dollars(50'000);
+    schedule.AggregateLimit = money::Dollars(50'000);
     schedule.Tables.RegularPayoffs[4][3] = 0x0102030405060708;  // 5 spots, 3 caught
     schedule.Tables.LastBallPayoffs[2][4] = 123'456;            // 3 spots, full with last ball
     schedule.Tables.AllCatchesPayoffs[0][0] = 11;
     schedule.Tables.BetAgainstPayoffs[8] = 12;
     schedule.Tables.FortyFortyPayoffs[12] = 13;
     schedule.Tables.ThirtyTwoSpotPayoffs[20] = -14;
-    const QByteArray record = file_bytes::fromRecord(encodeSchedule(schedule));
+    const QByteArray record = file_bytes::fromRecord(EncodeSchedule(schedule));
     ASSERT_EQ(record.size(), 5616);
     EXPECT_EQ(intAt(record, 0, 4), -2);
     EXPECT_EQ(intAt(record, 32, 8), 500'000'000);
@@ -84,21 +84,21 @@ TEST(ScheduleRecord, FieldsLieAtTheirOffsets) {
 
 TEST(ScheduleRecord, RoundTripKeepsEveryEntryAndTheReservedBytes) {
     const PayoffSchedule schedule = numberedSchedule(7, 1000);
-    EXPECT_EQ(decodeSchedule(encodeSchedule(schedule)), schedule);
+    EXPECT_EQ(DecodeSchedule(EncodeSchedule(schedule)), schedule);
     // The last entry of the file's last table is the last numbered one.
-    EXPECT_EQ(intAt(file_bytes::fromRecord(encodeSchedule(schedule)), 5608, 8), 1000 + 697 - 1);
+    EXPECT_EQ(intAt(file_bytes::fromRecord(EncodeSchedule(schedule)), 5608, 8), 1000 + 697 - 1);
 }
 
 TEST_F(ScheduleFileTest, MissingOrShortFileIsAnInputOutputError) {
     try {
-        readSchedule(path(), 0);
+        ReadSchedule(path(), 0);
         FAIL() << "no error for a missing file";
     } catch (const IoError& error) {
         EXPECT_EQ(error.message(), "cpos.vlr: File not found");
     }
     file_bytes::writeAll(path(), QByteArray(5615, '\1'));
     try {
-        readSchedule(path(), 0);
+        ReadSchedule(path(), 0);
         FAIL() << "no error for a short file";
     } catch (const IoError& error) {
         EXPECT_EQ(error.reason(), "Read beyond end of file");

@@ -18,8 +18,8 @@ long double TotalProbability(const std::vector<PayoffOutcome>& outcomes) {
 
 TEST(ReturnToPlayer, OneSpotPayingThreeDollarsReturnsThreeQuarters) {
     PayoffTables tables;
-    tables.RegularPayoffs[0][1] = money::dollars(3);
-    tables.RegularPayoffs[0][5] = money::dollars(1000);  // unreachable, must not count
+    tables.RegularPayoffs[0][1] = money::Dollars(3);
+    tables.RegularPayoffs[0][5] = money::Dollars(1000);  // unreachable, must not count
     EXPECT_NEAR(static_cast<double>(ReturnToPlayer(tables, TicketKind::Regular, 1)), 0.75, 1e-15);
 }
 
@@ -60,8 +60,8 @@ TEST(ReturnToPlayer, LastBallSplitsTheFullCatchBySpotsInTwenty) {
 
 TEST(ReturnToPlayer, FixedKindsUseTheirNumberSets) {
     PayoffTables tables;
-    tables.FortyPayoffs[10] = money::dollars(1);
-    tables.ThirtyTwoSpotPayoffs[8] = money::dollars(1);
+    tables.FortyPayoffs[10] = money::Dollars(1);
+    tables.ThirtyTwoSpotPayoffs[8] = money::Dollars(1);
     EXPECT_NEAR(static_cast<double>(ReturnToPlayer(tables, TicketKind::Forty, 40)),
                 static_cast<double>(odds::CatchProbability(40, 10)), 1e-15);
     EXPECT_NEAR(static_cast<double>(ReturnToPlayer(tables, TicketKind::ThirtyTwoSpot, 32)),

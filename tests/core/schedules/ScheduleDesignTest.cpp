@@ -21,7 +21,7 @@ const std::vector<PayoffSchedule>& Delivered() {
 // whole dollars with at most two significant digits.
 bool IsRound(Money amount) {
     if (amount == 1000 || amount == 2000 || amount == 2500 || amount == 5000) return true;
-    if (amount < money::dollars(10)) return amount >= money::kOneDollar && amount % 5000 == 0;
+    if (amount < money::Dollars(10)) return amount >= money::kOneDollar && amount % 5000 == 0;
     if (amount % money::kOneDollar != 0) return false;
     std::int64_t whole = amount / money::kOneDollar;
     while (whole >= 100) {
@@ -35,23 +35,23 @@ bool IsRound(Money amount) {
 
 TEST(ScheduleDesign, SameBytesEveryTime) {
     for (int number : {0, 37, 99})
-        EXPECT_EQ(encodeSchedule(Design(number)),
-                  encodeSchedule(Delivered()[static_cast<std::size_t>(number)]))
+        EXPECT_EQ(EncodeSchedule(Design(number)),
+                  EncodeSchedule(Delivered()[static_cast<std::size_t>(number)]))
             << number;
 }
 
 TEST(ScheduleDesign, HundredSchedulesWithTheirNumbersAndLimits) {
     ASSERT_EQ(Delivered().size(), 100u);
-    EXPECT_EQ(Delivered()[0].AggregateLimit, money::dollars(50'000));
+    EXPECT_EQ(Delivered()[0].AggregateLimit, money::Dollars(50'000));
     std::set<Money> limits;
     for (std::size_t n = 0; n < Delivered().size(); ++n) {
         const PayoffSchedule& schedule = Delivered()[n];
         EXPECT_EQ(schedule.ScheduleNumber, static_cast<int>(n));
-        EXPECT_GE(schedule.AggregateLimit, money::dollars(50'000));
-        EXPECT_LE(schedule.AggregateLimit, money::dollars(1'000'000));
+        EXPECT_GE(schedule.AggregateLimit, money::Dollars(50'000));
+        EXPECT_LE(schedule.AggregateLimit, money::Dollars(1'000'000));
         limits.insert(schedule.AggregateLimit);
     }
-    EXPECT_TRUE(limits.count(money::dollars(1'000'000)));
+    EXPECT_TRUE(limits.count(money::Dollars(1'000'000)));
 }
 
 TEST(ScheduleDesign, ReturnsStayBelowTheStakeAndSpanTheRange) {
@@ -140,14 +140,14 @@ TEST(ScheduleDesign, EachKindPaysWhereItsTicketsExpect) {
         EXPECT_GT(row[static_cast<std::size_t>(spots + 1)], row[static_cast<std::size_t>(spots)]);
     }
     // A 10-spot pays its top prize at the cap of the house schedule.
-    EXPECT_EQ(t.RegularPayoffs[9][10], money::dollars(50'000));
+    EXPECT_EQ(t.RegularPayoffs[9][10], money::Dollars(50'000));
 }
 
 TEST(ScheduleDesign, RoundAmountsAreNearestByRatio) {
     EXPECT_EQ(RoundAmount(0.01L), 1000);
     EXPECT_EQ(RoundAmount(0.24L), 2500);
     EXPECT_EQ(RoundAmount(2.7L), 25000);
-    EXPECT_EQ(RoundAmount(11.4L), money::dollars(11));
-    EXPECT_EQ(RoundAmount(1234.0L), money::dollars(1200));
-    EXPECT_EQ(RoundAmount(5e7L), money::dollars(1'000'000));
+    EXPECT_EQ(RoundAmount(11.4L), money::Dollars(11));
+    EXPECT_EQ(RoundAmount(1234.0L), money::Dollars(1200));
+    EXPECT_EQ(RoundAmount(5e7L), money::Dollars(1'000'000));
 }

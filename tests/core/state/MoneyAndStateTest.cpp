@@ -10,20 +10,20 @@
 #include "core/state/RandomSource.h"
 
 TEST(Money, ProductsRoundToNearestUnitWithTiesToEven) {
-    EXPECT_EQ(money::times(3, 500), 1500);  // 3 ways at $0.05 = $0.15 exactly
-    EXPECT_EQ(money::fromUnits(2.5L), 2);
-    EXPECT_EQ(money::fromUnits(3.5L), 4);
-    EXPECT_EQ(money::fromUnits(-2.5L), -2);
-    EXPECT_EQ(money::scale(30000, 5000), 15000);  // $3.00 entry at $0.50 pays $1.50
+    EXPECT_EQ(money::Times(3, 500), 1500);  // 3 ways at $0.05 = $0.15 exactly
+    EXPECT_EQ(money::FromUnits(2.5L), 2);
+    EXPECT_EQ(money::FromUnits(3.5L), 4);
+    EXPECT_EQ(money::FromUnits(-2.5L), -2);
+    EXPECT_EQ(money::Scale(30000, 5000), 15000);  // $3.00 entry at $0.50 pays $1.50
 }
 
 TEST(Money, CurrencyTextOnAPlainMachine) {
-    EXPECT_EQ(money::currency(12'500'000), "$1,250.00");
-    EXPECT_EQ(money::currency(500'000'000, 0), "$50,000");
-    EXPECT_EQ(money::currency(0), "$0.00");
-    EXPECT_EQ(money::currency(50), "$0.00");   // half a cent, even neighbour
-    EXPECT_EQ(money::currency(150), "$0.02");  // one and a half cents
-    EXPECT_EQ(money::currency(-25000), "-$2.50");
+    EXPECT_EQ(money::Currency(12'500'000), "$1,250.00");
+    EXPECT_EQ(money::Currency(500'000'000, 0), "$50,000");
+    EXPECT_EQ(money::Currency(0), "$0.00");
+    EXPECT_EQ(money::Currency(50), "$0.00");   // half a cent, even neighbour
+    EXPECT_EQ(money::Currency(150), "$0.02");  // one and a half cents
+    EXPECT_EQ(money::Currency(-25000), "-$2.50");
 }
 
 // No locale changes a figure: half a cent goes to the even cent everywhere,
@@ -33,16 +33,16 @@ TEST(Money, CurrencyRoundsHalfToEvenInEveryLocale) {
     const QLocale us(QLocale::English, QLocale::UnitedStates);
     const QLocale de(QLocale::German, QLocale::Germany);
     const QString nbsp(QChar(0x00A0));
-    EXPECT_EQ(money::currency(250, 2, plain), "$0.02");
-    EXPECT_EQ(money::currency(250, 2, us), "$0.02");
-    EXPECT_EQ(money::currency(250, 2, de), "0,02" + nbsp + "€");
-    EXPECT_EQ(money::currency(12'345'678'850, 2, plain), "$1,234,567.88");
-    EXPECT_EQ(money::currency(12'345'678'850, 2, us), "$1,234,567.88");
-    EXPECT_EQ(money::currency(12'345'678'850, 2, de), "1.234.567,88" + nbsp + "€");
-    EXPECT_EQ(money::currency(-25'050, 2, us), "($2.50)");  // the locale's sign
-    EXPECT_EQ(money::currency(-25'050, 2, de), "-2,50" + nbsp + "€");
-    EXPECT_EQ(money::currency(500'005'000, 0, us), "$50,000");  // $50,000.50: even dollar
-    EXPECT_EQ(money::currency(500'015'000, 0, de), "50.002" + nbsp + "€");
+    EXPECT_EQ(money::Currency(250, 2, plain), "$0.02");
+    EXPECT_EQ(money::Currency(250, 2, us), "$0.02");
+    EXPECT_EQ(money::Currency(250, 2, de), "0,02" + nbsp + "€");
+    EXPECT_EQ(money::Currency(12'345'678'850, 2, plain), "$1,234,567.88");
+    EXPECT_EQ(money::Currency(12'345'678'850, 2, us), "$1,234,567.88");
+    EXPECT_EQ(money::Currency(12'345'678'850, 2, de), "1.234.567,88" + nbsp + "€");
+    EXPECT_EQ(money::Currency(-25'050, 2, us), "($2.50)");  // the locale's sign
+    EXPECT_EQ(money::Currency(-25'050, 2, de), "-2,50" + nbsp + "€");
+    EXPECT_EQ(money::Currency(500'005'000, 0, us), "$50,000");  // $50,000.50: even dollar
+    EXPECT_EQ(money::Currency(500'015'000, 0, de), "50.002" + nbsp + "€");
 }
 
 TEST(GameState, BalanceCaptionNeverShowsANegativeAmount) {
@@ -57,41 +57,41 @@ TEST(GameState, BalanceCaptionNeverShowsANegativeAmount) {
 TEST(Money, SaturatingSumsStopAtTheEndsOfTheRange) {
     constexpr Money kMost = std::numeric_limits<Money>::max();
     constexpr Money kLeast = std::numeric_limits<Money>::min();
-    EXPECT_EQ(money::saturatingAdd(25000, -30000), -5000);
-    EXPECT_EQ(money::saturatingAdd(kMost - 1, 10), kMost);
-    EXPECT_EQ(money::saturatingAdd(kLeast + 1, -10), kLeast);
-    EXPECT_EQ(money::saturatingSubtract(kLeast + 1, 10), kLeast);
-    EXPECT_EQ(money::saturatingSubtract(kMost - 1, -10), kMost);
-    EXPECT_EQ(money::saturatingSubtract(0, kLeast), kMost);
+    EXPECT_EQ(money::SaturatingAdd(25000, -30000), -5000);
+    EXPECT_EQ(money::SaturatingAdd(kMost - 1, 10), kMost);
+    EXPECT_EQ(money::SaturatingAdd(kLeast + 1, -10), kLeast);
+    EXPECT_EQ(money::SaturatingSubtract(kLeast + 1, 10), kLeast);
+    EXPECT_EQ(money::SaturatingSubtract(kMost - 1, -10), kMost);
+    EXPECT_EQ(money::SaturatingSubtract(0, kLeast), kMost);
 }
 
 TEST(SetColour, RepeatsEveryFortySets) {
-    EXPECT_EQ(setColour(1), (Rgb{255, 255, 0}));
-    EXPECT_EQ(setColour(41), setColour(1));
-    EXPECT_EQ(setColour(8), setColour(33));
-    EXPECT_EQ(setColour(40), (Rgb{0, 204, 0}));
-    EXPECT_EQ(setColour(2), (Rgb{0, 204, 255}));
+    EXPECT_EQ(SetColour(1), (Rgb{255, 255, 0}));
+    EXPECT_EQ(SetColour(41), SetColour(1));
+    EXPECT_EQ(SetColour(8), SetColour(33));
+    EXPECT_EQ(SetColour(40), (Rgb{0, 204, 0}));
+    EXPECT_EQ(SetColour(2), (Rgb{0, 204, 255}));
 }
 
 TEST(Board, RegionsHaveTheirSizesAndDoNotOverlap) {
     int top = 0, left = 0, edge = 0, inside = 0;
     for (int n = 1; n <= 80; ++n) {
-        top += board::isTopHalf(n);
-        left += board::isLeftHalf(n);
-        edge += board::isEdge(n);
-        inside += board::isInside(n);
-        EXPECT_NE(board::isTopHalf(n), board::isBottomHalf(n));
-        EXPECT_NE(board::isLeftHalf(n), board::isRightHalf(n));
-        EXPECT_FALSE(board::isEdge(n) && board::isInside(n)) << n;
+        top += board::IsTopHalf(n);
+        left += board::IsLeftHalf(n);
+        edge += board::IsEdge(n);
+        inside += board::IsInside(n);
+        EXPECT_NE(board::IsTopHalf(n), board::IsBottomHalf(n));
+        EXPECT_NE(board::IsLeftHalf(n), board::IsRightHalf(n));
+        EXPECT_FALSE(board::IsEdge(n) && board::IsInside(n)) << n;
     }
     EXPECT_EQ(top, 40);
     EXPECT_EQ(left, 40);
     EXPECT_EQ(edge, 32);
     EXPECT_EQ(inside, 32);
     for (int n : {1, 11, 20, 21, 30, 31, 40, 41, 50, 51, 60, 61, 70, 80})
-        EXPECT_TRUE(board::isEdge(n));
-    for (int n : {14, 17, 23, 28, 33, 38, 43, 48, 53, 58, 64, 67}) EXPECT_TRUE(board::isInside(n));
-    for (int n : {13, 18, 63, 68, 12}) EXPECT_FALSE(board::isInside(n));
+        EXPECT_TRUE(board::IsEdge(n));
+    for (int n : {14, 17, 23, 28, 33, 38, 43, 48, 53, 58, 64, 67}) EXPECT_TRUE(board::IsInside(n));
+    for (int n : {13, 18, 63, 68, 12}) EXPECT_FALSE(board::IsInside(n));
 }
 
 TEST(RandomSource, FollowsTheLinearCongruentialSequence) {

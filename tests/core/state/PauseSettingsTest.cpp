@@ -32,7 +32,7 @@ TEST(PauseSettingsTest, RowsWrapAtTheirEnds) {
     EXPECT_EQ(pause.gamesEdit(), 0);
 
     pause.step(PauseArrow::WinningDown);  // below $0.00
-    EXPECT_EQ(pause.winEdit(), money::dollars(100000));
+    EXPECT_EQ(pause.winEdit(), money::Dollars(100000));
     pause.step(PauseArrow::WinningUp);
     EXPECT_EQ(pause.winEdit(), 0);
 }
@@ -56,9 +56,9 @@ TEST(PauseSettingsTest, LabelClicks) {
     EXPECT_TRUE(pause.clickNumbersLabel());
     EXPECT_EQ(pause.numbersEdit(), 0);
 
-    pause.clickWinningLabel(money::dollars(3));  // from $0.00 to the price
+    pause.clickWinningLabel(money::Dollars(3));  // from $0.00 to the price
     EXPECT_EQ(pause.winningText(), "$3.00");
-    pause.clickWinningLabel(money::dollars(3));
+    pause.clickWinningLabel(money::Dollars(3));
     EXPECT_EQ(pause.winningText(), "$0.00");
 }
 
@@ -83,10 +83,10 @@ TEST(PauseSettingsTest, HeldWinningArrowGrowsItsStep) {
 
 TEST(PauseSettingsTest, OpeningTakesThePriceOnlyWithoutAGamesPause) {
     GameState state;
-    state.PricePerGame = money::dollars(4);
+    state.PricePerGame = money::Dollars(4);
     PauseSettings pause;
     pause.open(state, state.PricePerGame);
-    EXPECT_EQ(pause.winEdit(), money::dollars(4));
+    EXPECT_EQ(pause.winEdit(), money::Dollars(4));
     pause.step(PauseArrow::GamesUp);
     pause.step(PauseArrow::WinningUp);
     // Cancel: nothing committed; the next opening starts from the settings.
@@ -95,11 +95,11 @@ TEST(PauseSettingsTest, OpeningTakesThePriceOnlyWithoutAGamesPause) {
     pause.step(PauseArrow::GamesUp);
     pause.commit(state);
     EXPECT_EQ(state.PauseBetweenGames, 1);
-    EXPECT_EQ(state.PauseWinThreshold, money::dollars(4));
-    state.PricePerGame = money::dollars(9);
+    EXPECT_EQ(state.PauseWinThreshold, money::Dollars(4));
+    state.PricePerGame = money::Dollars(9);
     pause.step(PauseArrow::WinningUp);
     pause.open(state, state.PricePerGame);  // a games pause is set: the threshold carries over
-    EXPECT_EQ(pause.winEdit(), money::dollars(4) + 500);
+    EXPECT_EQ(pause.winEdit(), money::Dollars(4) + 500);
 }
 
 }  // namespace

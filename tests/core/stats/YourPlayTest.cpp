@@ -108,7 +108,7 @@ TEST(YourPlay, APlainTicketIsWorthItsRoundedCappedWinsUnderTheHypergeometricLaw)
     // round to even; $200.00 becomes $100.00, above the $50.00 limit.
     PayoffTables tables;
     tables.RegularPayoffs[4] = {0, 1, 3, 5, 20000, 2'000'000};
-    const Money limit = money::dollars(50);
+    const Money limit = money::Dollars(50);
     const long double wins[] = {0, 0, 2, 2, 10000, 500000};
     long double mean = 0.0L, square = 0.0L;
     for (int c = 0; c <= 5; ++c) {
@@ -125,13 +125,13 @@ TEST(YourPlay, APlainTicketIsWorthItsRoundedCappedWinsUnderTheHypergeometricLaw)
     // 40 numbers among 20 of 80, 10 and 20 (1/2)(1/2)(60/79).
     PayoffTables forty;
     for (int c = 0; c <= 20; ++c)
-        forty.FortyPayoffs[static_cast<std::size_t>(c)] = money::dollars(c);
+        forty.FortyPayoffs[static_cast<std::size_t>(c)] = money::Dollars(c);
     GameRecord top = Plain(Numbers(1, 20), money::kOneDollar);
-    top.TicketKind = kindByte(TicketKind::Forty);
+    top.TicketKind = KindByte(TicketKind::Forty);
     top.KindCode = QStringLiteral("T");
     top.CurrentSet = 2;
     for (std::size_t i = 0; i < 20; ++i) top.Sets[2].Numbers[i] = static_cast<std::uint8_t>(21 + i);
-    const PlayHistory fortyPlay = OneGame(top, forty, money::dollars(50000));
+    const PlayHistory fortyPlay = OneGame(top, forty, money::Dollars(50000));
     ASSERT_EQ(fortyPlay.games.size(), 1U) << fortyPlay.damaged.front().reason.toStdString();
     EXPECT_NEAR(static_cast<double>(fortyPlay.games[0].worth.mean), 100000.0, 1e-6);
     EXPECT_NEAR(static_cast<double>(fortyPlay.games[0].worth.variance), 5.0 * 60 / 79 * 1e8, 1e-2);
@@ -142,11 +142,11 @@ TEST(YourPlay, AWayTicketIsWorthItsWaysAddedThenCappedPerDraw) {
     // $3.00 and the 2-spot way $1.00; two catch $3.00 twice and $12.00, $18.00
     // capped at $15.00.
     PayoffTables tables;
-    tables.RegularPayoffs[0][1] = money::dollars(3);
-    tables.RegularPayoffs[1][1] = money::dollars(1);
-    tables.RegularPayoffs[1][2] = money::dollars(12);
+    tables.RegularPayoffs[0][1] = money::Dollars(3);
+    tables.RegularPayoffs[1][1] = money::Dollars(1);
+    tables.RegularPayoffs[1][2] = money::Dollars(12);
     GameRecord way = Plain({}, money::kOneDollar);
-    way.TicketKind = kindByte(TicketKind::Way);
+    way.TicketKind = KindByte(TicketKind::Way);
     way.Sets[1].Numbers[0] = 9;
     way.Sets[2].Numbers[0] = 70;
     way.SpotsMarked = 0;
@@ -162,11 +162,11 @@ TEST(YourPlay, AWayTicketIsWorthItsWaysAddedThenCappedPerDraw) {
     HistoryContents history = Unplayed(1);
     history.games[0] = way;
     history.games[1] = way;
-    history.games[1].PricePerWay = money::dollars(2);
+    history.games[1].PricePerWay = money::Dollars(2);
     const long double dearer = Caught(2, 1) * 80000 + Caught(2, 2) * 150000;
-    const PlayHistory play = PlayOf(history, tables, money::dollars(15));
+    const PlayHistory play = PlayOf(history, tables, money::Dollars(15));
     ASSERT_EQ(play.games.size(), 2U);
-    EXPECT_EQ(play.games[0].price, money::dollars(3));
+    EXPECT_EQ(play.games[0].price, money::Dollars(3));
     EXPECT_NEAR(static_cast<double>(play.games[0].worth.mean), static_cast<double>(mean), 1e-9);
     EXPECT_NEAR(static_cast<double>(play.games[0].worth.variance),
                 static_cast<double>(square - mean * mean), 1e-3);
@@ -181,16 +181,16 @@ TEST(YourPlay, GamesRunOldestFirstRoundTheRingDamagedSlotsAreSetAsideANegativeWi
         record.GameNumber = game;
         return record;
     };
-    put(998, money::dollars(3));
+    put(998, money::Dollars(3));
     put(999, 0);
-    put(0, money::dollars(3));
+    put(0, money::Dollars(3));
     put(1, -money::kOneDollar);  // a table may pay less than nothing
     put(500, 0).Drawn[7] = 93;
     put(600, 0).TicketKind = 12;
     put(700, 0).Drawn[19] = 1;  // ball 1 twice
     PayoffTables tables;
-    tables.RegularPayoffs[0][1] = money::dollars(3);
-    const PlayHistory play = PlayOf(history, tables, money::dollars(50000));
+    tables.RegularPayoffs[0][1] = money::Dollars(3);
+    const PlayHistory play = PlayOf(history, tables, money::Dollars(50000));
 
     std::vector<int> order;
     for (const PlayedGame& game : play.games) order.push_back(game.gameNumber);
@@ -222,10 +222,10 @@ TEST(YourPlay, FiguresOfAKnownHistoryInTheToolsLines) {
     HistoryContents history = Unplayed(3);
     for (int game = 0; game < 4; ++game) {
         history.games[static_cast<std::size_t>(game)] =
-            Plain({5}, money::kOneDollar, game % 2 == 0 ? money::dollars(3) : 0);
+            Plain({5}, money::kOneDollar, game % 2 == 0 ? money::Dollars(3) : 0);
     }
     PayoffTables tables;
-    tables.RegularPayoffs[0][1] = money::dollars(3);
+    tables.RegularPayoffs[0][1] = money::Dollars(3);
     EXPECT_EQ(FigureLines(FiguresOf(PlayOf(Unplayed(999), tables, 1))).size(), 1U);
 
     // Four games at $1.00 paying $3.00 on a quarter of the draws: 75 cents

@@ -7,7 +7,7 @@ namespace {
 
 TEST(BetRules, PriceStepsAndTotals) {
     GameState state;
-    state.AggregateLimit = money::dollars(100000);
+    state.AggregateLimit = money::Dollars(100000);
     state.Ways = 3;
     state.PricePerWay = 500;
     bet::UpdateTotals(state);
@@ -15,17 +15,17 @@ TEST(BetRules, PriceStepsAndTotals) {
 
     // The large step is checked unclamped, then clamped to $100.00.
     state.Ways = 1;
-    state.PricePerWay = money::dollars(99) + 5000;
+    state.PricePerWay = money::Dollars(99) + 5000;
     SpinnerResult up = bet::SpinnerStep(state, BetArrow::PriceUpDollar);
     EXPECT_TRUE(up.stepped);
-    EXPECT_EQ(state.PricePerWay, money::dollars(100));
+    EXPECT_EQ(state.PricePerWay, money::Dollars(100));
     EXPECT_TRUE(up.totals.pricePerGame);
     EXPECT_FALSE(bet::SpinnerStep(state, BetArrow::PriceUp).stepped);
 
     // A way ticket under construction has no ways yet: any price passes.
     state.Ways = 0;
     state.AggregateLimit = 0;
-    state.PricePerWay = money::dollars(2);
+    state.PricePerWay = money::Dollars(2);
     EXPECT_TRUE(bet::SpinnerStep(state, BetArrow::PriceUp).stepped);
 }
 
@@ -38,7 +38,7 @@ TEST(BetRules, QuickPickCountStaysWithinOneToTwenty) {
     SpinnerResult down = bet::SpinnerStep(state, BetArrow::SpotsDown);
     EXPECT_EQ(state.SpotsMarked, 19);
     EXPECT_EQ(down.field, ValueField::Spot);
-    EXPECT_EQ(bet::valueText(state, ValueField::Spot), "19 SPOT");
+    EXPECT_EQ(bet::ValueText(state, ValueField::Spot), "19 SPOT");
 }
 
 TEST(BetRules, RemovingANumberNotInTheSetChangesNothing) {
@@ -67,10 +67,10 @@ TEST(MenuRulesTest, TicketItemsOfferedWithSevenMarked) {
     const MenuFlags offered = menu_rules::UpdateTicketMenus(false, 7);
     for (MenuItem item : {MenuItem::AllCatches, MenuItem::AllOrNothing, MenuItem::CatchAll,
                           MenuItem::SuperSpecial, MenuItem::Way})
-        EXPECT_TRUE(offered.has(item)) << menuCaption(item).toStdString();
+        EXPECT_TRUE(offered.has(item)) << MenuCaption(item).toStdString();
     for (MenuItem item : {MenuItem::BetAgainst, MenuItem::LastBallDrawn, MenuItem::QuickPick,
                           MenuItem::Forty, MenuItem::FortyForty, MenuItem::ThirtyTwoSpot})
-        EXPECT_FALSE(offered.has(item)) << menuCaption(item).toStdString();
+        EXPECT_FALSE(offered.has(item)) << MenuCaption(item).toStdString();
 
     const MenuFlags empty = menu_rules::UpdateTicketMenus(false, 0);
     EXPECT_TRUE(empty.has(MenuItem::QuickPick));

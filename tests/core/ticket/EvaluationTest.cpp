@@ -16,7 +16,7 @@ class Evaluate : public ::testing::Test {
   protected:
     void SetUp() override {
         state.Payoffs = numberedTables();
-        state.AggregateLimit = money::dollars(50000);
+        state.AggregateLimit = money::Dollars(50000);
     }
 
     // A marked ticket of `kind` played against a draw: the wanted balls first,
@@ -51,12 +51,12 @@ class Evaluate : public ::testing::Test {
 }  // namespace
 
 TEST_F(Evaluate, RegularTicketPaysItsEntryScaledByThePrice) {
-    state.PricePerWay = state.PricePerGame = money::dollars(2);
-    state.Balance = money::dollars(-10);
+    state.PricePerWay = state.PricePerGame = money::Dollars(2);
+    state.Balance = money::Dollars(-10);
     const Money win = playMarked(TicketKind::Regular, {1, 2, 3, 4, 5}, {3, 1, 2});
     EXPECT_EQ(win, 2 * tables().RegularPayoffs[4][3]);
-    EXPECT_EQ(state.Balance, money::dollars(-10) + win);
-    EXPECT_EQ(ResultText(result.gameWin), "YOU WON " + money::currency(win));
+    EXPECT_EQ(state.Balance, money::Dollars(-10) + win);
+    EXPECT_EQ(ResultText(result.gameWin), "YOU WON " + money::Currency(win));
     EXPECT_EQ(BalanceCaption(state.Balance), BalanceCaption(state.Balance));
 }
 
@@ -145,27 +145,27 @@ TEST_F(Evaluate, WayTicketPaysEveryBetWay) {
 }
 
 TEST_F(Evaluate, TheWinIsCappedAtTheAggregateLimit) {
-    state.AggregateLimit = money::dollars(1000);
-    state.Payoffs.RegularPayoffs[0][1] = money::dollars(750);
-    state.PricePerWay = state.PricePerGame = money::dollars(2);
-    EXPECT_EQ(playMarked(TicketKind::Regular, {9}, {9}), money::dollars(1000));
+    state.AggregateLimit = money::Dollars(1000);
+    state.Payoffs.RegularPayoffs[0][1] = money::Dollars(750);
+    state.PricePerWay = state.PricePerGame = money::Dollars(2);
+    EXPECT_EQ(playMarked(TicketKind::Regular, {9}, {9}), money::Dollars(1000));
     EXPECT_EQ(ResultText(result.gameWin), "YOU WON $1,000.00");
 }
 
 TEST_F(Evaluate, ScalingRoundsHalfUnitsToEven) {
-    EXPECT_EQ(ScaledWin(5, 1000, money::dollars(1)), 0);  // 0.5 unit
-    EXPECT_EQ(ScaledWin(15, 1000, money::dollars(1)), 2);
-    EXPECT_EQ(ScaledWin(25, 1000, money::dollars(1)), 2);
-    EXPECT_EQ(ScaledWin(30000, 500, money::dollars(1)), 1500);  // $3.00 at $0.05
+    EXPECT_EQ(ScaledWin(5, 1000, money::Dollars(1)), 0);  // 0.5 unit
+    EXPECT_EQ(ScaledWin(15, 1000, money::Dollars(1)), 2);
+    EXPECT_EQ(ScaledWin(25, 1000, money::Dollars(1)), 2);
+    EXPECT_EQ(ScaledWin(30000, 500, money::Dollars(1)), 1500);  // $3.00 at $0.05
 }
 
 TEST_F(Evaluate, ANegativeEntryIsABustThatCostsTheBalanceAndIsSilent) {
-    state.Payoffs.RegularPayoffs[0][0] = money::dollars(-3);
-    state.Balance = money::dollars(1);
+    state.Payoffs.RegularPayoffs[0][0] = money::Dollars(-3);
+    state.Balance = money::Dollars(1);
     const std::uint32_t seed = random.seed();
-    EXPECT_EQ(playMarked(TicketKind::Regular, {9}, {}), money::dollars(-3));
+    EXPECT_EQ(playMarked(TicketKind::Regular, {9}, {}), money::Dollars(-3));
     EXPECT_EQ(ResultText(result.gameWin), "BUST");
-    EXPECT_EQ(state.Balance, money::dollars(-2));
+    EXPECT_EQ(state.Balance, money::Dollars(-2));
     EXPECT_EQ(BalanceCaption(state.Balance), "&You're Down $2.00");
     EXPECT_FALSE(result.sound.has_value());
     EXPECT_EQ(random.seed(), seed);
@@ -178,7 +178,7 @@ TEST_F(Evaluate, DamagedTicketsPayNothingAndTheBalanceCannotWrap) {
     ForgetDraw(state);
     state.Payoffs.RegularPayoffs[0][1] = std::numeric_limits<Money>::max();
     state.AggregateLimit = std::numeric_limits<Money>::max();
-    state.Balance = money::dollars(5);
+    state.Balance = money::Dollars(5);
     playMarked(TicketKind::Regular, {1}, {1});
     EXPECT_EQ(state.Balance, std::numeric_limits<Money>::max());
 }
@@ -186,11 +186,11 @@ TEST_F(Evaluate, DamagedTicketsPayNothingAndTheBalanceCannotWrap) {
 TEST(ResultSound, WinsUpToThePricePerGamePlayOneSoundAndDrawNothing) {
     RandomSource random([] { return 77u; });
     random.reseed();
-    EXPECT_EQ(ResultSound(money::dollars(3), money::dollars(3), true, random)->name(), "WAVE_81");
+    EXPECT_EQ(ResultSound(money::Dollars(3), money::Dollars(3), true, random)->name(), "WAVE_81");
     EXPECT_EQ(random.seed(), 77u);
 
     RandomSource copy = random;
-    const auto big = ResultSound(money::dollars(3) + money::kCent, money::dollars(3), true, random);
+    const auto big = ResultSound(money::Dollars(3) + money::kCent, money::Dollars(3), true, random);
     EXPECT_EQ(big->name(), QStringLiteral("WAVE_%1").arg(90 + copy.below(6)));
     EXPECT_EQ(random.seed(), copy.seed());  // exactly one draw
 }
@@ -201,11 +201,11 @@ TEST(ResultSound, BustsPickOneOfFiveAndSoundsOffDrawsNothing) {
     random.reseed();
     QSet<QString> heard;
     for (int i = 0; i < 200; ++i)
-        heard.insert(ResultSound(0, money::dollars(1), true, random)->name());
+        heard.insert(ResultSound(0, money::Dollars(1), true, random)->name());
     EXPECT_EQ(heard, QSet<QString>(busts.begin(), busts.end()));
 
     const std::uint32_t seed = random.seed();
-    EXPECT_FALSE(ResultSound(0, money::dollars(1), false, random).has_value());
-    EXPECT_FALSE(ResultSound(money::dollars(9), money::dollars(1), false, random).has_value());
+    EXPECT_FALSE(ResultSound(0, money::Dollars(1), false, random).has_value());
+    EXPECT_FALSE(ResultSound(money::Dollars(9), money::Dollars(1), false, random).has_value());
     EXPECT_EQ(random.seed(), seed);
 }

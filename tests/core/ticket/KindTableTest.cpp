@@ -18,8 +18,8 @@ TEST(KindTable, RowsAgreeWithEachOtherAndTheScheduleRecord) {
     std::map<int, int> regionSizes;
     for (const KindRule& rule : Rules()) {
         const QString code = QLatin1String(rule.code);
-        EXPECT_TRUE(kindsAndCodes.insert({kindByte(rule.kind), code}).second)
-            << "two rows of kind " << int(kindByte(rule.kind)) << " with the code "
+        EXPECT_TRUE(kindsAndCodes.insert({KindByte(rule.kind), code}).second)
+            << "two rows of kind " << int(KindByte(rule.kind)) << " with the code "
             << code.toStdString();
         EXPECT_NE(PayoffOf(rule.kind), nullptr) << "no payoff row for " << code.toStdString();
         if (rule.choice) ++rowsOfChoice[static_cast<int>(*rule.choice)];
@@ -37,7 +37,7 @@ TEST(KindTable, RowsAgreeWithEachOtherAndTheScheduleRecord) {
         if (rule.region) {
             int size = 0;
             for (int n = 1; n <= board::kNumbers; ++n) size += rule.region(n) ? 1 : 0;
-            const auto [known, added] = regionSizes.insert({kindByte(rule.kind), size});
+            const auto [known, added] = regionSizes.insert({KindByte(rule.kind), size});
             EXPECT_EQ(size, known->second) << "regions of one kind differ: " << code.toStdString();
         }
         if (rule.fixedSets != FixedSets::None) {
@@ -58,16 +58,16 @@ TEST(KindTable, RowsAgreeWithEachOtherAndTheScheduleRecord) {
     // Every kind has its own row and tickets; every tab shows a kind's table.
     std::set<int> kindBytes;
     for (const KindPayoff& payoff : Payoffs()) {
-        EXPECT_TRUE(kindBytes.insert(kindByte(payoff.kind)).second) << int(kindByte(payoff.kind));
+        EXPECT_TRUE(kindBytes.insert(KindByte(payoff.kind)).second) << int(KindByte(payoff.kind));
         EXPECT_TRUE(std::any_of(Rules().begin(), Rules().end(),
                                 [&](const KindRule& rule) { return rule.kind == payoff.kind; }))
-            << "no ticket of kind " << int(kindByte(payoff.kind));
+            << "no ticket of kind " << int(KindByte(payoff.kind));
         const std::size_t rows = TableRowCount(payoff.table);
         if (payoff.payRule == PayRule::Ways || payoff.catchRule != CatchRule::MarkedSets) continue;
         // A table of several rows has one per spot count; one row is indexed by spots.
         if (rows > 1) {
             EXPECT_EQ(rows, static_cast<std::size_t>(payoff.spots.high - payoff.spots.low + 1))
-                << int(kindByte(payoff.kind));
+                << int(KindByte(payoff.kind));
         }
     }
     EXPECT_EQ(kindBytes.size(), static_cast<std::size_t>(HighestKind()) + 1);

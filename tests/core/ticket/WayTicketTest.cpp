@@ -180,12 +180,12 @@ TEST(WayTicket, CountWaysIsExactBelowTheCapAndNeverOverflows) {
 TEST(WayTicket, BettingIsRefusedAboveTheAggregateLimit) {
     GameState state;
     WayTicket ticket(state);
-    state.AggregateLimit = money::dollars(100);
-    state.PricePerWay = money::dollars(20);
+    state.AggregateLimit = money::Dollars(100);
+    state.PricePerWay = money::Dollars(20);
     buildGroups(state, ticket, 2, 3);
 
     EXPECT_EQ(ticket.clickRow(1).outcome, Outcome::Bet);  // 3 ways, $60.00
-    EXPECT_EQ(state.PricePerGame, money::dollars(60));
+    EXPECT_EQ(state.PricePerGame, money::Dollars(60));
     const WayRowClickResult refused = ticket.clickRow(2);  // 6 ways would be $120.00
     EXPECT_EQ(refused.outcome, Outcome::RefusedByLimit);
     EXPECT_FALSE(refused.changed());
@@ -193,13 +193,13 @@ TEST(WayTicket, BettingIsRefusedAboveTheAggregateLimit) {
     EXPECT_EQ(state.Ways, 3);
     EXPECT_EQ(ticket.clickRow(3).outcome, Outcome::Bet);  // 4 ways, $80.00
     EXPECT_EQ(state.Ways, 4);
-    EXPECT_EQ(state.PricePerGame, money::dollars(80));
+    EXPECT_EQ(state.PricePerGame, money::Dollars(80));
 }
 
 TEST(WayTicket, BetRowsFixThePriceTheSummaryAndTheBoard) {
     GameState state;
     WayTicket ticket(state);
-    state.AggregateLimit = money::dollars(50'000);
+    state.AggregateLimit = money::Dollars(50'000);
     state.NumberOfGames = 2;
     buildGroups(state, ticket, 3, 3);
 
@@ -209,8 +209,8 @@ TEST(WayTicket, BetRowsFixThePriceTheSummaryAndTheBoard) {
     EXPECT_TRUE(first.totals.pricePerGame);
     EXPECT_EQ(ticket.clickRow(2).outcome, Outcome::Bet);
     EXPECT_EQ(state.Ways, 6);
-    EXPECT_EQ(state.PricePerGame, money::dollars(6));
-    EXPECT_EQ(state.TotalPrice, money::dollars(12));
+    EXPECT_EQ(state.PricePerGame, money::Dollars(6));
+    EXPECT_EQ(state.TotalPrice, money::Dollars(12));
     EXPECT_EQ(ticket.summary(), "  3/3    3/6  ");
     EXPECT_EQ(ticket.rowState(2), WayRowState::Bet);
 
@@ -230,7 +230,7 @@ TEST(WayTicket, BetRowsFixThePriceTheSummaryAndTheBoard) {
 TEST(WayTicket, ClicksThatMustDoNothing) {
     GameState state;
     WayTicket ticket(state);
-    state.AggregateLimit = money::dollars(50'000);
+    state.AggregateLimit = money::Dollars(50'000);
     buildGroups(state, ticket, 2, 2);
     mark(state, {30});  // half a group
     EXPECT_EQ(ticket.clickRow(1).outcome, Outcome::Ignored);
@@ -245,7 +245,7 @@ TEST(WayTicket, ClicksThatMustDoNothing) {
 TEST(WayTicket, UnbettingWhenNoGroupFitsKeepsTheBoardClosed) {
     GameState state;
     WayTicket ticket(state);
-    state.AggregateLimit = money::dollars(50'000);
+    state.AggregateLimit = money::Dollars(50'000);
     buildGroups(state, ticket, 3, 26);  // 78 numbers; a 27th group cannot fit
     EXPECT_FALSE(ticket.groupFits());
     ticket.clickRow(1);
@@ -255,7 +255,7 @@ TEST(WayTicket, UnbettingWhenNoGroupFitsKeepsTheBoardClosed) {
 TEST(WayTicket, PlayHandsTheBetRowsToTheEvaluation) {
     GameState state;
     WayTicket ticket(state);
-    state.AggregateLimit = money::dollars(50'000);
+    state.AggregateLimit = money::Dollars(50'000);
     state.WayCounts[1] = 99;  // left over from anywhere: must not be paid
     buildGroups(state, ticket, 2, 3);
     ticket.clickRow(1);

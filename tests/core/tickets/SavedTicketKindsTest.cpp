@@ -23,7 +23,7 @@ GameState chosenTicket(TicketChoice choice) {
 
 // Why the restore refuses the ticket as saved; empty when it takes it.
 std::string damage(const GameState& state) {
-    return SavedTicketDamage(encodeSavedTicket(savedTicketFromState(state, QStringLiteral("kind"))))
+    return SavedTicketDamage(EncodeSavedTicket(SavedTicketFromState(state, QStringLiteral("kind"))))
         .toStdString();
 }
 

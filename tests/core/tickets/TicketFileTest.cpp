@@ -27,7 +27,7 @@ SavedTicket plainTicket(const QString& name, std::uint8_t firstNumber = 3) {
     state.PayoffSpots = 5;
     state.PricePerWay = 2500;
     state.NumberOfGames = 3;
-    return savedTicketFromState(state, name);
+    return SavedTicketFromState(state, name);
 }
 
 // The sample way ticket with the groups 1-4, 11-14 and 21-24.
@@ -62,7 +62,7 @@ TEST(SavedTicketCodec, FieldsSitAtTheirOffsets) {
     state.NumberOfGames = 1000;
     state.Sets[3].Hits = 2;
     const QByteArray bytes = file_bytes::fromRecord(
-        encodeSavedTicket(savedTicketFromState(state, QStringLiteral("Lucky"))));
+        EncodeSavedTicket(SavedTicketFromState(state, QStringLiteral("Lucky"))));
     QByteArray expected(kRecord, '\0');
     expected.replace(0, 6, QByteArray("\x05Lucky", 6));
     for (int k = 0; k < 3; ++k)
@@ -83,7 +83,7 @@ TEST(SavedTicketCodec, FieldsSitAtTheirOffsets) {
     state.Kind = TicketKind::Forty;
     state.KindCode = QStringLiteral("LR");
     const std::vector<std::uint8_t> record =
-        encodeSavedTicket(savedTicketFromState(state, QStringLiteral("x")));
+        EncodeSavedTicket(SavedTicketFromState(state, QStringLiteral("x")));
     EXPECT_EQ(record[1716], 2);
     EXPECT_EQ(record[1717], 'L');
     EXPECT_EQ(record[1718], 'R');
@@ -93,17 +93,17 @@ TEST(SavedTicketCodec, FieldsSitAtTheirOffsets) {
 TEST(SavedTicketCodec, NamesAreWindows1252CutToThirtyBytes) {
     // é and € have bytes of their own; a letter the code page lacks is stored as "?".
     const std::vector<std::uint8_t> record =
-        encodeSavedTicket(plainTicket(QString::fromUtf8("Café €5 Ā")));
+        EncodeSavedTicket(plainTicket(QString::fromUtf8("Café €5 Ā")));
     const QByteArray name = file_bytes::fromRecord(record).mid(1, record[0]);
     EXPECT_EQ(name, QByteArray("Caf\xE9 \x80"
                                "5 ?"));
-    EXPECT_EQ(decodeSavedTicket(record).TicketName, QString::fromUtf8("Café €5 ?"));
+    EXPECT_EQ(DecodeSavedTicket(record).TicketName, QString::fromUtf8("Café €5 ?"));
 
     const QString longName = QStringLiteral("abcdefghijklmnopqrstuvwxyz01234");  // 31
-    const std::vector<std::uint8_t> cut = encodeSavedTicket(plainTicket(longName));
+    const std::vector<std::uint8_t> cut = EncodeSavedTicket(plainTicket(longName));
     EXPECT_EQ(cut[0], 30);
     EXPECT_EQ(cut[31], 3);  // the name never spills into the first set
-    EXPECT_EQ(decodeSavedTicket(cut).TicketName, longName.left(30));
+    EXPECT_EQ(DecodeSavedTicket(cut).TicketName, longName.left(30));
 }
 
 TEST(SavedTicketCodec, RestoredStateKeepsHitsAndTakesTheTicket) {
@@ -111,7 +111,7 @@ TEST(SavedTicketCodec, RestoredStateKeepsHitsAndTakesTheTicket) {
     GameState table;
     table.Sets[2].Hits = 4;
     table.Sets[40].Numbers[0] = 9;  // the previous ticket's leftovers go
-    restoreTicketToState(decodeSavedTicket(encodeSavedTicket(savedTicketFromState(saved, "w"))),
+    RestoreTicketToState(DecodeSavedTicket(EncodeSavedTicket(SavedTicketFromState(saved, "w"))),
                          table);
     EXPECT_EQ(table.Kind, TicketKind::Way);
     EXPECT_EQ(table.Sets[2].Numbers, saved.Sets[2].Numbers);
@@ -241,13 +241,13 @@ TEST_F(TicketFileTest, DamagedRecordsAreRefusedWithTheirReason) {
 
 TEST_F(TicketFileTest, AWayTicketRestoresAsSaved) {
     GameState state = wayTicketState();
-    file_.save(savedTicketFromState(state, "ways"));
+    file_.save(SavedTicketFromState(state, "ways"));
     const std::optional<SavedTicket> restored = file_.restore("ways");
     ASSERT_TRUE(restored.has_value());
-    EXPECT_EQ(playedSetCount(*restored), 3);
+    EXPECT_EQ(PlayedSetCount(*restored), 3);
     // Ways that do not add up to the bet rows would charge one price and pay another.
     state.Ways = 6;
-    file_.save(savedTicketFromState(state, "ways"));
+    file_.save(SavedTicketFromState(state, "ways"));
     EXPECT_THROW(file_.restore("ways"), IoError);
 }
 

@@ -78,11 +78,11 @@ TEST(TicketPrintLayout, AFortyTicketChecksFortyNumbersWithoutLabels) {
 }
 
 TEST(TicketPrintLayout, LongWaySummariesShrink) {
-    EXPECT_EQ(waySummaryHeight(75), 15);
-    EXPECT_EQ(waySummaryHeight(76), 14);
-    EXPECT_EQ(waySummaryHeight(95), 13);
-    EXPECT_EQ(waySummaryHeight(105), 12);
-    EXPECT_EQ(waySummaryHeight(106), 11);
+    EXPECT_EQ(WaySummaryHeight(75), 15);
+    EXPECT_EQ(WaySummaryHeight(76), 14);
+    EXPECT_EQ(WaySummaryHeight(95), 13);
+    EXPECT_EQ(WaySummaryHeight(105), 12);
+    EXPECT_EQ(WaySummaryHeight(106), 11);
     // Fifteen groups of one, every row bet: far above 105 characters.
     GameState state;
     state.Kind = TicketKind::Way;
@@ -100,7 +100,7 @@ TEST(TicketPrintLayout, PlainTicketBoxesAndGrid) {
     state.SpotsMarked = 5;
     state.SpotsPerSet = 5;
     state.Sets[1].Numbers = {5, 10, 40, 41, 79};
-    state.AggregateLimit = money::dollars(50000);
+    state.AggregateLimit = money::Dollars(50000);
     const Printout out = LayOut(state, {});
     EXPECT_EQ(textsIn(out, "WingDings").size(), 5u);
     EXPECT_EQ(labelCount(out), 0);

@@ -25,12 +25,12 @@
 // once; a key's auto-repeat is ignored, flagged or not (a press of the key
 // already down). When the focus leaves while Space is down, pressCancelled
 // comes instead of the release.
-class ImageButton : public QWidget {
+class PictureControl : public QWidget {
     Q_OBJECT
   public:
-    using Drawing = std::function<void(ImageButton&)>;
+    using Drawing = std::function<void(PictureControl&)>;
 
-    explicit ImageButton(QWidget* parent = nullptr);
+    explicit PictureControl(QWidget* parent = nullptr);
 
     int tag() const { return tag_; }
     void setTag(int tag) { tag_ = tag; }

@@ -1,4 +1,4 @@
-#include "ui/ImageButton.h"
+#include "ui/PictureControl.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,12 +10,12 @@
 #include "ui/AccessibleControl.h"
 #include "ui/FocusFrame.h"
 
-ImageButton::ImageButton(QWidget* parent) : QWidget(parent) {
-    accessible_control::install();
+PictureControl::PictureControl(QWidget* parent) : QWidget(parent) {
+    accessible_control::Install();
     // Every way of pressing (the mouse, a key, a screen reader) goes through
     // mousePressed; the one test of a plain press is here.
     connect(
-        this, &ImageButton::mousePressed, this,
+        this, &PictureControl::mousePressed, this,
         [this](Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
             if (button == Qt::LeftButton && buttons == Qt::LeftButton &&
                 modifiers == Qt::NoModifier)
@@ -25,7 +25,7 @@ ImageButton::ImageButton(QWidget* parent) : QWidget(parent) {
     image_.fill(Qt::white);
 }
 
-void ImageButton::draw(const Drawing& step, bool coversWholeImage) {
+void PictureControl::draw(const Drawing& step, bool coversWholeImage) {
     fitImage();
     if (coversWholeImage) {
         steps_.clear();
@@ -36,7 +36,7 @@ void ImageButton::draw(const Drawing& step, bool coversWholeImage) {
     update();
 }
 
-QSize ImageButton::logicalSize(const QImage& image) {
+QSize PictureControl::logicalSize(const QImage& image) {
     // The device size is rounded up from the logical one, by less than one
     // device pixel: flooring gives the logical size back at any ratio of 1 or more.
     const QSizeF size = image.deviceIndependentSize();
@@ -44,22 +44,22 @@ QSize ImageButton::logicalSize(const QImage& image) {
             static_cast<int>(std::floor(size.height() + 1e-6))};
 }
 
-QSize ImageButton::deviceSize() const {
+QSize PictureControl::deviceSize() const {
     const qreal ratio = devicePixelRatioF();
     return {static_cast<int>(std::ceil(width() * ratio - 1e-6)),
             static_cast<int>(std::ceil(height() * ratio - 1e-6))};
 }
 
-void ImageButton::paintEvent(QPaintEvent*) {
+void PictureControl::paintEvent(QPaintEvent*) {
     fitImage();
     QPainter painter(this);
     painter.drawImage(QPointF(0, 0), image_);
-    if (hasFocus()) focus_frame::paint(painter, rect(), screen()->size().height());
+    if (hasFocus()) focus_frame::Paint(painter, rect(), screen()->size().height());
 }
 
-void ImageButton::resizeEvent(QResizeEvent*) { fitImage(); }
+void PictureControl::resizeEvent(QResizeEvent*) { fitImage(); }
 
-void ImageButton::fitImage() {
+void PictureControl::fitImage() {
     const qreal ratio = devicePixelRatioF();
     if ((image_.size() == deviceSize() && image_.devicePixelRatio() == ratio) || width() <= 0 ||
         height() <= 0)
@@ -72,18 +72,18 @@ void ImageButton::fitImage() {
     for (const Drawing& step : steps) step(*this);
 }
 
-void ImageButton::mousePressEvent(QMouseEvent* event) {
+void PictureControl::mousePressEvent(QMouseEvent* event) {
     Q_EMIT mousePressed(event->button(), event->buttons(), event->modifiers());
 }
 
-void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
+void PictureControl::mouseReleaseEvent(QMouseEvent* event) {
     Q_EMIT mouseReleased(event->button(), event->buttons(), event->modifiers());
 }
 
 // Space and Enter press like the left button; the arrow keys go from control
 // to control as Tab and Shift+Tab do. Anything else is left to the window
 // (Escape, shortcuts, the menus' letters).
-void ImageButton::keyPressEvent(QKeyEvent* event) {
+void PictureControl::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if (modifiers != Qt::NoModifier) {
         QWidget::keyPressEvent(event);
@@ -117,7 +117,7 @@ void ImageButton::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-void ImageButton::keyReleaseEvent(QKeyEvent* event) {
+void PictureControl::keyReleaseEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && keyHold_ == KeyHold::Space) {
         keyHold_ = KeyHold::None;
         Q_EMIT mouseReleased(Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
@@ -131,19 +131,19 @@ void ImageButton::keyReleaseEvent(QKeyEvent* event) {
     QWidget::keyReleaseEvent(event);
 }
 
-void ImageButton::focusInEvent(QFocusEvent* event) {
+void PictureControl::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     update();
 }
 
-void ImageButton::focusOutEvent(QFocusEvent* event) {
+void PictureControl::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     update();
     const KeyHold held = std::exchange(keyHold_, KeyHold::None);
     if (held == KeyHold::Space) Q_EMIT pressCancelled();
 }
 
-void ImageButton::setSpoken(const Spoken& spoken) {
+void PictureControl::setSpoken(const Spoken& spoken) {
     if (spoken == spoken_) return;
     const Spoken before = spoken_;
     spoken_ = spoken;
@@ -169,7 +169,7 @@ void ImageButton::setSpoken(const Spoken& spoken) {
     }
 }
 
-QString ImageButton::spokenName() const {
+QString PictureControl::spokenName() const {
     return spoken_.value.isEmpty() ? spoken_.name
                                    : spoken_.name + QStringLiteral(", ") + spoken_.value;
 }
