@@ -5,7 +5,8 @@
 namespace {
 
 QAccessibleInterface* forPictureControl(const QString&, QObject* object) {
-    if (auto* control = qobject_cast<PictureControl*>(object)) return new AccessibleControl(control);
+    if (auto* control = qobject_cast<PictureControl*>(object))
+        return new AccessibleControl(control);
     return nullptr;
 }
 
@@ -28,7 +29,9 @@ void Install() {
 
 AccessibleControl::AccessibleControl(PictureControl* control) : QAccessibleWidget(control) {}
 
-PictureControl* AccessibleControl::control() const { return static_cast<PictureControl*>(widget()); }
+PictureControl* AccessibleControl::control() const {
+    return static_cast<PictureControl*>(widget());
+}
 
 QAccessible::Role AccessibleControl::role() const { return control()->spoken().role; }
 

@@ -112,9 +112,9 @@ void ControlPainter::setCaptionFont(PictureControl& control, int sizeUnits,
     control.fontBold = fontStyle == FontStyle::Bold;
 }
 
-void ControlPainter::paintCaption(PictureControl& control, const QColor& colour, const QString& text,
-                                  const QString& fontName, CaptionAlignment alignment,
-                                  int offsetUnits) const {
+void ControlPainter::paintCaption(PictureControl& control, const QColor& colour,
+                                  const QString& text, const QString& fontName,
+                                  CaptionAlignment alignment, int offsetUnits) const {
     if (!style_.offers(alignment)) alignment = CaptionAlignment::Centre;
     const Caption caption{
         colour, text, fontName, alignment, offsetUnits, control.fontUnits, control.fontBold};

@@ -7,7 +7,8 @@
 #include "ui/ButtonLook.h"
 #include "ui/PictureControl.h"
 
-HeldArrow::HeldArrow(PictureControl& button, const ControlPainter& painter, Look look, Actions actions)
+HeldArrow::HeldArrow(PictureControl& button, const ControlPainter& painter, Look look,
+                     Actions actions)
     : QObject(&button),
       button_(button),
       painter_(painter),
@@ -23,8 +24,8 @@ HeldArrow::HeldArrow(PictureControl& button, const ControlPainter& painter, Look
     button_.setFocusPolicy(Qt::TabFocus);
     // Unless its window has named it for what it steps.
     if (button_.spoken().name.isEmpty())
-        button_.setSpoken(
-            PictureControl::Spoken::button(look_.up ? QStringLiteral("Up") : QStringLiteral("Down")));
+        button_.setSpoken(PictureControl::Spoken::button(look_.up ? QStringLiteral("Up")
+                                                                  : QStringLiteral("Down")));
     button_.installEventFilter(this);
     paint(false);
 }

@@ -124,7 +124,7 @@ PauseDialog::PauseDialog(const DialogContext& context, PauseSettings& settings, 
 }
 
 PictureControl* PauseDialog::placeButton(const char* name, const QRect& designRect, int tag,
-                                      int helpNumber, const char* spoken, Button which) {
+                                         int helpNumber, const char* spoken, Button which) {
     PictureControl* image = placeImage(designRect, tag, helpNumber);
     image->setObjectName(QLatin1String(name));
     image->setSpoken(PictureControl::Spoken::button(QLatin1String(spoken)));
@@ -135,8 +135,10 @@ PictureControl* PauseDialog::placeButton(const char* name, const QRect& designRe
         pressed_.reset();
         paintButton(which, false);
     });
-    connect(image, &PictureControl::plainLeftPress, this, [this, which] { onButtonPressed(which); });
-    connect(image, &PictureControl::mouseReleased, this, [this, which] { onButtonReleased(which); });
+    connect(image, &PictureControl::plainLeftPress, this,
+            [this, which] { onButtonPressed(which); });
+    connect(image, &PictureControl::mouseReleased, this,
+            [this, which] { onButtonReleased(which); });
     return image;
 }
 

@@ -52,7 +52,7 @@ class PauseDialog : public GameDialog {
     void showRow(Row row);
     HeldArrow* makeArrow(PictureControl& image, PauseArrow arrow);
     PictureControl* placeButton(const char* name, const QRect& designRect, int tag, int helpNumber,
-                             const char* spoken, Button which);
+                                const char* spoken, Button which);
     void paintButton(Button which, bool pressed);
     QLabel* makeLabel(const QRect& designRect, Qt::Alignment alignment, int helpNumber);
 

@@ -69,8 +69,7 @@ bool IsUpArrow(OddsArrow arrow) {
 }  // namespace
 
 PayoffsWindow::PayoffsWindow(const DialogContext& context, GameState& state,
-                             OddsBrowser::ScheduleLoader loadSchedule,
-                             QWidget* parent)
+                             OddsBrowser::ScheduleLoader loadSchedule, QWidget* parent)
     : GameDialog(context, window_style::Payoffs, {kDesignWidth, kDesignHeight},
                  QStringLiteral("Payoffs & Odds"), parent),
       browser_(state, std::move(loadSchedule)) {
@@ -87,8 +86,8 @@ PayoffsWindow::PayoffsWindow(const DialogContext& context, GameState& state,
     };
     const auto caption = [&](const QString& text, const QRect& rect, int helpNumber,
                              CaptionAlignment alignment = CaptionAlignment::Centre) {
-        PictureControl* box = image(QStringLiteral("Image") + QString(text).remove(QLatin1Char(' ')),
-                                 rect, helpNumber);
+        PictureControl* box = image(
+            QStringLiteral("Image") + QString(text).remove(QLatin1Char(' ')), rect, helpNumber);
         paintText(*box, text, kRed, alignment);
         return box;
     };
@@ -176,7 +175,8 @@ PayoffsWindow::PayoffsWindow(const DialogContext& context, GameState& state,
     oneInButton->setFocusPolicy(Qt::TabFocus);
     percentButton->setFocusPolicy(Qt::TabFocus);
     oneInButton->setSpoken(PictureControl::Spoken::button(QStringLiteral("Odds As One In")));
-    percentButton->setSpoken(PictureControl::Spoken::button(QStringLiteral("Odds As A Percentage")));
+    percentButton->setSpoken(
+        PictureControl::Spoken::button(QStringLiteral("Odds As A Percentage")));
     setMainControl(tabs);
     connect(oneInButton, &PictureControl::plainLeftPress, this,
             [this] { onModePressed(odds::OddsMode::OneIn); });

@@ -13,8 +13,8 @@
 #include "core/tickets/TicketFile.h"
 #include "ui/ButtonLook.h"
 #include "ui/HeldArrow.h"
-#include "ui/PictureControl.h"
 #include "ui/ListKeys.h"
+#include "ui/PictureControl.h"
 #include "ui/PressButton.h"
 #include "ui/WholeRows.h"
 #include "ui/WindowScaler.h"
@@ -112,7 +112,7 @@ SavedTicketsDialog::SavedTicketsDialog(Mode mode, const DialogContext& context, 
 }
 
 PictureControl* SavedTicketsDialog::place(const char* name, const QRect& designRect, int tag,
-                                       int helpNumber) {
+                                          int helpNumber) {
     PictureControl* image = placeImage(designRect, tag, helpNumber);
     image->setObjectName(QLatin1String(name));
     return image;

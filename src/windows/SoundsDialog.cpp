@@ -72,7 +72,8 @@ void SoundsDialog::paintToggle(PictureControl& toggle, bool on) {
 
 void SoundsDialog::showMusicToggle(bool on) {
     paintToggle(*musicToggle, on);
-    musicToggle->setSpoken(PictureControl::Spoken::checkBox(QStringLiteral("Background Music"), on));
+    musicToggle->setSpoken(
+        PictureControl::Spoken::checkBox(QStringLiteral("Background Music"), on));
     musicLabel->setText(on ? QStringLiteral("BACKGROUND ON") : QStringLiteral("BACKGROUND OFF"));
     repaint();
 }

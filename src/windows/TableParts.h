@@ -16,8 +16,8 @@ class PictureControl;
 // showing never look a control up by its name.
 struct TableParts {
     std::array<PictureControl*, board::kNumbers> cells{};  // number n at [n - 1]
-    std::array<PictureControl*, 4> buttons{};              // in the order of table_layout::Buttons()
-    std::array<PictureControl*, 10> arrows{};              // in the order of table_layout::Arrows()
+    std::array<PictureControl*, 4> buttons{};  // in the order of table_layout::Buttons()
+    std::array<PictureControl*, 10> arrows{};  // in the order of table_layout::Arrows()
     std::array<PictureControl*, 5> roundedBoxes{};
     std::array<PictureControl*, 4> frames{};
     // Left "GAME", the state's word, right "GAME", the game number.

@@ -26,8 +26,8 @@ void TableWindow::saveTicket() {
 }
 
 void TableWindow::restoreTicket() {
-    SavedTicketsDialog form(SavedTicketsDialog::Mode::Restore, dialogContext(), state_, kTicketsFile,
-                            this);
+    SavedTicketsDialog form(SavedTicketsDialog::Mode::Restore, dialogContext(), state_,
+                            kTicketsFile, this);
     form.exec();
     if (form.outcome() == SavedTicketsDialog::Outcome::Restored) tickets_->putRestoredTicket();
 }

@@ -7,8 +7,8 @@
 #include "core/stats/PlayWords.h"
 #include "ui/DialogFrame.h"
 #include "ui/Fonts.h"
-#include "ui/PictureControl.h"
 #include "ui/LiveToolTip.h"
+#include "ui/PictureControl.h"
 
 namespace {
 constexpr int kTextUnits = 13;

@@ -21,12 +21,12 @@ class YourPlayWindow : public GameDialog {
     YourPlayWindow(const DialogContext& context, const ScheduleInForce& schedule,
                    const QString& historyPath, QWidget* parent = nullptr);
 
-    QLabel* headingLabel = nullptr;    // the games and the schedule the figures use
+    QLabel* headingLabel = nullptr;       // the games and the schedule the figures use
     PictureControl* netImage = nullptr;   // the net result against the expected
     PictureControl* ballImage = nullptr;  // the draw counts against the expected
-    QLabel* luckLabel = nullptr;       // won back, expected, luck
-    QLabel* fairnessLabel = nullptr;   // the fairness test
-    QLabel* heatLabel = nullptr;       // the hot and cold numbers
+    QLabel* luckLabel = nullptr;          // won back, expected, luck
+    QLabel* fairnessLabel = nullptr;      // the fairness test
+    QLabel* heatLabel = nullptr;          // the hot and cold numbers
 
     const NetResultPicture& netPicture() const { return net_; }
     const BallCountPicture& ballPicture() const { return balls_; }

@@ -51,7 +51,7 @@ struct Case {
 };
 
 const QStringList kBoxes = {"ImageSpot", "ImageTicketKind", "ImagePPWN",
-                            "ImageNOGN", "ImagePPGN",    "ImageTPN"};
+                            "ImageNOGN", "ImagePPGN",       "ImageTPN"};
 
 class SavedTicketRoundTripTest : public TableWindowFixture {
   protected:

@@ -24,8 +24,8 @@ int Run(const QCommandLineParser& parser) {
     return 0;
 }
 
-const ToolCommandRegistration registration{
-    {"music make", "[options]", "Writes the background music, a one-minute MIDI tune.", Declare,
-     Run}};
+const ToolCommandRegistration registration{{"music make", "[options]",
+                                            "Writes the background music, a one-minute MIDI tune.",
+                                            Declare, Run}};
 
 }  // namespace

@@ -91,7 +91,7 @@ bool OddsBrowser::stepSchedule(bool up) {
 }
 
 void OddsBrowser::fill(odds::FillFlags flags) {
-    const odds::OddsInputs inputs{tabKind(), spots_,          bet_,
-                                  mode_,     &schedule_.Payoffs, schedule_.AggregateLimit};
+    const odds::OddsInputs inputs{
+        tabKind(), spots_, bet_, mode_, &schedule_.Payoffs, schedule_.AggregateLimit};
     odds::FillOddsTable(inputs, flags, view_);
 }

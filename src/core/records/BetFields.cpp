@@ -35,8 +35,7 @@ void WriteBetFields(std::vector<std::uint8_t>& out, std::size_t at, const BetFie
     bytes::WriteInt(out, at + kNumberOfGames, 4, fields.NumberOfGames);
     for (std::size_t k = 0; k < fields.WayCounts.size(); ++k)
         bytes::WriteInt(out, at + kWayCounts + 4 * k, 4, fields.WayCounts[k]);
-    bytes::WriteShortString(out, at + kKindCode,
-                            fields.KindCode.left(kKindCodeLength).toLatin1());
+    bytes::WriteShortString(out, at + kKindCode, fields.KindCode.left(kKindCodeLength).toLatin1());
 }
 
 BetFields ReadBetFields(const std::vector<std::uint8_t>& in, std::size_t at) {

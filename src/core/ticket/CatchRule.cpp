@@ -14,7 +14,9 @@ kinds::CatchRule catchRuleOf(TicketKind kind) {
 }
 
 // A damaged ticket (a restored file) must not make the search leave the sets.
-int scannedSets(const TicketState& ticket) { return std::clamp<int>(ticket.CurrentSet, 1, kSetCount); }
+int scannedSets(const TicketState& ticket) {
+    return std::clamp<int>(ticket.CurrentSet, 1, kSetCount);
+}
 int scannedSlots(const TicketState& ticket) {
     return std::clamp<int>(ticket.SpotsPerSet, 0, TicketSet::kSlots);
 }

@@ -31,7 +31,8 @@ SavedTicket DecodeSavedTicket(const std::vector<std::uint8_t>& in) {
     if (in.size() != kTicketRecordSize)
         throw std::invalid_argument("a saved ticket record has 1720 bytes");
     SavedTicket ticket;
-    ticket.TicketName = windows1252::Decode(bytes::ReadShortString(in, kTicketName, kTicketNameLength));
+    ticket.TicketName =
+        windows1252::Decode(bytes::ReadShortString(in, kTicketName, kTicketNameLength));
     for (int k = 1; k <= kSetCount; ++k) {
         TicketSet& set = ticket.Sets[static_cast<std::size_t>(k)];
         for (std::size_t i = 0; i < set.Numbers.size(); ++i) set.Numbers[i] = in[setOffset(k) + i];
