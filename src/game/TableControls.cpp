@@ -26,7 +26,10 @@ void TableControls::resetBalance() {
 }
 
 void TableControls::repaintValue(ValueField field) {
-    view_.showValue(field, bet::ValueText(state_, field));
+    if (field == ValueField::Spot)
+        view_.showSpots(state_.SpotsMarked);
+    else
+        view_.showValue(field, bet::ValueText(state_, field));
 }
 
 void TableControls::repaintTotals(const TotalsChange& totals) {

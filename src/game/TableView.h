@@ -57,7 +57,10 @@ class TableView {
     virtual void showCentreMessage(const QString& text) = 0;
     // The game's win in the centre box; none is a bust.
     virtual void showResult(Money gameWin) = 0;
+    // A bet box other than the spots: "12", "$1.00".
     virtual void showValue(ValueField field, const QString& text) = 0;
+    // The spot box's count.
+    virtual void showSpots(int spots) = 0;
     // The winnings menu's caption.
     virtual void showBalance(Money balance) = 0;
     virtual void setMenuItem(MenuItem item, bool enabled, bool checked) = 0;

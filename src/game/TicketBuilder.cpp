@@ -56,7 +56,7 @@ bool TicketBuilder::chooseKind(TicketChoice choice) {
         view.paintCell(n, CellLook::Marked, SetColour(1));
     }
     if (chosen->showQuickPickArrows) {
-        view.showValue(ValueField::Spot, chosen->spotBoxText);
+        view.showSpots(chosen->spots);
         view.setQuickPickArrowsVisible(true);
     }
     view.updateWindow();
@@ -124,7 +124,7 @@ void TicketBuilder::putRestoredTicket() {
     table_.repaintValue(ValueField::NumberOfGames);
     table_.repaintValue(ValueField::PricePerWay);
     table_.repaintTotals(bet::UpdateTotals(state));
-    view.showValue(ValueField::Spot, QString::number(state.PayoffSpots) + QStringLiteral(" SPOT"));
+    view.showSpots(state.PayoffSpots);
     // A way ticket shows its summary instead; the region tickets hide the
     // spot box too, as when they are chosen from the menu.
     view.setSpotVisible(!HidesSpotBox(state.Kind));

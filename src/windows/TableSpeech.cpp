@@ -1,6 +1,7 @@
 #include "windows/TableSpeech.h"
 
 #include "core/state/GameState.h"
+#include "core/ticket/BetControls.h"
 #include "core/ticket/CatchRule.h"
 #include "ui/PictureControl.h"
 #include "windows/TableLayout.h"
@@ -31,17 +32,6 @@ QString titleCase(const QString& caption) {
     QStringList words = caption.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (QString& word : words) word = word.left(1) + word.mid(1).toLower();
     return words.join(QLatin1Char(' '));
-}
-
-// "5 SPOT" is said "5 spots"; what the box shows otherwise, in small letters.
-QString spotsSaid(const QString& shown) {
-    const QStringList words = shown.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    bool counted = false;
-    const int count =
-        words.size() == 2 && words[1] == QLatin1String("SPOT") ? words[0].toInt(&counted) : 0;
-    if (!counted) return shown.toLower();
-    return QString::number(count) +
-           (count == 1 ? QStringLiteral(" spot") : QStringLiteral(" spots"));
 }
 
 }  // namespace
@@ -152,15 +142,25 @@ void TableSpeech::resultShown(Money gameWin) {
                            : QStringLiteral("Bust"));
 }
 
-void TableSpeech::valueShown(ValueField field, const QString& text) {
+bool TableSpeech::boxChanged(ValueField field, const QString& text) {
     PictureControl& box = *parts_.value(field);
     const QString before = box.spoken().value;
     box.setSpoken(Spoken::text(valueName(field), text));
-    // A bet changed by an arrow, a number or a way row is told; the price per
-    // game follows the total and says nothing new.
-    if (before.isEmpty() || before == text || field == ValueField::PricePerGame) return;
-    announce_(field == ValueField::Spot ? spotsSaid(text)
-                                        : valueName(field) + QStringLiteral(", ") + text);
+    // A bet changed by an arrow, a number or a way row is told; the first
+    // paint of a box is not a change.
+    return !before.isEmpty() && before != text;
+}
+
+void TableSpeech::valueShown(ValueField field, const QString& text) {
+    // The price per game follows the total and says nothing new.
+    if (boxChanged(field, text) && field != ValueField::PricePerGame)
+        announce_(valueName(field) + QStringLiteral(", ") + text);
+}
+
+void TableSpeech::spotsShown(int spots) {
+    if (boxChanged(ValueField::Spot, bet::SpotText(spots)))
+        announce_(QString::number(spots) +
+                  (spots == 1 ? QStringLiteral(" spot") : QStringLiteral(" spots")));
 }
 
 QString TableSpeech::balanceSaid(Money balance) {

@@ -34,6 +34,7 @@ class TableSpeech {
     // A result as said rather than shown: "You won $12.50", "Bust".
     void resultShown(Money gameWin);
     void valueShown(ValueField field, const QString& text);
+    void spotsShown(int spots);
     void balanceShown(Money balance);
     void kindCodeShown(const QString& kindCode);
     void waySummaryShown(const QString& summary);
@@ -41,6 +42,8 @@ class TableSpeech {
   private:
     void nameControls();
     void centreSaid(const QString& said);
+    // Names a bet box by its new text; true when that text is a change to tell.
+    bool boxChanged(ValueField field, const QString& text);
 
     const TicketState& ticket_;
     const TableParts& parts_;

@@ -90,6 +90,7 @@ class TableWindow : public QMainWindow, public TableView {
     void showCentreMessage(const QString& text) override;
     void showResult(Money gameWin) override;
     void showValue(ValueField field, const QString& text) override;
+    void showSpots(int spots) override;
     void showBalance(Money balance) override;
     void setMenuItem(MenuItem item, bool enabled, bool checked) override;
     void setButtonVisible(TableButton which, bool visible) override;
@@ -125,6 +126,7 @@ class TableWindow : public QMainWindow, public TableView {
     void showFirstGame(QSize screen);
     void paintInitialLook();
     void paintCentre(const QString& text);
+    void paintValue(ValueField field, const QString& text);
     void routeTicketMenu();
     void routeSavedTickets();
     ShowHelp helpPopup();

@@ -4,6 +4,7 @@
 #include <QMenu>
 
 #include "core/state/GameState.h"
+#include "core/ticket/BetControls.h"
 #include "core/ticket/Evaluation.h"
 #include "ui/Glyphs.h"
 #include "ui/HeldArrow.h"
@@ -138,11 +139,20 @@ void TableWindow::showResult(Money gameWin) {
     speech_->resultShown(gameWin);
 }
 
-void TableWindow::showValue(ValueField field, const QString& text) {
+void TableWindow::paintValue(ValueField field, const QString& text) {
     PictureControl& value = *parts_.value(field);
     painter_.fill(value, kGreen);
     painter_.paintCaption(value, kBlack, text, fonts::kTimes, CaptionAlignment::Centre, 0);
+}
+
+void TableWindow::showValue(ValueField field, const QString& text) {
+    paintValue(field, text);
     speech_->valueShown(field, text);
+}
+
+void TableWindow::showSpots(int spots) {
+    paintValue(ValueField::Spot, bet::SpotText(spots));
+    speech_->spotsShown(spots);
 }
 
 void TableWindow::showBalance(Money balance) {

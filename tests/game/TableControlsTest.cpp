@@ -40,7 +40,7 @@ TEST_F(TableControlsTest, MarkingAndRemovingClosesTheGap) {
     EXPECT_EQ(view.looks[9], CellLook::Unmarked);
     EXPECT_EQ(view.looks[12], CellLook::Marked);
     EXPECT_EQ(view.colours[12], (Rgb{255, 255, 0}));  // set 1's colour
-    EXPECT_EQ(view.values[ValueField::Spot], "2 SPOT");
+    EXPECT_EQ(view.spots, 2);
     EXPECT_EQ(sounds.requests, (QStringList{"WAVE_83", "WAVE_83", "WAVE_83", "WAVE_86"}));
     EXPECT_TRUE(table.isEnabled(MenuItem::Play));
     EXPECT_TRUE(view.buttons[TableButton::Play]);
@@ -150,7 +150,7 @@ TEST_F(TableControlsTest, ResetTicketAndResetBalance) {
     EXPECT_EQ(state.Sets[1].count(), 0);
     EXPECT_EQ(state.NumberOfGames, 1);
     EXPECT_EQ(view.looks[3], CellLook::Unmarked);
-    EXPECT_EQ(view.values[ValueField::Spot], "0 SPOT");
+    EXPECT_EQ(view.spots, 0);
     EXPECT_EQ(view.centre, "$50,000 VELLORO");
     EXPECT_EQ(table.cells().tag(3), 203);  // CAST resets the tags, not the ticket reset
     table.resetBalance();

@@ -49,6 +49,7 @@ class FakeTableView : public TableView {
     }
     void showResult(Money gameWin) override { showCentreMessage(ResultText(gameWin)); }
     void showValue(ValueField field, const QString& text) override { values[field] = text; }
+    void showSpots(int count) override { spots = count; }
     void showBalance(Money balance) override { caption = BalanceCaption(balance); }
     void setMenuItem(MenuItem item, bool enabled, bool checked) override {
         menuEnabled[item] = enabled;
@@ -72,6 +73,7 @@ class FakeTableView : public TableView {
     QString statusWord, gameNumber, centre, caption, special;
     Rgb statusColour;
     std::map<ValueField, QString> values;
+    int spots = -1;  // none shown yet
     std::map<MenuItem, bool> menuEnabled, menuChecked;
     std::map<TableButton, bool> buttons;
     bool betArrows = true, quickPickArrows = false, spotVisible = true, specialCleared = false,

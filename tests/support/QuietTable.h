@@ -17,6 +17,7 @@ class QuietTableView : public TableView {
     void showCentreMessage(const QString&) override {}
     void showResult(Money) override {}
     void showValue(ValueField, const QString&) override {}
+    void showSpots(int) override {}
     void showBalance(Money) override {}
     void setMenuItem(MenuItem, bool, bool) override {}
     void setButtonVisible(TableButton, bool) override {}

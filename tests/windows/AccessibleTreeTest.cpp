@@ -141,9 +141,9 @@ TEST_F(AccessibleTreeTest, EachBallIsToldAsItIsCalled) {
     speech.statusShown({12, false});
     speech.balanceShown(money::Dollars(-3));
     // A bet is told as it changes, not as it is first shown.
-    speech.valueShown(ValueField::Spot, QStringLiteral("1 SPOT"));
-    speech.valueShown(ValueField::Spot, QStringLiteral("5 SPOT"));
-    speech.valueShown(ValueField::Spot, QStringLiteral("1 SPOT"));
+    speech.spotsShown(1);
+    speech.spotsShown(5);
+    speech.spotsShown(1);
     speech.valueShown(ValueField::TotalPrice, QStringLiteral("$1.00"));
     speech.valueShown(ValueField::TotalPrice, QStringLiteral("$2.00"));
     speech.valueShown(ValueField::TotalPrice, QStringLiteral("$2.00"));

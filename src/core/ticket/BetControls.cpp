@@ -178,9 +178,11 @@ QString ValueText(const GameState& state, ValueField field) {
         case ValueField::TotalPrice:
             return money::Currency(state.TotalPrice);
         case ValueField::Spot:
-            return QString::number(state.SpotsMarked) + QStringLiteral(" SPOT");
+            return SpotText(state.SpotsMarked);
     }
     return {};
 }
+
+QString SpotText(int spots) { return QString::number(spots) + QStringLiteral(" SPOT"); }
 
 }  // namespace bet

@@ -97,6 +97,9 @@ void ResetTicketState(GameState& state);
 // Balance := 0.
 void ResetBalance(RunState& run);
 
+// The spot box's text: "7 SPOT".
+QString SpotText(int spots);
+
 // The text of a value box: "12", "$1.00", "7 SPOT".
 QString ValueText(const GameState& state, ValueField field);
 
