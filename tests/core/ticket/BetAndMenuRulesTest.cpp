@@ -63,6 +63,63 @@ TEST(BetRules, ASetNumberPastTheTicketIsRefused) {
     EXPECT_EQ(state.Sets, before.Sets);
 }
 
+// The reset is of the ticket and the bet alone: the run, the schedule in
+// force and the session's settings stay; the sets keep their hits.
+TEST(BetRules, TheTicketResetLeavesTheRunScheduleAndSettings) {
+    GameState state;
+    state.Sets[1].Numbers = {4, 9};
+    state.Sets[1].Hits = 2;
+    state.CurrentSet = 3;
+    state.CompletedSets = 2;
+    state.SpotsMarked = 2;
+    state.SpotsPerSet = 2;
+    state.Kind = TicketKind::Way;
+    state.KindCode = QStringLiteral("W");
+    state.Ways = 3;
+    state.WayCounts[0] = 2;
+    state.NumberOfGames = 40;
+    state.PricePerWay = money::Dollars(3);
+    state.PricePerGame = money::Dollars(9);
+    state.TotalPrice = money::Dollars(360);
+    state.GameNumber = 17;
+    state.GamesToGo = 12;
+    state.Drawn[0] = 9;
+    state.GameWin = money::Dollars(4);
+    state.Balance = money::Dollars(-20);
+    state.AggregateLimit = money::Dollars(5000);
+    state.ScheduleNumber = 7;
+    state.Payoffs.RegularPayoffs[0][1] = money::Dollars(3);
+    state.PauseBetweenGames = 301;
+    state.SoundsOn = false;
+
+    bet::ResetTicketState(state);
+    EXPECT_EQ(state.Sets[1].count(), 0);
+    EXPECT_EQ(state.Sets[1].Hits, 2);
+    EXPECT_EQ(state.CurrentSet, 1);
+    EXPECT_EQ(state.CompletedSets, 0);
+    EXPECT_EQ(state.SpotsMarked, 0);
+    EXPECT_EQ(state.SpotsPerSet, 0);
+    EXPECT_EQ(state.Kind, TicketKind::Regular);
+    EXPECT_TRUE(state.KindCode.isEmpty());
+    EXPECT_EQ(state.Ways, 1);
+    EXPECT_EQ(state.WayCounts[0], 0);
+    EXPECT_EQ(state.NumberOfGames, 1);
+    EXPECT_EQ(state.PricePerWay, money::Dollars(1));
+    EXPECT_EQ(state.PricePerGame, money::Dollars(1));
+    EXPECT_EQ(state.TotalPrice, money::Dollars(1));
+
+    EXPECT_EQ(state.GameNumber, 17);
+    EXPECT_EQ(state.GamesToGo, 12);
+    EXPECT_EQ(state.Drawn[0], 9);
+    EXPECT_EQ(state.GameWin, money::Dollars(4));
+    EXPECT_EQ(state.Balance, money::Dollars(-20));
+    EXPECT_EQ(state.AggregateLimit, money::Dollars(5000));
+    EXPECT_EQ(state.ScheduleNumber, 7);
+    EXPECT_EQ(state.Payoffs.RegularPayoffs[0][1], money::Dollars(3));
+    EXPECT_EQ(state.PauseBetweenGames, 301);
+    EXPECT_FALSE(state.SoundsOn);
+}
+
 TEST(MenuRulesTest, TicketItemsOfferedWithSevenMarked) {
     const MenuFlags offered = menu_rules::UpdateTicketMenus(false, 7);
     for (MenuItem item : {MenuItem::AllCatches, MenuItem::AllOrNothing, MenuItem::CatchAll,
