@@ -36,6 +36,26 @@ void ImageButton::draw(const Drawing& step, bool coversWholeImage) {
     update();
 }
 
+ImageButton::Picture ImageButton::picture() const {
+    return {image_, steps_, fontName, fontUnits, fontBold, fontColour, fillColour, captionPixels};
+}
+
+bool ImageButton::showPicture(const Picture& picture) {
+    if (width() <= 0 || height() <= 0 || picture.image.size() != deviceSize() ||
+        picture.image.devicePixelRatio() != devicePixelRatioF())
+        return false;
+    image_ = picture.image;
+    steps_ = picture.steps;
+    fontName = picture.fontName;
+    fontUnits = picture.fontUnits;
+    fontBold = picture.fontBold;
+    fontColour = picture.fontColour;
+    fillColour = picture.fillColour;
+    captionPixels = picture.captionPixels;
+    update();
+    return true;
+}
+
 QSize ImageButton::logicalSize(const QImage& image) {
     // The device size is rounded up from the logical one, by less than one
     // device pixel: flooring gives the logical size back at any ratio of 1 or more.

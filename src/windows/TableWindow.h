@@ -8,11 +8,13 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <tuple>
 
 #include "core/state/PauseSettings.h"
 #include "core/ticket/TicketKinds.h"
 #include "game/TableView.h"
 #include "ui/ControlPainter.h"
+#include "ui/PictureMemo.h"
 #include "windows/GameDialog.h"
 #include "windows/TableMenu.h"
 #include "windows/TableParts.h"
@@ -135,6 +137,10 @@ class TableWindow : public QMainWindow, public TableView {
     QWidget* client_ = nullptr;
     WindowScaler* scaler_ = nullptr;
     ControlPainter painter_;
+    // A number's picture by number, look, check colour (as 0xRRGGBB), client
+    // height, bevel width and the cell's caption units and boldness.
+    using CellPicture = std::tuple<int, CellLook, int, int, int, int, bool>;
+    PictureMemo<CellPicture> cellPictures_;
     TableMenu menu_;
     PauseSettings pauseSettings_;
     QPointer<WayWindow> way_;

@@ -79,18 +79,28 @@ QWidget* TableWindow::panel(bool top) const { return top ? panelTop_ : panelBott
 void TableWindow::paintCell(int number, CellLook look, Rgb checkColour) {
     ImageButton* target = cell(number);
     if (!target) return;
-    const bool raised = look == CellLook::Marked || look == CellLook::Caught;
-    const bool red = look == CellLook::Caught || look == CellLook::NotCaught;
-    const BevelStyle raisedStyle = red ? BevelStyle::AccentRaised : BevelStyle::Raised;
-    const BevelStyle sunkenStyle = red ? BevelStyle::AccentSunken : BevelStyle::Sunken;
-    painter_.paintBevel(*target, raised ? raisedStyle : sunkenStyle);
-    painter_.paintCaption(*target, raised ? kBlack : kSilver, QString::number(number),
-                          fonts::kTimes, CaptionAlignment::Centre, kCellOffset);
+    // A run of games paints the same few looks of every number over and over.
+    const CellPicture key{number,
+                          look,
+                          checkColour.r << 16 | checkColour.g << 8 | checkColour.b,
+                          client_->height(),
+                          painter_.bevelWidth(),
+                          target->fontUnits,
+                          target->fontBold};
+    cellPictures_.show(*target, key, [&] {
+        const bool raised = look == CellLook::Marked || look == CellLook::Caught;
+        const bool red = look == CellLook::Caught || look == CellLook::NotCaught;
+        const BevelStyle raisedStyle = red ? BevelStyle::AccentRaised : BevelStyle::Raised;
+        const BevelStyle sunkenStyle = red ? BevelStyle::AccentSunken : BevelStyle::Sunken;
+        painter_.paintBevel(*target, raised ? raisedStyle : sunkenStyle);
+        painter_.paintCaption(*target, raised ? kBlack : kSilver, QString::number(number),
+                              fonts::kTimes, CaptionAlignment::Centre, kCellOffset);
+        if (look == CellLook::Unmarked || look == CellLook::NotCaught) return;
+        const QColor glyphColour = look == CellLook::Pressed ? kSilver : toQColor(checkColour);
+        painter_.paintCaption(*target, glyphColour, QString(QChar(glyphs::kCheck)),
+                              glyphs::kSymbolFont, CaptionAlignment::CheckGlyph, kCellOffset);
+    });
     speech_->cellPainted(number, look);
-    if (look == CellLook::Unmarked || look == CellLook::NotCaught) return;
-    const QColor glyphColour = look == CellLook::Pressed ? kSilver : toQColor(checkColour);
-    painter_.paintCaption(*target, glyphColour, QString(QChar(glyphs::kCheck)), glyphs::kSymbolFont,
-                          CaptionAlignment::CheckGlyph, kCellOffset);
 }
 
 void TableWindow::showBall(const CalledBall& ball) {
