@@ -12,6 +12,9 @@
 
 ImageButton::ImageButton(QWidget* parent) : QWidget(parent) {
     accessible_control::install();
+    // The bitmap covers the whole control: what lies under it is never
+    // painted first, and an update of a control leaves its parent alone.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     // Every way of pressing (the mouse, a key, a screen reader) goes through
     // mousePressed; the one test of a plain press is here.
     connect(
