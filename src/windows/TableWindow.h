@@ -141,6 +141,10 @@ class TableWindow : public QMainWindow, public TableView {
     // height, bevel width and the cell's caption units and boldness.
     using CellPicture = std::tuple<int, CellLook, int, int, int, int, bool>;
     PictureMemo<CellPicture> cellPictures_;
+    // A status box's picture by box, text, colour (as QRgb), client height and
+    // its caption units and boldness.
+    using StatusPicture = std::tuple<std::size_t, QString, unsigned, int, int, bool>;
+    PictureMemo<StatusPicture> statusPictures_;
     TableMenu menu_;
     PauseSettings pauseSettings_;
     QPointer<WayWindow> way_;

@@ -29,6 +29,8 @@ constexpr int kButtonOffset = 4;
 constexpr int kCellUnits = 23;
 constexpr int kCellOffset = 3;
 constexpr int kSpecialUnits = 80;
+// The status box that shows the game number, a new one every game.
+constexpr std::size_t kGameNumberBox = 3;
 
 }  // namespace
 
@@ -125,9 +127,19 @@ void TableWindow::showStatus(const GameStatus& status) {
     const QString texts[] = {QStringLiteral("GAME"), StatusWord(status), QStringLiteral("GAME"),
                              GameNumberText(status.gameNumber)};
     for (std::size_t i = 0; i < parts_.status.size(); ++i) {
-        painter_.fill(*parts_.status[i], kFuchsia);
-        painter_.paintCaption(*parts_.status[i], colour, texts[i], fonts::kTimes,
-                              CaptionAlignment::Centre, 0);
+        ImageButton& box = *parts_.status[i];
+        const auto paint = [&] {
+            painter_.fill(box, kFuchsia);
+            painter_.paintCaption(box, colour, texts[i], fonts::kTimes, CaptionAlignment::Centre,
+                                  0);
+        };
+        if (i == kGameNumberBox) {
+            paint();
+            continue;
+        }
+        const StatusPicture key{
+            i, texts[i], colour.rgb(), client_->height(), box.fontUnits, box.fontBold};
+        statusPictures_.show(box, key, paint);
     }
     speech_->statusShown(status);
 }
