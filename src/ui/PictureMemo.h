@@ -14,9 +14,10 @@
 template <typename Key>
 class PictureMemo {
   public:
-    // More than a board's looks at one size: a memo that outgrows this
-    // (the window resized again and again) starts afresh.
-    static constexpr std::size_t kKept = 1024;
+    // At most `kept` pictures: a memo that outgrows them (the window resized
+    // again and again) starts afresh. The default holds more than a board's
+    // looks at one size.
+    explicit PictureMemo(std::size_t kept = 1024) : kept_(kept) {}
 
     // Shows the picture kept under `key` on `control`, or runs `draw`, whose
     // first step covers the whole bitmap, and keeps what it drew.
@@ -28,12 +29,11 @@ class PictureMemo {
             found->second = control.picture();
             return;
         }
-        if (pictures_.size() >= kKept) pictures_.clear();
+        if (pictures_.size() >= kept_) pictures_.clear();
         pictures_.emplace(key, control.picture());
     }
 
-    std::size_t size() const { return pictures_.size(); }
-
   private:
+    std::size_t kept_;
     std::map<Key, ImageButton::Picture> pictures_;
 };

@@ -145,6 +145,11 @@ class TableWindow : public QMainWindow, public TableView {
     // its caption units and boldness.
     using StatusPicture = std::tuple<std::size_t, QString, unsigned, int, int, bool>;
     PictureMemo<StatusPicture> statusPictures_;
+    // A result's picture in the centre by its text, client height and the
+    // centre's caption units and boldness; a way ticket's many wins are not
+    // all kept, the centre being large.
+    using ResultPicture = std::tuple<QString, int, int, bool>;
+    PictureMemo<ResultPicture> resultPictures_{64};
     TableMenu menu_;
     PauseSettings pauseSettings_;
     QPointer<WayWindow> way_;

@@ -156,7 +156,11 @@ void TableWindow::showCentreMessage(const QString& text) {
 }
 
 void TableWindow::showResult(Money gameWin) {
-    paintCentre(ResultText(gameWin));
+    // A run shows the same few results over and over: BUST and the ticket's wins.
+    const QString text = ResultText(gameWin);
+    ImageButton& centre = *parts_.centre;
+    const ResultPicture key{text, client_->height(), centre.fontUnits, centre.fontBold};
+    resultPictures_.show(centre, key, [&] { paintCentre(text); });
     speech_->resultShown(gameWin);
 }
 
