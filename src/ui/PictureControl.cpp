@@ -12,6 +12,9 @@
 
 PictureControl::PictureControl(QWidget* parent) : QWidget(parent) {
     accessible_control::Install();
+    // The bitmap covers the whole control: what lies under it is never
+    // painted first, and an update of a control leaves its parent alone.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     // Every way of pressing (the mouse, a key, a screen reader) goes through
     // mousePressed; the one test of a plain press is here.
     connect(
@@ -34,6 +37,26 @@ void PictureControl::draw(const Drawing& step, bool coversWholeImage) {
     steps_.push_back(step);
     step(*this);
     update();
+}
+
+PictureControl::Picture PictureControl::picture() const {
+    return {image_, steps_, fontName, fontUnits, fontBold, fontColour, fillColour, captionPixels};
+}
+
+bool PictureControl::showPicture(const Picture& picture) {
+    if (width() <= 0 || height() <= 0 || picture.image.size() != deviceSize() ||
+        picture.image.devicePixelRatio() != devicePixelRatioF())
+        return false;
+    image_ = picture.image;
+    steps_ = picture.steps;
+    fontName = picture.fontName;
+    fontUnits = picture.fontUnits;
+    fontBold = picture.fontBold;
+    fontColour = picture.fontColour;
+    fillColour = picture.fillColour;
+    captionPixels = picture.captionPixels;
+    update();
+    return true;
 }
 
 QSize PictureControl::logicalSize(const QImage& image) {

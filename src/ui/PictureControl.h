@@ -55,6 +55,24 @@ class PictureControl : public QWidget {
     // The pixel size of the smallest caption the bitmap shows now; 0 for none.
     int captionPixels = 0;
 
+    // What the control shows and the steps that drew it: taken from a control
+    // and shown again on one of the same size without drawing it anew.
+    struct Picture {
+        QImage image;
+        std::vector<Drawing> steps;
+        QString fontName;
+        int fontUnits = 13;
+        bool fontBold = true;
+        QColor fontColour;
+        QColor fillColour;
+        int captionPixels = 0;
+    };
+    Picture picture() const;
+    // Shows a picture as if its steps were drawn here now, and keeps them for
+    // a repaint at a new size; false, and nothing changed, when the picture
+    // is of another size or device pixel ratio than the control's bitmap.
+    bool showPicture(const Picture& picture);
+
     // What a screen reader is told about the control. The name it reads is
     // the name followed by the value ("Total Price, $5.00").
     struct Spoken {

@@ -8,11 +8,13 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <tuple>
 
 #include "core/state/PauseSettings.h"
 #include "core/ticket/TicketKinds.h"
 #include "game/TableView.h"
 #include "ui/ControlPainter.h"
+#include "ui/PictureMemo.h"
 #include "windows/GameDialog.h"
 #include "windows/TableMenu.h"
 #include "windows/TableParts.h"
@@ -137,6 +139,19 @@ class TableWindow : public QMainWindow, public TableView {
     QWidget* client_ = nullptr;
     WindowScaler* scaler_ = nullptr;
     ControlPainter painter_;
+    // A number's picture by number, look, check colour (as 0xRRGGBB), client
+    // height, bevel width and the cell's caption units and boldness.
+    using CellPicture = std::tuple<int, CellLook, int, int, int, int, bool>;
+    PictureMemo<CellPicture> cellPictures_;
+    // A status box's picture by box, text, colour (as QRgb), client height and
+    // its caption units and boldness.
+    using StatusPicture = std::tuple<std::size_t, QString, unsigned, int, int, bool>;
+    PictureMemo<StatusPicture> statusPictures_;
+    // A result's picture in the centre by its text, client height and the
+    // centre's caption units and boldness; a way ticket's many wins are not
+    // all kept, the centre being large.
+    using ResultPicture = std::tuple<QString, int, int, bool>;
+    PictureMemo<ResultPicture> resultPictures_{64};
     TableMenu menu_;
     PauseSettings pauseSettings_;
     QPointer<WayWindow> way_;

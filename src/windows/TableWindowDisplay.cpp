@@ -30,6 +30,8 @@ constexpr int kButtonOffset = 4;
 constexpr int kCellUnits = 23;
 constexpr int kCellOffset = 3;
 constexpr int kSpecialUnits = 80;
+// The status box that shows the game number, a new one every game.
+constexpr std::size_t kGameNumberBox = 3;
 
 }  // namespace
 
@@ -80,18 +82,28 @@ QWidget* TableWindow::panel(bool top) const { return top ? panelTop_ : panelBott
 void TableWindow::paintCell(int number, CellLook look, Rgb checkColour) {
     PictureControl* target = cell(number);
     if (!target) return;
-    const bool raised = look == CellLook::Marked || look == CellLook::Caught;
-    const bool red = look == CellLook::Caught || look == CellLook::NotCaught;
-    const BevelStyle raisedStyle = red ? BevelStyle::AccentRaised : BevelStyle::Raised;
-    const BevelStyle sunkenStyle = red ? BevelStyle::AccentSunken : BevelStyle::Sunken;
-    painter_.paintBevel(*target, raised ? raisedStyle : sunkenStyle);
-    painter_.paintCaption(*target, raised ? kBlack : kSilver, QString::number(number),
-                          fonts::kTimes, CaptionAlignment::Centre, kCellOffset);
+    // A run of games paints the same few looks of every number over and over.
+    const CellPicture key{number,
+                          look,
+                          checkColour.r << 16 | checkColour.g << 8 | checkColour.b,
+                          client_->height(),
+                          painter_.bevelWidth(),
+                          target->fontUnits,
+                          target->fontBold};
+    cellPictures_.show(*target, key, [&] {
+        const bool raised = look == CellLook::Marked || look == CellLook::Caught;
+        const bool red = look == CellLook::Caught || look == CellLook::NotCaught;
+        const BevelStyle raisedStyle = red ? BevelStyle::AccentRaised : BevelStyle::Raised;
+        const BevelStyle sunkenStyle = red ? BevelStyle::AccentSunken : BevelStyle::Sunken;
+        painter_.paintBevel(*target, raised ? raisedStyle : sunkenStyle);
+        painter_.paintCaption(*target, raised ? kBlack : kSilver, QString::number(number),
+                              fonts::kTimes, CaptionAlignment::Centre, kCellOffset);
+        if (look == CellLook::Unmarked || look == CellLook::NotCaught) return;
+        const QColor glyphColour = look == CellLook::Pressed ? kSilver : ToQColor(checkColour);
+        painter_.paintCaption(*target, glyphColour, QString(QChar(glyphs::kCheck)),
+                              glyphs::kSymbolFont, CaptionAlignment::CheckGlyph, kCellOffset);
+    });
     speech_->cellPainted(number, look);
-    if (look == CellLook::Unmarked || look == CellLook::NotCaught) return;
-    const QColor glyphColour = look == CellLook::Pressed ? kSilver : ToQColor(checkColour);
-    painter_.paintCaption(*target, glyphColour, QString(QChar(glyphs::kCheck)), glyphs::kSymbolFont,
-                          CaptionAlignment::CheckGlyph, kCellOffset);
 }
 
 void TableWindow::showBall(const CalledBall& ball) {
@@ -116,9 +128,19 @@ void TableWindow::showStatus(const GameStatus& status) {
     const QString texts[] = {QStringLiteral("GAME"), StatusWord(status), QStringLiteral("GAME"),
                              GameNumberText(status.gameNumber)};
     for (std::size_t i = 0; i < parts_.status.size(); ++i) {
-        painter_.fill(*parts_.status[i], kFuchsia);
-        painter_.paintCaption(*parts_.status[i], colour, texts[i], fonts::kTimes,
-                              CaptionAlignment::Centre, 0);
+        PictureControl& box = *parts_.status[i];
+        const auto paint = [&] {
+            painter_.fill(box, kFuchsia);
+            painter_.paintCaption(box, colour, texts[i], fonts::kTimes, CaptionAlignment::Centre,
+                                  0);
+        };
+        if (i == kGameNumberBox) {
+            paint();
+            continue;
+        }
+        const StatusPicture key{
+            i, texts[i], colour.rgb(), client_->height(), box.fontUnits, box.fontBold};
+        statusPictures_.show(box, key, paint);
     }
     speech_->statusShown(status);
 }
@@ -135,7 +157,11 @@ void TableWindow::showCentreMessage(const QString& text) {
 }
 
 void TableWindow::showResult(Money gameWin) {
-    paintCentre(ResultText(gameWin));
+    // A run shows the same few results over and over: BUST and the ticket's wins.
+    const QString text = ResultText(gameWin);
+    PictureControl& centre = *parts_.centre;
+    const ResultPicture key{text, client_->height(), centre.fontUnits, centre.fontBold};
+    resultPictures_.show(centre, key, [&] { paintCentre(text); });
     speech_->resultShown(gameWin);
 }
 

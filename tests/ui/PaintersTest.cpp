@@ -8,6 +8,7 @@
 #include "ui/DesignUnits.h"
 #include "ui/Glyphs.h"
 #include "ui/PictureControl.h"
+#include "ui/PictureMemo.h"
 #include "ui/WindowScaler.h"
 
 namespace {
@@ -161,6 +162,46 @@ TEST(PictureControlTest, PaintsAgainAtANewSize) {
     EXPECT_EQ(button.image().pixel(1, 20), blueShifted(160));
     EXPECT_EQ(button.image().pixel(39, 39), blueShifted(-198));
     EXPECT_EQ(button.image().pixel(20, 20), kBlue.rgb());
+}
+
+// A kept picture is shown only on a bitmap of its own size, and the control
+// it is shown on paints itself again when it is resized, as if it had drawn it.
+TEST(PictureMemoTest, KeptPicturesFitTheirSizeAndRepaintAtANew) {
+    const ControlPainter painter(
+        window_style::Table, [] { return 400; }, 5);
+    int drawn = 0;
+    const auto draw = [&](PictureControl& control) {
+        return [&painter, &drawn, &control] {
+            ++drawn;
+            painter.paintBevel(control, BevelStyle::Raised);
+            painter.paintCaption(control, Qt::black, QStringLiteral("43"),
+                                 QStringLiteral("Times New Roman"), CaptionAlignment::Centre, 3);
+        };
+    };
+    const auto drawnAt = [&](QSize size) {
+        PictureControl fresh;
+        fresh.resize(size);
+        draw(fresh)();
+        return fresh.image();
+    };
+    PictureMemo<int> memo;
+    PictureControl first, second, larger;
+    first.resize(30, 30);
+    second.resize(30, 30);
+    larger.resize(40, 40);
+    memo.show(first, 43, draw(first));
+    memo.show(second, 43, draw(second));
+    EXPECT_EQ(drawn, 1);
+    EXPECT_EQ(second.image(), first.image());
+    memo.show(larger, 43, draw(larger));
+    EXPECT_EQ(drawn, 2);
+    EXPECT_EQ(larger.image(), drawnAt({40, 40}));
+
+    second.resize(40, 40);
+    QResizeEvent resize({40, 40}, {30, 30});
+    QCoreApplication::sendEvent(&second, &resize);
+    EXPECT_EQ(second.image(), drawnAt({40, 40}));
+    EXPECT_EQ(second.captionPixels, first.captionPixels);
 }
 
 TEST(WindowScalerTest, ClientFollowsTheScreenInProportion) {
