@@ -48,6 +48,7 @@ int Announcer::speakingTime(const QString& message) {
 void Announcer::announce(const QString& message) {
     if (message.isEmpty()) return;
     queue_.push_back(message);
+    while (queue_.size() > static_cast<std::size_t>(kMostWaiting)) queue_.pop_front();
     if (!turn_.isActive()) next();
 }
 

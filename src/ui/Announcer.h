@@ -22,8 +22,12 @@ class Notice : public QWidget {
 // already told, so none replaces the one before it. A reader cuts the speech
 // of one notification short when the next one shows, so each message has its
 // turn, long enough to be heard (`Hold`), and the messages that come during
-// it wait in order. What comes while `owner` does not show is not told. The
-// last few notices are kept for a reader that reads them late; the older go.
+// it wait in order. A run of games faster than its speech keeps only the
+// newest kMostWaiting waiting (about one game: its status, twenty balls, the
+// result and the balance), so the reader is never more than a game behind
+// the table and the last game is told whole. What comes while `owner` does
+// not show is not told. The last few notices are kept for a reader that reads
+// them late; the older go.
 class Announcer : public QObject {
     Q_OBJECT
   public:
@@ -31,6 +35,7 @@ class Announcer : public QObject {
     using Hold = std::function<int(const QString&)>;
 
     static constexpr int kKept = 8;
+    static constexpr int kMostWaiting = 30;
 
     explicit Announcer(QWidget* owner, Hold hold = {});
 

@@ -214,6 +214,17 @@ TEST(AnnouncerTest, EachMessageIsANoticeOfItsOwnInItsTurn) {
     EXPECT_EQ(
         std::count_if(notices.begin(), notices.end(), [](QWidget* n) { return n->isVisible(); }),
         1);
+    // Games faster than their speech: the reader falls at most the newest
+    // messages behind, and the last ones are all told, in order.
+    listener.clear();
+    announcer.setHold([](const QString&) { return 2; });
+    for (int i = 0; i < 1000; ++i) announcer.announce(QStringLiteral("m%1").arg(i));
+    EXPECT_EQ(announcer.waiting(), Announcer::kMostWaiting);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return announcer.waiting() == 0; }, 5000));
+    QStringList last;
+    for (int i = 1000 - Announcer::kMostWaiting; i < 1000; ++i)
+        last << QStringLiteral("m%1").arg(i);
+    EXPECT_EQ(listener.told(), QStringList{QStringLiteral("m0")} + last);
     // A hold long enough for a ball to be heard before the next one is called.
     EXPECT_LT(Announcer::speakingTime(QStringLiteral("43, caught")), 900);
 }
