@@ -56,7 +56,7 @@ bool TicketBuilder::chooseKind(TicketChoice choice) {
         view.paintCell(n, CellLook::Marked, SetColour(1));
     }
     if (chosen->showQuickPickArrows) {
-        view.showSpots(chosen->spots);
+        table_.repaintValue(ValueField::Spot);
         view.setQuickPickArrowsVisible(true);
     }
     view.updateWindow();

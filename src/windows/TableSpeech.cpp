@@ -158,9 +158,7 @@ void TableSpeech::valueShown(ValueField field, const QString& text) {
 }
 
 void TableSpeech::spotsShown(int spots) {
-    if (boxChanged(ValueField::Spot, bet::SpotText(spots)))
-        announce_(QString::number(spots) +
-                  (spots == 1 ? QStringLiteral(" spot") : QStringLiteral(" spots")));
+    if (boxChanged(ValueField::Spot, bet::SpotText(spots))) announce_(bet::SpotsWords(spots));
 }
 
 QString TableSpeech::balanceSaid(Money balance) {

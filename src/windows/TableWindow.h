@@ -140,17 +140,15 @@ class TableWindow : public QMainWindow, public TableView {
     WindowScaler* scaler_ = nullptr;
     ControlPainter painter_;
     // A number's picture by number, look, check colour (as 0xRRGGBB), client
-    // height, bevel width and the cell's caption units and boldness.
-    using CellPicture = std::tuple<int, CellLook, int, int, int, int, bool>;
+    // height and bevel width.
+    using CellPicture = std::tuple<int, CellLook, int, int, int>;
     PictureMemo<CellPicture> cellPictures_;
-    // A status box's picture by box, text, colour (as QRgb), client height and
-    // its caption units and boldness.
-    using StatusPicture = std::tuple<std::size_t, QString, unsigned, int, int, bool>;
+    // A status box's picture by box, text, colour (as QRgb) and client height.
+    using StatusPicture = std::tuple<std::size_t, QString, unsigned, int>;
     PictureMemo<StatusPicture> statusPictures_;
-    // A result's picture in the centre by its text, client height and the
-    // centre's caption units and boldness; a way ticket's many wins are not
-    // all kept, the centre being large.
-    using ResultPicture = std::tuple<QString, int, int, bool>;
+    // A result's picture in the centre by its text and client height; a way
+    // ticket's many wins are not all kept, the centre being large.
+    using ResultPicture = std::tuple<QString, int>;
     PictureMemo<ResultPicture> resultPictures_{64};
     TableMenu menu_;
     PauseSettings pauseSettings_;

@@ -83,13 +83,8 @@ void TableWindow::paintCell(int number, CellLook look, Rgb checkColour) {
     PictureControl* target = cell(number);
     if (!target) return;
     // A run of games paints the same few looks of every number over and over.
-    const CellPicture key{number,
-                          look,
-                          checkColour.r << 16 | checkColour.g << 8 | checkColour.b,
-                          client_->height(),
-                          painter_.bevelWidth(),
-                          target->fontUnits,
-                          target->fontBold};
+    const CellPicture key{number, look, checkColour.r << 16 | checkColour.g << 8 | checkColour.b,
+                          client_->height(), painter_.bevelWidth()};
     cellPictures_.show(*target, key, [&] {
         const bool raised = look == CellLook::Marked || look == CellLook::Caught;
         const bool red = look == CellLook::Caught || look == CellLook::NotCaught;
@@ -138,8 +133,7 @@ void TableWindow::showStatus(const GameStatus& status) {
             paint();
             continue;
         }
-        const StatusPicture key{
-            i, texts[i], colour.rgb(), client_->height(), box.fontUnits, box.fontBold};
+        const StatusPicture key{i, texts[i], colour.rgb(), client_->height()};
         statusPictures_.show(box, key, paint);
     }
     speech_->statusShown(status);
@@ -160,7 +154,7 @@ void TableWindow::showResult(Money gameWin) {
     // A run shows the same few results over and over: BUST and the ticket's wins.
     const QString text = ResultText(gameWin);
     PictureControl& centre = *parts_.centre;
-    const ResultPicture key{text, client_->height(), centre.fontUnits, centre.fontBold};
+    const ResultPicture key{text, client_->height()};
     resultPictures_.show(centre, key, [&] { paintCentre(text); });
     speech_->resultShown(gameWin);
 }

@@ -7,6 +7,7 @@
 #include "core/odds/OddsTable.h"
 #include "core/records/ScheduleFile.h"
 #include "core/schedules/ReturnToPlayer.h"
+#include "core/ticket/BetControls.h"
 #include "core/ticket/KindTable.h"
 
 namespace {
@@ -22,10 +23,6 @@ QString Entries(std::span<const Money> row) {
     return texts.join(QLatin1Char(' '));
 }
 
-QString Spots(int spots) {
-    return spots == 1 ? QStringLiteral("1 spot") : QStringLiteral("%1 spots").arg(spots);
-}
-
 // A table under its title: a table of one row on one line, any other a line
 // per spot count from its kind's first.
 void PrintTable(const PayoffTables& tables, PayoffTable table) {
@@ -37,7 +34,8 @@ void PrintTable(const PayoffTables& tables, PayoffTable table) {
         if (rows == 1)
             tool::PrintLine(QStringLiteral("  ") + entries);
         else
-            tool::PrintLine(QStringLiteral("  ") + Spots(owner.spots.low + static_cast<int>(r)) +
+            tool::PrintLine(QStringLiteral("  ") +
+                            bet::SpotsWords(owner.spots.low + static_cast<int>(r)) +
                             QLatin1Char('\t') + entries);
     }
 }
@@ -58,7 +56,8 @@ int Run(const QCommandLineParser& parser) {
         const double percent =
             static_cast<double>(ReturnToPlayer(t, ticket.kind, ticket.spots) * 100);
         QString name = kinds::KindName(ticket.kind);
-        if (!odds::SpotRangeOf(ticket.kind).fixed) name += QLatin1Char(' ') + Spots(ticket.spots);
+        if (!odds::SpotRangeOf(ticket.kind).fixed)
+            name += QLatin1Char(' ') + bet::SpotsWords(ticket.spots);
         tool::PrintLine(QStringLiteral("  %1\t%2%").arg(name).arg(percent, 0, 'f', 2));
     }
     return 0;

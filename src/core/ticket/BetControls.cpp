@@ -185,4 +185,8 @@ QString ValueText(const GameState& state, ValueField field) {
 
 QString SpotText(int spots) { return QString::number(spots) + QStringLiteral(" SPOT"); }
 
+QString SpotsWords(int spots) {
+    return spots == 1 ? QStringLiteral("1 spot") : QStringLiteral("%1 spots").arg(spots);
+}
+
 }  // namespace bet

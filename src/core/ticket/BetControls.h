@@ -99,6 +99,8 @@ void ResetBalance(RunState& run);
 
 // The spot box's text: "7 SPOT".
 QString SpotText(int spots);
+// A spot count in words: "1 spot", "7 spots".
+QString SpotsWords(int spots);
 
 // The text of a value box: "12", "$1.00", "7 SPOT".
 QString ValueText(const GameState& state, ValueField field);

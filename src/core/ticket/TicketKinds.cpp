@@ -57,7 +57,6 @@ std::optional<TicketChoiceView> ApplyTicketKind(GameState& state, TicketChoice c
     if (kinds::RuleOf(choice).picksAtPlay) {
         state.SpotsMarked = 1;
         view.showQuickPickArrows = true;
-        view.spots = state.SpotsMarked;
     }
 
     const kinds::FixedNumberSets fixed = FixedNumbers(choice);

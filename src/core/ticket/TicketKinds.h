@@ -41,7 +41,6 @@ struct TicketChoiceView {
     std::vector<std::uint8_t> markedNumbers;  // painted marked in set 1's colour
     bool hideSpotBox = false;                 // Forty, Forty Forty, Thirty-Two Spot
     bool showQuickPickArrows = false;         // quick pick only
-    int spots = 0;                            // the spot box's count: 1 for a quick pick
 };
 
 // Turns the plain ticket into the chosen kind, exactly as its menu command

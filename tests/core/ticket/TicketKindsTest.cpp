@@ -96,7 +96,6 @@ TEST(TicketKinds, TopAndBottomAndQuickPickMarkNothing) {
     EXPECT_EQ(quick.KindCode, "QP");
     EXPECT_EQ(quick.SpotsMarked, 1);
     EXPECT_TRUE(quickView->showQuickPickArrows);
-    EXPECT_EQ(quickView->spots, 1);
     EXPECT_FALSE(quickView->hideSpotBox);
 }
 
